@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "media_item.h"
+
+class UserMessages;
+
+// Opens the Add Files dialog; HasEnoughFiles hands the user straight to it.
+class AddFilesAction {
+public:
+    virtual ~AddFilesAction() = default;
+    virtual void AddFiles() = 0;
+};
+
+// The ordered list of files to join. Row order is join order. Rows are 0-based here;
+// the user sees them numbered from 1.
+//
+// Runs on the user-interface thread only. Every change is announced through signals so
+// that a view model can follow it without polling.
+class JoinList : public QObject {
+    Q_OBJECT
+
+public:
+    explicit JoinList(QObject* parent = nullptr);
+
+    int Count() const { return static_cast<int>(rows_.size()); }
+    bool IsEmpty() const { return rows_.empty(); }
+    const MediaItem& Row(int row) const { return rows_.at(static_cast<size_t>(row)).item; }
+    bool IsSelected(int row) const { return rows_.at(static_cast<size_t>(row)).selected; }
+    std::optional<int> FocusedRow() const { return focused_; }
+    std::vector<QString> SourcePaths() const;
+
+    // Appends one row at the end; the only way rows come into existence (probing).
+    void Append(const MediaItem& item);
+    // Replaces every field of one row (a probe that fills a row in stages).
+    void UpdateRow(int row, const MediaItem& item);
+    void SetSelected(int row, bool selected);
+    // The row the list treats as its current item; nullopt clears it.
+    void SetFocusedRow(std::optional<int> row);
+
+    void RemoveSelected();
+    void ClearAll();
+    void SelectAll();
+    void InvertSelection();
+    void MoveUp();
+    void MoveDown();
+    void SelectOnlyLast();
+    // True with two rows or more; otherwise tells the user and opens the Add Files dialog.
+    bool HasEnoughFiles(UserMessages& messages, AddFilesAction& addFiles);
+
+    // Bumped by every change that can alter the totals (rows added, removed, replaced).
+    quint64 ContentRevision() const { return revision_; }
+
+signals:
+    void RowsAboutToBeAppended(int first, int last);
+    void RowsAppended();
+    void AboutToReset();
+    void ResetDone();
+    void RowsChanged(int first, int last);
+    void SelectionChanged();
+    void FocusedRowChanged();
+    // The list control should take the keyboard focus.
+    void FocusRequested();
+
+private:
+    struct Entry {
+        MediaItem item;
+        bool selected = false;
+    };
+    void ExchangeFocusedWith(int offset);
+
+    std::vector<Entry> rows_;
+    std::optional<int> focused_;
+    quint64 revision_ = 0;
+};

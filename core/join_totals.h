@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class JoinList;
+
+// The two status texts beside the list ("Total Files: ", "Total Duration: "), refreshed by
+// a 300 ms timer. Recomputes whenever the list's content changed since the last refresh,
+// not only when the row count differs, so a removal and an addition between two ticks are
+// not missed; when nothing changed a refresh costs one comparison.
+class JoinTotals {
+public:
+    JoinTotals();
+
+    // Returns true when the texts were recomputed.
+    bool RefreshTotals(const JoinList& list);
+
+    const QString& FilesText() const { return files_text_; }
+    const QString& DurationText() const { return duration_text_; }
+
+private:
+    QString files_text_;
+    QString duration_text_;
+    const JoinList* last_list_ = nullptr;
+    quint64 last_revision_seen_ = 0;
+};
