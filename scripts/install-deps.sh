@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whichever build, run and test dependencies are missing.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build pkg-config clang-format
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+    libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    ffmpeg time
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    if [[ "$status" != "install ok installed" ]]; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    echo "All dependencies are installed."
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+class QWidget;
+
+// The program's own icon, from the built-in resources.
+QIcon ProgramIcon();
+// Gives a window the program's icon; every window calls it once while loading.
+void ApplyWindowIcon(QWidget* window);
