@@ -1,0 +1,10 @@
+#pragma once
+
+#include <span>
+
+#include "media_item.h"
+
+// Direct stream copy needs every file in one format: true when each row matches the row
+// before it in type, picture size, video codec and audio codec, ignoring case. Fewer than two
+// rows always pass.
+bool SameFormatCheck(std::span<const MediaItem> rows);
