@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// One linked library: the major version we were compiled against and the version the
+// running library reports (AV_VERSION_INT form, major in the top bits).
+struct LibraryVersion {
+    QString name;             // "libavformat"
+    unsigned builtMajor;      // LIBAVFORMAT_VERSION_MAJOR
+    unsigned runtimeVersion;  // avformat_version()
+};
+
+// What the engine must find before a join can be promised: matching libraries, and every
+// encoder and muxer that some output profile relies on.
+struct EngineRequirements {
+    std::vector<LibraryVersion> libraries;
+    QStringList encoders;  // libavcodec encoder names
+    QStringList muxers;    // libavformat muxer short names
+
+    // The libraries linked into this program and what the output profiles need.
+    static EngineRequirements ForProfiles();
+};
+
+// Answers IsEngineLoaded / LoadEngine for the in-process engine. The libraries are linked,
+// not loaded from a folder, so "loading" means checking that they are usable; the result is
+// worked out once and kept. Construct with other requirements to check something else (tests
+// use that to make the check fail).
+class EngineCheck {
+public:
+    explicit EngineCheck(EngineRequirements requirements = EngineRequirements::ForProfiles());
+
+    // True when every requirement is met.
+    bool IsEngineLoaded();
+    // The folder is where a separately shipped engine would lie; the linked libraries do not
+    // need it. Same answer as IsEngineLoaded.
+    bool LoadEngine(const QString& folder);
+    // Names everything that is missing, empty when nothing is.
+    QString LastErrorText() const { return last_error_; }
+
+private:
+    void RunChecks();
+
+    EngineRequirements requirements_;
+    bool checked_ = false;
+    bool usable_ = false;
+    QString last_error_;
+};
