@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QLocale>
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class MediaEncoder;
+class ProgressView;
+class SecondsClock;
+class SettingsStore;
+class UserMessages;
+
+// Where and how one join writes its output: the output side of the join request.
+struct JoinOutputRequest {
+    QString OutputFolder;  // ends with "/"
+    QString OutputName;
+    QString OutputExtension;
+    QString EngineParameters;
+
+    QString OutputPath() const {
+        return OutputFolder + OutputName + QLatin1Char('.') + OutputExtension;
+    }
+};
+
+// Drives the encoder through one join at a time and turns its events into what the progress
+// window shows. Lives on the user-interface thread for the whole run, like the encoder.
+//
+// A job is accepted from RunJoin until it completes, fails, is stopped or its window closes;
+// events that arrive after that (a late progress report or termination after a stop) are
+// ignored, so nothing reopens or repaints a closed window.
+class JoinRunner : public QObject {
+    Q_OBJECT
+
+public:
+    enum class RunResult {
+        Started,       // the job runs; its events follow
+        InputFailed,   // a source was refused; the window stays open, nothing runs
+        OutputFailed,  // the output was refused; the job is removed and the window closed
+        NothingToJoin  // no source paths; nothing was asked of the encoder
+    };
+
+    JoinRunner(MediaEncoder& encoder, UserMessages& messages, SettingsStore& settings,
+               const SecondsClock& clock, QObject* parent = nullptr);
+
+    // Start-up: sets ProgramFolder and OutputFolder and makes sure the engine is usable.
+    // False after "Video lib not found" was shown: the program must end at once.
+    bool EngineSetup(const QString& programFolder);
+    const QString& ProgramFolder() const { return program_folder_; }
+    // The stored output folder (OutPath) as read by EngineSetup.
+    const QString& OutputFolder() const { return output_folder_; }
+
+    // Hands the sources (join order) and the output to the encoder and starts the job.
+    // `view` must stay valid until ProgressWindowClosed is called.
+    RunResult RunJoin(ProgressView& view, const std::vector<QString>& sourcePaths,
+                      const JoinOutputRequest& request);
+    // The progress window's button: stops the job and closes the window.
+    void Stop();
+    // The progress window closed by any path (button, close box, failure, the program).
+    void ProgressWindowClosed();
+
+    bool StopRequested() const { return stop_requested_; }
+    void SetStopRequested(bool requested) { stop_requested_ = requested; }
+    // Clock time of the job's first progress report; 0 while there was none.
+    double JobStartTime() const { return job_start_time_.value_or(0.0); }
+    bool IsRunning() const { return state_ == State::Running; }
+    // The separators of the size text (the user's locale by default).
+    void SetLocale(const QLocale& locale) { locale_ = locale; }
+
+public slots:
+    void OnJobProgress(int handle, qint64 bytesWritten, qint64 positionUs, qint64 totalUs);
+    void OnJobTerminated(int resultCode, bool completed, bool failed, const QString& message);
+
+private:
+    enum class State { Idle, NotStarted, Running, Finished, Ended };
+
+    void ReportInputFailure(const QString& path);
+    void ResetView(ProgressView& view);
+    void EndJob();
+
+    MediaEncoder& encoder_;
+    UserMessages& messages_;
+    SettingsStore& settings_;
+    const SecondsClock& clock_;
+    QLocale locale_;
+
+    QString program_folder_;
+    QString output_folder_;
+
+    State state_ = State::Idle;
+    ProgressView* view_ = nullptr;  // the open progress window, not owned
+    int job_handle_ = -1;
+    QString job_output_folder_;
+    bool stop_requested_ = false;
+    std::optional<double> job_start_time_;
+};
