@@ -7,6 +7,7 @@
 
 #include "join_runner.h"
 #include "join_runner_test_fakes.h"
+#include "probe_test_printers.h"
 #include "recording_messages.h"
 
 namespace {

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// One row of the Add Files dialog's file-type list.
+struct FileFilter {
+    QString description;  // shown in the file-type box
+    QString patterns;     // "*.mp4;*.m4v"
+
+    // The patterns as a list: {"*.mp4", "*.m4v"}.
+    QStringList PatternList() const;
+    // The row as a Qt name filter. Qt reads the patterns from the last parentheses of the
+    // text, separated by spaces, so the patterns are appended in that form unless the
+    // description already ends with exactly them.
+    QString ToNameFilter() const;
+
+    bool operator==(const FileFilter&) const = default;
+};
+
+// The 17 rows of the Add Files dialog, in order; row 0 ("All Supported Video Files") is the
+// one selected when the dialog opens.
+std::vector<FileFilter> AddFilesFilters();
