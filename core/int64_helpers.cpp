@@ -3,19 +3,29 @@
 #include <cmath>
 #include <limits>
 
-double MicrosecondsToSeconds(std::int64_t value) { return static_cast<double>(value) / 1000000.0; }
+double MicrosecondsToSeconds(std::int64_t value) {
+    return static_cast<double>(value) / 1000000.0;
+}
 
 double MicrosecondsToSeconds(std::uint32_t low, std::int32_t high) {
     return MicrosecondsToSeconds(JoinHalves64(low, high));
 }
 
-bool IsPositive64(std::int64_t value) { return value > 0; }
+bool IsPositive64(std::int64_t value) {
+    return value > 0;
+}
 
-bool IsPositive64(std::uint32_t low, std::int32_t high) { return IsPositive64(JoinHalves64(low, high)); }
+bool IsPositive64(std::uint32_t low, std::int32_t high) {
+    return IsPositive64(JoinHalves64(low, high));
+}
 
-bool IsNegative64(std::int64_t value) { return value < 0; }
+bool IsNegative64(std::int64_t value) {
+    return value < 0;
+}
 
-bool IsNegative64(std::uint32_t low, std::int32_t high) { return IsNegative64(JoinHalves64(low, high)); }
+bool IsNegative64(std::uint32_t low, std::int32_t high) {
+    return IsNegative64(JoinHalves64(low, high));
+}
 
 QString FormatCount64(std::int64_t value) {
     if (value < 0 || value > std::numeric_limits<std::int32_t>::max()) {

@@ -7,9 +7,8 @@
 // Times are signed microseconds.
 
 constexpr std::int64_t JoinHalves64(std::uint32_t low, std::int32_t high) {
-    return static_cast<std::int64_t>((static_cast<std::uint64_t>(static_cast<std::uint32_t>(high))
-                                      << 32) |
-                                     low);
+    return static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(high)) << 32) | low);
 }
 
 double MicrosecondsToSeconds(std::int64_t value);

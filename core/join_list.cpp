@@ -136,9 +136,13 @@ void JoinList::ExchangeFocusedWith(int offset) {
     emit FocusRequested();
 }
 
-void JoinList::MoveUp() { ExchangeFocusedWith(-1); }
+void JoinList::MoveUp() {
+    ExchangeFocusedWith(-1);
+}
 
-void JoinList::MoveDown() { ExchangeFocusedWith(+1); }
+void JoinList::MoveDown() {
+    ExchangeFocusedWith(+1);
+}
 
 void JoinList::SelectOnlyLast() {
     if (rows_.empty()) {

@@ -47,7 +47,8 @@ int JoinListModel::StartupWidthPixels(int column) {
     if (column < 0 || column >= ColumnCount) {
         return 0;
     }
-    return (Columns()[static_cast<size_t>(column)].widthTwips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+    return (Columns()[static_cast<size_t>(column)].widthTwips + kTwipsPerPixel / 2) /
+           kTwipsPerPixel;
 }
 
 JoinListModel::JoinListModel(JoinList& list, QObject* parent)

@@ -1,15 +1,17 @@
 #include "value_format.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cmath>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
-QString TwoDigits(long long value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString TwoDigits(long long value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 }  // namespace
 
@@ -36,7 +38,9 @@ QString GetExtension(const QString& path) {
     return {};
 }
 
-double BytesToMegabytes(double bytes) { return bytes / 1024.0 / 1024.0; }
+double BytesToMegabytes(double bytes) {
+    return bytes / 1024.0 / 1024.0;
+}
 
 double GetFileSize(const QString& path) {
     if (path.isEmpty()) {

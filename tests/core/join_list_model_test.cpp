@@ -24,18 +24,18 @@ MediaItem Item(const QString& path) {
 TEST(JoinListModelTest, ColumnsInOrderWithHeadersAlignmentsAndWidths) {
     JoinList list;
     JoinListModel model(list);
-    const QStringList headers{"File Name",  "Type",     "Duration",    "Video Size",
-                              "File Size",  "Modified", "Video Codec", "Audio Codec"};
+    const QStringList headers{"File Name", "Type",     "Duration",    "Video Size",
+                              "File Size", "Modified", "Video Codec", "Audio Codec"};
     const QList<int> widths{353, 89, 153, 176, 153, 234, 169, 169};
-    const QList<Qt::Alignment> horizontal{Qt::AlignLeft,  Qt::AlignHCenter, Qt::AlignHCenter,
-                                          Qt::AlignHCenter, Qt::AlignRight, Qt::AlignLeft,
-                                          Qt::AlignLeft,  Qt::AlignLeft};
+    const QList<Qt::Alignment> horizontal{Qt::AlignLeft,    Qt::AlignHCenter, Qt::AlignHCenter,
+                                          Qt::AlignHCenter, Qt::AlignRight,   Qt::AlignLeft,
+                                          Qt::AlignLeft,    Qt::AlignLeft};
     ASSERT_EQ(model.columnCount(), 8);
     for (int c = 0; c < 8; ++c) {
         EXPECT_EQ(model.headerData(c, Qt::Horizontal).toString(), headers[c]);
         EXPECT_EQ(JoinListModel::StartupWidthPixels(c), widths[c]);
-        const auto alignment = model.headerData(c, Qt::Horizontal, Qt::TextAlignmentRole)
-                                   .value<Qt::Alignment>();
+        const auto alignment =
+            model.headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
         EXPECT_EQ(alignment & Qt::AlignHorizontal_Mask, horizontal[c]) << c;
     }
 }

@@ -36,7 +36,8 @@ TEST_F(SettingsStoreTest, WritesAndReadsBackTextIncludingEmpty) {
               QStringLiteral("/home/u/Videos/"));
     store_.WriteSetting(QStringLiteral("OutPath"), QString());
     EXPECT_EQ(store_.ReadSetting(QStringLiteral("OutPath")), QString());
-    EXPECT_TRUE(QFile::exists(dir_.filePath(QStringLiteral("Veltrano Software/Veltrano Video Joiner.conf"))));
+    EXPECT_TRUE(QFile::exists(
+        dir_.filePath(QStringLiteral("Veltrano Software/Veltrano Video Joiner.conf"))));
 }
 
 TEST_F(SettingsStoreTest, ZeroCharactersAreCleaned) {

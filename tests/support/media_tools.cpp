@@ -99,14 +99,13 @@ namespace {
 // Packet lines of the first stream of a kind: "pts_time,dts_time,duration_time".
 QList<QStringList> PacketRows(const QString& path, const QString& type) {
     int exitCode = 0;
-    const QString selector = type == QStringLiteral("video") ? QStringLiteral("v:0")
-                                                              : QStringLiteral("a:0");
+    const QString selector =
+        type == QStringLiteral("video") ? QStringLiteral("v:0") : QStringLiteral("a:0");
     const QByteArray out = RunTool(
         QStringLiteral("ffprobe"),
-        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
-         selector, QStringLiteral("-show_entries"),
-         QStringLiteral("packet=pts_time,dts_time,duration_time"), QStringLiteral("-of"),
-         QStringLiteral("csv=p=0"), path},
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"), selector,
+         QStringLiteral("-show_entries"), QStringLiteral("packet=pts_time,dts_time,duration_time"),
+         QStringLiteral("-of"), QStringLiteral("csv=p=0"), path},
         &exitCode, nullptr);
     QList<QStringList> rows;
     if (exitCode != 0) {

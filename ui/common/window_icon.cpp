@@ -3,7 +3,9 @@
 #include <QWidget>
 
 // Resources compiled into a static library are only registered when asked for by name.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 QIcon ProgramIcon() {
     InitResources();

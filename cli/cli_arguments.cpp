@@ -1,0 +1,288 @@
+#include "cli_arguments.h"
+
+#include <QRegularExpression>
+#include <functional>
+#include <map>
+
+namespace {
+
+enum class Arity { Flag, Value };
+
+struct OptionSpec {
+    Arity arity;
+    // Which commands accept the option.
+    bool probe, params, join;
+    // Stores the value (or sets the flag); returns an error text, empty when accepted.
+    std::function<QString(CliArguments&, const QString&)> apply;
+};
+
+std::optional<int> ParseQuality(const QString& text) {
+    static const std::map<QString, int> names{
+        {QStringLiteral("high"), 0}, {QStringLiteral("normal"), 1}, {QStringLiteral("low"), 2},
+        {QStringLiteral("0"), 0},    {QStringLiteral("1"), 1},      {QStringLiteral("2"), 2}};
+    const auto it = names.find(text.toLower());
+    return it == names.end() ? std::nullopt : std::optional<int>(it->second);
+}
+
+bool IsSizeText(const QString& text) {
+    static const QRegularExpression row(QStringLiteral("^(\\d|1[0-5])$"));
+    static const QRegularExpression custom(QStringLiteral("^\\d+[xX]\\d+$"));
+    return row.match(text).hasMatch() || custom.match(text).hasMatch();
+}
+
+const std::map<QString, OptionSpec>& Options() {
+    using A = CliArguments;
+    static const std::map<QString, OptionSpec> options{
+        {QStringLiteral("--json"),
+         {Arity::Flag, true, false, false,
+          [](A& a, const QString&) {
+              a.json = true;
+              return QString();
+          }}},
+        {QStringLiteral("--copy"),
+         {Arity::Flag, false, true, true,
+          [](A& a, const QString&) {
+              a.settings.copy = true;
+              return QString();
+          }}},
+        {QStringLiteral("--remove-audio"),
+         {Arity::Flag, false, true, true,
+          [](A& a, const QString&) {
+              a.settings.removeAudio = true;
+              return QString();
+          }}},
+        {QStringLiteral("--yes"),
+         {Arity::Flag, false, false, true,
+          [](A& a, const QString&) {
+              a.yes = true;
+              return QString();
+          }}},
+        {QStringLiteral("--profile"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              a.settings.profile = v;
+              return QString();
+          }}},
+        {QStringLiteral("--size"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              if (!IsSizeText(v)) {
+                  return QStringLiteral("expects a size row 0 to 15 or WIDTHxHEIGHT");
+              }
+              a.settings.size = v;
+              return QString();
+          }}},
+        {QStringLiteral("--video-quality"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              a.settings.videoQuality = ParseQuality(v);
+              return a.settings.videoQuality
+                         ? QString()
+                         : QStringLiteral("expects high, normal, low, 0, 1 or 2");
+          }}},
+        {QStringLiteral("--audio-quality"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              a.settings.audioQuality = ParseQuality(v);
+              return a.settings.audioQuality
+                         ? QString()
+                         : QStringLiteral("expects high, normal, low, 0, 1 or 2");
+          }}},
+        {QStringLiteral("--video-bitrate"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              a.settings.videoBitrate = v;
+              return QString();
+          }}},
+        {QStringLiteral("--frame-rate"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              a.settings.frameRate = v;
+              return QString();
+          }}},
+        {QStringLiteral("--aspect"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              a.settings.aspect = v;
+              return QString();
+          }}},
+        {QStringLiteral("--audio-bitrate"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              a.settings.audioBitrate = v;
+              return QString();
+          }}},
+        {QStringLiteral("--sample-rate"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              a.settings.sampleRate = v;
+              return QString();
+          }}},
+        {QStringLiteral("--channels"),
+         {Arity::Value, false, true, true,
+          [](A& a, const QString& v) {
+              const QString lower = v.toLower();
+              if (lower == QStringLiteral("auto")) {
+                  a.settings.channels = 0;
+              } else if (lower == QStringLiteral("1") || lower == QStringLiteral("2")) {
+                  a.settings.channels = lower.toInt();
+              } else {
+                  return QStringLiteral("expects auto, 1 or 2");
+              }
+              return QString();
+          }}},
+        {QStringLiteral("--name"),
+         {Arity::Value, false, false, true,
+          [](A& a, const QString& v) {
+              a.name = v;
+              return QString();
+          }}},
+        {QStringLiteral("--folder"),
+         {Arity::Value, false, false, true,
+          [](A& a, const QString& v) {
+              a.folder = v;
+              return QString();
+          }}},
+    };
+    return options;
+}
+
+bool Accepts(const OptionSpec& spec, CliCommand command) {
+    switch (command) {
+        case CliCommand::Probe:
+            return spec.probe;
+        case CliCommand::Params:
+            return spec.params;
+        case CliCommand::Join:
+            return spec.join;
+        default:
+            return false;
+    }
+}
+
+CliParseResult Fail(const QString& error) {
+    return CliParseResult{std::nullopt, error};
+}
+
+}  // namespace
+
+CliParseResult ParseCliArguments(const QStringList& args) {
+    CliArguments result;
+    if (args.isEmpty()) {
+        return Fail(
+            QStringLiteral("missing command (profiles, probe, params or join); see --help"));
+    }
+    const QString& command = args.front();
+    if (command == QStringLiteral("--help") || command == QStringLiteral("-h") ||
+        command == QStringLiteral("help")) {
+        result.command = CliCommand::Help;
+        return CliParseResult{result, {}};
+    }
+    static const std::map<QString, CliCommand> commands{
+        {QStringLiteral("profiles"), CliCommand::Profiles},
+        {QStringLiteral("probe"), CliCommand::Probe},
+        {QStringLiteral("params"), CliCommand::Params},
+        {QStringLiteral("join"), CliCommand::Join}};
+    const auto found = commands.find(command);
+    if (found == commands.end()) {
+        return Fail(QStringLiteral("unknown command: %1").arg(command));
+    }
+    result.command = found->second;
+
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (optionsEnded || !arg.startsWith(QStringLiteral("-")) || arg == QStringLiteral("-")) {
+            result.files << arg;
+            continue;
+        }
+        if (arg == QStringLiteral("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+            result.command = CliCommand::Help;
+            return CliParseResult{result, {}};
+        }
+        const qsizetype equals = arg.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? arg : arg.left(equals);
+        const auto option = Options().find(name);
+        if (option == Options().end() || !Accepts(option->second, result.command)) {
+            return Fail(QStringLiteral("unknown option for %1: %2").arg(command, name));
+        }
+        QString value;
+        if (option->second.arity == Arity::Flag) {
+            if (equals >= 0) {
+                return Fail(QStringLiteral("option %1 takes no value").arg(name));
+            }
+        } else if (equals >= 0) {
+            value = arg.mid(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args.at(++i);
+        } else {
+            return Fail(QStringLiteral("option %1 needs a value").arg(name));
+        }
+        const QString error = option->second.apply(result, value);
+        if (!error.isEmpty()) {
+            return Fail(QStringLiteral("option %1 %2, not \"%3\"").arg(name, error, value));
+        }
+    }
+
+    const qsizetype needed = result.command == CliCommand::Join       ? 2
+                             : result.command == CliCommand::Profiles ? 0
+                                                                      : 1;
+    if (result.command == CliCommand::Profiles && !result.files.isEmpty()) {
+        return Fail(QStringLiteral("profiles takes no files"));
+    }
+    if (result.files.size() < needed) {
+        return Fail(needed == 2 ? QStringLiteral("join needs at least two files")
+                                : QStringLiteral("%1 needs at least one file").arg(command));
+    }
+    return CliParseResult{result, {}};
+}
+
+QString CliUsageText() {
+    return QStringLiteral(R"(Usage:
+  veltrano-join profiles
+  veltrano-join probe [--json] FILE...
+  veltrano-join params [SETTINGS] FILE...
+  veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] FILE...
+
+Commands:
+  profiles   List the output profiles in menu order: command identifier, command name,
+             group, caption, format key and extension, separated by tabs.
+  probe      Probe each file and print the list's columns (File Name, Type, Duration,
+             Video Size, File Size, Modified, Video Codec, Audio Codec) separated by tabs.
+             --json prints one JSON array instead. Files that cannot be opened are
+             reported on standard error and left out (exit status 1).
+  params     Print the engine parameter string and the output extension for the files
+             and settings. Writes nothing.
+  join       Join the files into one output, showing progress on standard error, and
+             print the output path. Ctrl+C stops the join and removes the partial output.
+
+SETTINGS (applied in this order, whatever their order on the command line):
+  --copy                   direct stream copy; without it, conversion
+  --profile P              command identifier (1057), command name (ID_MPH) or caption
+  --size S                 size-list row 0 to 15, or WIDTHxHEIGHT (custom size)
+  --video-quality Q        high, normal, low (or 0, 1, 2)
+  --audio-quality Q        high, normal, low (or 0, 1, 2)
+  --video-bitrate T        typed into the advanced settings, e.g. 1200k
+  --frame-rate T           e.g. 25 or 29.97
+  --aspect T               e.g. 16:9
+  --audio-bitrate T        e.g. 128k
+  --sample-rate T          e.g. 44100
+  --channels auto|1|2
+  --remove-audio
+
+Join options:
+  --name NAME              output name without extension (default: proposed from the
+                           first file, "<name>-join"; "Join" when there is no proposal)
+  --folder DIR             output folder (default: the stored output folder, else the
+                           current folder)
+  --yes                    replace an existing output file
+
+Every option takes its value as the next argument or after "=" (--name=x); the "=" form
+keeps leading and trailing spaces. Exit status: 0 success, 1 failure, 2 bad usage,
+130 stopped by Ctrl+C.
+)");
+}

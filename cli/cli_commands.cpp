@@ -1,0 +1,223 @@
+#include "cli_commands.h"
+
+#include <unistd.h>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <cstdio>
+
+#include "cli_settings.h"
+#include "console_messages.h"
+#include "interrupt_watcher.h"
+#include "join_action.h"
+#include "join_list.h"
+#include "join_runner.h"
+#include "media_prober.h"
+#include "output_dialog_texts.h"
+#include "output_settings.h"
+#include "parameter_builder.h"
+#include "probe_feedback.h"
+#include "probe_report.h"
+#include "profile_catalogue.h"
+#include "same_format_check.h"
+#include "seconds_clock.h"
+#include "settings_store.h"
+#include "terminal_progress_view.h"
+
+namespace {
+
+void PrintOut(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void PrintError(const QString& text) {
+    std::fprintf(stderr, "veltrano-join: %s\n", text.toLocal8Bit().constData());
+}
+
+// Probing from the command line has no pointer and no wait window to show.
+class SilentProbeFeedback : public ProbeFeedback {
+public:
+    void ShowBusyPointer() override {}
+    void RestoreNormalPointer() override {}
+    void ShowWaitWindow() override {}
+    void CloseWaitWindow() override {}
+    void ProcessPendingEvents() override {}
+};
+
+// Probes every file into the list in the given order; false when any could not be opened
+// (the probe's own message has then been printed).
+bool ProbeAll(const QStringList& files, JoinList& list, MediaDecoder& decoder,
+              UserMessages& messages) {
+    SilentProbeFeedback feedback;
+    MediaProber prober(decoder, list, messages, feedback);
+    bool allOpened = true;
+    for (const QString& file : files) {
+        allOpened = prober.ProbeFile(file) && allOpened;
+    }
+    return allOpened;
+}
+
+// The settings and rows a params or join command works on.
+struct PreparedJoin {
+    OutputSettings settings;
+    JoinList list;
+    std::vector<MediaItem> rows;
+};
+
+// Applies the settings, then probes. Returns an exit status, or -1 when all went well.
+int Prepare(const CliArguments& args, CliEnvironment& env, UserMessages& messages,
+            PreparedJoin& prepared) {
+    const QString error = ApplyCliSettings(prepared.settings, args.settings, env.catalogue);
+    if (!error.isEmpty()) {
+        PrintError(error);
+        return kExitUsage;
+    }
+    if (!ProbeAll(args.files, prepared.list, env.decoder, messages)) {
+        return kExitFailure;
+    }
+    prepared.rows = JoinListRows(prepared.list);
+    return -1;
+}
+
+// The dialog around the Join action, as far as a command line has one.
+class CommandLineJoinView : public JoinDialogView {
+public:
+    explicit CommandLineJoinView(JoinRunner& runner) : runner_(runner) {}
+    void FocusFileName() override {}
+    void FocusFolder() override {}
+    void HideDialog() override {}
+    void ClearStopRequested() override { runner_.SetStopRequested(false); }
+    void ShowProgressWindow() override { progress_requested_ = true; }
+    bool ProgressRequested() const { return progress_requested_; }
+
+private:
+    JoinRunner& runner_;
+    bool progress_requested_ = false;
+};
+
+// There is no folder browser to open after "Invalid path!".
+class NoFolderBrowser : public FolderBrowser {
+public:
+    std::optional<QString> ChooseFolder() override { return std::nullopt; }
+};
+
+// A relative --folder means the current folder's subfolder, as a shell user expects.
+QString FolderForJoin(const CliArguments& args, const QString& storedFolder) {
+    if (args.folder) {
+        const QString trimmed = args.folder->trimmed();
+        if (!trimmed.isEmpty() && QDir::isRelativePath(trimmed)) {
+            return QDir::current().absoluteFilePath(trimmed);
+        }
+        return *args.folder;
+    }
+    if (!storedFolder.isEmpty()) {
+        return storedFolder;
+    }
+    return QDir::currentPath();
+}
+
+}  // namespace
+
+int RunProfilesCommand(const ProfileCatalogue& catalogue) {
+    QByteArray out;
+    for (const OutputProfile& profile : catalogue.Profiles()) {
+        const QStringList fields{QString::number(profile.CommandId),
+                                 profile.CommandName,
+                                 profile.Group,
+                                 profile.Caption,
+                                 profile.FormatKey,
+                                 ExtensionForFormatKey(profile.FormatKey)};
+        out += fields.join(QLatin1Char('\t')).toUtf8() + '\n';
+    }
+    PrintOut(out);
+    return kExitSuccess;
+}
+
+int RunProbeCommand(const CliArguments& args, CliEnvironment& env) {
+    ConsoleMessages messages(false);
+    JoinList list;
+    const bool allOpened = ProbeAll(args.files, list, env.decoder, messages);
+    const std::vector<MediaItem> rows = JoinListRows(list);
+    PrintOut(args.json ? ProbeRowsAsJson(rows) : ProbeRowsAsText(rows));
+    return allOpened ? kExitSuccess : kExitFailure;
+}
+
+int RunParamsCommand(const CliArguments& args, CliEnvironment& env) {
+    ConsoleMessages messages(false);
+    PreparedJoin prepared;
+    if (const int status = Prepare(args, env, messages, prepared); status >= 0) {
+        return status;
+    }
+    if (prepared.settings.Mode == JoinMode::DirectCopy && !SameFormatCheck(prepared.rows)) {
+        messages.Show(QString::fromLatin1(OutputDialogTexts::kNotSameFormat),
+                      QString::fromLatin1(OutputDialogTexts::kNotSameFormatTitle),
+                      UserMessages::Icon::Information);
+        return kExitFailure;
+    }
+    const BuiltParameters built = BuildEngineParameters(prepared.settings, prepared.rows);
+    PrintOut(
+        (built.EngineParameters + QLatin1Char('\n') + built.OutputExtension + QLatin1Char('\n'))
+            .toUtf8());
+    return kExitSuccess;
+}
+
+int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
+    ConsoleMessages messages(args.yes);
+    PreparedJoin prepared;
+    if (const int status = Prepare(args, env, messages, prepared); status >= 0) {
+        return status;
+    }
+
+    SteadySecondsClock clock;
+    JoinRunner runner(env.encoder, messages, env.settings, clock);
+    if (!runner.EngineSetup(env.programFolder)) {
+        return kExitFailure;
+    }
+
+    OutputSettings& settings = prepared.settings;
+    if (args.name) {
+        settings.SetFileNameText(*args.name);
+    } else {
+        settings.ProposeOutputName(prepared.rows.front().SourcePath);
+    }
+    settings.FolderText = FolderForJoin(args, runner.OutputFolder());
+
+    JoinRequest request;
+    CommandLineJoinView dialog(runner);
+    NoFolderBrowser browser;
+    JoinAction action(settings, request, messages, dialog, browser);
+    if (action.Run(prepared.rows) != JoinActionResult::Started || !dialog.ProgressRequested()) {
+        return kExitFailure;
+    }
+
+    QEventLoop loop;
+    TerminalProgressView view(::isatty(STDERR_FILENO) == 1, [&loop] { loop.quit(); });
+    InterruptWatcher interrupt;
+    QObject::connect(&interrupt, &InterruptWatcher::InterruptRequested, &runner,
+                     [&runner] { runner.Stop(); });
+
+    std::vector<QString> sources;
+    for (const MediaItem& row : prepared.rows) {
+        sources.push_back(row.SourcePath);
+    }
+    const JoinOutputRequest output{request.OutputFolder, request.OutputName,
+                                   request.OutputExtension, request.EngineParameters};
+    if (runner.RunJoin(view, sources, output) != JoinRunner::RunResult::Started) {
+        runner.ProgressWindowClosed();
+        return kExitFailure;
+    }
+    if (view.State() == TerminalProgressView::Outcome::Running) {
+        loop.exec();
+    }
+    runner.ProgressWindowClosed();
+
+    if (interrupt.Interrupted()) {
+        return kExitInterrupted;
+    }
+    if (view.State() == TerminalProgressView::Outcome::Completed) {
+        PrintOut((output.OutputPath() + QLatin1Char('\n')).toLocal8Bit());
+        return kExitSuccess;
+    }
+    return kExitFailure;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "cli_arguments.h"
+
+class MediaDecoder;
+class MediaEncoder;
+class ProfileCatalogue;
+class SettingsStore;
+
+// What the commands work with; main() builds it once.
+struct CliEnvironment {
+    const ProfileCatalogue& catalogue;
+    MediaDecoder& decoder;
+    MediaEncoder& encoder;
+    SettingsStore& settings;
+    QString programFolder;  // ends with "/"
+};
+
+// Exit statuses of veltrano-join.
+enum CliExitStatus { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2, kExitInterrupted = 130 };
+
+int RunProfilesCommand(const ProfileCatalogue& catalogue);
+int RunProbeCommand(const CliArguments& args, CliEnvironment& env);
+int RunParamsCommand(const CliArguments& args, CliEnvironment& env);
+int RunJoinCommand(const CliArguments& args, CliEnvironment& env);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <cstdio>
+
+#include "user_messages.h"
+
+// Message boxes as lines on standard error. A Yes/No question is answered by the command
+// line (--yes) instead of a person.
+class ConsoleMessages : public UserMessages {
+public:
+    explicit ConsoleMessages(bool answerYes, std::FILE* stream = stderr)
+        : answer_yes_(answerYes), stream_(stream) {}
+
+    void Show(const QString& text, const QString& title, Icon icon) override;
+    bool AskYesNo(const QString& text, const QString& title) override;
+
+    int MessagesShown() const { return shown_; }
+
+private:
+    bool answer_yes_;
+    std::FILE* stream_;
+    int shown_ = 0;
+};

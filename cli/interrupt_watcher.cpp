@@ -1,0 +1,37 @@
+#include "interrupt_watcher.h"
+
+#include <atomic>
+#include <csignal>
+
+namespace {
+
+std::atomic<bool> g_interrupted{false};
+
+extern "C" void OnInterrupt(int) {
+    g_interrupted.store(true);
+}
+
+}  // namespace
+
+InterruptWatcher::InterruptWatcher(QObject* parent) : QObject(parent) {
+    g_interrupted.store(false);
+    std::signal(SIGINT, OnInterrupt);
+    std::signal(SIGTERM, OnInterrupt);
+    timer_.setInterval(50);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (g_interrupted.load() && !reported_) {
+            reported_ = true;
+            emit InterruptRequested();
+        }
+    });
+    timer_.start();
+}
+
+InterruptWatcher::~InterruptWatcher() {
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+}
+
+bool InterruptWatcher::Interrupted() const {
+    return g_interrupted.load();
+}

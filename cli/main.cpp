@@ -1,0 +1,51 @@
+// veltrano-join: the command-line front end over the same logic as the windows.
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+#include "cli_arguments.h"
+#include "cli_commands.h"
+#include "ff_decoder.h"
+#include "ff_encoder.h"
+#include "profile_catalogue.h"
+#include "settings_store.h"
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("veltrano-join"));
+
+    const CliParseResult parsed = ParseCliArguments(QCoreApplication::arguments().mid(1));
+    if (!parsed.arguments) {
+        std::fprintf(stderr, "veltrano-join: %s\n", parsed.error.toLocal8Bit().constData());
+        return kExitUsage;
+    }
+    const CliArguments& args = *parsed.arguments;
+    if (args.command == CliCommand::Help) {
+        std::fputs(CliUsageText().toLocal8Bit().constData(), stdout);
+        return kExitSuccess;
+    }
+
+    const ProfileCatalogue catalogue;
+    if (args.command == CliCommand::Profiles) {
+        return RunProfilesCommand(catalogue);
+    }
+
+    SettingsStore settings;
+    FFDecoder decoder;
+    FFEncoder encoder;
+    QString programFolder = QCoreApplication::applicationDirPath();
+    if (!programFolder.endsWith(QLatin1Char('/'))) {
+        programFolder += QLatin1Char('/');
+    }
+    CliEnvironment env{catalogue, decoder, encoder, settings, programFolder};
+    switch (args.command) {
+        case CliCommand::Probe:
+            return RunProbeCommand(args, env);
+        case CliCommand::Params:
+            return RunParamsCommand(args, env);
+        case CliCommand::Join:
+            return RunJoinCommand(args, env);
+        default:
+            return kExitUsage;
+    }
+}

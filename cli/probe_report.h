@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <span>
+
+#include "media_item.h"
+
+// The probe command's output: the eight column texts of each row separated by tabs, one line
+// per row; or one JSON array of objects.
+QByteArray ProbeRowsAsText(std::span<const MediaItem> rows);
+QByteArray ProbeRowsAsJson(std::span<const MediaItem> rows);

@@ -1,0 +1,70 @@
+#include "terminal_progress_view.h"
+
+#include <QCoreApplication>
+
+TerminalProgressView::TerminalProgressView(bool isTerminal, std::function<void()> onEnded,
+                                           std::FILE* stream)
+    : is_terminal_(isTerminal), on_ended_(std::move(onEnded)), stream_(stream) {}
+
+QString TerminalProgressView::Line() const {
+    const auto orDash = [](const QString& text) {
+        return text.isEmpty() ? QStringLiteral("--:--:--") : text;
+    };
+    return QStringLiteral("%1%  elapsed %2  remaining %3  estimated size %4")
+        .arg(QString::number(qMax(percent_, 0)).rightJustified(3), orDash(elapsed_),
+             orDash(remaining_), size_.isEmpty() ? QStringLiteral("-") : size_);
+}
+
+void TerminalProgressView::SetCaption(const QString& caption) {
+    caption_ = caption;
+}
+
+void TerminalProgressView::SetProgress(int percent) {
+    const bool changed = percent != percent_;
+    percent_ = percent;
+    if (is_terminal_ || changed) {
+        Draw();
+    }
+}
+
+void TerminalProgressView::Draw() {
+    const QByteArray line = Line().toLocal8Bit();
+    if (is_terminal_) {
+        std::fprintf(stream_, "\r%s\x1b[K", line.constData());
+        line_open_ = true;
+    } else {
+        std::fprintf(stream_, "%s\n", line.constData());
+    }
+    std::fflush(stream_);
+}
+
+void TerminalProgressView::EndLine() {
+    if (line_open_) {
+        std::fprintf(stream_, "\n");
+        std::fflush(stream_);
+        line_open_ = false;
+    }
+}
+
+void TerminalProgressView::ShowCompletionNotice(const QString&) {
+    Draw();
+    EndLine();
+    outcome_ = Outcome::Completed;
+    if (on_ended_) {
+        on_ended_();
+    }
+}
+
+void TerminalProgressView::CloseWindow() {
+    EndLine();
+    if (outcome_ == Outcome::Running) {
+        outcome_ = Outcome::Closed;
+        if (on_ended_) {
+            on_ended_();
+        }
+    }
+}
+
+void TerminalProgressView::ProcessPendingEvents() {
+    QCoreApplication::processEvents();
+}

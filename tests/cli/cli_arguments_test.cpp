@@ -1,0 +1,86 @@
+#include "cli_arguments.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CliArguments Parsed(const QStringList& args) {
+    const CliParseResult result = ParseCliArguments(args);
+    EXPECT_TRUE(result.arguments.has_value()) << result.error.toStdString();
+    return result.arguments.value_or(CliArguments{});
+}
+
+QString ErrorOf(const QStringList& args) {
+    const CliParseResult result = ParseCliArguments(args);
+    EXPECT_FALSE(result.arguments.has_value());
+    return result.error;
+}
+
+TEST(CliArgumentsTest, CommandsAndFiles) {
+    EXPECT_EQ(Parsed({"profiles"}).command, CliCommand::Profiles);
+    const CliArguments probe = Parsed({"probe", "--json", "a.mp4", "b.mp4"});
+    EXPECT_EQ(probe.command, CliCommand::Probe);
+    EXPECT_TRUE(probe.json);
+    EXPECT_EQ(probe.files, (QStringList{"a.mp4", "b.mp4"}));
+    EXPECT_EQ(Parsed({"--help"}).command, CliCommand::Help);
+    EXPECT_EQ(Parsed({"join", "--help"}).command, CliCommand::Help);
+    // After "--" everything is a file, even what looks like an option.
+    EXPECT_EQ(Parsed({"params", "--", "--copy", "-x.mp4"}).files,
+              (QStringList{"--copy", "-x.mp4"}));
+}
+
+TEST(CliArgumentsTest, ValuesAsNextArgumentOrAfterEquals) {
+    const CliArguments a = Parsed({"join", "--video-bitrate", "1200k", "--name= spaced ",
+                                   "--folder=/tmp/out", "--profile", "ID_MPH", "x.mp4", "y.mp4"});
+    EXPECT_EQ(a.settings.videoBitrate, QStringLiteral("1200k"));
+    EXPECT_EQ(a.name, QStringLiteral(" spaced ")) << "the = form keeps spaces";
+    EXPECT_EQ(a.folder, QStringLiteral("/tmp/out"));
+    EXPECT_EQ(a.settings.profile, QStringLiteral("ID_MPH"));
+    EXPECT_EQ(Parsed({"params", "--aspect=", "x"}).settings.aspect, QString());
+}
+
+TEST(CliArgumentsTest, QualitiesChannelsAndSizes) {
+    const CliArguments a = Parsed({"params", "--video-quality", "HIGH", "--audio-quality=2",
+                                   "--channels", "auto", "--size", "7", "f"});
+    EXPECT_EQ(a.settings.videoQuality, 0);
+    EXPECT_EQ(a.settings.audioQuality, 2);
+    EXPECT_EQ(a.settings.channels, 0);
+    EXPECT_EQ(a.settings.size, QStringLiteral("7"));
+    EXPECT_EQ(Parsed({"params", "--size=640x480", "--channels=1", "f"}).settings.channels, 1);
+    EXPECT_TRUE(ErrorOf({"params", "--size", "16", "f"}).contains("--size"));
+    EXPECT_TRUE(ErrorOf({"params", "--size", "640*480", "f"}).contains("--size"));
+    EXPECT_TRUE(ErrorOf({"params", "--video-quality", "best", "f"}).contains("--video-quality"));
+    EXPECT_TRUE(ErrorOf({"params", "--channels", "3", "f"}).contains("--channels"));
+}
+
+TEST(CliArgumentsTest, ErrorsNameTheOption) {
+    EXPECT_TRUE(ErrorOf({"params", "--bogus", "f"}).contains("--bogus"));
+    EXPECT_TRUE(ErrorOf({"params", "--video-bitrate"}).contains("--video-bitrate"));
+    EXPECT_TRUE(ErrorOf({"params", "--copy=yes", "f"}).contains("--copy"));
+    // Options belong to their commands.
+    EXPECT_TRUE(ErrorOf({"probe", "--copy", "f"}).contains("--copy"));
+    EXPECT_TRUE(ErrorOf({"params", "--name", "n", "f"}).contains("--name"));
+    EXPECT_TRUE(ErrorOf({"params", "--json", "f"}).contains("--json"));
+    EXPECT_FALSE(ErrorOf({"frobnicate"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({}).isEmpty());
+}
+
+TEST(CliArgumentsTest, FileCounts) {
+    EXPECT_FALSE(ErrorOf({"probe"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"params"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"join", "one.mp4"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"profiles", "extra"}).isEmpty());
+}
+
+TEST(CliArgumentsTest, UsageDocumentsTheInterface) {
+    const QString usage = CliUsageText();
+    for (const char* text :
+         {"veltrano-join profiles", "veltrano-join probe [--json] FILE...",
+          "veltrano-join params [SETTINGS] FILE...",
+          "veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] FILE...",
+          "--video-bitrate", "--remove-audio", "--channels auto|1|2"}) {
+        EXPECT_TRUE(usage.contains(QString::fromLatin1(text))) << text;
+    }
+}
+
+}  // namespace

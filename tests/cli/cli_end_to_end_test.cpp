@@ -1,0 +1,243 @@
+// The real veltrano-join binary, driven as a user would; outputs judged by ffprobe.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "media_tools.h"
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class CliEndToEndTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        clips_ = new QTemporaryDir;
+        const QStringList h264{"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac"};
+        ASSERT_TRUE(media_tools::MakeClip(Clip("a.mp4"), 1.0, 640, 480, "25", h264));
+        ASSERT_TRUE(media_tools::MakeClip(Clip("b.mp4"), 1.0, 320, 240, "25", h264));
+        ASSERT_TRUE(media_tools::MakeClip(Clip("c.mp4"), 1.0, 640, 480, "25", h264));
+        ASSERT_TRUE(
+            media_tools::MakeClip(Clip("tone.m4a"), 1.0, 0, 0, "25", {"-c:a", "aac"}, false, true));
+        QFile text(Clip("notes.mp4"));
+        ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+        text.write("this is not a video\n");
+    }
+    static void TearDownTestSuite() {
+        delete clips_;
+        clips_ = nullptr;
+    }
+    static QString Clip(const QString& name) { return clips_->filePath(name); }
+
+    void SetUp() override {
+        ASSERT_TRUE(config_.isValid());
+        ASSERT_TRUE(out_.isValid());
+    }
+
+    QProcess* Start(const QStringList& args) {
+        auto* process = new QProcess;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(out_.path());
+        process->start(QStringLiteral(VELTRANO_JOIN_BINARY), args);
+        return process;
+    }
+
+    CliRun Run(const QStringList& args) {
+        std::unique_ptr<QProcess> process(Start(args));
+        process->waitForFinished(120000);
+        return CliRun{process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
+                      QString::fromUtf8(process->readAllStandardOutput()),
+                      QString::fromUtf8(process->readAllStandardError())};
+    }
+
+    QStringList FilesInOutput() const {
+        return QDir(out_.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    static QTemporaryDir* clips_;
+    QTemporaryDir config_;
+    QTemporaryDir out_;
+};
+
+QTemporaryDir* CliEndToEndTest::clips_ = nullptr;
+
+TEST_F(CliEndToEndTest, ProfilesListsTheWholeCatalogueInMenuOrder) {
+    const CliRun run = Run({"profiles"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 126);
+    EXPECT_EQ(
+        lines.front(),
+        QStringLiteral("1046\tID_GP\tGeneral Video Format\t3GP - 3GP Format (*.3gp)\t3gp\t3gp"));
+    EXPECT_TRUE(
+        lines.contains("1180\tID_DVDNTSCVIDEO\tVCD/DVD\tDVD NTSC - MPEG-2  Video\tntsc-dvd\tmpg"));
+    for (const QString& line : lines) {
+        EXPECT_EQ(line.count('\t'), 5) << line.toStdString();
+    }
+}
+
+TEST_F(CliEndToEndTest, ProbeTextJsonAndUnopenableFiles) {
+    const CliRun text = Run({"probe", Clip("a.mp4"), Clip("tone.m4a")});
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    const QStringList first = lines[0].split('\t');
+    ASSERT_EQ(first.size(), 8);
+    EXPECT_EQ(first[0], Clip("a.mp4"));
+    EXPECT_EQ(first[1], QStringLiteral("MP4"));
+    EXPECT_EQ(first[2], QStringLiteral("00:00:01"));
+    EXPECT_EQ(first[3], QStringLiteral("640 X 480"));
+    EXPECT_TRUE(first[4].endsWith(" MB"));
+    EXPECT_EQ(first[6], QStringLiteral("h264"));
+    EXPECT_EQ(first[7], QStringLiteral("aac"));
+    EXPECT_EQ(lines[1].split('\t')[6], QString()) << "no video stream, no video codec";
+
+    const CliRun json = Run({"probe", "--json", Clip("notes.mp4"), Clip("b.mp4")});
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_TRUE(json.err.contains("Can not open file: ")) << json.err.toStdString();
+    EXPECT_TRUE(json.err.contains(Clip("notes.mp4")));
+    const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_EQ(rows.size(), 1) << "the unopenable file is left out";
+    const QJsonObject row = rows[0].toObject();
+    for (const char* key : {"path", "type", "duration", "videoSize", "fileSize", "modified",
+                            "videoCodec", "audioCodec", "durationSeconds"}) {
+        EXPECT_TRUE(row.contains(QLatin1String(key))) << key;
+    }
+    EXPECT_EQ(row.value("videoSize").toString(), QStringLiteral("320 X 240"));
+    EXPECT_NEAR(row.value("durationSeconds").toDouble(), 1.0, 0.1);
+}
+
+TEST_F(CliEndToEndTest, ParamsBuildsTheStringAndWritesNothing) {
+    const CliRun smallest = Run({"params", Clip("a.mp4"), Clip("b.mp4")});
+    ASSERT_EQ(smallest.exitCode, 0) << smallest.err.toStdString();
+    EXPECT_EQ(smallest.out,
+              QStringLiteral("-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 512k -ab 128k "
+                             "-ar 44100 -s 320x240 -join\nmp4\n"));
+
+    // The profile's reset comes first even when the frame rate is given before it.
+    const CliRun ordered = Run({"params", "--frame-rate=25", "--profile", "ID_IPHONEHVIDEO",
+                                "--audio-quality", "low", Clip("a.mp4"), Clip("c.mp4")});
+    ASSERT_EQ(ordered.exitCode, 0) << ordered.err.toStdString();
+    EXPECT_EQ(ordered.out,
+              QStringLiteral("-r 25 -ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 1024k "
+                             "-ab 96k -ar 22050 -s 480x320 -join\nmp4\n"));
+
+    const CliRun copy = Run({"params", "--copy", Clip("a.mp4"), Clip("c.mp4")});
+    EXPECT_EQ(copy.out, QStringLiteral("-vcodec copy -acodec copy -join\nmp4\n"));
+    const CliRun mixed = Run({"params", "--copy", Clip("a.mp4"), Clip("b.mp4")});
+    EXPECT_EQ(mixed.exitCode, 1);
+    EXPECT_TRUE(mixed.err.contains(
+        "To use the 'Direct copy stream' function, all video files must be same format"));
+    EXPECT_TRUE(FilesInOutput().isEmpty());
+}
+
+TEST_F(CliEndToEndTest, BadUsageExitsWithTwoAndNamesTheOption) {
+    const CliRun unknown = Run({"params", "--shiny", Clip("a.mp4")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("--shiny"));
+    const CliRun missing = Run({"params", Clip("a.mp4"), "--sample-rate"});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.contains("--sample-rate"));
+    const CliRun profile = Run({"params", "--profile", "ID_NOTHING", Clip("a.mp4")});
+    EXPECT_EQ(profile.exitCode, 2);
+    EXPECT_TRUE(profile.err.contains("--profile"));
+    EXPECT_EQ(profile.err.count('\n'), 1) << "one line";
+}
+
+TEST_F(CliEndToEndTest, CopyJoinProposesTheNameAndGuardsExistingFiles) {
+    const CliRun first =
+        Run({"join", "--copy", "--folder", out_.path(), Clip("a.mp4"), Clip("c.mp4")});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const QString output = out_.filePath(QStringLiteral("a-join.mp4"));
+    EXPECT_EQ(first.out.trimmed(), output);
+    EXPECT_NEAR(media_tools::FormatDuration(media_tools::Probe(output)), 2.0, 0.1);
+    EXPECT_EQ(FilesInOutput(), QStringList{"a-join.mp4"}) << "no temporary file is left";
+
+    const qint64 size = QFileInfo(output).size();
+    const CliRun again = Run(
+        {"join", "--copy", "--folder", out_.path(), Clip("a.mp4"), Clip("a.mp4"), Clip("c.mp4")});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains("already exists")) << again.err.toStdString();
+    EXPECT_EQ(QFileInfo(output).size(), size) << "an existing output is kept without --yes";
+
+    const CliRun replace = Run({"join", "--copy", "--yes", "--folder", out_.path(), Clip("a.mp4"),
+                                Clip("a.mp4"), Clip("c.mp4")});
+    ASSERT_EQ(replace.exitCode, 0) << replace.err.toStdString();
+    EXPECT_NEAR(media_tools::FormatDuration(media_tools::Probe(output)), 3.0, 0.1);
+}
+
+TEST_F(CliEndToEndTest, RefusesToWriteOverAnInputAndChecksTheName) {
+    const qint64 before = QFileInfo(Clip("a.mp4")).size();
+    const CliRun over = Run({"join", "--copy", "--yes", "--name", "a", "--folder", clips_->path(),
+                             Clip("a.mp4"), Clip("c.mp4")});
+    EXPECT_EQ(over.exitCode, 1);
+    EXPECT_TRUE(over.err.contains("one of the files to join")) << over.err.toStdString();
+    EXPECT_EQ(QFileInfo(Clip("a.mp4")).size(), before);
+
+    const CliRun blank = Run({"join", "--name=   ", Clip("a.mp4"), Clip("c.mp4")});
+    EXPECT_EQ(blank.exitCode, 1);
+    EXPECT_TRUE(blank.err.contains("Invalid file name!"));
+    const CliRun folder =
+        Run({"join", "--folder", out_.filePath("missing"), Clip("a.mp4"), Clip("c.mp4")});
+    EXPECT_EQ(folder.exitCode, 1);
+    EXPECT_TRUE(folder.err.contains("Invalid path!"));
+}
+
+TEST_F(CliEndToEndTest, ConvertJoinWritesTheProfilesFormat) {
+    const CliRun run = Run({"join", "--profile", "ID_MPH", "--size", "3", "--name", "joined",
+                            Clip("a.mp4"), Clip("b.mp4")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString output = out_.filePath(QStringLiteral("joined.mp4"));
+    EXPECT_EQ(run.out.trimmed(), output) << "without --folder the current folder is used";
+    const QJsonObject probe = media_tools::Probe(output);
+    const QJsonArray video = media_tools::StreamsOfType(probe, "video");
+    ASSERT_EQ(video.size(), 1);
+    EXPECT_EQ(video[0].toObject().value("codec_name").toString(), QStringLiteral("h264"));
+    EXPECT_EQ(video[0].toObject().value("width").toInt(), 320);
+    EXPECT_NEAR(media_tools::FormatDuration(probe), 2.0, 0.3);
+    EXPECT_TRUE(run.err.contains("100%")) << run.err.toStdString();
+}
+
+TEST_F(CliEndToEndTest, CtrlCStopsTheJoinAndRemovesThePartialOutput) {
+    QTemporaryDir longClips;
+    const QString big = longClips.filePath(QStringLiteral("big.mp4"));
+    ASSERT_TRUE(media_tools::MakeClip(big, 20.0, 640, 480, "25",
+                                      {"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac"}));
+    std::unique_ptr<QProcess> process(
+        Start({"join", "--profile", "ID_HDHVIDEO", "--video-quality", "high", "--name", "stopped",
+               "--folder", out_.path(), big, big}));
+    ASSERT_TRUE(process->waitForStarted());
+    // Wait until the join reports progress, then press Ctrl+C.
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray err;
+    while (!err.contains('%') && waited.elapsed() < 60000 &&
+           process->state() == QProcess::Running) {
+        process->waitForReadyRead(200);
+        err += process->readAllStandardError();
+    }
+    ASSERT_TRUE(err.contains('%')) << err.constData();
+    ::kill(static_cast<pid_t>(process->processId()), SIGINT);
+    QElapsedTimer stopping;
+    stopping.start();
+    ASSERT_TRUE(process->waitForFinished(10000));
+    EXPECT_LT(stopping.elapsed(), 5000);
+    EXPECT_EQ(process->exitCode(), 130);
+    EXPECT_TRUE(FilesInOutput().isEmpty()) << FilesInOutput().join(' ').toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#include "cli_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "output_settings.h"
+#include "profile_catalogue.h"
+
+namespace {
+
+class CliSettingsTest : public testing::Test {
+protected:
+    OutputSettings Applied(const CliSettings& cli) {
+        OutputSettings settings;
+        EXPECT_EQ(ApplyCliSettings(settings, cli, catalogue_), QString());
+        return settings;
+    }
+    ProfileCatalogue catalogue_;
+};
+
+TEST_F(CliSettingsTest, ProfileByIdentifierNameOrCaption) {
+    ASSERT_NE(FindProfile(catalogue_, QStringLiteral("1057")), nullptr);
+    EXPECT_EQ(FindProfile(catalogue_, QStringLiteral("1057")),
+              FindProfile(catalogue_, QStringLiteral("ID_MPH")));
+    EXPECT_EQ(FindProfile(catalogue_, QStringLiteral("MP4 - H264 Video (*.mp4)")),
+              FindProfile(catalogue_, QStringLiteral("ID_MPH")));
+    // Double blanks are part of the caption.
+    EXPECT_NE(FindProfile(catalogue_, QStringLiteral("DVD NTSC - MPEG-2  Video")), nullptr);
+    EXPECT_EQ(FindProfile(catalogue_, QStringLiteral("DVD NTSC - MPEG-2 Video")), nullptr);
+    EXPECT_EQ(FindProfile(catalogue_, QStringLiteral("9999")), nullptr);
+
+    OutputSettings settings;
+    CliSettings cli;
+    cli.profile = QStringLiteral("nonsense");
+    EXPECT_TRUE(ApplyCliSettings(settings, cli, catalogue_).contains("--profile"));
+}
+
+TEST_F(CliSettingsTest, WithoutProfileTheInitialStateHoldsInConversion) {
+    const OutputSettings settings = Applied({});
+    EXPECT_EQ(settings.Mode, JoinMode::Convert);
+    EXPECT_EQ(settings.FormatKey, QStringLiteral("mp4h264"));
+    EXPECT_EQ(settings.SizeChoice, 0);
+    CliSettings copy;
+    copy.copy = true;
+    EXPECT_EQ(Applied(copy).Mode, JoinMode::DirectCopy);
+}
+
+// The profile's reset runs before the explicit values, whatever the command line's order.
+TEST_F(CliSettingsTest, ExplicitValuesWinOverTheProfile) {
+    CliSettings cli;
+    cli.frameRate = QStringLiteral("25");
+    cli.profile = QStringLiteral("ID_IPHONEHVIDEO");  // sets 480 x 320 at 29.97, 2 channels
+    cli.size = QStringLiteral("7");
+    cli.channels = 1;
+    const OutputSettings settings = Applied(cli);
+    EXPECT_EQ(settings.FrameRate, QStringLiteral("25"));
+    EXPECT_EQ(settings.SizeChoice, 7);
+    EXPECT_EQ(settings.Width, QStringLiteral("640"));
+    EXPECT_EQ(settings.Channels, 1);
+}
+
+// A quality choice resets the bitrate it governs; a typed bitrate comes after it and stands.
+TEST_F(CliSettingsTest, TypedBitratesComeAfterTheQualityLists) {
+    CliSettings cli;
+    cli.videoBitrate = QStringLiteral("1200K");
+    cli.audioBitrate = QStringLiteral("96k");
+    cli.sampleRate = QStringLiteral("22050");
+    cli.videoQuality = 0;
+    cli.audioQuality = 2;
+    const OutputSettings settings = Applied(cli);
+    EXPECT_EQ(settings.VideoBitrate, QStringLiteral("1200K"));
+    EXPECT_EQ(settings.AudioBitrate, QStringLiteral("96k"));
+    EXPECT_EQ(settings.SampleRate, QStringLiteral("22050"));
+    EXPECT_EQ(settings.VideoQuality, 0);
+    EXPECT_EQ(settings.AudioQuality, 2);
+}
+
+TEST_F(CliSettingsTest, TypedValuesAreNormalisedLikeTheGrid) {
+    CliSettings cli;
+    cli.videoBitrate = QStringLiteral(" 1500k ");
+    cli.frameRate = QStringLiteral("25fps");
+    cli.aspect = QStringLiteral("16:9");
+    cli.sampleRate = QStringLiteral("44.1k");
+    const OutputSettings settings = Applied(cli);
+    EXPECT_EQ(settings.VideoBitrate, QStringLiteral("1500k"));
+    EXPECT_EQ(settings.FrameRate, QStringLiteral("Auto"));
+    EXPECT_EQ(settings.AspectRate, QStringLiteral("16:9"));
+    EXPECT_EQ(settings.SampleRate, QStringLiteral("Auto"));
+}
+
+TEST_F(CliSettingsTest, CustomSizeIsNormalisedAsWhenTheBoxesLoseFocus) {
+    CliSettings cli;
+    cli.size = QStringLiteral("641x7");
+    const OutputSettings settings = Applied(cli);
+    EXPECT_EQ(settings.SizeChoice, 15);
+    EXPECT_EQ(settings.Width, QStringLiteral("642"));
+    EXPECT_EQ(settings.Height, QStringLiteral("16"));
+}
+
+// Removing the audio locks the audio items, but only after every typed value went in.
+TEST_F(CliSettingsTest, RemoveAudioComesLast) {
+    CliSettings cli;
+    cli.removeAudio = true;
+    cli.audioBitrate = QStringLiteral("64k");
+    cli.channels = 1;
+    const OutputSettings settings = Applied(cli);
+    EXPECT_TRUE(settings.RemoveAudio);
+    EXPECT_EQ(settings.AudioBitrate, QStringLiteral("64k"));
+    EXPECT_EQ(settings.Channels, 1);
+}
+
+}  // namespace
