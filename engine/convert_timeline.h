@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "av_ptr.h"
+#include "convert_audio_queue.h"
+#include "convert_output.h"
+
+// The joined timeline. Each input is one segment; its frames arrive with timestamps relative
+// to the segment's start and are placed after everything written before. At a segment's end
+// the shorter of video and audio is padded (last picture repeated or black, silence) and
+// audio is cut to end with the video, so the two start together at every join.
+class ConvertTimeline {
+public:
+    explicit ConvertTimeline(ConvertOutput& output);
+
+    void BeginSegment();
+    // A picture in the output's format and size; pts counts frames from the segment's start.
+    int PutVideo(const AVFrame& frame);
+    // Samples in the output's format; pts counts samples from the segment's start.
+    int PutAudio(const AVFrame& frame);
+    // Closes the segment. videoFrames is how long its video lasts (0 when it has none).
+    int EndSegment(std::int64_t videoFrames);
+    // Sends the last queued samples; the caller then finishes the output.
+    int Finish();
+
+    // Position on the joined timeline, in microseconds.
+    std::int64_t PositionUs() const;
+
+private:
+    int EmitVideo(const AVFrame& frame);
+    int EmitBlack();
+    int EncodeQueuedAudio(int keepSamples);
+    std::int64_t AudioSamplesAt(std::int64_t videoFrame) const;
+
+    ConvertOutput& output_;
+    const ConvertOutputFormat& format_;
+    std::optional<ConvertAudioQueue> queue_;
+    av::FramePtr lastPicture_;
+    av::FramePtr blackPicture_;
+
+    std::int64_t videoWritten_ = 0;  // frames sent to the video encoder
+    std::int64_t audioPlaced_ = 0;   // samples placed on the timeline (queued or encoded)
+    std::int64_t audioEncoded_ = 0;  // samples sent to the audio encoder
+    std::int64_t segmentVideoStart_ = 0;
+    std::int64_t segmentAudioStart_ = 0;
+    bool segmentHasPicture_ = false;
+    int holdBack_ = 0;  // samples kept queued so a segment's end can still be cut
+};
