@@ -76,6 +76,8 @@ struct ProgressCase {
     const char* remainingText;
     const char* sizeText;
     int percent;
+
+    friend void PrintTo(const ProgressCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class JoinRunnerProgressTest : public JoinRunnerEventsTest,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <string>
 #include <vector>
 
 #include "join_runner.h"
@@ -96,6 +97,10 @@ TEST_F(JoinRunnerRunTest, TwoFilesAreHandedOverInOrderAndStarted) {
 struct InputFailureCase {
     int count;
     int refusedRow;  // 1-based
+
+    friend void PrintTo(const InputFailureCase& c, std::ostream* os) {
+        *os << "row " << c.refusedRow << " of " << c.count;
+    }
 };
 
 class JoinRunnerInputFailureTest : public JoinRunnerRunTest,
@@ -134,7 +139,11 @@ TEST_P(JoinRunnerInputFailureTest, StopsAtTheRefusedRowAndNamesIt) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, JoinRunnerInputFailureTest,
                          ::testing::Values(InputFailureCase{5, 3}, InputFailureCase{5, 1},
-                                           InputFailureCase{2, 2}, InputFailureCase{5, 5}));
+                                           InputFailureCase{2, 2}, InputFailureCase{5, 5}),
+                         [](const ::testing::TestParamInfo<InputFailureCase>& info) {
+                             return "Row" + std::to_string(info.param.refusedRow) + "Of" +
+                                    std::to_string(info.param.count);
+                         });
 
 TEST_F(JoinRunnerRunTest, RefusedOutputRemovesTheJobExplainsAndClosesTheWindow) {
     encoder.refuseOutput = true;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <set>
+#include <string>
 
 #include "file_chooser.h"
 #include "join_list.h"
@@ -144,10 +145,13 @@ TEST_F(ProbeAddFilesTest, AProbeAsksTheDecoderInOrderAndFillsEveryColumn) {
 }
 
 struct ColumnCase {
+    const char* name;
     const char* relativePath;
     qint64 size;
     const char* type;
     const char* sizeText;
+
+    friend void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ProbeColumnTest : public ProbeAddFilesTest,
@@ -162,11 +166,13 @@ TEST_P(ProbeColumnTest, TypeAndSizeColumns) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ProbeColumnTest,
-    ::testing::Values(ColumnCase{"noext", 0, "", "0.0 MB"},
-                      ColumnCase{"a.b/clip", 1'048'576, "", "1.0 MB"},
-                      ColumnCase{"big.mkv", 1'288'490'189, "MKV", "1,228.8 MB"},
-                      ColumnCase{"lower.mp4", 104'858, "MP4", "0.1 MB"},
-                      ColumnCase{"huge.ts", 5'000'000'000, "TS", "4,768.4 MB"}));
+    ::testing::Values(ColumnCase{"NoExtension", "noext", 0, "", "0.0 MB"},
+                      ColumnCase{"DotInFolderOnly", "a.b/clip", 1'048'576, "", "1.0 MB"},
+                      ColumnCase{"Grouped", "big.mkv", 1'288'490'189, "MKV", "1,228.8 MB"},
+                      ColumnCase{"Rounded", "lower.mp4", 104'858, "MP4", "0.1 MB"},
+                      ColumnCase{"PastFourGiB", "huge.ts", 5'000'000'000, "TS", "4,768.4 MB"}),
+    [](const ::testing::TestParamInfo<ColumnCase>& info) { return std::string(info.param.name); });
+;
 
 TEST_F(ProbeAddFilesTest, AFileTheDecoderRefusesIsExplainedAndNotListed) {
     const QString path = MakeFile(QStringLiteral("bad.mp4"));
