@@ -85,10 +85,11 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
         std::int64_t videoUs = 0;
         if (decodeVideo_) {
             videoUs = av_rescale_q(videoEnd_, input_.VideoStream()->time_base, AV_TIME_BASE_Q);
-        } else if (input_.Info().hasVideo) {
-            videoUs = input_.Info().durationUs;  // video not wanted, its length still counts
+        } else if (input_.Info().hasVideo || !decodeAudio_) {
+            // Streams the output does not take still last: the segment keeps the input's length.
+            videoUs = input_.Info().durationUs;
         }
-        ret = timeline_.EndSegment(videoUs);
+        ret = timeline_.EndSegment(videoUs, input_.Info().durationUs);
     }
     if (ret < 0) {
         if (cancel.load() || ret == AVERROR_EXIT) {

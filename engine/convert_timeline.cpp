@@ -27,11 +27,11 @@ ConvertTimeline::ConvertTimeline(ConvertOutput& output)
     : output_(output), format_(output.Format()) {
     if (format_.hasAudio) {
         queue_.emplace(format_.sampleFormat, format_.channelLayout.nb_channels);
+        // A segment's end may cut half a video frame, or decoder padding, from its audio.
+        holdBack_ = MaxPaddingSamples() + 1;
         if (format_.hasVideo) {
-            // Up to half a video frame may be cut from a segment's audio; one frame is safe.
-            holdBack_ = static_cast<int>(av_rescale_rnd(format_.sampleRate, format_.frameRate.den,
-                                                        format_.frameRate.num, AV_ROUND_UP)) +
-                        1;
+            holdBack_ += static_cast<int>(av_rescale_rnd(format_.sampleRate, format_.frameRate.den,
+                                                         format_.frameRate.num, AV_ROUND_UP));
         }
     }
 }
@@ -39,7 +39,6 @@ ConvertTimeline::ConvertTimeline(ConvertOutput& output)
 void ConvertTimeline::BeginSegment() {
     segmentVideoStart_ = videoWritten_;
     segmentAudioStart_ = audioPlaced_;
-    segmentHasPicture_ = false;
     lastPicture_.reset();
 }
 
@@ -115,7 +114,6 @@ int ConvertTimeline::PutVideo(const AVFrame& frame) {
         return ret;
     }
     lastPicture_.reset(av_frame_clone(&frame));
-    segmentHasPicture_ = true;
     return lastPicture_ != nullptr ? 0 : AVERROR(ENOMEM);
 }
 
@@ -153,50 +151,74 @@ int ConvertTimeline::PutAudio(const AVFrame& frame) {
     return EncodeQueuedAudio(holdBack_);
 }
 
-int ConvertTimeline::EndSegment(std::int64_t videoDurationUs) {
-    const std::int64_t segmentAudio = audioPlaced_ - segmentAudioStart_;
+int ConvertTimeline::EndSegment(std::int64_t videoDurationUs, std::int64_t declaredUs) {
+    const AVRational sampleTime{1, format_.sampleRate};
+    std::int64_t audioEnd = audioPlaced_ - segmentAudioStart_;  // samples
+    if (queue_.has_value()) {
+        // AAC and MP3 decoders return the padding of the last frame as sound when the
+        // container does not trim it; a short overhang past the input's end is cut.
+        const std::int64_t limit =
+            av_rescale_q(std::max(videoDurationUs, declaredUs), AV_TIME_BASE_Q, sampleTime);
+        if (limit > 0 && audioEnd > limit && audioEnd - limit <= MaxPaddingSamples()) {
+            audioEnd = limit;
+        }
+    }
     int ret = 0;
     if (format_.hasVideo) {
         const AVRational frameTime = av_inv_q(format_.frameRate);
         std::int64_t frames = std::max(
             videoWritten_ - segmentVideoStart_,
             av_rescale_q_rnd(videoDurationUs, AV_TIME_BASE_Q, frameTime, AV_ROUND_NEAR_INF));
-        if (format_.hasAudio) {
-            frames = std::max(frames, av_rescale_q_rnd(segmentAudio, {1, format_.sampleRate},
-                                                       frameTime, AV_ROUND_NEAR_INF));
+        if (queue_.has_value()) {
+            frames = std::max(frames,
+                              av_rescale_q_rnd(audioEnd, sampleTime, frameTime, AV_ROUND_NEAR_INF));
+            // Samples already encoded cannot be taken back: the video then lasts longer.
+            while (AudioSamplesAt(segmentVideoStart_ + frames) < audioEncoded_) {
+                ++frames;
+            }
         }
         while (ret >= 0 && videoWritten_ < segmentVideoStart_ + frames) {
             ret = lastPicture_ != nullptr ? EmitVideo(*lastPicture_) : EmitBlack();
         }
         if (ret >= 0 && queue_.has_value()) {
-            const std::int64_t difference = AudioSamplesAt(videoWritten_) - audioPlaced_;
-            if (difference > 0) {
-                queue_->PushSilence(static_cast<int>(difference));
-                audioPlaced_ += difference;
-            } else if (difference < 0) {
-                const int cut =
-                    static_cast<int>(std::min<std::int64_t>(-difference, queue_->Size()));
-                queue_->TrimTail(cut);
-                audioPlaced_ -= cut;
-            }
+            ret = SetAudioEnd(AudioSamplesAt(videoWritten_));
         }
     } else if (queue_.has_value()) {
-        const std::int64_t wanted = av_rescale_q_rnd(videoDurationUs, AV_TIME_BASE_Q,
-                                                     {1, format_.sampleRate}, AV_ROUND_NEAR_INF);
-        std::int64_t missing = wanted - segmentAudio;
-        while (missing > 0 && ret >= 0) {
-            const int part = static_cast<int>(std::min<std::int64_t>(missing, 1 << 16));
-            queue_->PushSilence(part);
-            audioPlaced_ += part;
-            missing -= part;
-            ret = EncodeQueuedAudio(0);
-        }
+        audioEnd = std::max(audioEnd, av_rescale_q_rnd(videoDurationUs, AV_TIME_BASE_Q, sampleTime,
+                                                       AV_ROUND_NEAR_INF));
+        ret = SetAudioEnd(segmentAudioStart_ + audioEnd);
     }
     if (ret >= 0 && queue_.has_value()) {
         ret = EncodeQueuedAudio(0);
     }
     lastPicture_.reset();
     return ret;
+}
+
+int ConvertTimeline::SetAudioEnd(std::int64_t endSample) {
+    if (endSample < audioPlaced_) {
+        const int cut =
+            static_cast<int>(std::min<std::int64_t>(audioPlaced_ - endSample, queue_->Size()));
+        queue_->TrimTail(cut);
+        audioPlaced_ -= cut;
+        return 0;
+    }
+    // Long silence (a long input without sound) goes out in parts, keeping memory flat.
+    while (audioPlaced_ < endSample) {
+        const int part =
+            static_cast<int>(std::min<std::int64_t>(endSample - audioPlaced_, 1 << 16));
+        queue_->PushSilence(part);
+        audioPlaced_ += part;
+        const int ret = EncodeQueuedAudio(0);
+        if (ret < 0) {
+            return ret;
+        }
+    }
+    return 0;
+}
+
+int ConvertTimeline::MaxPaddingSamples() const {
+    return format_.sampleRate / 10;
 }
 
 int ConvertTimeline::EncodeQueuedAudio(int keepSamples) {

@@ -20,8 +20,9 @@ public:
     int PutVideo(const AVFrame& frame);
     // Samples in the output's format; pts counts samples from the segment's start.
     int PutAudio(const AVFrame& frame);
-    // Closes the segment. videoFrames is how long its video lasts (0 when it has none).
-    int EndSegment(std::int64_t videoFrames);
+    // Closes the segment: videoDurationUs is how long its video lasts (0 when it has none),
+    // declaredUs the input's duration as its container states it.
+    int EndSegment(std::int64_t videoDurationUs, std::int64_t declaredUs);
     // Sends the last queued samples; the caller then finishes the output.
     int Finish();
 
@@ -32,6 +33,8 @@ private:
     int EmitVideo(const AVFrame& frame);
     int EmitBlack();
     int EncodeQueuedAudio(int keepSamples);
+    int SetAudioEnd(std::int64_t endSample);
+    int MaxPaddingSamples() const;
     std::int64_t AudioSamplesAt(std::int64_t videoFrame) const;
 
     ConvertOutput& output_;
@@ -45,6 +48,5 @@ private:
     std::int64_t audioEncoded_ = 0;  // samples sent to the audio encoder
     std::int64_t segmentVideoStart_ = 0;
     std::int64_t segmentAudioStart_ = 0;
-    bool segmentHasPicture_ = false;
     int holdBack_ = 0;  // samples kept queued so a segment's end can still be cut
 };

@@ -7,6 +7,7 @@ extern "C" {
 #include <libavutil/display.h>
 }
 
+#include <cmath>
 #include <cstring>
 
 #include "av_ptr.h"
@@ -138,15 +139,21 @@ INSTANTIATE_TEST_SUITE_P(Pictures, FitPictureTest,
 
 TEST(ConvertFitTest, RotationFromDisplayMatrix) {
     std::int32_t matrix[9] = {};
-    // The matrix that "rotate=90" in an MP4 gives: shown turned a quarter clockwise.
+    // Whichever way av_display_rotation_set counts, the filter follows the angle that
+    // av_display_rotation_get (and ffprobe's "rotation") reports, as the ffmpeg tool's
+    // autorotate does: 90 (what "-metadata:s:v rotate=90" gives) turns counter-clockwise.
     av_display_rotation_set(matrix, 90.0);
+    const bool setMatchesGet = std::lround(av_display_rotation_get(matrix)) == 90;
+    av_display_rotation_set(matrix, setMatchesGet ? 90.0 : -90.0);
+    ASSERT_EQ(std::lround(av_display_rotation_get(matrix)), 90);
     convert::Rotation rotation = convert::RotationFromMatrix(matrix);
-    EXPECT_EQ(rotation.filters, QStringLiteral("transpose=clock"));
+    EXPECT_EQ(rotation.filters, QStringLiteral("transpose=cclock"));
     EXPECT_TRUE(rotation.swapsSides);
 
-    av_display_rotation_set(matrix, -90.0);
+    av_display_rotation_set(matrix, setMatchesGet ? -90.0 : 90.0);
+    ASSERT_EQ(std::lround(av_display_rotation_get(matrix)), -90);
     rotation = convert::RotationFromMatrix(matrix);
-    EXPECT_EQ(rotation.filters, QStringLiteral("transpose=cclock"));
+    EXPECT_EQ(rotation.filters, QStringLiteral("transpose=clock"));
     EXPECT_TRUE(rotation.swapsSides);
 
     av_display_rotation_set(matrix, 180.0);
