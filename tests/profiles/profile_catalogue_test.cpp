@@ -197,7 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExpectedEntry{1117, "ID_WINDOWSPHONEWMVVIDEO", "Windows Phone 7 - WMV Video",
                       "Windows Phone", "wmv", "800", "480", "29.97", nullptr, 2},
         ExpectedEntry{1138, "ID_XBOXXVIDHDVIDEO", "Xbox360 - Xvid HD Video", "Xbox", "avi", "1280",
-                      "720", nullptr, nullptr, 2}));
+                      "720", nullptr, nullptr, 2}),
+    [](const testing::TestParamInfo<ExpectedEntry>& info) { return std::string(info.param.name); });
 
 TEST(ProfileCatalogue, UnknownLookupsFindNothing) {
     const ProfileCatalogue catalogue;
