@@ -1,0 +1,577 @@
+// The stream-copy joiner: every packet of every input remuxed into one output, no decoding.
+
+extern "C" {
+#include <libavcodec/bsf.h>
+#include <libavformat/avformat.h>
+}
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <chrono>
+#include <deque>
+#include <vector>
+
+#include "av_error.h"
+#include "av_ptr.h"
+#include "copy_silence.h"
+#include "copy_stream_check.h"
+#include "copy_timeline.h"
+#include "join_task.h"
+
+namespace {
+
+constexpr std::size_t kMaxPendingPackets = 512;
+constexpr auto kProgressInterval = std::chrono::milliseconds(100);
+
+int InterruptCallback(void* opaque) {
+    return static_cast<const std::atomic<bool>*>(opaque)->load() ? 1 : 0;
+}
+
+AVIOInterruptCB InterruptFor(const std::atomic<bool>& cancel) {
+    // libav takes a non-const opaque pointer; the callback only reads the flag.
+    return AVIOInterruptCB{&InterruptCallback,
+                           const_cast<void*>(static_cast<const void*>(&cancel))};
+}
+
+QString NameOf(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+JoinOutcome Stopped() {
+    return {AVERROR_EXIT, QStringLiteral("The join was stopped.")};
+}
+
+JoinOutcome Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
+    if (cancel.load()) {
+        return Stopped();
+    }
+    return {code < 0 ? code : -1, av::Describe(what, code)};
+}
+
+int OpenInput(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input) {
+    AVFormatContext* context = avformat_alloc_context();
+    if (context == nullptr) {
+        return AVERROR(ENOMEM);
+    }
+    context->interrupt_callback = InterruptFor(cancel);
+    // avformat_open_input frees the context itself on failure.
+    int ret = avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr);
+    if (ret < 0) {
+        return ret;
+    }
+    input.reset(context);
+    ret = avformat_find_stream_info(context, nullptr);
+    return ret < 0 ? ret : 0;
+}
+
+bool CarriesIsoAudioConfig(const QString& muxer) {
+    static const QStringList names{
+        QStringLiteral("mp4"),  QStringLiteral("mov"),  QStringLiteral("3gp"),
+        QStringLiteral("3g2"),  QStringLiteral("ipod"), QStringLiteral("ismv"),
+        QStringLiteral("f4v"),  QStringLiteral("psp"),  QStringLiteral("matroska"),
+        QStringLiteral("webm"), QStringLiteral("flv")};
+    return names.contains(muxer);
+}
+
+// The filter one input stream needs to suit the output container, or nullptr.
+const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParameters* par,
+                               const QString& muxer) {
+    if (par->codec_id == AV_CODEC_ID_AAC && CarriesIsoAudioConfig(muxer)) {
+        const QString format = QString::fromLatin1(input->iformat->name);
+        const bool adts = par->extradata_size == 0 || format == QLatin1String("mpegts") ||
+                          format == QLatin1String("aac");
+        return adts ? "aac_adtstoasc" : nullptr;
+    }
+    const bool lengthPrefixed = par->extradata_size > 0 && par->extradata[0] == 1;
+    if (IsMpegStreamMuxer(muxer) && lengthPrefixed) {
+        if (par->codec_id == AV_CODEC_ID_H264) {
+            return "h264_mp4toannexb";
+        }
+        if (par->codec_id == AV_CODEC_ID_HEVC) {
+            return "hevc_mp4toannexb";
+        }
+    }
+    return nullptr;
+}
+
+int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter) {
+    const AVBitStreamFilter* kind = av_bsf_get_by_name(name);
+    if (kind == nullptr) {
+        return AVERROR_BSF_NOT_FOUND;
+    }
+    AVBSFContext* context = nullptr;
+    int ret = av_bsf_alloc(kind, &context);
+    if (ret < 0) {
+        return ret;
+    }
+    filter.reset(context);
+    ret = avcodec_parameters_copy(context->par_in, stream->codecpar);
+    if (ret < 0) {
+        return ret;
+    }
+    context->time_base_in = stream->time_base;
+    return av_bsf_init(context);
+}
+
+// One input while it is being copied: its kept streams mapped to output streams.
+struct OpenedInput {
+    av::InputFormatPtr context;
+    std::vector<int> outIndexOf;      // per input stream: output stream or -1
+    std::vector<int> inIndexOf;       // per output stream: input stream or -1
+    std::vector<av::BsfPtr> filters;  // per output stream, may be empty
+};
+
+// Everything the output needs to know about one joined file's streams.
+class CopyJoiner {
+public:
+    CopyJoiner(const JoinTask& task, const std::atomic<bool>& cancel,
+               const JoinProgressFn& progress)
+        : task_(task), cancel_(cancel), progress_(progress) {}
+
+    JoinOutcome Run();
+
+private:
+    JoinOutcome ScanInputs();
+    JoinOutcome OpenFile(std::size_t index, OpenedInput& opened);
+    JoinOutcome CreateOutput(const OpenedInput& first);
+    JoinOutcome CopyFile(std::size_t index, OpenedInput& opened);
+    JoinOutcome Deliver(std::size_t index, int outIndex, AVPacket* packet);
+    JoinOutcome Write(std::size_t index, int outIndex, AVPacket* packet);
+    void ReportProgress(bool force);
+    bool CanFillGaps(int outIndex);
+    int LendAudioConfig(AVCodecParameters* par) const;
+
+    const JoinTask& task_;
+    const std::atomic<bool>& cancel_;
+    const JoinProgressFn& progress_;
+
+    std::vector<CopyInputScan> scans_;
+    std::int64_t totalUs_ = 0;
+    bool withVideo_ = false;
+    bool withAudio_ = false;
+    QString muxer_;
+    av::OutputFormatPtr output_;
+    std::unique_ptr<CopyTimeline> timeline_;
+    int master_ = 0;
+    bool masterSeen_ = false;
+    std::deque<av::PacketPtr> pending_;
+    std::chrono::steady_clock::time_point lastProgress_{};
+    // Per output stream: silence for gaps at joins, made on first need.
+    std::vector<std::unique_ptr<CopySilence>> silence_;
+    std::vector<bool> silenceTried_;
+};
+
+// The transport stream muxer wraps raw AAC (from MP4 inputs) in ADTS headers built from the
+// stream's configuration, and passes ADTS through as it is. When the first file is ADTS (no
+// configuration) and a later one raw, the configuration comes from that later file.
+int CopyJoiner::LendAudioConfig(AVCodecParameters* par) const {
+    if (muxer_ != QLatin1String("mpegts") || par->codec_id != AV_CODEC_ID_AAC ||
+        par->extradata_size > 0) {
+        return 0;
+    }
+    for (const CopyInputScan& scan : scans_) {
+        const QByteArray& config = scan.audio.extradata;
+        if (config.isEmpty()) {
+            continue;
+        }
+        par->extradata = static_cast<uint8_t*>(
+            av_mallocz(static_cast<std::size_t>(config.size()) + AV_INPUT_BUFFER_PADDING_SIZE));
+        if (par->extradata == nullptr) {
+            return AVERROR(ENOMEM);
+        }
+        memcpy(par->extradata, config.constData(), static_cast<std::size_t>(config.size()));
+        par->extradata_size = static_cast<int>(config.size());
+        return 0;
+    }
+    return 0;
+}
+
+bool CopyJoiner::CanFillGaps(int outIndex) {
+    if (silence_.size() < output_->nb_streams) {
+        silence_.resize(output_->nb_streams);
+        silenceTried_.resize(output_->nb_streams, false);
+    }
+    const AVStream* stream = output_->streams[outIndex];
+    if (stream->codecpar->codec_type != AVMEDIA_TYPE_AUDIO) {
+        return false;
+    }
+    if (!silenceTried_[outIndex]) {
+        silenceTried_[outIndex] = true;
+        silence_[outIndex] = CopySilence::Create(stream->codecpar, stream->time_base);
+    }
+    return silence_[outIndex] != nullptr;
+}
+
+JoinOutcome CopyJoiner::ScanInputs() {
+    // One input open at a time, so memory stays flat however many files are joined.
+    for (const QString& path : task_.inputs) {
+        if (cancel_.load()) {
+            return Stopped();
+        }
+        av::InputFormatPtr input;
+        const int ret = OpenInput(path, cancel_, input);
+        if (ret < 0) {
+            return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
+        }
+        scans_.push_back(ScanCopyInput(input.get(), NameOf(path)));
+        totalUs_ += scans_.back().durationUs;
+    }
+    const CopyInputScan& first = scans_.front();
+    withVideo_ = first.video.present;
+    withAudio_ = first.audio.present && !task_.plan.removeAudio;
+    if (!withVideo_ && !withAudio_) {
+        return {AVERROR(EINVAL),
+                QStringLiteral("Cannot join by stream copy: %1 has no video or audio stream.")
+                    .arg(first.fileName)};
+    }
+    muxer_ = task_.plan.muxerName;
+    // MPEG-1 system streams carry MPEG-1 video; anything else goes into an MPEG-2 program
+    // stream.
+    if (muxer_ == QLatin1String("mpeg") && withVideo_ &&
+        first.video.codec != AV_CODEC_ID_MPEG1VIDEO) {
+        muxer_ = QStringLiteral("vob");
+    }
+    for (std::size_t i = 1; i < scans_.size(); ++i) {
+        const QString mismatch = FindCopyMismatch(first, scans_[i], muxer_, withAudio_);
+        if (!mismatch.isEmpty()) {
+            return {AVERROR(EINVAL), mismatch};
+        }
+    }
+    return {};
+}
+
+JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
+    const QString& path = task_.inputs[index];
+    int ret = OpenInput(path, cancel_, opened.context);
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
+    }
+    AVFormatContext* input = opened.context.get();
+    opened.outIndexOf.assign(input->nb_streams, -1);
+    opened.inIndexOf.assign(2, -1);
+    opened.filters.clear();
+    opened.filters.resize(2);
+    const int video = withVideo_ ? FindCopyStream(input, AVMEDIA_TYPE_VIDEO) : -1;
+    const int audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
+    int next = 0;
+    for (const int stream : {video, audio}) {
+        if (stream < 0) {
+            continue;
+        }
+        const int outIndex = next++;
+        opened.outIndexOf[stream] = outIndex;
+        opened.inIndexOf[outIndex] = stream;
+        const AVStream* in = input->streams[stream];
+        if (const char* name = BitstreamFilterFor(input, in->codecpar, muxer_)) {
+            ret = MakeFilter(name, in, opened.filters[outIndex]);
+            if (ret < 0) {
+                return Failure(ret,
+                               QStringLiteral("Cannot prepare %1 for copying").arg(NameOf(path)),
+                               cancel_);
+            }
+        }
+    }
+    return {};
+}
+
+JoinOutcome CopyJoiner::CreateOutput(const OpenedInput& first) {
+    const QByteArray path = QFile::encodeName(task_.writePath);
+    AVFormatContext* raw = nullptr;
+    int ret = avformat_alloc_output_context2(&raw, nullptr, muxer_.toLatin1().constData(),
+                                             path.constData());
+    if (ret < 0 || raw == nullptr) {
+        return Failure(ret < 0 ? ret : AVERROR_MUXER_NOT_FOUND,
+                       QStringLiteral("Cannot create the %1 output").arg(muxer_), cancel_);
+    }
+    output_.reset(raw);
+    output_->interrupt_callback = InterruptFor(cancel_);
+    const AVFormatContext* input = first.context.get();
+    std::vector<AVRational> timeBases;
+    for (std::size_t outIndex = 0; outIndex < first.inIndexOf.size(); ++outIndex) {
+        const int inIndex = first.inIndexOf[outIndex];
+        if (inIndex < 0) {
+            continue;
+        }
+        const AVStream* in = input->streams[inIndex];
+        AVStream* out = avformat_new_stream(output_.get(), nullptr);
+        if (out == nullptr) {
+            return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot create the output"), cancel_);
+        }
+        // After a bitstream filter the output carries the filtered form's headers.
+        const AVBSFContext* filter = first.filters[outIndex].get();
+        ret = avcodec_parameters_copy(out->codecpar,
+                                      filter != nullptr ? filter->par_out : in->codecpar);
+        if (ret < 0) {
+            return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
+        }
+        out->codecpar->codec_tag = 0;
+        if (out->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) {
+            ret = LendAudioConfig(out->codecpar);
+            if (ret < 0) {
+                return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
+            }
+        }
+        out->time_base = in->time_base;
+        out->avg_frame_rate = in->avg_frame_rate;
+        out->sample_aspect_ratio = in->sample_aspect_ratio;
+        // Rotation and similar stream-wide facts of the first file.
+        for (int i = 0; i < in->nb_side_data; ++i) {
+            const AVPacketSideData& side = in->side_data[i];
+            if (uint8_t* data = av_stream_new_side_data(out, side.type, side.size)) {
+                memcpy(data, side.data, side.size);
+            }
+        }
+    }
+    if ((output_->oformat->flags & AVFMT_NOFILE) == 0) {
+        const AVIOInterruptCB interrupt = InterruptFor(cancel_);
+        ret = avio_open2(&output_->pb, path.constData(), AVIO_FLAG_WRITE, &interrupt, nullptr);
+        if (ret < 0) {
+            return Failure(ret, QStringLiteral("Cannot create the output file"), cancel_);
+        }
+    }
+    ret = avformat_write_header(output_.get(), nullptr);
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot write the output header"), cancel_);
+    }
+    for (unsigned i = 0; i < output_->nb_streams; ++i) {
+        timeBases.push_back(output_->streams[i]->time_base);
+    }
+    master_ = 0;  // video when present, else audio: always the first output stream
+    timeline_ = std::make_unique<CopyTimeline>(std::move(timeBases), master_);
+    return {};
+}
+
+JoinOutcome CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
+    CopyTimeline::Verdict verdict = timeline_->Place(outIndex, packet, CanFillGaps(outIndex));
+    while (verdict == CopyTimeline::Verdict::FillGap) {
+        av::PacketPtr filler = silence_[outIndex]->Packet();
+        if (filler == nullptr) {
+            return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
+        }
+        timeline_->PlaceFiller(outIndex, filler.get());
+        const int ret = av_interleaved_write_frame(output_.get(), filler.get());
+        if (ret < 0) {
+            return Failure(ret, QStringLiteral("Cannot write the output"), cancel_);
+        }
+        verdict = timeline_->Place(outIndex, packet, true);
+    }
+    switch (verdict) {
+        case CopyTimeline::Verdict::Drop:
+            av_packet_unref(packet);
+            return {};
+        case CopyTimeline::Verdict::Backwards:
+            av_packet_unref(packet);
+            return {AVERROR_INVALIDDATA,
+                    QStringLiteral("Cannot join by stream copy: the timestamps of %1 go "
+                                   "backwards.")
+                        .arg(scans_[index].fileName)};
+        case CopyTimeline::Verdict::Write:
+        case CopyTimeline::Verdict::FillGap:
+            break;
+    }
+    const int ret = av_interleaved_write_frame(output_.get(), packet);
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot write the output"), cancel_);
+    }
+    ReportProgress(false);
+    return {};
+}
+
+JoinOutcome CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
+    packet->stream_index = outIndex;
+    // A file's first master packet fixes where the file starts; hold other streams until then.
+    if (!masterSeen_ && outIndex != master_) {
+        if (pending_.size() < kMaxPendingPackets) {
+            av::PacketPtr held = av::MakePacket();
+            if (held == nullptr) {
+                return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
+            }
+            av_packet_move_ref(held.get(), packet);
+            pending_.push_back(std::move(held));
+            return {};
+        }
+        masterSeen_ = true;  // no master packet this early: place what is held as it comes
+    }
+    const bool releasePending = !masterSeen_;
+    masterSeen_ = true;
+    JoinOutcome outcome = Write(index, outIndex, packet);
+    if (!outcome.Succeeded() || !releasePending) {
+        return outcome;
+    }
+    while (!pending_.empty()) {
+        av::PacketPtr held = std::move(pending_.front());
+        pending_.pop_front();
+        outcome = Write(index, held->stream_index, held.get());
+        if (!outcome.Succeeded()) {
+            return outcome;
+        }
+    }
+    return {};
+}
+
+JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
+    AVFormatContext* input = opened.context.get();
+    std::vector<CopyTimeline::StreamInFile> streams(opened.inIndexOf.size());
+    for (std::size_t outIndex = 0; outIndex < opened.inIndexOf.size(); ++outIndex) {
+        const int inIndex = opened.inIndexOf[outIndex];
+        if (inIndex < 0) {
+            continue;
+        }
+        AVStream* in = input->streams[inIndex];
+        CopyTimeline::StreamInFile& info = streams[outIndex];
+        info.present = true;
+        info.timeBase = in->time_base;
+        info.isAudio = in->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+        info.videoDelay = in->codecpar->video_delay;
+        if (info.isAudio && in->codecpar->frame_size > 0 && in->codecpar->sample_rate > 0) {
+            info.defaultDuration = av_rescale_q(
+                in->codecpar->frame_size, AVRational{1, in->codecpar->sample_rate}, in->time_base);
+        } else if (!info.isAudio) {
+            const AVRational rate = av_guess_frame_rate(input, in, nullptr);
+            if (rate.num > 0 && rate.den > 0) {
+                info.defaultDuration = av_rescale_q(1, av_inv_q(rate), in->time_base);
+            }
+        }
+    }
+    const int masterIn = opened.inIndexOf[master_];
+    const std::int64_t anchor =
+        masterIn >= 0 ? input->streams[masterIn]->start_time : AV_NOPTS_VALUE;
+    timeline_->BeginFile(streams, anchor);
+    masterSeen_ = false;
+    pending_.clear();
+
+    av::PacketPtr packet = av::MakePacket();
+    av::PacketPtr filtered = av::MakePacket();
+    if (packet == nullptr || filtered == nullptr) {
+        return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
+    }
+    // Runs one packet (or the end, nullptr) through the stream's filter, if any.
+    auto feed = [&](int outIndex, AVPacket* in) -> JoinOutcome {
+        AVBSFContext* filter = opened.filters[outIndex].get();
+        if (filter == nullptr) {
+            return in != nullptr ? Deliver(index, outIndex, in) : JoinOutcome{};
+        }
+        int ret = av_bsf_send_packet(filter, in);
+        if (ret < 0) {
+            return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].fileName),
+                           cancel_);
+        }
+        while ((ret = av_bsf_receive_packet(filter, filtered.get())) >= 0) {
+            const JoinOutcome outcome = Deliver(index, outIndex, filtered.get());
+            if (!outcome.Succeeded()) {
+                return outcome;
+            }
+        }
+        if (ret != AVERROR(EAGAIN) && ret != AVERROR_EOF) {
+            return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].fileName),
+                           cancel_);
+        }
+        return {};
+    };
+    while (true) {
+        if (cancel_.load()) {
+            return Stopped();
+        }
+        const int ret = av_read_frame(input, packet.get());
+        if (ret == AVERROR_EOF) {
+            break;
+        }
+        if (ret < 0) {
+            return Failure(ret, QStringLiteral("Cannot read %1").arg(scans_[index].fileName),
+                           cancel_);
+        }
+        const int outIndex = packet->stream_index < static_cast<int>(opened.outIndexOf.size())
+                                 ? opened.outIndexOf[packet->stream_index]
+                                 : -1;
+        if (outIndex < 0) {
+            av_packet_unref(packet.get());
+            continue;
+        }
+        const JoinOutcome outcome = feed(outIndex, packet.get());
+        av_packet_unref(packet.get());
+        if (!outcome.Succeeded()) {
+            return outcome;
+        }
+    }
+    for (int outIndex = 0; outIndex < static_cast<int>(opened.filters.size()); ++outIndex) {
+        const JoinOutcome outcome = feed(outIndex, nullptr);
+        if (!outcome.Succeeded()) {
+            return outcome;
+        }
+    }
+    // A file whose master stream sent nothing: its other packets go out as they are.
+    masterSeen_ = true;
+    while (!pending_.empty()) {
+        av::PacketPtr held = std::move(pending_.front());
+        pending_.pop_front();
+        const JoinOutcome outcome = Write(index, held->stream_index, held.get());
+        if (!outcome.Succeeded()) {
+            return outcome;
+        }
+    }
+    return {};
+}
+
+void CopyJoiner::ReportProgress(bool force) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!progress_ || (!force && now - lastProgress_ < kProgressInterval)) {
+        return;
+    }
+    lastProgress_ = now;
+    std::int64_t bytes = output_->pb != nullptr ? avio_size(output_->pb) : 0;
+    if (bytes < 0 && output_->pb != nullptr) {
+        bytes = avio_tell(output_->pb);
+    }
+    progress_(std::max<std::int64_t>(bytes, 0), timeline_->PositionUs(), totalUs_);
+}
+
+JoinOutcome CopyJoiner::Run() {
+    if (task_.inputs.empty()) {
+        return {AVERROR(EINVAL), QStringLiteral("There is nothing to join.")};
+    }
+    JoinOutcome outcome = ScanInputs();
+    if (!outcome.Succeeded()) {
+        return outcome;
+    }
+    for (std::size_t index = 0; index < task_.inputs.size(); ++index) {
+        OpenedInput opened;
+        outcome = OpenFile(index, opened);
+        if (!outcome.Succeeded()) {
+            return outcome;
+        }
+        if (index == 0) {
+            outcome = CreateOutput(opened);
+            if (!outcome.Succeeded()) {
+                return outcome;
+            }
+        }
+        outcome = CopyFile(index, opened);
+        if (!outcome.Succeeded()) {
+            return outcome;
+        }
+    }
+    if (cancel_.load()) {
+        return Stopped();
+    }
+    const int ret = av_write_trailer(output_.get());
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot finish the output"), cancel_);
+    }
+    if (output_->pb != nullptr) {
+        avio_flush(output_->pb);
+        if (output_->pb->error < 0) {
+            return Failure(output_->pb->error, QStringLiteral("Cannot write the output"), cancel_);
+        }
+    }
+    ReportProgress(true);
+    return {};
+}
+
+}  // namespace
+
+JoinOutcome RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                        const JoinProgressFn& progress) {
+    CopyJoiner joiner(task, cancel, progress);
+    return joiner.Run();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+// What a stream copy keeps from one input: its first video and first audio stream, with the
+// parameters every later input must share, because every muxer writes the first file's
+// headers only.
+struct CopyStreamParams {
+    bool present = false;
+    AVCodecID codec = AV_CODEC_ID_NONE;
+    int profile = FF_PROFILE_UNKNOWN;
+    int width = 0;
+    int height = 0;
+    AVRational sampleAspect{1, 1};
+    int pixelFormat = -1;
+    int sampleRate = 0;
+    int channels = 0;
+    QByteArray extradata;
+};
+
+struct CopyInputScan {
+    QString fileName;  // shown in messages
+    CopyStreamParams video;
+    CopyStreamParams audio;
+    std::int64_t durationUs = 0;  // 0 when the container does not say
+};
+
+// The stream of a kind that a copy keeps (cover pictures are not video), or -1.
+int FindCopyStream(const AVFormatContext* input, AVMediaType type);
+
+// Reads what the copy compares from an opened and analysed input.
+CopyInputScan ScanCopyInput(const AVFormatContext* input, const QString& fileName);
+
+// Empty when `other` can follow `first` in one stream copy into `muxerName`; otherwise the
+// sentence naming the file and the first parameter that differs, e.g. "Cannot join by stream
+// copy: b.mp4 differs from a.mp4 in picture size (1280x720 vs 640x480)." Codec setup data is
+// not compared for MPEG transport and program streams, which repeat it inside the stream.
+QString FindCopyMismatch(const CopyInputScan& first, const CopyInputScan& other,
+                         const QString& muxerName, bool withAudio);
+
+// True for the MPEG transport and program stream muxers.
+bool IsMpegStreamMuxer(const QString& muxerName);

@@ -1,0 +1,92 @@
+#pragma once
+
+extern "C" {
+#include <libavcodec/packet.h>
+#include <libavutil/avutil.h>
+#include <libavutil/rational.h>
+}
+
+#include <cstdint>
+#include <vector>
+
+// Places the packets of consecutive input files on one output timeline for a stream copy.
+//
+// The master stream (video when there is one) is continuous: each file starts where the
+// previous one really ended, measured from what was written (largest pts + duration), not
+// from what containers claim. A file's own start is its master stream's first pts, so the
+// file's internal audio/video offset is kept. Audio is measured against the video of its own
+// file at every join: packets wholly before the file's start (encoder priming, pre-roll) are
+// dropped for files 2..N; a first packet overlapping the written audio by more than half its
+// length is dropped; one that would leave a gap of more than half a frame asks for silence
+// (FillGap) where the caller can make it, otherwise the gap stays (honest timestamps);
+// whatever is left, under half a frame, shifts the file's audio onto the written end, so the
+// audio stays gapless. The drift is never more than half an audio frame and never builds up
+// from file to file.
+//
+// DTS strictly increase in every stream. When a file's first master packet would not follow
+// the last one written (a deeper B-frame delay than the previous file), the whole file is
+// moved later by the shortfall: a visible gap of a tick or a frame, never rewritten stamps.
+// Timestamps going backwards inside one input are reported, never clamped.
+class CopyTimeline {
+public:
+    enum class Verdict { Write, Drop, Backwards, FillGap };
+
+    struct StreamInFile {
+        bool present = false;
+        AVRational timeBase{0, 1};
+        std::int64_t defaultDuration = 0;  // in timeBase, for packets that carry none
+        int videoDelay = 0;                // reorder depth, for guessing missing DTS
+        bool isAudio = false;
+    };
+
+    // One entry per output stream; `master` is the index of the stream that sets the pace.
+    CopyTimeline(std::vector<AVRational> outTimeBases, int master);
+
+    // Starts the next input. `streams` is indexed like the output streams; `anchor` is the
+    // file's start in the master stream's input time base (AV_NOPTS_VALUE: the first packet).
+    void BeginFile(const std::vector<StreamInFile>& streams, std::int64_t anchor);
+
+    // Moves one packet (stream_index = output stream, timestamps in the input time base) onto
+    // the output timeline. On Write its timestamps are in the output time base; on Drop it
+    // must not be written; Backwards means the input itself is broken; FillGap (only when
+    // `canFillGaps`) leaves the packet untouched and asks for PlaceFiller first.
+    Verdict Place(int outIndex, AVPacket* packet, bool canFillGaps = false);
+    // Puts a filler packet (duration set, output time base) at the stream's written end.
+    void PlaceFiller(int outIndex, AVPacket* filler);
+
+    // Largest end written over every stream, in microseconds (0 before anything).
+    std::int64_t PositionUs() const;
+    // Microseconds the files were moved later in total to keep DTS increasing.
+    std::int64_t WideningUs() const { return widening_us_; }
+    // Packets dropped as priming or overlap.
+    int DroppedPackets() const { return dropped_; }
+    // Filler packets placed.
+    int FilledPackets() const { return filled_; }
+
+private:
+    struct OutState {
+        AVRational timeBase{1, 1};
+        std::int64_t lastDts = AV_NOPTS_VALUE;
+        std::int64_t end = AV_NOPTS_VALUE;
+        std::int64_t lastDuration = 0;
+        // Current file.
+        StreamInFile in;
+        std::int64_t offset = 0;     // added after rescaling to the output time base
+        std::int64_t fileStart = 0;  // where the file begins, output time base
+        std::vector<std::int64_t> ptsBuffer;
+        bool seenInFile = false;
+    };
+
+    std::int64_t GuessDts(OutState& state, std::int64_t pts, std::int64_t duration) const;
+    void SetOffsets();
+
+    std::vector<OutState> streams_;
+    int master_;
+    int fileCount_ = 0;
+    std::int64_t fileBase_ = 0;  // file start on the output timeline, master output time base
+    std::int64_t anchor_ = AV_NOPTS_VALUE;  // file start, in anchorTimeBase_
+    AVRational anchorTimeBase_{1, 1};
+    std::int64_t widening_us_ = 0;
+    int dropped_ = 0;
+    int filled_ = 0;
+};
