@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Where a job writes while it runs, and how the result reaches its final name. The job writes
+// to a hidden temporary file in the destination folder, so the final name appears only once
+// the output is complete and the rename stays on one file system.
+namespace encoder_output_file {
+
+// "<folder>/.<name>.part-<random>": hidden, unused, and not ending in the final extension,
+// so nothing takes a half-written file for a finished one.
+QString TemporaryPathFor(const QString& finalPath);
+
+// Moves the finished temporary file to its final name, replacing a file already there.
+// False with the system's reason in `error`.
+bool Commit(const QString& temporaryPath, const QString& finalPath, QString* error);
+
+// True when both paths name the same file (symbolic links and "." / ".." resolved).
+bool SameFile(const QString& first, const QString& second);
+
+}  // namespace encoder_output_file
