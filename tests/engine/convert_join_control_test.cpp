@@ -179,6 +179,10 @@ struct BrokenCase {
     const char* file;
 };
 
+void PrintTo(const BrokenCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ConvertJoinBrokenInputTest : public ConvertJoinControlTest,
                                    public testing::WithParamInterface<BrokenCase> {};
 
@@ -222,6 +226,10 @@ struct RefusedCase {
     OutputPlan plan;
     const char* message;
 };
+
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 OutputPlan Refused(const char* video, const char* audio, int width, int height) {
     OutputPlan plan = Mpeg4Plan();

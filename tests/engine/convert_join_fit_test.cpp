@@ -28,15 +28,19 @@ struct RateCase {
     AVRational expected;
 };
 
-class FitFrameRateTest : public testing::TestWithParam<RateCase> {};
+void PrintTo(const RateCase& c, std::ostream* os) {
+    *os << c.encoder << " " << c.wanted.num << "/" << c.wanted.den;
+}
 
-TEST_P(FitFrameRateTest, PicksNearestSupportedRate) {
+class ConvertFitFrameRateTest : public testing::TestWithParam<RateCase> {};
+
+TEST_P(ConvertFitFrameRateTest, PicksNearestSupportedRate) {
     const RateCase& c = GetParam();
     const AVRational rate = convert::FitFrameRate(Encoder(c.encoder), c.wanted);
     EXPECT_EQ(av_cmp_q(rate, c.expected), 0) << c.encoder << " " << rate.num << "/" << rate.den;
 }
 
-INSTANTIATE_TEST_SUITE_P(Encoders, FitFrameRateTest,
+INSTANTIATE_TEST_SUITE_P(Encoders, ConvertFitFrameRateTest,
                          testing::Values(RateCase{"mpeg1video", {2997, 100}, {30000, 1001}},
                                          RateCase{"mpeg2video", {2397, 100}, {24000, 1001}},
                                          RateCase{"mpeg2video", {5994, 100}, {60000, 1001}},
@@ -56,15 +60,19 @@ struct SampleRateCase {
     int expected;
 };
 
-class FitSampleRateTest : public testing::TestWithParam<SampleRateCase> {};
+void PrintTo(const SampleRateCase& c, std::ostream* os) {
+    *os << c.encoder << " in " << c.muxer << " at " << c.wanted;
+}
 
-TEST_P(FitSampleRateTest, PicksNearestRateBothAccept) {
+class ConvertFitSampleRateTest : public testing::TestWithParam<SampleRateCase> {};
+
+TEST_P(ConvertFitSampleRateTest, PicksNearestRateBothAccept) {
     const SampleRateCase& c = GetParam();
     EXPECT_EQ(convert::FitSampleRate(Encoder(c.encoder), QString::fromLatin1(c.muxer), c.wanted),
               c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Encoders, FitSampleRateTest,
+INSTANTIATE_TEST_SUITE_P(Encoders, ConvertFitSampleRateTest,
                          testing::Values(SampleRateCase{"libmp3lame", "flv", 48000, 44100},
                                          SampleRateCase{"libmp3lame", "flv", 32000, 22050},
                                          SampleRateCase{"libmp3lame", "swf", 8000, 11025},
@@ -110,9 +118,13 @@ struct PictureCase {
     convert::PictureFit expected;
 };
 
-class FitPictureTest : public testing::TestWithParam<PictureCase> {};
+void PrintTo(const PictureCase& c, std::ostream* os) {
+    *os << c.srcWidth << "x" << c.srcHeight << " into " << c.outWidth << "x" << c.outHeight;
+}
 
-TEST_P(FitPictureTest, KeepsDisplayAspectInsideFrame) {
+class ConvertFitPictureTest : public testing::TestWithParam<PictureCase> {};
+
+TEST_P(ConvertFitPictureTest, KeepsDisplayAspectInsideFrame) {
     const PictureCase& c = GetParam();
     const convert::PictureFit fit =
         convert::FitPicture(c.srcWidth, c.srcHeight, c.srcSar, c.outWidth, c.outHeight, c.outSar);
@@ -122,7 +134,7 @@ TEST_P(FitPictureTest, KeepsDisplayAspectInsideFrame) {
     EXPECT_EQ(fit.y, c.expected.y);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, FitPictureTest,
+INSTANTIATE_TEST_SUITE_P(Pictures, ConvertFitPictureTest,
                          testing::Values(
                              // Same aspect: fills the frame.
                              PictureCase{160, 120, {1, 1}, 320, 240, {1, 1}, {320, 240, 0, 0}},

@@ -25,6 +25,10 @@ struct FormatCase {
     int channels;           // expected, or 0
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 OutputPlan Plan(const char* muxer, const char* video, const char* audio) {
     OutputPlan plan;
     plan.muxerName = QString::fromLatin1(muxer);
@@ -185,6 +189,31 @@ TEST_P(ConvertJoinFormatsTest, JoinsTwoClips) {
         media_tools::StreamDuration(task.writePath, QStringLiteral("audio"));
     EXPECT_NEAR(videoSeconds, 2.0, 0.3);
     EXPECT_NEAR(audioSeconds, 2.0, 0.3);
+}
+
+// An HD key frame at 1000k exceeds the 64 kB packets RM takes unless rate control keeps it
+// small.
+TEST(ConvertJoinRmTest, HdKeyFramesFitRmPackets) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString clip = dir.filePath(QStringLiteral("hd.mp4"));
+    ASSERT_TRUE(media_tools::MakeClip(
+        clip, 0.4, 1920, 1080, QStringLiteral("25"),
+        {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+         QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac")}));
+    JoinTask task;
+    task.inputs = {clip, clip};
+    task.writePath = dir.filePath(QStringLiteral("hd.rm"));
+    task.plan = WithSize(Plan("rm", "rv20", "ac3"), 1920, 1080);
+    task.plan.videoBitrate = 1000000;
+    std::atomic<bool> cancel{false};
+    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const QJsonObject probe = media_tools::Probe(task.writePath);
+    const QJsonArray video = media_tools::StreamsOfType(probe, QStringLiteral("video"));
+    ASSERT_EQ(video.size(), 1);
+    EXPECT_EQ(video.at(0).toObject().value(QStringLiteral("width")).toInt(), 1920);
+    EXPECT_NEAR(media_tools::FormatDuration(probe), 0.8, 0.3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ConvertJoinFormatsTest, testing::ValuesIn(kCases),
