@@ -77,7 +77,7 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
     if (!outcome.Succeeded()) {
         return cancel.load() ? Stopped() : outcome;
     }
-    ConvertTimeline timeline(output);
+    ConvertTimeline timeline(output, cancel);
     ProgressReporter reporter(progress, totalUs);
     reporter.Report(output, timeline, true);
     const auto tick = [&] { reporter.Report(output, timeline, false); };

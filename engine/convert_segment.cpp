@@ -32,7 +32,7 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
     if (packet == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory.")};
     }
-    timeline_.BeginSegment();
+    timeline_.BeginSegment(decodeVideo_, decodeAudio_);
     int ret = 0;
     for (;;) {
         if (cancel.load()) {
@@ -51,6 +51,9 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
             ret = Decode(input_.AudioDecoder(), packet.get(), false);
         }
         av_packet_unref(packet.get());
+        if (ret >= 0) {
+            ret = timeline_.FillMissing();
+        }
         if (ret < 0) {
             break;
         }

@@ -23,8 +23,8 @@ AVColorRange RangeOf(AVPixelFormat format) {
 
 }  // namespace
 
-ConvertTimeline::ConvertTimeline(ConvertOutput& output)
-    : output_(output), format_(output.Format()) {
+ConvertTimeline::ConvertTimeline(ConvertOutput& output, const std::atomic<bool>& cancel)
+    : output_(output), cancel_(cancel), format_(output.Format()) {
     if (format_.hasAudio) {
         queue_.emplace(format_.sampleFormat, format_.channelLayout.nb_channels);
         // A segment's end may cut half a video frame, or decoder padding, from its audio.
@@ -36,7 +36,9 @@ ConvertTimeline::ConvertTimeline(ConvertOutput& output)
     }
 }
 
-void ConvertTimeline::BeginSegment() {
+void ConvertTimeline::BeginSegment(bool pictures, bool sound) {
+    segmentPictures_ = pictures;
+    segmentSound_ = sound;
     segmentVideoStart_ = videoWritten_;
     segmentAudioStart_ = audioPlaced_;
     lastPicture_.reset();
@@ -48,7 +50,27 @@ std::int64_t ConvertTimeline::AudioSamplesAt(std::int64_t videoFrame) const {
                           format_.frameRate.num, AV_ROUND_NEAR_INF);
 }
 
+int ConvertTimeline::FillMissing() {
+    if (!format_.hasVideo || !queue_.has_value()) {
+        return 0;
+    }
+    int ret = 0;
+    if (!segmentPictures_) {
+        // Only frames that the segment's end cannot cut away (decoder padding) yet.
+        while (ret >= 0 &&
+               AudioSamplesAt(videoWritten_ + 1) <= audioPlaced_ - MaxPaddingSamples()) {
+            ret = EmitBlack();
+        }
+    } else if (!segmentSound_ && AudioSamplesAt(videoWritten_) > audioPlaced_) {
+        ret = SetAudioEnd(AudioSamplesAt(videoWritten_));
+    }
+    return ret;
+}
+
 int ConvertTimeline::EmitVideo(const AVFrame& frame) {
+    if (cancel_.load()) {
+        return AVERROR_EXIT;
+    }
     av::FramePtr copy(av_frame_clone(&frame));
     if (copy == nullptr) {
         return AVERROR(ENOMEM);
@@ -224,6 +246,9 @@ int ConvertTimeline::MaxPaddingSamples() const {
 int ConvertTimeline::EncodeQueuedAudio(int keepSamples) {
     const int chunk = format_.frameSize > 0 ? format_.frameSize : kVariableChunk;
     while (queue_->Size() - keepSamples >= chunk) {
+        if (cancel_.load()) {
+            return AVERROR_EXIT;
+        }
         av::FramePtr frame = av::MakeFrame();
         if (frame == nullptr) {
             return AVERROR(ENOMEM);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 
@@ -13,9 +14,14 @@
 // audio is cut to end with the video, so the two start together at every join.
 class ConvertTimeline {
 public:
-    explicit ConvertTimeline(ConvertOutput& output);
+    // `cancel` is checked before every frame sent, so long padding stops promptly too.
+    ConvertTimeline(ConvertOutput& output, const std::atomic<bool>& cancel);
 
-    void BeginSegment();
+    // Starts a segment; pictures/sound say whether the input brings any.
+    void BeginSegment(bool pictures, bool sound);
+    // For an input without pictures or sound: black frames or silence up to where the other
+    // stream has got, so the output grows (and progress moves) while the input is read.
+    int FillMissing();
     // A picture in the output's format and size; pts counts frames from the segment's start.
     int PutVideo(const AVFrame& frame);
     // Samples in the output's format; pts counts samples from the segment's start.
@@ -38,6 +44,7 @@ private:
     std::int64_t AudioSamplesAt(std::int64_t videoFrame) const;
 
     ConvertOutput& output_;
+    const std::atomic<bool>& cancel_;
     const ConvertOutputFormat& format_;
     std::optional<ConvertAudioQueue> queue_;
     av::FramePtr lastPicture_;
@@ -48,5 +55,7 @@ private:
     std::int64_t audioEncoded_ = 0;  // samples sent to the audio encoder
     std::int64_t segmentVideoStart_ = 0;
     std::int64_t segmentAudioStart_ = 0;
+    bool segmentPictures_ = false;
+    bool segmentSound_ = false;
     int holdBack_ = 0;  // samples kept queued so a segment's end can still be cut
 };
