@@ -96,7 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
         BuilderCase{"-an -ac 2 -vcodec rv20 -vb 1000k -ab 128k -ar 44100 -s 640x480 -join", "rm",
                     "rm", "rv20", "", 640, 480, 1000000, 128000, 44100, 2},
         BuilderCase{"-ac 2 -target dvd -vb 3300k -ab 192k -ar 48000 -join", "vob", "dvd",
-                    "mpeg2video", "ac3", 720, 576, 3300000, 192000, 48000, 2}));
+                    "mpeg2video", "ac3", 720, 576, 3300000, 192000, 48000, 2}),
+    [](const ::testing::TestParamInfo<BuilderCase>& info) {
+        return std::to_string(info.index) + "_" + info.param.output;
+    });
 
 TEST(EncodeOptions, TargetPrecedence) {
     // The target's rate and size override what stands before it, not what follows it.
@@ -275,6 +278,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"-vcodec copy -acodec copy -s 320x240", "mp4", "Stream copy"},
                       RefusedCase{"-vcodec copy -acodec copy", "xyz", "Cannot tell the output"},
                       RefusedCase{"-ac 2 -join", "xyz", "Cannot tell the output"},
-                      RefusedCase{"-vcodec wmv2", "mp4", "cannot carry"}));
+                      RefusedCase{"-vcodec wmv2", "mp4", "cannot carry"}),
+    [](const ::testing::TestParamInfo<RefusedCase>& info) { return std::to_string(info.index); });
 
 }  // namespace
