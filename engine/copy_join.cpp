@@ -49,7 +49,8 @@ JoinOutcome Failure(int code, const QString& what, const std::atomic<bool>& canc
     return {code < 0 ? code : -1, av::Describe(what, code)};
 }
 
-int OpenInput(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input) {
+int OpenInput(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
+              bool analyse = true) {
     AVFormatContext* context = avformat_alloc_context();
     if (context == nullptr) {
         return AVERROR(ENOMEM);
@@ -61,6 +62,9 @@ int OpenInput(const QString& path, const std::atomic<bool>& cancel, av::InputFor
         return ret;
     }
     input.reset(context);
+    if (!analyse) {
+        return 0;
+    }
     ret = avformat_find_stream_info(context, nullptr);
     return ret < 0 ? ret : 0;
 }
@@ -134,6 +138,11 @@ public:
 private:
     JoinOutcome ScanInputs();
     JoinOutcome OpenFile(std::size_t index, OpenedInput& opened);
+    // The scan's facts of the kept stream `inIndex` of input `index`.
+    const CopyStreamParams& ScannedStream(std::size_t index, int inIndex) const {
+        const CopyInputScan& scan = scans_[index];
+        return inIndex == scan.video.index ? scan.video : scan.audio;
+    }
     JoinOutcome CreateOutput(const OpenedInput& first);
     JoinOutcome CopyFile(std::size_t index, OpenedInput& opened);
     JoinOutcome Deliver(std::size_t index, int outIndex, AVPacket* packet);
@@ -210,11 +219,17 @@ JoinOutcome CopyJoiner::ScanInputs() {
             return Stopped();
         }
         av::InputFormatPtr input;
-        const int ret = OpenInput(path, cancel_, input);
+        int ret = OpenInput(path, cancel_, input, false);
+        // Read before the analysis: demuxers drop the flag once they have found their streams.
+        const bool headerless = ret >= 0 && (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
+        if (ret >= 0) {
+            ret = avformat_find_stream_info(input.get(), nullptr);
+        }
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
         }
         scans_.push_back(ScanCopyInput(input.get(), NameOf(path)));
+        scans_.back().headerless = headerless;
         totalUs_ += scans_.back().durationUs;
     }
     const CopyInputScan& first = scans_.front();
@@ -243,17 +258,30 @@ JoinOutcome CopyJoiner::ScanInputs() {
 
 JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     const QString& path = task_.inputs[index];
-    int ret = OpenInput(path, cancel_, opened.context);
+    const CopyInputScan& scan = scans_[index];
+    // The scan analysed every file already. Only the first file, whose parameters the output
+    // streams take, and formats that find their streams while reading are analysed again.
+    bool analysed = index == 0 || scan.headerless;
+    int ret = OpenInput(path, cancel_, opened.context, analysed);
     if (ret < 0) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
     }
     AVFormatContext* input = opened.context.get();
+    int video = withVideo_ ? FindCopyStream(input, AVMEDIA_TYPE_VIDEO) : -1;
+    int audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
+    if (!analysed && ((withVideo_ && video != scan.video.index) ||
+                      (withAudio_ && audio != scan.audio.index))) {
+        ret = avformat_find_stream_info(input, nullptr);
+        if (ret < 0) {
+            return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
+        }
+        video = withVideo_ ? FindCopyStream(input, AVMEDIA_TYPE_VIDEO) : -1;
+        audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
+    }
     opened.outIndexOf.assign(input->nb_streams, -1);
     opened.inIndexOf.assign(2, -1);
     opened.filters.clear();
     opened.filters.resize(2);
-    const int video = withVideo_ ? FindCopyStream(input, AVMEDIA_TYPE_VIDEO) : -1;
-    const int audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
     int next = 0;
     for (const int stream : {video, audio}) {
         if (stream < 0) {
@@ -418,25 +446,23 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
         if (inIndex < 0) {
             continue;
         }
-        AVStream* in = input->streams[inIndex];
+        // Timing comes from the scan's analysis: the copy pass may not have analysed.
+        const CopyStreamParams& facts = ScannedStream(index, inIndex);
         CopyTimeline::StreamInFile& info = streams[outIndex];
         info.present = true;
-        info.timeBase = in->time_base;
-        info.isAudio = in->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
-        info.videoDelay = in->codecpar->video_delay;
-        if (info.isAudio && in->codecpar->frame_size > 0 && in->codecpar->sample_rate > 0) {
-            info.defaultDuration = av_rescale_q(
-                in->codecpar->frame_size, AVRational{1, in->codecpar->sample_rate}, in->time_base);
-        } else if (!info.isAudio) {
-            const AVRational rate = av_guess_frame_rate(input, in, nullptr);
-            if (rate.num > 0 && rate.den > 0) {
-                info.defaultDuration = av_rescale_q(1, av_inv_q(rate), in->time_base);
-            }
+        info.timeBase = input->streams[inIndex]->time_base;
+        info.isAudio = input->streams[inIndex]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+        info.videoDelay = facts.videoDelay;
+        if (info.isAudio && facts.frameSize > 0 && facts.sampleRate > 0) {
+            info.defaultDuration = av_rescale_q(facts.frameSize, AVRational{1, facts.sampleRate},
+                                                info.timeBase);
+        } else if (!info.isAudio && facts.frameRate.num > 0 && facts.frameRate.den > 0) {
+            info.defaultDuration = av_rescale_q(1, av_inv_q(facts.frameRate), info.timeBase);
         }
     }
     const int masterIn = opened.inIndexOf[master_];
     const std::int64_t anchor =
-        masterIn >= 0 ? input->streams[masterIn]->start_time : AV_NOPTS_VALUE;
+        masterIn >= 0 ? ScannedStream(index, masterIn).startTime : AV_NOPTS_VALUE;
     timeline_->BeginFile(streams, anchor);
     masterSeen_ = false;
     pending_.clear();

@@ -9,13 +9,22 @@ extern "C" {
 
 namespace {
 
-CopyStreamParams ParamsOf(const AVFormatContext* input, int index) {
+CopyStreamParams ParamsOf(AVFormatContext* input, int index) {
     CopyStreamParams params;
     if (index < 0) {
         return params;
     }
-    const AVCodecParameters* par = input->streams[index]->codecpar;
+    AVStream* stream = input->streams[index];
+    const AVCodecParameters* par = stream->codecpar;
     params.present = true;
+    params.index = index;
+    params.timeBase = stream->time_base;
+    params.videoDelay = par->video_delay;
+    params.frameSize = par->frame_size;
+    params.startTime = stream->start_time;
+    if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
+        params.frameRate = av_guess_frame_rate(input, stream, nullptr);
+    }
     params.codec = par->codec_id;
     params.profile = par->profile;
     if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
@@ -134,7 +143,7 @@ int FindCopyStream(const AVFormatContext* input, AVMediaType type) {
     return -1;
 }
 
-CopyInputScan ScanCopyInput(const AVFormatContext* input, const QString& fileName) {
+CopyInputScan ScanCopyInput(AVFormatContext* input, const QString& fileName) {
     CopyInputScan scan;
     scan.fileName = fileName;
     scan.video = ParamsOf(input, FindCopyStream(input, AVMEDIA_TYPE_VIDEO));

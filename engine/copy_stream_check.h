@@ -23,6 +23,15 @@ struct CopyStreamParams {
     int sampleRate = 0;
     int channels = 0;
     QByteArray extradata;
+
+    // Timing facts the copy pass needs, kept from the analysis so that later files need not
+    // be analysed a second time.
+    int index = -1;
+    AVRational timeBase{0, 1};
+    int videoDelay = 0;
+    int frameSize = 0;           // audio samples per frame, 0 when unknown
+    AVRational frameRate{0, 1};  // the guessed video frame rate, 0/1 when unknown
+    std::int64_t startTime = AV_NOPTS_VALUE;  // in timeBase
 };
 
 struct CopyInputScan {
@@ -30,13 +39,16 @@ struct CopyInputScan {
     CopyStreamParams video;
     CopyStreamParams audio;
     std::int64_t durationUs = 0;  // 0 when the container does not say
+    // Formats without a header find their streams only while reading; they are analysed
+    // again when copied. Set by whoever opened the input, before its analysis.
+    bool headerless = false;
 };
 
 // The stream of a kind that a copy keeps (cover pictures are not video), or -1.
 int FindCopyStream(const AVFormatContext* input, AVMediaType type);
 
 // Reads what the copy compares from an opened and analysed input.
-CopyInputScan ScanCopyInput(const AVFormatContext* input, const QString& fileName);
+CopyInputScan ScanCopyInput(AVFormatContext* input, const QString& fileName);
 
 // Empty when `other` can follow `first` in one stream copy into `muxerName`; otherwise the
 // sentence naming the file and the first parameter that differs, e.g. "Cannot join by stream

@@ -19,7 +19,9 @@ namespace {
 constexpr auto kProgressInterval = std::chrono::milliseconds(250);
 constexpr auto kStopWait = std::chrono::milliseconds(450);
 
-// Opens and analyses a file; fills what the option rules need from its first video stream.
+// Opens a file; only the first input is analysed, for what the option rules need from its
+// first video stream. The others are analysed by the join itself, so opening them here is
+// enough to refuse what cannot be read without decoding every input one time more.
 int ProbeInput(const QString& path, FirstInputFacts* facts) {
     AVFormatContext* raw = nullptr;
     int ret = avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr);
@@ -27,6 +29,9 @@ int ProbeInput(const QString& path, FirstInputFacts* facts) {
         return ret;
     }
     av::InputFormatPtr input(raw);
+    if (facts == nullptr) {
+        return 0;
+    }
     ret = avformat_find_stream_info(input.get(), nullptr);
     if (ret < 0) {
         return ret;
