@@ -1,4 +1,8 @@
 // veltrano-join: the command-line front end over the same logic as the windows.
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
@@ -12,6 +16,8 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // libav's own log lines would repeat, less clearly, what the messages already say.
+    av_log_set_level(AV_LOG_FATAL);
     QCoreApplication::setApplicationName(QStringLiteral("veltrano-join"));
 
     const CliParseResult parsed = ParseCliArguments(QCoreApplication::arguments().mid(1));
