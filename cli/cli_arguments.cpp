@@ -30,6 +30,30 @@ bool IsSizeText(const QString& text) {
     return row.match(text).hasMatch() || custom.match(text).hasMatch();
 }
 
+// A setting typed as text: stored as given, checked later as the dialog would.
+OptionSpec TextSetting(std::optional<QString> CliSettings::*field) {
+    return {Arity::Value, false, true, true, [field](CliArguments& a, const QString& v) {
+                a.settings.*field = v;
+                return QString();
+            }};
+}
+
+OptionSpec FlagSetting(bool CliSettings::*field) {
+    return {Arity::Flag, false, true, true, [field](CliArguments& a, const QString&) {
+                a.settings.*field = true;
+                return QString();
+            }};
+}
+
+OptionSpec QualitySetting(std::optional<int> CliSettings::*field) {
+    return {Arity::Value, false, true, true, [field](CliArguments& a, const QString& v) {
+                a.settings.*field = ParseQuality(v);
+                return (a.settings.*field).has_value()
+                           ? QString()
+                           : QStringLiteral("expects high, normal, low, 0, 1 or 2");
+            }};
+}
+
 const std::map<QString, OptionSpec>& Options() {
     using A = CliArguments;
     static const std::map<QString, OptionSpec> options{
@@ -39,30 +63,34 @@ const std::map<QString, OptionSpec>& Options() {
               a.json = true;
               return QString();
           }}},
-        {QStringLiteral("--copy"),
-         {Arity::Flag, false, true, true,
-          [](A& a, const QString&) {
-              a.settings.copy = true;
-              return QString();
-          }}},
-        {QStringLiteral("--remove-audio"),
-         {Arity::Flag, false, true, true,
-          [](A& a, const QString&) {
-              a.settings.removeAudio = true;
-              return QString();
-          }}},
         {QStringLiteral("--yes"),
          {Arity::Flag, false, false, true,
           [](A& a, const QString&) {
               a.yes = true;
               return QString();
           }}},
-        {QStringLiteral("--profile"),
-         {Arity::Value, false, true, true,
+        {QStringLiteral("--name"),
+         {Arity::Value, false, false, true,
           [](A& a, const QString& v) {
-              a.settings.profile = v;
+              a.name = v;
               return QString();
           }}},
+        {QStringLiteral("--folder"),
+         {Arity::Value, false, false, true,
+          [](A& a, const QString& v) {
+              a.folder = v;
+              return QString();
+          }}},
+        {QStringLiteral("--copy"), FlagSetting(&CliSettings::copy)},
+        {QStringLiteral("--remove-audio"), FlagSetting(&CliSettings::removeAudio)},
+        {QStringLiteral("--profile"), TextSetting(&CliSettings::profile)},
+        {QStringLiteral("--video-bitrate"), TextSetting(&CliSettings::videoBitrate)},
+        {QStringLiteral("--frame-rate"), TextSetting(&CliSettings::frameRate)},
+        {QStringLiteral("--aspect"), TextSetting(&CliSettings::aspect)},
+        {QStringLiteral("--audio-bitrate"), TextSetting(&CliSettings::audioBitrate)},
+        {QStringLiteral("--sample-rate"), TextSetting(&CliSettings::sampleRate)},
+        {QStringLiteral("--video-quality"), QualitySetting(&CliSettings::videoQuality)},
+        {QStringLiteral("--audio-quality"), QualitySetting(&CliSettings::audioQuality)},
         {QStringLiteral("--size"),
          {Arity::Value, false, true, true,
           [](A& a, const QString& v) {
@@ -70,52 +98,6 @@ const std::map<QString, OptionSpec>& Options() {
                   return QStringLiteral("expects a size row 0 to 15 or WIDTHxHEIGHT");
               }
               a.settings.size = v;
-              return QString();
-          }}},
-        {QStringLiteral("--video-quality"),
-         {Arity::Value, false, true, true,
-          [](A& a, const QString& v) {
-              a.settings.videoQuality = ParseQuality(v);
-              return a.settings.videoQuality
-                         ? QString()
-                         : QStringLiteral("expects high, normal, low, 0, 1 or 2");
-          }}},
-        {QStringLiteral("--audio-quality"),
-         {Arity::Value, false, true, true,
-          [](A& a, const QString& v) {
-              a.settings.audioQuality = ParseQuality(v);
-              return a.settings.audioQuality
-                         ? QString()
-                         : QStringLiteral("expects high, normal, low, 0, 1 or 2");
-          }}},
-        {QStringLiteral("--video-bitrate"),
-         {Arity::Value, false, true, true,
-          [](A& a, const QString& v) {
-              a.settings.videoBitrate = v;
-              return QString();
-          }}},
-        {QStringLiteral("--frame-rate"),
-         {Arity::Value, false, true, true,
-          [](A& a, const QString& v) {
-              a.settings.frameRate = v;
-              return QString();
-          }}},
-        {QStringLiteral("--aspect"),
-         {Arity::Value, false, true, true,
-          [](A& a, const QString& v) {
-              a.settings.aspect = v;
-              return QString();
-          }}},
-        {QStringLiteral("--audio-bitrate"),
-         {Arity::Value, false, true, true,
-          [](A& a, const QString& v) {
-              a.settings.audioBitrate = v;
-              return QString();
-          }}},
-        {QStringLiteral("--sample-rate"),
-         {Arity::Value, false, true, true,
-          [](A& a, const QString& v) {
-              a.settings.sampleRate = v;
               return QString();
           }}},
         {QStringLiteral("--channels"),
@@ -129,18 +111,6 @@ const std::map<QString, OptionSpec>& Options() {
               } else {
                   return QStringLiteral("expects auto, 1 or 2");
               }
-              return QString();
-          }}},
-        {QStringLiteral("--name"),
-         {Arity::Value, false, false, true,
-          [](A& a, const QString& v) {
-              a.name = v;
-              return QString();
-          }}},
-        {QStringLiteral("--folder"),
-         {Arity::Value, false, false, true,
-          [](A& a, const QString& v) {
-              a.folder = v;
               return QString();
           }}},
     };

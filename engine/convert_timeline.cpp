@@ -243,48 +243,12 @@ int ConvertTimeline::MaxPaddingSamples() const {
     return format_.sampleRate / 10;
 }
 
-int ConvertTimeline::EncodeQueuedAudio(int keepSamples) {
-    const int chunk = format_.frameSize > 0 ? format_.frameSize : kVariableChunk;
-    while (queue_->Size() - keepSamples >= chunk) {
-        if (cancel_.load()) {
-            return AVERROR_EXIT;
-        }
-        av::FramePtr frame = av::MakeFrame();
-        if (frame == nullptr) {
-            return AVERROR(ENOMEM);
-        }
-        frame->nb_samples = chunk;
-        frame->format = format_.sampleFormat;
-        frame->sample_rate = format_.sampleRate;
-        int ret = av_channel_layout_copy(&frame->ch_layout, &format_.channelLayout);
-        if (ret >= 0) {
-            ret = av_frame_get_buffer(frame.get(), 0);
-        }
-        if (ret < 0) {
-            return ret;
-        }
-        queue_->Pop(frame.get(), chunk);
-        frame->pts = audioEncoded_;
-        ret = output_.Audio()->Send(frame.get());
-        if (ret < 0) {
-            return ret;
-        }
-        audioEncoded_ += chunk;
-    }
-    return 0;
-}
-
-int ConvertTimeline::Finish() {
-    if (!queue_.has_value() || queue_->Size() == 0) {
-        return 0;
-    }
-    // The last frame may be short; encoders with a fixed frame size pad it themselves.
-    const int rest = queue_->Size();
+int ConvertTimeline::SendQueuedAudio(int samples) {
     av::FramePtr frame = av::MakeFrame();
     if (frame == nullptr) {
         return AVERROR(ENOMEM);
     }
-    frame->nb_samples = rest;
+    frame->nb_samples = samples;
     frame->format = format_.sampleFormat;
     frame->sample_rate = format_.sampleRate;
     int ret = av_channel_layout_copy(&frame->ch_layout, &format_.channelLayout);
@@ -294,11 +258,33 @@ int ConvertTimeline::Finish() {
     if (ret < 0) {
         return ret;
     }
-    queue_->Pop(frame.get(), rest);
+    queue_->Pop(frame.get(), samples);
     frame->pts = audioEncoded_;
     ret = output_.Audio()->Send(frame.get());
-    audioEncoded_ += rest;
+    audioEncoded_ += samples;
     return ret;
+}
+
+int ConvertTimeline::EncodeQueuedAudio(int keepSamples) {
+    const int chunk = format_.frameSize > 0 ? format_.frameSize : kVariableChunk;
+    while (queue_->Size() - keepSamples >= chunk) {
+        if (cancel_.load()) {
+            return AVERROR_EXIT;
+        }
+        const int ret = SendQueuedAudio(chunk);
+        if (ret < 0) {
+            return ret;
+        }
+    }
+    return 0;
+}
+
+int ConvertTimeline::Finish() {
+    if (!queue_.has_value() || queue_->Size() == 0) {
+        return 0;
+    }
+    // The last frame may be short; encoders with a fixed frame size pad it themselves.
+    return SendQueuedAudio(queue_->Size());
 }
 
 std::int64_t ConvertTimeline::PositionUs() const {

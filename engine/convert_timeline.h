@@ -39,6 +39,8 @@ private:
     int EmitVideo(const AVFrame& frame);
     int EmitBlack();
     int EncodeQueuedAudio(int keepSamples);
+    // Takes `samples` from the queue and sends them to the audio encoder as one frame.
+    int SendQueuedAudio(int samples);
     int SetAudioEnd(std::int64_t endSample);
     int MaxPaddingSamples() const;
     std::int64_t AudioSamplesAt(std::int64_t videoFrame) const;
