@@ -117,14 +117,14 @@ const std::map<QString, OptionSpec>& Options() {
     return options;
 }
 
-bool Accepts(const OptionSpec& spec, CliCommand command) {
+bool Accepts(const OptionSpec& option, CliCommand command) {
     switch (command) {
         case CliCommand::Probe:
-            return spec.probe;
+            return option.probe;
         case CliCommand::Params:
-            return spec.params;
+            return option.params;
         case CliCommand::Join:
-            return spec.join;
+            return option.join;
         default:
             return false;
     }

@@ -88,9 +88,9 @@ std::vector<GridCategorySpec> AdvancedGridLayout() {
 
 GridItemSpec GridItemInfo(GridItem item) {
     for (const GridCategorySpec& category : AdvancedGridLayout()) {
-        for (const GridItemSpec& spec : category.Items) {
-            if (spec.Item == item) {
-                return spec;
+        for (const GridItemSpec& info : category.Items) {
+            if (info.Item == item) {
+                return info;
             }
         }
     }

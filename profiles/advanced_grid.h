@@ -51,7 +51,7 @@ inline constexpr int kRemoveAudioItemId = 100;
 
 // The three categories and eight items, as the grid widget builds them.
 std::vector<GridCategorySpec> AdvancedGridLayout();
-// The spec of one item (caption, help text, lists).
+// What the grid shows of one item (caption, help text, lists).
 GridItemSpec GridItemInfo(GridItem item);
 
 // The five free-text items in the order their rules run.

@@ -54,12 +54,12 @@ TEST(AdvancedGridLayout, HelpTextsKindsAndInitialValues) {
          GridItemKind::ChoiceList, "Auto"},
         {GridItem::RemoveAudio, "", GridItemKind::CheckBox, "False"}};
     for (const Expected& e : expected) {
-        const GridItemSpec spec = GridItemInfo(e.item);
-        EXPECT_EQ(spec.Item, e.item);
-        EXPECT_EQ(spec.HelpText, QString::fromUtf8(e.help)) << spec.Caption.toStdString();
-        EXPECT_EQ(spec.Kind, e.kind) << spec.Caption.toStdString();
-        EXPECT_EQ(spec.InitialValue, QString::fromUtf8(e.initial)) << spec.Caption.toStdString();
-        EXPECT_EQ(spec.Id.has_value(), e.item == GridItem::RemoveAudio);
+        const GridItemSpec info = GridItemInfo(e.item);
+        EXPECT_EQ(info.Item, e.item);
+        EXPECT_EQ(info.HelpText, QString::fromUtf8(e.help)) << info.Caption.toStdString();
+        EXPECT_EQ(info.Kind, e.kind) << info.Caption.toStdString();
+        EXPECT_EQ(info.InitialValue, QString::fromUtf8(e.initial)) << info.Caption.toStdString();
+        EXPECT_EQ(info.Id.has_value(), e.item == GridItem::RemoveAudio);
     }
     EXPECT_EQ(GridItemInfo(GridItem::RemoveAudio).Id, 100);
 }
