@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "av_error.h"
+#include "av_interrupt.h"
 #include "convert_input.h"
 #include "convert_output.h"
 #include "convert_segment.h"
@@ -15,10 +16,6 @@
 namespace {
 
 constexpr auto kProgressInterval = std::chrono::milliseconds(250);
-
-int InterruptRequested(void* opaque) {
-    return static_cast<const std::atomic<bool>*>(opaque)->load() ? 1 : 0;
-}
 
 JoinOutcome Stopped() {
     return {AVERROR_EXIT, QStringLiteral("Stopped")};
@@ -53,7 +50,7 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
     if (task.inputs.empty()) {
         return {AVERROR(EINVAL), QStringLiteral("There are no files to join.")};
     }
-    const AVIOInterruptCB interrupt{&InterruptRequested, const_cast<std::atomic<bool>*>(&cancel)};
+    const AVIOInterruptCB interrupt = av::InterruptFor(cancel);
 
     // Every input is looked at first: the output's settings follow the first inputs, the
     // total needs every duration, and a file that cannot be opened fails before any writing.

@@ -13,7 +13,9 @@ extern "C" {
 #include <vector>
 
 #include "av_error.h"
+#include "av_interrupt.h"
 #include "av_ptr.h"
+#include "copy_input.h"
 #include "copy_silence.h"
 #include "copy_stream_check.h"
 #include "copy_timeline.h"
@@ -23,16 +25,6 @@ namespace {
 
 constexpr std::size_t kMaxPendingPackets = 512;
 constexpr auto kProgressInterval = std::chrono::milliseconds(100);
-
-int InterruptCallback(void* opaque) {
-    return static_cast<const std::atomic<bool>*>(opaque)->load() ? 1 : 0;
-}
-
-AVIOInterruptCB InterruptFor(const std::atomic<bool>& cancel) {
-    // libav takes a non-const opaque pointer; the callback only reads the flag.
-    return AVIOInterruptCB{&InterruptCallback,
-                           const_cast<void*>(static_cast<const void*>(&cancel))};
-}
 
 QString NameOf(const QString& path) {
     return QFileInfo(path).fileName();
@@ -47,75 +39,6 @@ JoinOutcome Failure(int code, const QString& what, const std::atomic<bool>& canc
         return Stopped();
     }
     return {code < 0 ? code : -1, av::Describe(what, code)};
-}
-
-int OpenInput(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
-              bool analyse = true) {
-    AVFormatContext* context = avformat_alloc_context();
-    if (context == nullptr) {
-        return AVERROR(ENOMEM);
-    }
-    context->interrupt_callback = InterruptFor(cancel);
-    // avformat_open_input frees the context itself on failure.
-    int ret = avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr);
-    if (ret < 0) {
-        return ret;
-    }
-    input.reset(context);
-    if (!analyse) {
-        return 0;
-    }
-    ret = avformat_find_stream_info(context, nullptr);
-    return ret < 0 ? ret : 0;
-}
-
-bool CarriesIsoAudioConfig(const QString& muxer) {
-    static const QStringList names{
-        QStringLiteral("mp4"),  QStringLiteral("mov"),  QStringLiteral("3gp"),
-        QStringLiteral("3g2"),  QStringLiteral("ipod"), QStringLiteral("ismv"),
-        QStringLiteral("f4v"),  QStringLiteral("psp"),  QStringLiteral("matroska"),
-        QStringLiteral("webm"), QStringLiteral("flv")};
-    return names.contains(muxer);
-}
-
-// The filter one input stream needs to suit the output container, or nullptr.
-const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParameters* par,
-                               const QString& muxer) {
-    if (par->codec_id == AV_CODEC_ID_AAC && CarriesIsoAudioConfig(muxer)) {
-        const QString format = QString::fromLatin1(input->iformat->name);
-        const bool adts = par->extradata_size == 0 || format == QLatin1String("mpegts") ||
-                          format == QLatin1String("aac");
-        return adts ? "aac_adtstoasc" : nullptr;
-    }
-    const bool lengthPrefixed = par->extradata_size > 0 && par->extradata[0] == 1;
-    if (IsMpegStreamMuxer(muxer) && lengthPrefixed) {
-        if (par->codec_id == AV_CODEC_ID_H264) {
-            return "h264_mp4toannexb";
-        }
-        if (par->codec_id == AV_CODEC_ID_HEVC) {
-            return "hevc_mp4toannexb";
-        }
-    }
-    return nullptr;
-}
-
-int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter) {
-    const AVBitStreamFilter* kind = av_bsf_get_by_name(name);
-    if (kind == nullptr) {
-        return AVERROR_BSF_NOT_FOUND;
-    }
-    AVBSFContext* context = nullptr;
-    int ret = av_bsf_alloc(kind, &context);
-    if (ret < 0) {
-        return ret;
-    }
-    filter.reset(context);
-    ret = avcodec_parameters_copy(context->par_in, stream->codecpar);
-    if (ret < 0) {
-        return ret;
-    }
-    context->time_base_in = stream->time_base;
-    return av_bsf_init(context);
 }
 
 // One input while it is being copied: its kept streams mapped to output streams.
@@ -219,7 +142,7 @@ JoinOutcome CopyJoiner::ScanInputs() {
             return Stopped();
         }
         av::InputFormatPtr input;
-        int ret = OpenInput(path, cancel_, input, false);
+        int ret = copy_input::Open(path, cancel_, input, false);
         // Read before the analysis: demuxers drop the flag once they have found their streams.
         const bool headerless = ret >= 0 && (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
         if (ret >= 0) {
@@ -262,15 +185,15 @@ JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     // The scan analysed every file already. Only the first file, whose parameters the output
     // streams take, and formats that find their streams while reading are analysed again.
     bool analysed = index == 0 || scan.headerless;
-    int ret = OpenInput(path, cancel_, opened.context, analysed);
+    int ret = copy_input::Open(path, cancel_, opened.context, analysed);
     if (ret < 0) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
     }
     AVFormatContext* input = opened.context.get();
     int video = withVideo_ ? FindCopyStream(input, AVMEDIA_TYPE_VIDEO) : -1;
     int audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
-    if (!analysed && ((withVideo_ && video != scan.video.index) ||
-                      (withAudio_ && audio != scan.audio.index))) {
+    if (!analysed &&
+        ((withVideo_ && video != scan.video.index) || (withAudio_ && audio != scan.audio.index))) {
         ret = avformat_find_stream_info(input, nullptr);
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
@@ -291,8 +214,8 @@ JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
         opened.outIndexOf[stream] = outIndex;
         opened.inIndexOf[outIndex] = stream;
         const AVStream* in = input->streams[stream];
-        if (const char* name = BitstreamFilterFor(input, in->codecpar, muxer_)) {
-            ret = MakeFilter(name, in, opened.filters[outIndex]);
+        if (const char* name = copy_input::BitstreamFilterFor(input, in->codecpar, muxer_)) {
+            ret = copy_input::MakeFilter(name, in, opened.filters[outIndex]);
             if (ret < 0) {
                 return Failure(ret,
                                QStringLiteral("Cannot prepare %1 for copying").arg(NameOf(path)),
@@ -313,7 +236,7 @@ JoinOutcome CopyJoiner::CreateOutput(const OpenedInput& first) {
                        QStringLiteral("Cannot create the %1 output").arg(muxer_), cancel_);
     }
     output_.reset(raw);
-    output_->interrupt_callback = InterruptFor(cancel_);
+    output_->interrupt_callback = av::InterruptFor(cancel_);
     const AVFormatContext* input = first.context.get();
     std::vector<AVRational> timeBases;
     for (std::size_t outIndex = 0; outIndex < first.inIndexOf.size(); ++outIndex) {
@@ -352,7 +275,7 @@ JoinOutcome CopyJoiner::CreateOutput(const OpenedInput& first) {
         }
     }
     if ((output_->oformat->flags & AVFMT_NOFILE) == 0) {
-        const AVIOInterruptCB interrupt = InterruptFor(cancel_);
+        const AVIOInterruptCB interrupt = av::InterruptFor(cancel_);
         ret = avio_open2(&output_->pb, path.constData(), AVIO_FLAG_WRITE, &interrupt, nullptr);
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot create the output file"), cancel_);
@@ -454,8 +377,8 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
         info.isAudio = input->streams[inIndex]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
         info.videoDelay = facts.videoDelay;
         if (info.isAudio && facts.frameSize > 0 && facts.sampleRate > 0) {
-            info.defaultDuration = av_rescale_q(facts.frameSize, AVRational{1, facts.sampleRate},
-                                                info.timeBase);
+            info.defaultDuration =
+                av_rescale_q(facts.frameSize, AVRational{1, facts.sampleRate}, info.timeBase);
         } else if (!info.isAudio && facts.frameRate.num > 0 && facts.frameRate.den > 0) {
             info.defaultDuration = av_rescale_q(1, av_inv_q(facts.frameRate), info.timeBase);
         }

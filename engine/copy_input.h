@@ -1,0 +1,28 @@
+#pragma once
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include <QString>
+#include <atomic>
+
+#include "av_ptr.h"
+
+// Opening an input for the stream copy and choosing the bitstream filters its streams need.
+namespace copy_input {
+
+// Opens `path` with the stop flag as interrupt callback; analyses it unless told not to.
+int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
+         bool analyse = true);
+
+// The filter one input stream needs to suit the output container, or nullptr: ADTS audio into
+// containers that carry the AAC configuration out of band, length-prefixed H.264/HEVC into
+// MPEG transport or program streams.
+const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParameters* par,
+                               const QString& muxer);
+
+// A ready bitstream filter `name` for the stream's parameters and time base.
+int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter);
+
+}  // namespace copy_input
