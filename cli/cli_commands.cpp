@@ -12,6 +12,7 @@
 #include "join_action.h"
 #include "join_list.h"
 #include "join_runner.h"
+#include "media_encoder.h"
 #include "media_prober.h"
 #include "output_dialog_texts.h"
 #include "output_settings.h"
@@ -212,12 +213,15 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     }
     runner.ProgressWindowClosed();
 
-    if (interrupt.Interrupted()) {
-        return kExitInterrupted;
-    }
+    // A join that completed has its output in place, even if Ctrl+C came right after.
     if (view.State() == TerminalProgressView::Outcome::Completed) {
         PrintOut((output.OutputPath() + QLatin1Char('\n')).toLocal8Bit());
         return kExitSuccess;
+    }
+    if (interrupt.Interrupted()) {
+        // Wait, still catching further Ctrl+C, until the worker has removed the partial file.
+        env.encoder.StopJobs(true);
+        return kExitInterrupted;
     }
     return kExitFailure;
 }

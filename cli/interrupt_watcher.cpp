@@ -17,6 +17,8 @@ InterruptWatcher::InterruptWatcher(QObject* parent) : QObject(parent) {
     g_interrupted.store(false);
     std::signal(SIGINT, OnInterrupt);
     std::signal(SIGTERM, OnInterrupt);
+    // A closed terminal or session stops the join as Ctrl+C does, so nothing is left behind.
+    std::signal(SIGHUP, OnInterrupt);
     timer_.setInterval(50);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (g_interrupted.load() && !reported_) {
@@ -30,6 +32,7 @@ InterruptWatcher::InterruptWatcher(QObject* parent) : QObject(parent) {
 InterruptWatcher::~InterruptWatcher() {
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGHUP, SIG_DFL);
 }
 
 bool InterruptWatcher::Interrupted() const {

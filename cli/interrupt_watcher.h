@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
-// Turns Ctrl+C (SIGINT) into a Qt signal on the thread that owns the watcher. The signal
-// handler only sets a flag; a short timer notices it, so nothing unsafe runs inside the
+// Turns Ctrl+C (SIGINT), SIGTERM and SIGHUP into a Qt signal on the thread that owns the watcher.
+// The signal handler only sets a flag; a short timer notices it, so nothing unsafe runs inside the
 // handler.
 class InterruptWatcher : public QObject {
     Q_OBJECT

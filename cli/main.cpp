@@ -5,6 +5,7 @@ extern "C" {
 
 #include <QCoreApplication>
 #include <QDir>
+#include <csignal>
 #include <cstdio>
 
 #include "cli_arguments.h"
@@ -15,6 +16,8 @@ extern "C" {
 #include "settings_store.h"
 
 int main(int argc, char* argv[]) {
+    // A closed pipe on standard error must not kill a join halfway; writes simply fail.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     // libav's own log lines would repeat, less clearly, what the messages already say.
     av_log_set_level(AV_LOG_FATAL);

@@ -1,5 +1,7 @@
 #include "encoder_output_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,15 +29,24 @@ QString CanonicalOrClean(const QString& path) {
 }  // namespace
 
 QString TemporaryPathFor(const QString& finalPath) {
-    const QFileInfo info(finalPath);
-    const QDir folder = info.absoluteDir();
-    QString candidate;
-    do {
+    const QDir folder = QFileInfo(finalPath).absoluteDir();
+    // A short name of its own, so any name that fits the file system can be written, created
+    // exclusively and never through a link, so nothing already there is ever overwritten.
+    for (int attempt = 0; attempt < 16; ++attempt) {
         const QString tag =
             QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, '0');
-        candidate = folder.filePath(QStringLiteral(".%1.part-%2").arg(info.fileName(), tag));
-    } while (QFileInfo::exists(candidate));
-    return candidate;
+        const QString candidate = folder.filePath(QStringLiteral(".vvj.part-%1").arg(tag));
+        const int fd = ::open(QFile::encodeName(candidate).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return candidate;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    return {};
 }
 
 bool Commit(const QString& temporaryPath, const QString& finalPath, QString* error) {

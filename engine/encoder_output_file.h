@@ -7,8 +7,9 @@
 // the output is complete and the rename stays on one file system.
 namespace encoder_output_file {
 
-// "<folder>/.<name>.part-<random>": hidden, unused, and not ending in the final extension,
-// so nothing takes a half-written file for a finished one.
+// Creates "<folder>/.vvj.part-<random>" exclusively and returns its path: hidden, new, and
+// not ending in the final extension, so nothing takes a half-written file for a finished one.
+// Empty when the folder does not let us create it.
 QString TemporaryPathFor(const QString& finalPath);
 
 // Moves the finished temporary file to its final name, replacing a file already there.

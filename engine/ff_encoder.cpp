@@ -176,8 +176,14 @@ void FFEncoder::ReapWorker() {
 
 void FFEncoder::StartJobs(int /*parallel*/) {
     ReapWorker();
+    if (worker_.joinable() && cancel_.load()) {
+        // A stopped job may still be closing its files; the new one waits for that instead
+        // of being refused after the caller was told it started.
+        worker_.join();
+    }
     if (worker_.joinable()) {
         lastError_ = QStringLiteral("A join is already running.");
+        PostTerminated(-1, false, true, lastError_);
         return;
     }
     std::vector<Job> ready;
@@ -226,6 +232,12 @@ void FFEncoder::RunJobs(std::vector<Job> jobs) {
 
 void FFEncoder::RunOneJob(const Job& job) {
     const QString temporary = encoder_output_file::TemporaryPathFor(job.outputPath);
+    if (temporary.isEmpty()) {
+        PostTerminated(AVERROR(EACCES), false, true,
+                       QStringLiteral("Cannot create a file in the folder %1.")
+                           .arg(QFileInfo(job.outputPath).absolutePath()));
+        return;
+    }
     const JoinTask task{job.inputs, temporary, *job.plan};
     auto lastReport = std::chrono::steady_clock::time_point{};
     std::int64_t lastTotal = 0;

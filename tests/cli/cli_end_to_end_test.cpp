@@ -212,32 +212,36 @@ TEST_F(CliEndToEndTest, ConvertJoinWritesTheProfilesFormat) {
     EXPECT_TRUE(run.err.contains("100%")) << run.err.toStdString();
 }
 
+// Ctrl+C, and a terminal that goes away, stop the join and leave nothing behind.
 TEST_F(CliEndToEndTest, CtrlCStopsTheJoinAndRemovesThePartialOutput) {
     QTemporaryDir longClips;
     const QString big = longClips.filePath(QStringLiteral("big.mp4"));
     ASSERT_TRUE(media_tools::MakeClip(big, 20.0, 640, 480, "25",
                                       {"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac"}));
-    std::unique_ptr<QProcess> process(
-        Start({"join", "--profile", "ID_HDHVIDEO", "--video-quality", "high", "--name", "stopped",
-               "--folder", out_.path(), big, big}));
-    ASSERT_TRUE(process->waitForStarted());
-    // Wait until the join reports progress, then press Ctrl+C.
-    QElapsedTimer waited;
-    waited.start();
-    QByteArray err;
-    while (!err.contains('%') && waited.elapsed() < 60000 &&
-           process->state() == QProcess::Running) {
-        process->waitForReadyRead(200);
-        err += process->readAllStandardError();
+    for (const int signal : {SIGINT, SIGHUP}) {
+        std::unique_ptr<QProcess> process(
+            Start({"join", "--profile", "ID_HDHVIDEO", "--video-quality", "high", "--name",
+                   "stopped", "--folder", out_.path(), big, big}));
+        ASSERT_TRUE(process->waitForStarted());
+        // Wait until the join reports progress, then send the signal.
+        QElapsedTimer waited;
+        waited.start();
+        QByteArray err;
+        while (!err.contains('%') && waited.elapsed() < 60000 &&
+               process->state() == QProcess::Running) {
+            process->waitForReadyRead(200);
+            err += process->readAllStandardError();
+        }
+        ASSERT_TRUE(err.contains('%')) << err.constData();
+        ::kill(static_cast<pid_t>(process->processId()), signal);
+        QElapsedTimer stopping;
+        stopping.start();
+        ASSERT_TRUE(process->waitForFinished(10000));
+        EXPECT_LT(stopping.elapsed(), 5000);
+        EXPECT_EQ(process->exitStatus(), QProcess::NormalExit) << "signal " << signal;
+        EXPECT_EQ(process->exitCode(), 130) << "signal " << signal;
+        EXPECT_TRUE(FilesInOutput().isEmpty()) << FilesInOutput().join(' ').toStdString();
     }
-    ASSERT_TRUE(err.contains('%')) << err.constData();
-    ::kill(static_cast<pid_t>(process->processId()), SIGINT);
-    QElapsedTimer stopping;
-    stopping.start();
-    ASSERT_TRUE(process->waitForFinished(10000));
-    EXPECT_LT(stopping.elapsed(), 5000);
-    EXPECT_EQ(process->exitCode(), 130);
-    EXPECT_TRUE(FilesInOutput().isEmpty()) << FilesInOutput().join(' ').toStdString();
 }
 
 }  // namespace
