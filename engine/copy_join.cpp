@@ -8,6 +8,7 @@ extern "C" {
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <vector>
@@ -24,6 +25,13 @@ extern "C" {
 namespace {
 
 constexpr std::size_t kMaxPendingPackets = 512;
+// Limits for a second look at a file whose streams start beyond libavformat's default analysis
+// window (5 s): without having seen a picture, the reorder depth and pixel format are unknown.
+constexpr std::int64_t kDeepProbeBytes = 50 * 1000 * 1000;
+constexpr std::int64_t kDeepAnalyzeUs = 60LL * AV_TIME_BASE;
+// A container's start time this close to the first packet read is the stream's own (open-GOP
+// pictures, audio priming); further away it was filled in from another stream.
+constexpr AVRational kStartHintRange{1, 2};
 constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 
 QString NameOf(const QString& path) {
@@ -32,6 +40,21 @@ QString NameOf(const QString& path) {
 
 JoinOutcome Stopped() {
     return {AVERROR_EXIT, QStringLiteral("The join was stopped.")};
+}
+
+// Finds the streams' parameters; `deep` looks much further into the file.
+int Analyse(AVFormatContext* input, bool deep) {
+    if (deep) {
+        input->probesize = kDeepProbeBytes;
+        input->max_analyze_duration = kDeepAnalyzeUs;
+    }
+    return avformat_find_stream_info(input, nullptr);
+}
+
+// The analysis ended before it saw a packet of a kept stream.
+bool AnalysisFellShort(const CopyInputScan& scan) {
+    return (scan.video.present && scan.video.pixelFormat < 0) ||
+           (scan.audio.present && (scan.audio.sampleRate <= 0 || scan.audio.channels <= 0));
 }
 
 JoinOutcome Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
@@ -68,7 +91,9 @@ private:
     }
     JoinOutcome CreateOutput(const OpenedInput& first);
     JoinOutcome CopyFile(std::size_t index, OpenedInput& opened);
+    JoinOutcome ScanFile(const QString& path, bool deep);
     JoinOutcome Deliver(std::size_t index, int outIndex, AVPacket* packet);
+    JoinOutcome StartFile(std::size_t index);
     JoinOutcome Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
@@ -86,7 +111,12 @@ private:
     av::OutputFormatPtr output_;
     std::unique_ptr<CopyTimeline> timeline_;
     int master_ = 0;
-    bool masterSeen_ = false;
+    // Until every kept stream of the current file has shown its first packet, packets are held:
+    // the earliest of them fixes where the file starts.
+    bool started_ = false;
+    std::vector<CopyTimeline::StreamInFile> fileStreams_;
+    std::vector<bool> streamSeen_;
+    std::vector<int> inIndexOf_;
     std::deque<av::PacketPtr> pending_;
     std::chrono::steady_clock::time_point lastProgress_{};
     // Per output stream: silence for gaps at joins, made on first need.
@@ -135,24 +165,38 @@ bool CopyJoiner::CanFillGaps(int outIndex) {
     return silence_[outIndex] != nullptr;
 }
 
+JoinOutcome CopyJoiner::ScanFile(const QString& path, bool deep) {
+    av::InputFormatPtr input;
+    int ret = copy_input::Open(path, cancel_, input, false);
+    // Read before the analysis: demuxers drop the flag once they have found their streams.
+    const bool headerless = ret >= 0 && (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
+    if (ret >= 0) {
+        ret = Analyse(input.get(), deep);
+    }
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
+    }
+    CopyInputScan scan = ScanCopyInput(input.get(), NameOf(path));
+    scan.headerless = headerless;
+    scan.deepAnalysis = deep;
+    scans_.push_back(std::move(scan));
+    return {};
+}
+
 JoinOutcome CopyJoiner::ScanInputs() {
     // One input open at a time, so memory stays flat however many files are joined.
     for (const QString& path : task_.inputs) {
         if (cancel_.load()) {
             return Stopped();
         }
-        av::InputFormatPtr input;
-        int ret = copy_input::Open(path, cancel_, input, false);
-        // Read before the analysis: demuxers drop the flag once they have found their streams.
-        const bool headerless = ret >= 0 && (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
-        if (ret >= 0) {
-            ret = avformat_find_stream_info(input.get(), nullptr);
+        JoinOutcome outcome = ScanFile(path, false);
+        if (outcome.Succeeded() && AnalysisFellShort(scans_.back())) {
+            scans_.pop_back();
+            outcome = ScanFile(path, true);
         }
-        if (ret < 0) {
-            return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
+        if (!outcome.Succeeded()) {
+            return outcome;
         }
-        scans_.push_back(ScanCopyInput(input.get(), NameOf(path)));
-        scans_.back().headerless = headerless;
         totalUs_ += scans_.back().durationUs;
     }
     const CopyInputScan& first = scans_.front();
@@ -185,7 +229,10 @@ JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     // The scan analysed every file already. Only the first file, whose parameters the output
     // streams take, and formats that find their streams while reading are analysed again.
     bool analysed = index == 0 || scan.headerless;
-    int ret = copy_input::Open(path, cancel_, opened.context, analysed);
+    int ret = copy_input::Open(path, cancel_, opened.context, false);
+    if (ret >= 0 && analysed) {
+        ret = Analyse(opened.context.get(), scan.deepAnalysis);
+    }
     if (ret < 0) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
     }
@@ -194,7 +241,7 @@ JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     int audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
     if (!analysed &&
         ((withVideo_ && video != scan.video.index) || (withAudio_ && audio != scan.audio.index))) {
-        ret = avformat_find_stream_info(input, nullptr);
+        ret = Analyse(input, scan.deepAnalysis);
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
         }
@@ -313,6 +360,14 @@ JoinOutcome CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet)
             return {};
         case CopyTimeline::Verdict::Backwards:
             av_packet_unref(packet);
+            if (!fileStreams_[outIndex].isAudio && fileStreams_[outIndex].videoDelay == 0) {
+                // Pictures shown in another order than stored, and no reorder depth was found
+                // to work out the decoding order from.
+                return {AVERROR_INVALIDDATA,
+                        QStringLiteral("Cannot join by stream copy: the picture order of %1 "
+                                       "cannot be worked out. Convert it instead.")
+                            .arg(scans_[index].fileName)};
+            }
             return {AVERROR_INVALIDDATA,
                     QStringLiteral("Cannot join by stream copy: the timestamps of %1 go "
                                    "backwards.")
@@ -331,29 +386,67 @@ JoinOutcome CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet)
 
 JoinOutcome CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     packet->stream_index = outIndex;
-    // A file's first master packet fixes where the file starts; hold other streams until then.
-    if (!masterSeen_ && outIndex != master_) {
-        if (pending_.size() < kMaxPendingPackets) {
-            av::PacketPtr held = av::MakePacket();
-            if (held == nullptr) {
-                return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
-            }
-            av_packet_move_ref(held.get(), packet);
-            pending_.push_back(std::move(held));
-            return {};
-        }
-        masterSeen_ = true;  // no master packet this early: place what is held as it comes
+    if (started_) {
+        return Write(index, outIndex, packet);
     }
-    const bool releasePending = !masterSeen_;
-    masterSeen_ = true;
-    JoinOutcome outcome = Write(index, outIndex, packet);
-    if (!outcome.Succeeded() || !releasePending) {
-        return outcome;
+    av::PacketPtr held = av::MakePacket();
+    if (held == nullptr) {
+        return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
+    }
+    av_packet_move_ref(held.get(), packet);
+    const std::int64_t stamp = held->pts != AV_NOPTS_VALUE ? held->pts : held->dts;
+    CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
+    if (stamp != AV_NOPTS_VALUE && (stream.start == AV_NOPTS_VALUE || stamp < stream.start)) {
+        stream.start = stamp;
+    }
+    streamSeen_[outIndex] = true;
+    pending_.push_back(std::move(held));
+    bool allSeen = true;
+    for (std::size_t i = 0; i < fileStreams_.size(); ++i) {
+        allSeen = allSeen && (!fileStreams_[i].present || streamSeen_[i]);
+    }
+    // A stream not seen after this many packets starts far later than the others.
+    if (allSeen || pending_.size() >= kMaxPendingPackets) {
+        return StartFile(index);
+    }
+    return {};
+}
+
+// Fixes where the current file starts and writes what was held, in the order it was read.
+JoinOutcome CopyJoiner::StartFile(std::size_t index) {
+    started_ = true;
+    for (std::size_t outIndex = 0; outIndex < fileStreams_.size(); ++outIndex) {
+        CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
+        const int inIndex = outIndex < inIndexOf_.size() ? inIndexOf_[outIndex] : -1;
+        if (!stream.present || stream.start == AV_NOPTS_VALUE || inIndex < 0) {
+            continue;
+        }
+        // The analysis saw more of the stream's first packets (B-frames shown before the first
+        // stored picture, priming before the first sound); trust it unless it is far off.
+        const std::int64_t hint = ScannedStream(index, inIndex).startTime;
+        const std::int64_t range = av_rescale_q(1, kStartHintRange, stream.timeBase);
+        if (hint != AV_NOPTS_VALUE && hint - stream.start <= range &&
+            stream.start - hint <= range) {
+            stream.start = hint;
+        }
+    }
+    timeline_->BeginFile(fileStreams_);
+    // The master's first packet goes first: it may move the whole file later.
+    auto first = std::find_if(pending_.begin(), pending_.end(), [&](const av::PacketPtr& held) {
+        return held->stream_index == master_;
+    });
+    if (first != pending_.end()) {
+        av::PacketPtr held = std::move(*first);
+        pending_.erase(first);
+        const JoinOutcome outcome = Write(index, held->stream_index, held.get());
+        if (!outcome.Succeeded()) {
+            return outcome;
+        }
     }
     while (!pending_.empty()) {
         av::PacketPtr held = std::move(pending_.front());
         pending_.pop_front();
-        outcome = Write(index, held->stream_index, held.get());
+        const JoinOutcome outcome = Write(index, held->stream_index, held.get());
         if (!outcome.Succeeded()) {
             return outcome;
         }
@@ -383,11 +476,10 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
             info.defaultDuration = av_rescale_q(1, av_inv_q(facts.frameRate), info.timeBase);
         }
     }
-    const int masterIn = opened.inIndexOf[master_];
-    const std::int64_t anchor =
-        masterIn >= 0 ? ScannedStream(index, masterIn).startTime : AV_NOPTS_VALUE;
-    timeline_->BeginFile(streams, anchor);
-    masterSeen_ = false;
+    fileStreams_ = std::move(streams);
+    inIndexOf_ = opened.inIndexOf;
+    streamSeen_.assign(fileStreams_.size(), false);
+    started_ = false;
     pending_.clear();
 
     av::PacketPtr packet = av::MakePacket();
@@ -449,17 +541,8 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
             return outcome;
         }
     }
-    // A file whose master stream sent nothing: its other packets go out as they are.
-    masterSeen_ = true;
-    while (!pending_.empty()) {
-        av::PacketPtr held = std::move(pending_.front());
-        pending_.pop_front();
-        const JoinOutcome outcome = Write(index, held->stream_index, held.get());
-        if (!outcome.Succeeded()) {
-            return outcome;
-        }
-    }
-    return {};
+    // A file with a stream that sent nothing: the others go out as they are.
+    return started_ ? JoinOutcome{} : StartFile(index);
 }
 
 void CopyJoiner::ReportProgress(bool force) {

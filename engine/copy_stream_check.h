@@ -29,8 +29,8 @@ struct CopyStreamParams {
     int index = -1;
     AVRational timeBase{0, 1};
     int videoDelay = 0;
-    int frameSize = 0;           // audio samples per frame, 0 when unknown
-    AVRational frameRate{0, 1};  // the guessed video frame rate, 0/1 when unknown
+    int frameSize = 0;                        // audio samples per frame, 0 when unknown
+    AVRational frameRate{0, 1};               // the guessed video frame rate, 0/1 when unknown
     std::int64_t startTime = AV_NOPTS_VALUE;  // in timeBase
 };
 
@@ -42,6 +42,9 @@ struct CopyInputScan {
     // Formats without a header find their streams only while reading; they are analysed
     // again when copied. Set by whoever opened the input, before its analysis.
     bool headerless = false;
+    // The streams were found only by analysing far more of the file than usual; copying it
+    // needs the same analysis.
+    bool deepAnalysis = false;
 };
 
 // The stream of a kind that a copy keeps (cover pictures are not video), or -1.

@@ -15,6 +15,51 @@ CopyTimeline::CopyTimeline(std::vector<AVRational> outTimeBases, int master) : m
 }
 
 void CopyTimeline::BeginFile(const std::vector<StreamInFile>& streams, std::int64_t anchor) {
+    const AVRational masterIn = static_cast<std::size_t>(master_) < streams.size()
+                                    ? streams[master_].timeBase
+                                    : AVRational{1, 1};
+    BeginFileAt(streams, anchor, masterIn);
+}
+
+void CopyTimeline::BeginFile(const std::vector<StreamInFile>& streams) {
+    const bool hasMaster =
+        static_cast<std::size_t>(master_) < streams.size() && streams[master_].present;
+    std::int64_t anchor = AV_NOPTS_VALUE;
+    AVRational anchorTimeBase{1, 1};
+    if (hasMaster && streams[master_].start != AV_NOPTS_VALUE) {
+        anchor = streams[master_].start;
+        anchorTimeBase = streams[master_].timeBase;
+    }
+    for (std::size_t i = 0; i < streams.size(); ++i) {
+        const StreamInFile& stream = streams[i];
+        if (!stream.present || stream.start == AV_NOPTS_VALUE || static_cast<int>(i) == master_) {
+            continue;
+        }
+        if (anchor == AV_NOPTS_VALUE) {
+            anchor = stream.start;
+            anchorTimeBase = stream.timeBase;
+            continue;
+        }
+        // Up to two audio frames ahead is the encoder's priming: the file starts with its
+        // pictures. Anything earlier is sound the file really starts with.
+        const std::int64_t frame =
+            stream.defaultDuration > 0
+                ? stream.defaultDuration
+                : av_rescale_q(25000, AVRational{1, 1000000}, stream.timeBase);
+        const std::int64_t allowance = stream.isAudio ? 2 * frame : 0;
+        if (av_compare_ts(stream.start + allowance, stream.timeBase, anchor, anchorTimeBase) < 0) {
+            anchor = stream.start;
+            anchorTimeBase = stream.timeBase;
+        }
+    }
+    if (hasMaster && anchor == AV_NOPTS_VALUE) {
+        anchorTimeBase = streams[master_].timeBase;
+    }
+    BeginFileAt(streams, anchor, anchorTimeBase);
+}
+
+void CopyTimeline::BeginFileAt(const std::vector<StreamInFile>& streams, std::int64_t anchor,
+                               AVRational anchorTimeBase) {
     ++fileCount_;
     const AVRational masterOut = streams_[master_].timeBase;
     if (fileCount_ > 1) {
@@ -39,7 +84,7 @@ void CopyTimeline::BeginFile(const std::vector<StreamInFile>& streams, std::int6
                                AV_NOPTS_VALUE);
     }
     anchor_ = streams_[master_].in.present ? anchor : AV_NOPTS_VALUE;
-    anchorTimeBase_ = streams_[master_].in.timeBase;
+    anchorTimeBase_ = anchorTimeBase;
     if (anchor_ != AV_NOPTS_VALUE) {
         SetOffsets();
     }
@@ -53,6 +98,22 @@ void CopyTimeline::SetOffsets() {
         }
         state.fileStart = av_rescale_q(fileBase_, masterOut, state.timeBase);
         state.offset = state.fileStart - av_rescale_q(anchor_, anchorTimeBase_, state.timeBase);
+    }
+}
+
+void CopyTimeline::Widen(std::int64_t widen) {
+    const AVRational masterOut = streams_[master_].timeBase;
+    fileBase_ += widen;
+    widening_us_ += av_rescale_q(widen, masterOut, AV_TIME_BASE_Q);
+    // Added to what each stream has, rather than worked out afresh: an audio stream may already
+    // have been shifted onto the written end, and its next packets must follow its last.
+    for (OutState& state : streams_) {
+        if (!state.in.present) {
+            continue;
+        }
+        const std::int64_t shift = av_rescale_q(widen, masterOut, state.timeBase);
+        state.offset += shift;
+        state.fileStart += shift;
     }
 }
 
@@ -123,9 +184,7 @@ CopyTimeline::Verdict CopyTimeline::Place(int outIndex, AVPacket* packet, bool c
                outIndex == master_) {
         // A deeper reorder delay than the previous file: move the whole file later.
         const std::int64_t widen = state.lastDts + 1 - outDts;
-        fileBase_ += widen;
-        widening_us_ += av_rescale_q(widen, state.timeBase, AV_TIME_BASE_Q);
-        SetOffsets();
+        Widen(widen);
         outPts += widen;
         outDts += widen;
     }

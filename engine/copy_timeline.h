@@ -13,12 +13,13 @@ extern "C" {
 //
 // The master stream (video when there is one) is continuous: each file starts where the
 // previous one really ended, measured from what was written (largest pts + duration), not
-// from what containers claim. A file's own start is its master stream's first pts, so the
-// file's internal audio/video offset is kept. Audio is measured against the video of its own
-// file at every join: packets wholly before the file's start (encoder priming, pre-roll) are
-// dropped for files 2..N; a first packet overlapping the written audio by more than half its
-// length is dropped; one that would leave a gap of more than half a frame asks for silence
-// (FillGap) where the caller can make it, otherwise the gap stays (honest timestamps);
+// from what containers claim. A file's own start is the earliest start over its streams, so
+// the file's internal audio/video offset is kept; audio only a couple of frames ahead of the
+// master is encoder priming, not content, and the master's start counts instead. Audio is
+// measured against the video of its own file at every join: packets wholly before the file's
+// start (that priming) are dropped for files 2..N; a first packet overlapping the written audio by
+// more than half its length is dropped; one that would leave a gap of more than half a frame asks
+// for silence (FillGap) where the caller can make it, otherwise the gap stays (honest timestamps);
 // whatever is left, under half a frame, shifts the file's audio onto the written end, so the
 // audio stays gapless. The drift is never more than half an audio frame and never builds up
 // from file to file.
@@ -37,6 +38,7 @@ public:
         std::int64_t defaultDuration = 0;  // in timeBase, for packets that carry none
         int videoDelay = 0;                // reorder depth, for guessing missing DTS
         bool isAudio = false;
+        std::int64_t start = AV_NOPTS_VALUE;  // first presentation stamp, in timeBase
     };
 
     // One entry per output stream; `master` is the index of the stream that sets the pace.
@@ -45,6 +47,9 @@ public:
     // Starts the next input. `streams` is indexed like the output streams; `anchor` is the
     // file's start in the master stream's input time base (AV_NOPTS_VALUE: the first packet).
     void BeginFile(const std::vector<StreamInFile>& streams, std::int64_t anchor);
+    // Starts the next input where its streams' `start` say it starts (see above); with no start
+    // known, at the first packet placed.
+    void BeginFile(const std::vector<StreamInFile>& streams);
 
     // Moves one packet (stream_index = output stream, timestamps in the input time base) onto
     // the output timeline. On Write its timestamps are in the output time base; on Drop it
@@ -78,7 +83,11 @@ private:
     };
 
     std::int64_t GuessDts(OutState& state, std::int64_t pts, std::int64_t duration) const;
+    void BeginFileAt(const std::vector<StreamInFile>& streams, std::int64_t anchor,
+                     AVRational anchorTimeBase);
     void SetOffsets();
+    // Moves the rest of the current file later by `widen` master output ticks.
+    void Widen(std::int64_t widen);
 
     std::vector<OutState> streams_;
     int master_;

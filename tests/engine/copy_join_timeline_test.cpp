@@ -131,6 +131,38 @@ TEST(CopyJoinTimeline, SmallOverlapShiftsLargeOverlapDrops) {
     EXPECT_EQ(Place(late, kAudio, 1024, 1024, 1024).pts, 45000);
 }
 
+// A file is placed by its earliest stream; audio only a frame or two ahead of the pictures is
+// priming and gives way to them.
+TEST(CopyJoinTimeline, FileStartsWithItsEarliestStreamExceptPriming) {
+    struct Case {
+        const char* what;
+        std::int64_t audioStart;   // samples, the pictures start at frame 0
+        std::int64_t firstKept;    // first audio packet of the second file that is written
+        std::int64_t keptAt;       // where it goes
+        std::int64_t secondVideo;  // where the second file's first picture goes, in frames
+    };
+    const Case cases[] = {
+        {"priming", -1024, 0, 44100, 25},
+        {"a second of sound first", -44100, -44100, 44100, 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CopyTimeline timeline({kVideoBase, kAudioBase}, kVideo);
+        OneSecondFile(timeline);
+        auto streams = Streams();
+        streams[kVideo].start = 0;
+        streams[kAudio].start = c.audioStart;
+        timeline.BeginFile(streams);
+        EXPECT_EQ(Place(timeline, kVideo, 0, 0, 1).pts, c.secondVideo);
+        for (std::int64_t pts = c.audioStart; pts < c.firstKept; pts += 1024) {
+            EXPECT_EQ(Place(timeline, kAudio, pts, pts, 1024).verdict, CopyTimeline::Verdict::Drop);
+        }
+        const Placed kept = Place(timeline, kAudio, c.firstKept, c.firstKept, 1024);
+        EXPECT_EQ(kept.verdict, CopyTimeline::Verdict::Write);
+        EXPECT_EQ(kept.pts, c.keptAt);
+    }
+}
+
 TEST(CopyJoinTimeline, TimestampsGoingBackInsideAFileAreReported) {
     CopyTimeline timeline({kVideoBase, kAudioBase}, kVideo);
     timeline.BeginFile(Streams(), 0);
