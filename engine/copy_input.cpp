@@ -12,6 +12,26 @@ extern "C" {
 
 namespace copy_input {
 
+namespace {
+
+constexpr std::int64_t kDeepProbeBytes = 50 * 1000 * 1000;
+constexpr std::int64_t kDeepAnalyzeUs = 60LL * AV_TIME_BASE;
+
+}  // namespace
+
+int Analyse(AVFormatContext* input, bool deep) {
+    if (deep) {
+        input->probesize = kDeepProbeBytes;
+        input->max_analyze_duration = kDeepAnalyzeUs;
+    }
+    return avformat_find_stream_info(input, nullptr);
+}
+
+bool AnalysisFellShort(const CopyInputScan& scan) {
+    return (scan.video.present && scan.video.pixelFormat < 0) ||
+           (scan.audio.present && (scan.audio.sampleRate <= 0 || scan.audio.channels <= 0));
+}
+
 int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
          bool analyse) {
     AVFormatContext* context = avformat_alloc_context();

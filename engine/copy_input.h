@@ -8,6 +8,7 @@ extern "C" {
 #include <atomic>
 
 #include "av_ptr.h"
+#include "copy_stream_check.h"
 
 // Opening an input for the stream copy and choosing the bitstream filters its streams need.
 namespace copy_input {
@@ -15,6 +16,13 @@ namespace copy_input {
 // Opens `path` with the stop flag as interrupt callback; analyses it unless told not to.
 int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
          bool analyse = true);
+
+// Finds the streams' parameters; `deep` looks much further into the file, for files whose
+// streams start late.
+int Analyse(AVFormatContext* input, bool deep);
+
+// The analysis ended before it saw a packet of a kept stream.
+bool AnalysisFellShort(const CopyInputScan& scan);
 
 // The filter one input stream needs to suit the output container, or nullptr: ADTS audio into
 // containers that carry the AAC configuration out of band, length-prefixed H.264/HEVC into

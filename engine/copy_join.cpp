@@ -27,8 +27,6 @@ namespace {
 constexpr std::size_t kMaxPendingPackets = 512;
 // Limits for a second look at a file whose streams start beyond libavformat's default analysis
 // window (5 s): without having seen a picture, the reorder depth and pixel format are unknown.
-constexpr std::int64_t kDeepProbeBytes = 50 * 1000 * 1000;
-constexpr std::int64_t kDeepAnalyzeUs = 60LL * AV_TIME_BASE;
 // A container's start time this close to the first packet read is the stream's own (open-GOP
 // pictures, audio priming); further away it was filled in from another stream.
 constexpr AVRational kStartHintRange{1, 2};
@@ -40,21 +38,6 @@ QString NameOf(const QString& path) {
 
 JoinOutcome Stopped() {
     return {AVERROR_EXIT, QStringLiteral("The join was stopped.")};
-}
-
-// Finds the streams' parameters; `deep` looks much further into the file.
-int Analyse(AVFormatContext* input, bool deep) {
-    if (deep) {
-        input->probesize = kDeepProbeBytes;
-        input->max_analyze_duration = kDeepAnalyzeUs;
-    }
-    return avformat_find_stream_info(input, nullptr);
-}
-
-// The analysis ended before it saw a packet of a kept stream.
-bool AnalysisFellShort(const CopyInputScan& scan) {
-    return (scan.video.present && scan.video.pixelFormat < 0) ||
-           (scan.audio.present && (scan.audio.sampleRate <= 0 || scan.audio.channels <= 0));
 }
 
 JoinOutcome Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
@@ -171,7 +154,7 @@ JoinOutcome CopyJoiner::ScanFile(const QString& path, bool deep) {
     // Read before the analysis: demuxers drop the flag once they have found their streams.
     const bool headerless = ret >= 0 && (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
     if (ret >= 0) {
-        ret = Analyse(input.get(), deep);
+        ret = copy_input::Analyse(input.get(), deep);
     }
     if (ret < 0) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
@@ -190,7 +173,7 @@ JoinOutcome CopyJoiner::ScanInputs() {
             return Stopped();
         }
         JoinOutcome outcome = ScanFile(path, false);
-        if (outcome.Succeeded() && AnalysisFellShort(scans_.back())) {
+        if (outcome.Succeeded() && copy_input::AnalysisFellShort(scans_.back())) {
             scans_.pop_back();
             outcome = ScanFile(path, true);
         }
@@ -231,7 +214,7 @@ JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     bool analysed = index == 0 || scan.headerless;
     int ret = copy_input::Open(path, cancel_, opened.context, false);
     if (ret >= 0 && analysed) {
-        ret = Analyse(opened.context.get(), scan.deepAnalysis);
+        ret = copy_input::Analyse(opened.context.get(), scan.deepAnalysis);
     }
     if (ret < 0) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
@@ -241,7 +224,7 @@ JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     int audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
     if (!analysed &&
         ((withVideo_ && video != scan.video.index) || (withAudio_ && audio != scan.audio.index))) {
-        ret = Analyse(input, scan.deepAnalysis);
+        ret = copy_input::Analyse(input, scan.deepAnalysis);
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
         }
