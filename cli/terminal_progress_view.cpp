@@ -47,7 +47,7 @@ void TerminalProgressView::EndLine() {
 }
 
 void TerminalProgressView::ShowCompletionNotice(const QString&) {
-    Draw();
+    // The bar already went to 100 and was drawn; only the line needs ending.
     EndLine();
     outcome_ = Outcome::Completed;
     if (on_ended_) {
