@@ -50,9 +50,12 @@ bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
                         .arg(QString::fromUtf8(unused->key)));
     }
 
-    const int analysed = avformat_find_stream_info(format_.get(), nullptr);
-    if (analysed < 0) {
-        return Fail(av::Describe(QStringLiteral("Cannot read the streams of the file"), analysed));
+    if (!HeaderSuffices()) {
+        const int analysed = avformat_find_stream_info(format_.get(), nullptr);
+        if (analysed < 0) {
+            return Fail(
+                av::Describe(QStringLiteral("Cannot read the streams of the file"), analysed));
+        }
     }
 
     audio_index_ = FindBestStream(AVMEDIA_TYPE_AUDIO);
@@ -63,6 +66,28 @@ bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
     }
     duration_us_ = ComputeDuration();
     return true;
+}
+
+bool FFDecoder::HeaderSuffices() const {
+    // Listing a file needs codecs, picture size, sound format and duration. Containers with a
+    // header (MP4, Matroska, AVI, ...) usually state them all; decoding frames to learn them
+    // again would make probing a batch several times slower. Anything missing is analysed.
+    if ((format_->ctx_flags & AVFMTCTX_NOHEADER) != 0 || format_->nb_streams == 0) {
+        return false;
+    }
+    for (unsigned i = 0; i < format_->nb_streams; ++i) {
+        const AVCodecParameters* par = format_->streams[i]->codecpar;
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO &&
+            (par->codec_id == AV_CODEC_ID_NONE || par->width <= 0 || par->height <= 0)) {
+            return false;
+        }
+        if (par->codec_type == AVMEDIA_TYPE_AUDIO &&
+            (par->codec_id == AV_CODEC_ID_NONE || par->sample_rate <= 0 ||
+             par->ch_layout.nb_channels <= 0)) {
+            return false;
+        }
+    }
+    return ComputeDuration() > 0;
 }
 
 void FFDecoder::CloseMedia() {

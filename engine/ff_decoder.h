@@ -35,6 +35,8 @@ private:
     const AVCodecParameters* StreamParameters(int index, AVMediaType type) const;
     int FindBestStream(AVMediaType type) const;
     std::int64_t ComputeDuration() const;
+    // True when the container's header alone describes every stream and the duration.
+    bool HeaderSuffices() const;
     bool Fail(const QString& text);
 
     av::InputFormatPtr format_;
