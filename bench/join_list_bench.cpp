@@ -1,8 +1,8 @@
 // Times each join list operation on a list of 10,000 rows.
 #include <benchmark/benchmark.h>
 
-#include "join_list.h"
-#include "join_totals.h"
+#include "core/join_list.h"
+#include "core/join_totals.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include <unistd.h>
 #include <QDir>
@@ -6,24 +6,24 @@
 #include <QFile>
 #include <cstdio>
 
-#include "cli_settings.h"
-#include "console_messages.h"
-#include "interrupt_watcher.h"
-#include "join_action.h"
-#include "join_list.h"
-#include "join_runner.h"
-#include "media_encoder.h"
-#include "media_prober.h"
-#include "output_dialog_texts.h"
-#include "output_settings.h"
-#include "parameter_builder.h"
-#include "probe_feedback.h"
-#include "probe_report.h"
-#include "profile_catalogue.h"
-#include "same_format_check.h"
-#include "seconds_clock.h"
-#include "settings_store.h"
-#include "terminal_progress_view.h"
+#include "app/join/join_action.h"
+#include "app/join/join_runner.h"
+#include "app/join/seconds_clock.h"
+#include "app/probe/media_prober.h"
+#include "app/probe/probe_feedback.h"
+#include "cli/cli_settings.h"
+#include "cli/console_messages.h"
+#include "cli/interrupt_watcher.h"
+#include "cli/probe_report.h"
+#include "cli/terminal_progress_view.h"
+#include "core/join_list.h"
+#include "core/settings_store.h"
+#include "engine/api/media_encoder.h"
+#include "profiles/output_dialog_texts.h"
+#include "profiles/output_settings.h"
+#include "profiles/parameter_builder.h"
+#include "profiles/profile_catalogue.h"
+#include "profiles/same_format_check.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "cli_settings.h"
+#include "cli/cli_settings.h"
 
-#include "output_dialog_texts.h"
-#include "output_settings.h"
-#include "profile_catalogue.h"
+#include "profiles/output_dialog_texts.h"
+#include "profiles/output_settings.h"
+#include "profiles/profile_catalogue.h"
 
 const OutputProfile* FindProfile(const ProfileCatalogue& catalogue, const QString& text) {
     bool isNumber = false;

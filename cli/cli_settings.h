@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "cli_arguments.h"
+#include "cli/cli_arguments.h"
 
 class ProfileCatalogue;
 struct OutputProfile;

@@ -1,4 +1,4 @@
-#include "console_messages.h"
+#include "cli/console_messages.h"
 
 namespace {
 

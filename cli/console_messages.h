@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "user_messages.h"
+#include "core/user_messages.h"
 
 // Message boxes as lines on standard error. A Yes/No question is answered by the command
 // line (--yes) instead of a person.

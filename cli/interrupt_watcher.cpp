@@ -1,4 +1,4 @@
-#include "interrupt_watcher.h"
+#include "cli/interrupt_watcher.h"
 
 #include <atomic>
 #include <csignal>

@@ -8,12 +8,12 @@ extern "C" {
 #include <csignal>
 #include <cstdio>
 
-#include "cli_arguments.h"
-#include "cli_commands.h"
-#include "ff_decoder.h"
-#include "ff_encoder.h"
-#include "profile_catalogue.h"
-#include "settings_store.h"
+#include "cli/cli_arguments.h"
+#include "cli/cli_commands.h"
+#include "core/settings_store.h"
+#include "engine/jobs/ff_encoder.h"
+#include "engine/probe/ff_decoder.h"
+#include "profiles/profile_catalogue.h"
 
 int main(int argc, char* argv[]) {
     // A closed pipe on standard error must not kill a join halfway; writes simply fail.

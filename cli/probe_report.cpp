@@ -1,4 +1,4 @@
-#include "probe_report.h"
+#include "cli/probe_report.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <span>
 
-#include "media_item.h"
+#include "core/media_item.h"
 
 // The probe command's output: the eight column texts of each row separated by tabs, one line
 // per row; or one JSON array of objects.

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "progress_view.h"
+#include "app/join/progress_view.h"
 
 // The progress window of a join as one line on standard error: percent, elapsed, remaining
 // and estimated size. On a terminal the line is redrawn in place; otherwise a plain line is

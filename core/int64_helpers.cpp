@@ -1,4 +1,4 @@
-#include "int64_helpers.h"
+#include "core/int64_helpers.h"
 
 #include <cmath>
 #include <limits>

@@ -1,8 +1,8 @@
-#include "join_list.h"
+#include "core/join_list.h"
 
 #include <algorithm>
 
-#include "user_messages.h"
+#include "core/user_messages.h"
 
 JoinList::JoinList(QObject* parent) : QObject(parent) {}
 

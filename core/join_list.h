@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "media_item.h"
+#include "core/media_item.h"
 
 class UserMessages;
 

@@ -1,6 +1,6 @@
-#include "join_list_model.h"
+#include "core/join_list_model.h"
 
-#include "join_list.h"
+#include "core/join_list.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "join_totals.h"
+#include "core/join_totals.h"
 
-#include "join_list.h"
-#include "value_format.h"
+#include "core/join_list.h"
+#include "core/value_format.h"
 
 JoinTotals::JoinTotals()
     : files_text_(QStringLiteral("Total Files: 0")),

@@ -1,4 +1,4 @@
-#include "settings_store.h"
+#include "core/settings_store.h"
 
 #include <QSettings>
 #include <QVariant>

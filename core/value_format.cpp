@@ -1,4 +1,4 @@
-#include "value_format.h"
+#include "core/value_format.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

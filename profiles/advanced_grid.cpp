@@ -1,4 +1,4 @@
-#include "advanced_grid.h"
+#include "profiles/advanced_grid.h"
 
 #include <algorithm>
 

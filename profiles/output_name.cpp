@@ -1,11 +1,11 @@
-#include "output_name.h"
+#include "profiles/output_name.h"
 
 #include <QDir>
 #include <algorithm>
 
-#include "output_dialog_texts.h"
-#include "trim_spaces.h"
-#include "value_format.h"
+#include "core/value_format.h"
+#include "profiles/output_dialog_texts.h"
+#include "profiles/trim_spaces.h"
 
 QChar OutputPathSeparator() {
     return QDir::separator();

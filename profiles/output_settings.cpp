@@ -1,12 +1,12 @@
-#include "output_settings.h"
+#include "profiles/output_settings.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "output_dialog_texts.h"
-#include "output_name.h"
-#include "profile_catalogue.h"
-#include "trim_spaces.h"
+#include "profiles/output_dialog_texts.h"
+#include "profiles/output_name.h"
+#include "profiles/profile_catalogue.h"
+#include "profiles/trim_spaces.h"
 
 namespace Texts = OutputDialogTexts;
 

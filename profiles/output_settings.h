@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-#include "advanced_grid.h"
-#include "output_profile.h"
+#include "profiles/advanced_grid.h"
+#include "profiles/output_profile.h"
 
 enum class JoinMode { DirectCopy, Convert };
 

@@ -1,11 +1,11 @@
-#include "parameter_builder.h"
+#include "profiles/parameter_builder.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 
-#include "value_format.h"
+#include "core/value_format.h"
 
 namespace {
 

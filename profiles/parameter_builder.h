@@ -3,8 +3,8 @@
 #include <QString>
 #include <span>
 
-#include "media_item.h"
-#include "output_settings.h"
+#include "core/media_item.h"
+#include "profiles/output_settings.h"
 
 // The engine option string and the output file's extension.
 struct BuiltParameters {

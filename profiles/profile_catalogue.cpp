@@ -1,8 +1,8 @@
-#include "profile_catalogue.h"
+#include "profiles/profile_catalogue.h"
 
 #include <algorithm>
 
-#include "profile_table.h"
+#include "profiles/profile_table.h"
 
 namespace {
 

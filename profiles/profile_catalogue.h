@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "output_profile.h"
+#include "profiles/output_profile.h"
 
 // A node of the profile pop-up menu: either sub-menus or profile entries, in display order.
 struct ProfileMenu {

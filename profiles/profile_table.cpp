@@ -1,4 +1,4 @@
-#include "profile_table.h"
+#include "profiles/profile_table.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "media_item.h"
+#include "core/media_item.h"
 
 // Direct stream copy needs every file in one format: true when each row matches the row
 // before it in type, picture size, video codec and audio codec, ignoring case. Fewer than two

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "media_tools.h"
+#include "tests/support/media_tools.h"
 
 namespace {
 

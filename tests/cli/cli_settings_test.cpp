@@ -1,9 +1,9 @@
-#include "cli_settings.h"
+#include "cli/cli_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "output_settings.h"
-#include "profile_catalogue.h"
+#include "profiles/output_settings.h"
+#include "profiles/profile_catalogue.h"
 
 namespace {
 

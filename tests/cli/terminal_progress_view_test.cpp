@@ -1,4 +1,4 @@
-#include "terminal_progress_view.h"
+#include "cli/terminal_progress_view.h"
 
 #include <gtest/gtest.h>
 

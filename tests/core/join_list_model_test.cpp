@@ -1,10 +1,10 @@
-#include "join_list_model.h"
+#include "core/join_list_model.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
 
-#include "join_list.h"
+#include "core/join_list.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "join_list.h"
+#include "core/join_list.h"
 
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 
-#include "recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "join_totals.h"
+#include "core/join_totals.h"
 
 #include <gtest/gtest.h>
 
-#include "join_list.h"
+#include "core/join_list.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "value_format.h"
+#include "core/value_format.h"
 
 #include <gtest/gtest.h>
 

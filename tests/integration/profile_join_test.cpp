@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "ff_encoder.h"
-#include "media_tools.h"
-#include "output_settings.h"
-#include "parameter_builder.h"
-#include "profile_catalogue.h"
+#include "engine/jobs/ff_encoder.h"
+#include "profiles/output_settings.h"
+#include "profiles/parameter_builder.h"
+#include "profiles/profile_catalogue.h"
+#include "tests/support/media_tools.h"
 
 namespace {
 

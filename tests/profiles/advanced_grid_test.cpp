@@ -1,8 +1,8 @@
-#include "advanced_grid.h"
+#include "profiles/advanced_grid.h"
 
 #include <gtest/gtest.h>
 
-#include "output_settings.h"
+#include "profiles/output_settings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "output_name.h"
+#include "profiles/output_name.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "output_settings.h"
+#include "profiles/output_settings.h"
 
 namespace {
 

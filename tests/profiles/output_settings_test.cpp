@@ -1,9 +1,9 @@
-#include "output_settings.h"
+#include "profiles/output_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "output_dialog_texts.h"
-#include "profile_catalogue.h"
+#include "profiles/output_dialog_texts.h"
+#include "profiles/profile_catalogue.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "parameter_builder.h"
+#include "profiles/parameter_builder.h"
 
 #include <gtest/gtest.h>
 
-#include "profile_catalogue.h"
+#include "profiles/profile_catalogue.h"
 
 namespace {
 

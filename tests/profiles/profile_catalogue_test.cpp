@@ -1,11 +1,11 @@
-#include "profile_catalogue.h"
+#include "profiles/profile_catalogue.h"
 
 #include <gtest/gtest.h>
 
 #include <QSet>
 #include <QStringList>
 
-#include "advanced_grid.h"
+#include "profiles/advanced_grid.h"
 
 namespace {
 

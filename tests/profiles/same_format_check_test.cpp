@@ -1,4 +1,4 @@
-#include "same_format_check.h"
+#include "profiles/same_format_check.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "user_messages.h"
+#include "core/user_messages.h"
 
 // Records every message box instead of showing it; answers questions from a script.
 class RecordingMessages : public UserMessages {

@@ -1,4 +1,4 @@
-#include "window_icon.h"
+#include "ui/common/window_icon.h"
 
 #include <gtest/gtest.h>
 

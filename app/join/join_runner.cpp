@@ -1,0 +1,177 @@
+#include "app/join/join_runner.h"
+
+#include "app/join/progress_estimate.h"
+#include "app/join/progress_view.h"
+#include "app/join/seconds_clock.h"
+#include "core/settings_store.h"
+#include "core/user_messages.h"
+#include "engine/api/engine_messages.h"
+#include "engine/api/media_encoder.h"
+
+namespace {
+
+QString ProductName() {
+    return QString::fromLatin1(engine_messages::kProductName);
+}
+
+}  // namespace
+
+JoinRunner::JoinRunner(MediaEncoder& encoder, UserMessages& messages, SettingsStore& settings,
+                       const SecondsClock& clock, QObject* parent)
+    : QObject(parent), encoder_(encoder), messages_(messages), settings_(settings), clock_(clock) {
+    connect(&encoder_, &MediaEncoder::JobProgress, this, &JoinRunner::OnJobProgress);
+    connect(&encoder_, &MediaEncoder::JobTerminated, this, &JoinRunner::OnJobTerminated);
+}
+
+bool JoinRunner::EngineSetup(const QString& programFolder) {
+    program_folder_ = programFolder;
+    if (!program_folder_.endsWith(QLatin1Char('/'))) {
+        program_folder_ += QLatin1Char('/');
+    }
+    output_folder_ = settings_.ReadSetting(QString::fromLatin1(SettingsStore::kOutPath));
+    if (encoder_.IsEngineLoaded()) {
+        return true;
+    }
+    if (encoder_.LoadEngine(program_folder_ + QStringLiteral("LibAV"))) {
+        return true;
+    }
+    messages_.Show(QStringLiteral("Video lib not found"), ProductName(), UserMessages::Icon::Error);
+    return false;
+}
+
+void JoinRunner::ResetView(ProgressView& view) {
+    view.SetCaption(QStringLiteral("Please wait..."));
+    view.SetButtonCaption(QStringLiteral("Cancel"));
+    view.SetElapsedText(QString());
+    view.SetRemainingText(QString());
+    view.SetSizeText(QString());
+    view.SetProgress(0);
+}
+
+JoinRunner::RunResult JoinRunner::RunJoin(ProgressView& view,
+                                          const std::vector<QString>& sourcePaths,
+                                          const JoinOutputRequest& request) {
+    // Every job starts fresh, whatever the previous one left behind.
+    view_ = &view;
+    state_ = State::NotStarted;
+    stop_requested_ = false;
+    job_start_time_.reset();
+    job_handle_ = -1;
+    job_output_folder_ = request.OutputFolder;
+    ResetView(view);
+    if (sourcePaths.empty()) {
+        return RunResult::NothingToJoin;
+    }
+
+    const QString output_path = request.OutputPath();
+    encoder_.ClearJobs();
+    const int handle = encoder_.CreateJob(sourcePaths.front(), QString());
+    if (handle < 0) {
+        ReportInputFailure(sourcePaths.front());
+        return RunResult::InputFailed;
+    }
+    job_handle_ = handle;
+    for (size_t i = 1; i < sourcePaths.size(); ++i) {
+        if (encoder_.AddJobInput(handle, sourcePaths[i], QString()) < 0) {
+            ReportInputFailure(sourcePaths[i]);
+            return RunResult::InputFailed;
+        }
+    }
+    if (encoder_.SetJobOutput(handle, output_path, request.EngineParameters) < 0) {
+        // Read the reason before the job is dropped: removing a job may reset it.
+        const QString reason = encoder_.LastErrorText();
+        encoder_.RemoveJob(handle);
+        messages_.Show(engine_messages::CannotConvert(reason), QStringLiteral("Error"),
+                       UserMessages::Icon::Error);
+        EndJob();
+        view.CloseWindow();
+        return RunResult::OutputFailed;
+    }
+    state_ = State::Running;
+    encoder_.StartJobs(1);
+    if (view_ != nullptr) {
+        view_->ProcessPendingEvents();
+    }
+    return RunResult::Started;
+}
+
+void JoinRunner::ReportInputFailure(const QString& path) {
+    messages_.Show(engine_messages::CannotOpenFile(path, encoder_.LastErrorText()), ProductName(),
+                   UserMessages::Icon::Error);
+}
+
+void JoinRunner::OnJobProgress(int handle, qint64 bytesWritten, qint64 positionUs, qint64 totalUs) {
+    if (stop_requested_ || state_ != State::Running || view_ == nullptr || handle != job_handle_) {
+        return;
+    }
+    const double now = clock_.Now();
+    if (!job_start_time_) {
+        job_start_time_ = now;
+    }
+    const std::optional<ProgressEstimate> estimate = ProgressEstimate::Compute(
+        bytesWritten, positionUs, totalUs, now - *job_start_time_, locale_);
+    if (!estimate) {
+        return;
+    }
+    view_->SetElapsedText(estimate->elapsedText);
+    view_->SetRemainingText(estimate->remainingText);
+    view_->SetSizeText(estimate->sizeText);
+    view_->SetProgress(estimate->percent);
+    view_->SetTaskbarProgress(estimate->percent);
+}
+
+void JoinRunner::OnJobTerminated(int resultCode, bool completed, bool failed,
+                                 const QString& message) {
+    if (state_ != State::Running || view_ == nullptr) {
+        return;
+    }
+    // The two outcomes are tested one after the other: an event with both flags runs both.
+    if (resultCode >= 0 && completed) {
+        state_ = State::Finished;
+        view_->SetProgress(100);
+        view_->SetCaption(QStringLiteral("Join Finished!"));
+        view_->SetButtonCaption(QStringLiteral("Close"));
+        view_->PlayCompletionSound();
+        view_->SetRemainingText(QStringLiteral("00:00:00"));
+        job_start_time_.reset();
+        view_->ClearTaskbarProgress();
+        view_->ShowCompletionNotice(job_output_folder_);
+    }
+    if (failed && view_ != nullptr) {
+        // The job is over before the message box opens: events that arrive while it is
+        // shown are ignored.
+        ProgressView* view = view_;
+        EndJob();
+        messages_.Show(message, ProductName(), UserMessages::Icon::Warning);
+        job_start_time_.reset();
+        view->ClearTaskbarProgress();
+        view->CloseWindow();
+    }
+}
+
+void JoinRunner::Stop() {
+    stop_requested_ = true;
+    encoder_.StopJobs(false);
+    job_start_time_.reset();
+    ProgressView* view = view_;
+    EndJob();
+    if (view != nullptr) {
+        view->ClearTaskbarProgress();
+        view->CloseWindow();
+    }
+}
+
+void JoinRunner::ProgressWindowClosed() {
+    encoder_.StopJobs(false);
+    // A job closed by the window's close box no longer runs: its progress must not stay on
+    // the taskbar.
+    if (state_ == State::Running && view_ != nullptr) {
+        view_->ClearTaskbarProgress();
+    }
+    EndJob();
+}
+
+void JoinRunner::EndJob() {
+    state_ = State::Ended;
+    view_ = nullptr;
+}

@@ -1,0 +1,205 @@
+#include "engine/convert/convert_fit.h"
+
+extern "C" {
+#include <libavutil/display.h>
+}
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace convert {
+
+namespace {
+
+bool IsSane(AVRational rate) {
+    return rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1.0 && av_q2d(rate) <= 240.0;
+}
+
+int EvenDown(int value) {
+    return value & ~1;
+}
+
+int NearestEven(double value) {
+    const int even = 2 * static_cast<int>(std::lround(value / 2.0));
+    return even < 2 ? 2 : even;
+}
+
+}  // namespace
+
+AVRational FitFrameRate(const AVCodec* codec, AVRational wanted) {
+    AVRational rate = IsSane(wanted) ? wanted : AVRational{25, 1};
+    av_reduce(&rate.num, &rate.den, rate.num, rate.den, 65535);
+    if (codec != nullptr && codec->supported_framerates != nullptr) {
+        const int index = av_find_nearest_q_idx(rate, codec->supported_framerates);
+        rate = codec->supported_framerates[index];
+    }
+    return rate;
+}
+
+int FitSampleRate(const AVCodec* codec, const QString& muxerName, int wanted) {
+    static constexpr int kFlashRates[] = {44100, 22050, 11025, 0};
+    const bool flash = muxerName == QLatin1String("flv") || muxerName == QLatin1String("swf");
+    const int* muxerRates = flash ? kFlashRates : nullptr;
+    const int* codecRates = codec != nullptr ? codec->supported_samplerates : nullptr;
+    if (wanted <= 0) {
+        wanted = 44100;
+    }
+    auto accepted = [](const int* list, int rate) {
+        if (list == nullptr) {
+            return true;
+        }
+        for (; *list != 0; ++list) {
+            if (*list == rate) {
+                return true;
+            }
+        }
+        return false;
+    };
+    // Candidates come from the stricter list; the other one filters them.
+    const int* candidates = muxerRates != nullptr ? muxerRates : codecRates;
+    const int* filter = muxerRates != nullptr ? codecRates : nullptr;
+    if (candidates == nullptr) {
+        return wanted;
+    }
+    int best = 0;
+    long bestDistance = std::numeric_limits<long>::max();
+    for (const int* rate = candidates; *rate != 0; ++rate) {
+        if (!accepted(filter, *rate)) {
+            continue;
+        }
+        const long distance = std::labs(static_cast<long>(*rate) - wanted);
+        if (distance < bestDistance || (distance == bestDistance && *rate > best)) {
+            best = *rate;
+            bestDistance = distance;
+        }
+    }
+    return best != 0 ? best : candidates[0];
+}
+
+AVPixelFormat PickPixelFormat(const AVCodec* codec) {
+    if (codec == nullptr || codec->pix_fmts == nullptr) {
+        return AV_PIX_FMT_YUV420P;
+    }
+    for (const AVPixelFormat* fmt = codec->pix_fmts; *fmt != AV_PIX_FMT_NONE; ++fmt) {
+        if (*fmt == AV_PIX_FMT_YUV420P) {
+            return *fmt;
+        }
+    }
+    return codec->pix_fmts[0];
+}
+
+AVSampleFormat PickSampleFormat(const AVCodec* codec) {
+    if (codec == nullptr || codec->sample_fmts == nullptr) {
+        return AV_SAMPLE_FMT_FLTP;
+    }
+    return codec->sample_fmts[0];
+}
+
+AVChannelLayout PickChannelLayout(const AVCodec* codec, int channels) {
+    AVChannelLayout layout{};
+    av_channel_layout_default(&layout, channels > 0 ? channels : 2);
+    if (codec == nullptr || codec->ch_layouts == nullptr) {
+        return layout;
+    }
+    const AVChannelLayout* best = nullptr;
+    for (const AVChannelLayout* it = codec->ch_layouts; it->nb_channels != 0; ++it) {
+        if (av_channel_layout_compare(it, &layout) == 0) {
+            return layout;
+        }
+        if (best == nullptr || std::abs(it->nb_channels - layout.nb_channels) <
+                                   std::abs(best->nb_channels - layout.nb_channels)) {
+            best = it;
+        }
+    }
+    if (best != nullptr && best->order == AV_CHANNEL_ORDER_NATIVE) {
+        layout = *best;
+    } else if (best != nullptr) {
+        av_channel_layout_default(&layout, best->nb_channels);
+    }
+    return layout;
+}
+
+AVRational SampleAspectFor(AVRational displayAspect, int width, int height) {
+    if (displayAspect.num <= 0 || displayAspect.den <= 0 || width <= 0 || height <= 0) {
+        return {1, 1};
+    }
+    AVRational sar{};
+    av_reduce(&sar.num, &sar.den, static_cast<std::int64_t>(displayAspect.num) * height,
+              static_cast<std::int64_t>(displayAspect.den) * width, 65535);
+    return sar;
+}
+
+PictureFit FitPicture(int srcWidth, int srcHeight, AVRational srcSar, int outWidth, int outHeight,
+                      AVRational outSar) {
+    PictureFit fit{EvenDown(outWidth), EvenDown(outHeight), 0, 0};
+    const double inSar = srcSar.num > 0 && srcSar.den > 0 ? av_q2d(srcSar) : 1.0;
+    const double frameSar = outSar.num > 0 && outSar.den > 0 ? av_q2d(outSar) : 1.0;
+    if (srcWidth <= 0 || srcHeight <= 0 || outWidth <= 0 || outHeight <= 0) {
+        return fit;
+    }
+    const double srcAspect = srcWidth * inSar / srcHeight;
+    // Output pixels needed for the source's display aspect at full height.
+    double width = outHeight * srcAspect / frameSar;
+    double height = outHeight;
+    if (width > outWidth) {
+        width = outWidth;
+        height = outWidth * frameSar / srcAspect;
+    }
+    fit.width = std::min(NearestEven(width), EvenDown(outWidth));
+    fit.height = std::min(NearestEven(height), EvenDown(outHeight));
+    fit.x = EvenDown((outWidth - fit.width) / 2);
+    fit.y = EvenDown((outHeight - fit.height) / 2);
+    return fit;
+}
+
+Rotation RotationFromMatrix(const std::int32_t* matrix) {
+    Rotation rotation;
+    if (matrix == nullptr) {
+        return rotation;
+    }
+    double theta = -std::round(av_display_rotation_get(matrix));
+    if (std::isnan(theta)) {
+        return rotation;
+    }
+    theta -= 360.0 * std::floor(theta / 360.0 + 0.9 / 360.0);
+    if (std::fabs(theta - 90.0) < 1.0) {
+        rotation.filters = matrix[3] > 0 ? QStringLiteral("transpose=cclock_flip")
+                                         : QStringLiteral("transpose=clock");
+        rotation.swapsSides = true;
+    } else if (std::fabs(theta - 180.0) < 1.0) {
+        QStringList parts;
+        if (matrix[0] < 0) {
+            parts << QStringLiteral("hflip");
+        }
+        if (matrix[4] < 0) {
+            parts << QStringLiteral("vflip");
+        }
+        rotation.filters = parts.join(QLatin1Char(','));
+    } else if (std::fabs(theta - 270.0) < 1.0) {
+        rotation.filters = matrix[3] < 0 ? QStringLiteral("transpose=clock_flip")
+                                         : QStringLiteral("transpose=cclock");
+        rotation.swapsSides = true;
+    } else if (std::fabs(theta) < 1.0) {
+        if (matrix[4] < 0) {
+            rotation.filters = QStringLiteral("vflip");
+        }
+    }
+    // Other angles are left upright: a free rotation would need a larger frame than we fit.
+    return rotation;
+}
+
+bool IsH263Size(int width, int height) {
+    static constexpr int kSizes[][2] = {
+        {128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
+    for (const auto& size : kSizes) {
+        if (size[0] == width && size[1] == height) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace convert

@@ -1,0 +1,133 @@
+#include "engine/convert/convert_input.h"
+
+#include <QDir>
+#include <algorithm>
+#include <limits>
+
+#include "engine/av/av_error.h"
+
+AVStream* ConvertInput::VideoStream() const {
+    return videoIndex_ >= 0 ? format_->streams[videoIndex_] : nullptr;
+}
+
+AVStream* ConvertInput::AudioStream() const {
+    return audioIndex_ >= 0 ? format_->streams[audioIndex_] : nullptr;
+}
+
+JoinOutcome ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
+                               bool withDecoders) {
+    const QString shown = QDir::toNativeSeparators(path);
+    AVFormatContext* raw = avformat_alloc_context();
+    if (raw == nullptr) {
+        return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening ") + shown};
+    }
+    raw->interrupt_callback = interrupt;
+    // avformat_open_input frees the context itself when it fails.
+    int ret = avformat_open_input(&raw, path.toUtf8().constData(), nullptr, nullptr);
+    if (ret < 0) {
+        return {ret, av::Describe(QStringLiteral("Cannot open input file ") + shown, ret)};
+    }
+    format_.reset(raw);
+    ret = avformat_find_stream_info(format_.get(), nullptr);
+    if (ret < 0) {
+        return {ret, av::Describe(QStringLiteral("Cannot read the streams of ") + shown, ret)};
+    }
+
+    videoIndex_ = av_find_best_stream(format_.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (videoIndex_ >= 0 &&
+        (format_->streams[videoIndex_]->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0) {
+        videoIndex_ = -1;  // cover art is not a picture track
+    }
+    audioIndex_ = av_find_best_stream(format_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    videoIndex_ = std::max(videoIndex_, -1);
+    audioIndex_ = std::max(audioIndex_, -1);
+    if (videoIndex_ < 0 && audioIndex_ < 0) {
+        return {AVERROR_STREAM_NOT_FOUND,
+                QStringLiteral("%1 holds neither video nor audio.").arg(shown)};
+    }
+
+    std::int64_t start = std::numeric_limits<std::int64_t>::max();
+    std::int64_t streamDuration = 0;
+    for (AVStream* stream : {VideoStream(), AudioStream()}) {
+        if (stream == nullptr) {
+            continue;
+        }
+        if (stream->start_time != AV_NOPTS_VALUE) {
+            start = std::min(start,
+                             av_rescale_q(stream->start_time, stream->time_base, AV_TIME_BASE_Q));
+        }
+        if (stream->duration > 0) {
+            streamDuration = std::max(
+                streamDuration, av_rescale_q(stream->duration, stream->time_base, AV_TIME_BASE_Q));
+        }
+    }
+    if (start == std::numeric_limits<std::int64_t>::max()) {
+        start = format_->start_time != AV_NOPTS_VALUE ? format_->start_time : 0;
+    }
+    info_.startUs = start;
+    info_.durationUs = format_->duration > 0 ? format_->duration : streamDuration;
+
+    if (AVStream* video = VideoStream()) {
+        const AVCodecParameters* par = video->codecpar;
+        info_.hasVideo = par->width > 0 && par->height > 0;
+        info_.rotation = convert::RotationFromMatrix(reinterpret_cast<const std::int32_t*>(
+            av_stream_get_side_data(video, AV_PKT_DATA_DISPLAYMATRIX, nullptr)));
+        AVRational sar = av_guess_sample_aspect_ratio(format_.get(), video, nullptr);
+        if (sar.num <= 0 || sar.den <= 0) {
+            sar = {1, 1};
+        }
+        info_.width = par->width;
+        info_.height = par->height;
+        info_.sampleAspect = sar;
+        if (info_.rotation.swapsSides) {
+            std::swap(info_.width, info_.height);
+            info_.sampleAspect = {sar.den, sar.num};
+        }
+        info_.frameRate = av_guess_frame_rate(format_.get(), video, nullptr);
+        if (!info_.hasVideo) {
+            videoIndex_ = -1;
+        }
+    }
+    if (AVStream* audio = AudioStream()) {
+        info_.hasAudio = audio->codecpar->sample_rate > 0;
+        info_.sampleRate = audio->codecpar->sample_rate;
+        info_.channels = audio->codecpar->ch_layout.nb_channels;
+        if (!info_.hasAudio) {
+            audioIndex_ = -1;
+        }
+    }
+    if (!withDecoders) {
+        return {};
+    }
+    if (AVStream* video = VideoStream()) {
+        ret = OpenDecoder(video, &videoDecoder_);
+        if (ret < 0) {
+            return {ret, av::Describe(QStringLiteral("Cannot decode the video of ") + shown, ret)};
+        }
+        videoDecoder_->framerate = info_.frameRate;
+    }
+    if (AVStream* audio = AudioStream()) {
+        ret = OpenDecoder(audio, &audioDecoder_);
+        if (ret < 0) {
+            return {ret, av::Describe(QStringLiteral("Cannot decode the audio of ") + shown, ret)};
+        }
+    }
+    return {};
+}
+
+int ConvertInput::OpenDecoder(AVStream* stream, av::CodecContextPtr* decoder) {
+    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (codec == nullptr) {
+        return AVERROR_DECODER_NOT_FOUND;
+    }
+    decoder->reset(avcodec_alloc_context3(codec));
+    if (*decoder == nullptr) {
+        return AVERROR(ENOMEM);
+    }
+    int ret = avcodec_parameters_to_context(decoder->get(), stream->codecpar);
+    if (ret < 0) {
+        return ret;
+    }
+    (*decoder)->pkt_timebase = stream->time_base;
+    return avcodec_open2(decoder->get(), codec, nullptr);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "engine/av/av_ptr.h"
+#include "engine/convert/convert_fit.h"
+#include "engine/plan/join_task.h"
+
+// What the conversion joiner needs to know of an input before decoding it. Picture values are
+// as displayed: width, height and aspect after the rotation metadata is applied.
+struct ConvertSourceInfo {
+    std::int64_t durationUs = 0;
+    std::int64_t startUs = 0;  // earliest start over the chosen streams
+    bool hasVideo = false;
+    int width = 0;
+    int height = 0;
+    AVRational sampleAspect{1, 1};
+    AVRational frameRate{0, 1};
+    convert::Rotation rotation;
+    bool hasAudio = false;
+    int sampleRate = 0;
+    int channels = 0;
+};
+
+// One input file opened for the conversion joiner: its best video and audio streams and, when
+// asked for, their decoders. Only one is open at a time, so memory stays flat.
+class ConvertInput {
+public:
+    // Opens and analyses `path`; the interrupt callback lets a stop end a blocking read.
+    JoinOutcome Open(const QString& path, const AVIOInterruptCB& interrupt, bool withDecoders);
+
+    const ConvertSourceInfo& Info() const { return info_; }
+    AVFormatContext* Format() const { return format_.get(); }
+    int VideoIndex() const { return videoIndex_; }
+    int AudioIndex() const { return audioIndex_; }
+    AVStream* VideoStream() const;
+    AVStream* AudioStream() const;
+    AVCodecContext* VideoDecoder() const { return videoDecoder_.get(); }
+    AVCodecContext* AudioDecoder() const { return audioDecoder_.get(); }
+
+private:
+    int OpenDecoder(AVStream* stream, av::CodecContextPtr* decoder);
+
+    av::InputFormatPtr format_;
+    av::CodecContextPtr videoDecoder_;
+    av::CodecContextPtr audioDecoder_;
+    int videoIndex_ = -1;
+    int audioIndex_ = -1;
+    ConvertSourceInfo info_;
+};

@@ -1,0 +1,120 @@
+// Joining by re-encoding: every input is decoded in order and encoded into one output.
+
+#include <QDir>
+#include <chrono>
+#include <new>
+#include <vector>
+
+#include "engine/av/av_error.h"
+#include "engine/av/av_interrupt.h"
+#include "engine/convert/convert_input.h"
+#include "engine/convert/convert_join.h"
+#include "engine/convert/convert_output.h"
+#include "engine/convert/convert_segment.h"
+#include "engine/convert/convert_timeline.h"
+
+namespace {
+
+constexpr auto kProgressInterval = std::chrono::milliseconds(250);
+
+JoinOutcome Stopped() {
+    return {AVERROR_EXIT, QStringLiteral("Stopped")};
+}
+
+// Reports at most a few times per second, whatever the frame rate.
+class ProgressReporter {
+public:
+    ProgressReporter(const JoinProgressFn& progress, std::int64_t totalUs)
+        : progress_(progress), totalUs_(totalUs) {}
+
+    void Report(const ConvertOutput& output, const ConvertTimeline& timeline, bool force) {
+        if (!progress_) {
+            return;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (!force && now - last_ < kProgressInterval) {
+            return;
+        }
+        last_ = now;
+        progress_(output.Bytes(), timeline.PositionUs(), totalUs_);
+    }
+
+private:
+    const JoinProgressFn& progress_;
+    std::int64_t totalUs_;
+    std::chrono::steady_clock::time_point last_{};
+};
+
+JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
+                 const JoinProgressFn& progress) {
+    if (task.inputs.empty()) {
+        return {AVERROR(EINVAL), QStringLiteral("There are no files to join.")};
+    }
+    const AVIOInterruptCB interrupt = av::InterruptFor(cancel);
+
+    // Every input is looked at first: the output's settings follow the first inputs, the
+    // total needs every duration, and a file that cannot be opened fails before any writing.
+    std::vector<ConvertSourceInfo> sources;
+    std::int64_t totalUs = 0;
+    for (const QString& path : task.inputs) {
+        if (cancel.load()) {
+            return Stopped();
+        }
+        ConvertInput input;
+        JoinOutcome outcome = input.Open(path, interrupt, false);
+        if (!outcome.Succeeded()) {
+            return cancel.load() ? Stopped() : outcome;
+        }
+        sources.push_back(input.Info());
+        totalUs += std::max<std::int64_t>(0, input.Info().durationUs);
+    }
+
+    ConvertOutput output;
+    JoinOutcome outcome = output.Open(task.plan, sources, task.writePath, interrupt);
+    if (!outcome.Succeeded()) {
+        return cancel.load() ? Stopped() : outcome;
+    }
+    ConvertTimeline timeline(output, cancel);
+    ProgressReporter reporter(progress, totalUs);
+    reporter.Report(output, timeline, true);
+    const auto tick = [&] { reporter.Report(output, timeline, false); };
+
+    for (const QString& path : task.inputs) {
+        ConvertInput input;  // one input open at a time keeps memory flat
+        outcome = input.Open(path, interrupt, true);
+        if (!outcome.Succeeded()) {
+            return cancel.load() ? Stopped() : outcome;
+        }
+        ConvertSegment segment(input, timeline, output.Format(), QDir::toNativeSeparators(path));
+        outcome = segment.Run(cancel, tick);
+        if (!outcome.Succeeded()) {
+            return cancel.load() ? Stopped() : outcome;
+        }
+    }
+
+    int ret = timeline.Finish();
+    if (ret >= 0) {
+        ret = output.Finish();
+    }
+    if (cancel.load()) {
+        return Stopped();
+    }
+    if (ret < 0) {
+        return {ret, av::Describe(QStringLiteral("Cannot finish ") +
+                                      QDir::toNativeSeparators(task.writePath),
+                                  ret)};
+    }
+    reporter.Report(output, timeline, true);
+    return {};
+}
+
+}  // namespace
+
+JoinOutcome RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                           const JoinProgressFn& progress) {
+    try {
+        return Join(task, cancel, progress);
+    } catch (const std::bad_alloc&) {
+        return {AVERROR(ENOMEM), QStringLiteral("Out of memory while joining.")};
+    }
+}

@@ -1,0 +1,302 @@
+#include "engine/convert/convert_output.h"
+
+extern "C" {
+#include <libavutil/opt.h>
+}
+
+#include <QDir>
+#include <algorithm>
+#include <cstring>
+
+#include "engine/av/av_error.h"
+
+namespace {
+
+const ConvertSourceInfo* FirstWith(const std::vector<ConvertSourceInfo>& sources, bool video) {
+    for (const ConvertSourceInfo& source : sources) {
+        if (video ? source.hasVideo : source.hasAudio) {
+            return &source;
+        }
+    }
+    return nullptr;
+}
+
+// Some encoders code pictures in blocks: RealVideo 1 in 16-pixel, RealVideo 2 in 4-pixel
+// ones; 4:2:0 chroma needs even sides everywhere else.
+int AlignFor(const AVCodec* codec) {
+    if (codec->id == AV_CODEC_ID_RV10) {
+        return 16;
+    }
+    if (codec->id == AV_CODEC_ID_RV20) {
+        return 4;
+    }
+    return 2;
+}
+
+}  // namespace
+
+JoinOutcome ConvertOutput::Open(const OutputPlan& plan,
+                                const std::vector<ConvertSourceInfo>& sources, const QString& path,
+                                const AVIOInterruptCB& interrupt) {
+    const QByteArray muxer = plan.muxerName.toUtf8();
+    const QByteArray file = path.toUtf8();
+    AVFormatContext* raw = nullptr;
+    int ret = avformat_alloc_output_context2(&raw, nullptr, muxer.constData(), file.constData());
+    if (ret < 0 || raw == nullptr) {
+        return {
+            ret < 0 ? ret : AVERROR_MUXER_NOT_FOUND,
+            av::Describe(QStringLiteral("Cannot create an output of format %1").arg(plan.muxerName),
+                         ret < 0 ? ret : AVERROR_MUXER_NOT_FOUND)};
+    }
+    output_.reset(raw);
+    output_->interrupt_callback = interrupt;
+    // As the ffmpeg tool: lets the muxer interleave up to 0.7 s apart.
+    output_->max_delay = static_cast<int>(0.7 * AV_TIME_BASE);
+
+    JoinOutcome outcome = ResolveFormat(plan, sources);
+    if (outcome.Succeeded() && format_.hasVideo) {
+        outcome = OpenVideoEncoder(plan);
+    }
+    if (outcome.Succeeded() && format_.hasAudio) {
+        outcome = OpenAudioEncoder(plan);
+    }
+    if (!outcome.Succeeded()) {
+        return outcome;
+    }
+
+    const QString shown = QDir::toNativeSeparators(path);
+    if ((output_->oformat->flags & AVFMT_NOFILE) == 0) {
+        ret = avio_open2(&output_->pb, file.constData(), AVIO_FLAG_WRITE, &interrupt, nullptr);
+        if (ret < 0) {
+            return {ret, av::Describe(QStringLiteral("Cannot create ") + shown, ret)};
+        }
+    }
+    AVDictionary* rawOptions = nullptr;
+    if (plan.packetSize > 0) {
+        av_dict_set_int(&rawOptions, "packetsize", plan.packetSize, 0);
+    }
+    if (plan.muxRate > 0) {
+        av_dict_set_int(&rawOptions, "muxrate", plan.muxRate, 0);
+    }
+    if (plan.preloadSeconds > 0.0) {
+        av_dict_set_int(&rawOptions, "preload",
+                        static_cast<std::int64_t>(plan.preloadSeconds * AV_TIME_BASE), 0);
+    }
+    ret = avformat_write_header(output_.get(), &rawOptions);
+    av::DictionaryPtr leftover(rawOptions);  // options this muxer does not know are ignored
+    if (ret < 0) {
+        return {ret, av::Describe(QStringLiteral("Cannot write the header of ") + shown, ret)};
+    }
+    return {};
+}
+
+JoinOutcome ConvertOutput::ResolveFormat(const OutputPlan& plan,
+                                         const std::vector<ConvertSourceInfo>& sources) {
+    format_.hasVideo = !plan.videoEncoder.isEmpty();
+    format_.hasAudio = !plan.audioEncoder.isEmpty() && !plan.removeAudio;
+    if (!format_.hasVideo && !format_.hasAudio) {
+        return {AVERROR(EINVAL), QStringLiteral("The output would hold neither video nor audio.")};
+    }
+    if (format_.hasVideo) {
+        videoCodec_ = avcodec_find_encoder_by_name(plan.videoEncoder.toUtf8().constData());
+        if (videoCodec_ == nullptr || videoCodec_->type != AVMEDIA_TYPE_VIDEO) {
+            return {
+                AVERROR_ENCODER_NOT_FOUND,
+                QStringLiteral("The video encoder %1 is not available.").arg(plan.videoEncoder)};
+        }
+        const ConvertSourceInfo* first = FirstWith(sources, true);
+        int width = plan.width;
+        int height = plan.height;
+        AVRational sar{1, 1};
+        if (width <= 0 && height <= 0) {
+            width = first != nullptr ? first->width : 320;
+            height = first != nullptr ? first->height : 240;
+            sar = first != nullptr ? first->sampleAspect : AVRational{1, 1};
+        }
+        const int align = AlignFor(videoCodec_);
+        width -= width % align;
+        height -= height % align;
+        if (width <= 0 || height <= 0) {
+            return {AVERROR(EINVAL), QStringLiteral("The output picture size %1x%2 is not valid.")
+                                         .arg(plan.width)
+                                         .arg(plan.height)};
+        }
+        if (videoCodec_->id == AV_CODEC_ID_H263 && !convert::IsH263Size(width, height)) {
+            return {AVERROR(EINVAL),
+                    QStringLiteral("H.263 takes only the picture sizes 128x96, 176x144, 352x288, "
+                                   "704x576 and 1408x1152, not %1x%2.")
+                        .arg(width)
+                        .arg(height)};
+        }
+        if (plan.displayAspect.has_value()) {
+            sar = convert::SampleAspectFor(*plan.displayAspect, width, height);
+        }
+        format_.width = width;
+        format_.height = height;
+        format_.sampleAspect = sar;
+        const AVRational wanted = plan.frameRate.has_value() ? *plan.frameRate
+                                  : first != nullptr         ? first->frameRate
+                                                             : AVRational{25, 1};
+        format_.frameRate = convert::FitFrameRate(videoCodec_, wanted);
+        format_.pixelFormat = convert::PickPixelFormat(videoCodec_);
+    }
+    if (format_.hasAudio) {
+        audioCodec_ = avcodec_find_encoder_by_name(plan.audioEncoder.toUtf8().constData());
+        if (audioCodec_ == nullptr || audioCodec_->type != AVMEDIA_TYPE_AUDIO) {
+            return {
+                AVERROR_ENCODER_NOT_FOUND,
+                QStringLiteral("The audio encoder %1 is not available.").arg(plan.audioEncoder)};
+        }
+        const ConvertSourceInfo* first = FirstWith(sources, false);
+        const int rate = plan.sampleRate > 0 ? plan.sampleRate
+                         : first != nullptr  ? first->sampleRate
+                                             : 44100;
+        const int channels = plan.channels > 0  ? plan.channels
+                             : first != nullptr ? std::min(first->channels, 8)
+                                                : 2;
+        format_.sampleRate = convert::FitSampleRate(audioCodec_, plan.muxerName, rate);
+        format_.channelLayout = convert::PickChannelLayout(audioCodec_, channels);
+        format_.sampleFormat = convert::PickSampleFormat(audioCodec_);
+    }
+    return {};
+}
+
+AVStream* ConvertOutput::AddStream(const AVCodecContext* context) {
+    AVStream* stream = avformat_new_stream(output_.get(), nullptr);
+    if (stream == nullptr) {
+        return nullptr;
+    }
+    if (avcodec_parameters_from_context(stream->codecpar, context) < 0) {
+        return nullptr;
+    }
+    stream->time_base = context->time_base;
+    // As the ffmpeg tool: the encoder's side data (CPB properties) reaches the muxer, which
+    // sizes its buffers from it (the MPEG-PS mux rate).
+    for (int i = 0; i < context->nb_coded_side_data; ++i) {
+        const AVPacketSideData& side = context->coded_side_data[i];
+        std::uint8_t* copy = av_stream_new_side_data(stream, side.type, side.size);
+        if (copy == nullptr) {
+            return nullptr;
+        }
+        std::memcpy(copy, side.data, side.size);
+    }
+    return stream;
+}
+
+JoinOutcome ConvertOutput::OpenVideoEncoder(const OutputPlan& plan) {
+    av::CodecContextPtr context(avcodec_alloc_context3(videoCodec_));
+    if (context == nullptr) {
+        return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening the video encoder.")};
+    }
+    context->width = format_.width;
+    context->height = format_.height;
+    context->sample_aspect_ratio = format_.sampleAspect;
+    context->pix_fmt = format_.pixelFormat;
+    context->framerate = format_.frameRate;
+    context->time_base = av_inv_q(format_.frameRate);
+    context->thread_count = 0;  // as many as the machine has, like the ffmpeg tool
+    if (plan.videoBitrate > 0) {
+        context->bit_rate = plan.videoBitrate;
+    }
+    if (plan.videoMaxRate > 0) {
+        context->rc_max_rate = plan.videoMaxRate;
+    }
+    if (plan.videoMinRate > 0) {
+        context->rc_min_rate = plan.videoMinRate;
+    }
+    if (plan.videoBufferSize > 0) {
+        context->rc_buffer_size = static_cast<int>(plan.videoBufferSize);
+    }
+    if (plan.gopSize > 0) {
+        context->gop_size = plan.gopSize;
+    }
+    if (plan.muxerName == QLatin1String("rm") && context->rc_max_rate == 0) {
+        // The RM muxer refuses packets over 64 kB; a tight rate-control buffer keeps even a
+        // large key frame below that.
+        context->rc_max_rate = context->bit_rate;
+        context->rc_buffer_size =
+            static_cast<int>(std::min<std::int64_t>(400000, context->bit_rate));
+    }
+    if (!plan.x264Preset.isEmpty() &&
+        QLatin1String(videoCodec_->name) == QLatin1String("libx264")) {
+        av_opt_set(context->priv_data, "preset", plan.x264Preset.toUtf8().constData(), 0);
+    }
+    if ((output_->oformat->flags & AVFMT_GLOBALHEADER) != 0) {
+        context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    }
+    const int ret = avcodec_open2(context.get(), videoCodec_, nullptr);
+    if (ret < 0) {
+        return {ret,
+                av::Describe(
+                    QStringLiteral("Cannot open encoder %1").arg(QLatin1String(videoCodec_->name)),
+                    ret)};
+    }
+    AVStream* stream = AddStream(context.get());
+    if (stream == nullptr) {
+        return {AVERROR(ENOMEM), QStringLiteral("Cannot add the video stream to the output.")};
+    }
+    stream->avg_frame_rate = format_.frameRate;
+    stream->sample_aspect_ratio = format_.sampleAspect;
+    video_ = std::make_unique<ConvertStreamEncoder>(std::move(context), stream, output_.get());
+    return {};
+}
+
+JoinOutcome ConvertOutput::OpenAudioEncoder(const OutputPlan& plan) {
+    av::CodecContextPtr context(avcodec_alloc_context3(audioCodec_));
+    if (context == nullptr) {
+        return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening the audio encoder.")};
+    }
+    context->sample_fmt = format_.sampleFormat;
+    context->sample_rate = format_.sampleRate;
+    context->time_base = {1, format_.sampleRate};
+    int ret = av_channel_layout_copy(&context->ch_layout, &format_.channelLayout);
+    if (ret >= 0 && plan.audioBitrate > 0) {
+        context->bit_rate = plan.audioBitrate;
+    }
+    if ((output_->oformat->flags & AVFMT_GLOBALHEADER) != 0) {
+        context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    }
+    if (ret >= 0) {
+        ret = avcodec_open2(context.get(), audioCodec_, nullptr);
+    }
+    if (ret < 0) {
+        return {ret,
+                av::Describe(
+                    QStringLiteral("Cannot open encoder %1").arg(QLatin1String(audioCodec_->name)),
+                    ret)};
+    }
+    const bool variable = (audioCodec_->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) != 0;
+    format_.frameSize = variable ? 0 : context->frame_size;
+    AVStream* stream = AddStream(context.get());
+    if (stream == nullptr) {
+        return {AVERROR(ENOMEM), QStringLiteral("Cannot add the audio stream to the output.")};
+    }
+    audio_ = std::make_unique<ConvertStreamEncoder>(std::move(context), stream, output_.get());
+    return {};
+}
+
+int ConvertOutput::Finish() {
+    int ret = 0;
+    if (video_ != nullptr) {
+        ret = video_->Send(nullptr);
+    }
+    if (ret >= 0 && audio_ != nullptr) {
+        ret = audio_->Send(nullptr);
+    }
+    if (ret >= 0) {
+        ret = av_write_trailer(output_.get());
+    }
+    if (ret >= 0 && output_->pb != nullptr) {
+        avio_flush(output_->pb);
+        ret = output_->pb->error;
+    }
+    return ret;
+}
+
+std::int64_t ConvertOutput::Bytes() const {
+    if (output_ == nullptr || output_->pb == nullptr) {
+        return 0;
+    }
+    const std::int64_t size = avio_size(output_->pb);
+    return size > 0 ? size : avio_tell(output_->pb);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "engine/av/av_ptr.h"
+#include "engine/convert/convert_input.h"
+#include "engine/convert/convert_stream_encoder.h"
+#include "engine/plan/join_task.h"
+#include "engine/plan/output_plan.h"
+
+// The output's stream settings once the plan, the first inputs and the encoders' limits are
+// combined. Time bases: video 1/frameRate, audio 1/sampleRate.
+struct ConvertOutputFormat {
+    bool hasVideo = false;
+    int width = 0;
+    int height = 0;
+    AVRational sampleAspect{1, 1};
+    AVRational frameRate{25, 1};
+    AVPixelFormat pixelFormat = AV_PIX_FMT_YUV420P;
+
+    bool hasAudio = false;
+    int sampleRate = 0;
+    AVChannelLayout channelLayout{};  // native order, owns no memory
+    AVSampleFormat sampleFormat = AV_SAMPLE_FMT_NONE;
+    int frameSize = 0;  // samples per encoder frame; 0 when any size goes
+};
+
+// The muxer and its encoders for one conversion join: opened from the plan, fed frames in
+// the encoders' time bases, finished with the trailer.
+class ConvertOutput {
+public:
+    JoinOutcome Open(const OutputPlan& plan, const std::vector<ConvertSourceInfo>& sources,
+                     const QString& path, const AVIOInterruptCB& interrupt);
+
+    const ConvertOutputFormat& Format() const { return format_; }
+    ConvertStreamEncoder* Video() const { return video_.get(); }
+    ConvertStreamEncoder* Audio() const { return audio_.get(); }
+
+    // Drains both encoders and writes the trailer; the file is then complete.
+    int Finish();
+    // Bytes the output file holds so far.
+    std::int64_t Bytes() const;
+
+private:
+    JoinOutcome ResolveFormat(const OutputPlan& plan,
+                              const std::vector<ConvertSourceInfo>& sources);
+    JoinOutcome OpenVideoEncoder(const OutputPlan& plan);
+    JoinOutcome OpenAudioEncoder(const OutputPlan& plan);
+    AVStream* AddStream(const AVCodecContext* context);
+
+    av::OutputFormatPtr output_;
+    std::unique_ptr<ConvertStreamEncoder> video_;
+    std::unique_ptr<ConvertStreamEncoder> audio_;
+    ConvertOutputFormat format_;
+    const AVCodec* videoCodec_ = nullptr;
+    const AVCodec* audioCodec_ = nullptr;
+};

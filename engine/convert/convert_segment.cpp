@@ -1,0 +1,245 @@
+#include "engine/convert/convert_segment.h"
+
+extern "C" {
+#include <libavutil/pixdesc.h>
+}
+
+#include <algorithm>
+
+#include "engine/av/av_error.h"
+#include "engine/convert/convert_fit.h"
+
+ConvertSegment::ConvertSegment(ConvertInput& input, ConvertTimeline& timeline,
+                               const ConvertOutputFormat& format, QString shownName)
+    : input_(input), timeline_(timeline), format_(format), shownName_(std::move(shownName)) {
+    decodeVideo_ = format_.hasVideo && input_.VideoDecoder() != nullptr;
+    decodeAudio_ = format_.hasAudio && input_.AudioDecoder() != nullptr;
+    const std::int64_t startUs = input_.Info().startUs;
+    if (AVStream* video = input_.VideoStream()) {
+        videoStart_ = av_rescale_q(startUs, AV_TIME_BASE_Q, video->time_base);
+    }
+    if (AVStream* audio = input_.AudioStream()) {
+        audioStart_ = av_rescale_q(startUs, AV_TIME_BASE_Q, audio->time_base);
+    }
+}
+
+JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
+                                const std::function<void()>& tick) {
+    if (decoded_ == nullptr || filtered_ == nullptr) {
+        return {AVERROR(ENOMEM), QStringLiteral("Out of memory.")};
+    }
+    av::PacketPtr packet = av::MakePacket();
+    if (packet == nullptr) {
+        return {AVERROR(ENOMEM), QStringLiteral("Out of memory.")};
+    }
+    timeline_.BeginSegment(decodeVideo_, decodeAudio_);
+    int ret = 0;
+    for (;;) {
+        if (cancel.load()) {
+            return {AVERROR_EXIT, QStringLiteral("Stopped")};
+        }
+        ret = av_read_frame(input_.Format(), packet.get());
+        if (ret < 0) {
+            // A read error past the header (a truncated file) ends this input, as in the
+            // ffmpeg tool; what was decoded so far is kept.
+            ret = 0;
+            break;
+        }
+        if (decodeVideo_ && packet->stream_index == input_.VideoIndex()) {
+            ret = Decode(input_.VideoDecoder(), packet.get(), true);
+        } else if (decodeAudio_ && packet->stream_index == input_.AudioIndex()) {
+            ret = Decode(input_.AudioDecoder(), packet.get(), false);
+        }
+        av_packet_unref(packet.get());
+        if (ret >= 0) {
+            ret = timeline_.FillMissing();
+        }
+        if (ret < 0) {
+            break;
+        }
+        tick();
+    }
+    if (cancel.load()) {
+        return {AVERROR_EXIT, QStringLiteral("Stopped")};
+    }
+    // Drain in order: decoders, then filter chains; the timeline then closes the segment.
+    if (ret >= 0 && decodeVideo_) {
+        ret = Decode(input_.VideoDecoder(), nullptr, true);
+    }
+    if (ret >= 0 && decodeAudio_) {
+        ret = Decode(input_.AudioDecoder(), nullptr, false);
+    }
+    if (ret >= 0 && videoChain_.IsOpen()) {
+        failure_ = QStringLiteral("Cannot convert the pictures of ");
+        ret = videoChain_.Close(videoEnd_);
+        if (ret >= 0) {
+            ret = Drain(true);
+        }
+    }
+    if (ret >= 0 && audioChain_.IsOpen()) {
+        failure_ = QStringLiteral("Cannot convert the sound of ");
+        ret = audioChain_.Close(AV_NOPTS_VALUE);
+        if (ret >= 0) {
+            ret = Drain(false);
+        }
+    }
+    if (ret >= 0) {
+        failure_ = QStringLiteral("Cannot encode ");
+        std::int64_t videoUs = 0;
+        if (decodeVideo_) {
+            videoUs = av_rescale_q(videoEnd_, input_.VideoStream()->time_base, AV_TIME_BASE_Q);
+        } else if (input_.Info().hasVideo || !decodeAudio_) {
+            // Streams the output does not take still last: the segment keeps the input's length.
+            videoUs = input_.Info().durationUs;
+        }
+        ret = timeline_.EndSegment(videoUs, input_.Info().durationUs);
+    }
+    if (ret < 0) {
+        if (cancel.load() || ret == AVERROR_EXIT) {
+            return {AVERROR_EXIT, QStringLiteral("Stopped")};
+        }
+        return {ret, av::Describe(failure_ + shownName_, ret)};
+    }
+    return {};
+}
+
+int ConvertSegment::Decode(AVCodecContext* decoder, const AVPacket* packet, bool video) {
+    int ret = avcodec_send_packet(decoder, packet);
+    if (ret < 0 && ret != AVERROR_EOF) {
+        // A damaged packet: skip it, as the ffmpeg tool does, and keep the rest of the file.
+        return ret == AVERROR(ENOMEM) ? ret : 0;
+    }
+    for (;;) {
+        ret = avcodec_receive_frame(decoder, decoded_.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF) {
+            return 0;
+        }
+        if (ret < 0) {
+            return ret == AVERROR(ENOMEM) ? ret : 0;
+        }
+        ret = Filter(decoded_.get(), video);
+        av_frame_unref(decoded_.get());
+        if (ret < 0) {
+            return ret;
+        }
+    }
+}
+
+int ConvertSegment::Filter(AVFrame* frame, bool video) {
+    std::int64_t ts = frame->best_effort_timestamp;
+    if (video) {
+        AVStream* stream = input_.VideoStream();
+        std::int64_t duration = frame->pkt_duration;
+        if (duration <= 0) {
+            const AVRational rate =
+                input_.Info().frameRate.num > 0 ? input_.Info().frameRate : format_.frameRate;
+            duration =
+                std::max<std::int64_t>(1, av_rescale_q(1, av_inv_q(rate), stream->time_base));
+        }
+        if (ts == AV_NOPTS_VALUE) {
+            ts = nextVideoTs_ != AV_NOPTS_VALUE ? nextVideoTs_ : videoStart_;
+        }
+        nextVideoTs_ = ts + duration;
+        frame->pts = ts - videoStart_;
+        videoEnd_ = std::max(videoEnd_, frame->pts + duration);
+        if (!videoChain_.IsOpen()) {
+            failure_ = QStringLiteral("Cannot convert the pictures of ");
+            const int ret =
+                videoChain_.OpenVideo(*frame, stream->time_base, VideoDescription(*frame));
+            if (ret < 0) {
+                return ret;
+            }
+        }
+    } else {
+        AVStream* stream = input_.AudioStream();
+        if (ts == AV_NOPTS_VALUE) {
+            ts = nextAudioTs_ != AV_NOPTS_VALUE ? nextAudioTs_ : audioStart_;
+        }
+        nextAudioTs_ = ts + av_rescale_q(frame->nb_samples, {1, std::max(frame->sample_rate, 1)},
+                                         stream->time_base);
+        frame->pts = ts - audioStart_;
+        if (!audioChain_.IsOpen()) {
+            failure_ = QStringLiteral("Cannot convert the sound of ");
+            const int ret = audioChain_.OpenAudio(*frame, stream->time_base, AudioDescription());
+            if (ret < 0) {
+                return ret;
+            }
+        }
+    }
+    ConvertFilterChain& chain = video ? videoChain_ : audioChain_;
+    int ret = chain.Push(frame);
+    if (ret < 0) {
+        // A frame whose properties changed beyond what the chain takes is skipped.
+        return ret == AVERROR(ENOMEM) ? ret : 0;
+    }
+    return Drain(video);
+}
+
+int ConvertSegment::Drain(bool video) {
+    ConvertFilterChain& chain = video ? videoChain_ : audioChain_;
+    const AVRational target =
+        video ? av_inv_q(format_.frameRate) : AVRational{1, format_.sampleRate};
+    for (;;) {
+        int ret = chain.Pull(filtered_.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF) {
+            return 0;
+        }
+        if (ret < 0) {
+            return ret;
+        }
+        if (filtered_->pts != AV_NOPTS_VALUE) {
+            filtered_->pts = av_rescale_q(filtered_->pts, chain.OutputTimeBase(), target);
+        }
+        ret = video ? timeline_.PutVideo(*filtered_) : timeline_.PutAudio(*filtered_);
+        av_frame_unref(filtered_.get());
+        if (ret < 0) {
+            failure_ = QStringLiteral("Cannot encode ");
+            return ret;
+        }
+    }
+}
+
+QString ConvertSegment::VideoDescription(const AVFrame& first) const {
+    const convert::Rotation& rotation = input_.Info().rotation;
+    int width = first.width;
+    int height = first.height;
+    AVRational sar = first.sample_aspect_ratio.num > 0 ? first.sample_aspect_ratio
+                                                       : input_.VideoStream()->sample_aspect_ratio;
+    if (sar.num <= 0 || sar.den <= 0) {
+        sar = {1, 1};
+    }
+    if (rotation.swapsSides) {
+        std::swap(width, height);
+        sar = {sar.den, sar.num};
+    }
+    const convert::PictureFit fit = convert::FitPicture(width, height, sar, format_.width,
+                                                        format_.height, format_.sampleAspect);
+    QStringList parts;
+    if (!rotation.filters.isEmpty()) {
+        parts << rotation.filters;
+    }
+    parts << QStringLiteral("scale=w=%1:h=%2").arg(fit.width).arg(fit.height)
+          << QStringLiteral("pad=w=%1:h=%2:x=%3:y=%4:color=black")
+                 .arg(format_.width)
+                 .arg(format_.height)
+                 .arg(fit.x)
+                 .arg(fit.y)
+          << QStringLiteral("setsar=sar=%1/%2:max=65535")
+                 .arg(format_.sampleAspect.num)
+                 .arg(format_.sampleAspect.den)
+          // start_time=0 pads or trims the segment's first frames to its start.
+          << QStringLiteral("fps=fps=%1/%2:start_time=0")
+                 .arg(format_.frameRate.num)
+                 .arg(format_.frameRate.den)
+          << QStringLiteral("format=pix_fmts=%1")
+                 .arg(QLatin1String(av_get_pix_fmt_name(format_.pixelFormat)));
+    return parts.join(QLatin1Char(','));
+}
+
+QString ConvertSegment::AudioDescription() const {
+    char layout[128] = {};
+    av_channel_layout_describe(&format_.channelLayout, layout, sizeof layout);
+    return QStringLiteral("aresample=%1,aformat=sample_fmts=%2:sample_rates=%1:channel_layouts=%3")
+        .arg(format_.sampleRate)
+        .arg(QLatin1String(av_get_sample_fmt_name(format_.sampleFormat)), QLatin1String(layout));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+#include "engine/av/av_ptr.h"
+#include "engine/convert/convert_filter_chain.h"
+#include "engine/convert/convert_input.h"
+#include "engine/convert/convert_timeline.h"
+#include "engine/plan/join_task.h"
+
+// Decodes one opened input through its own filter chains (recreated for every input) and
+// places the result on the timeline as one segment.
+class ConvertSegment {
+public:
+    ConvertSegment(ConvertInput& input, ConvertTimeline& timeline,
+                   const ConvertOutputFormat& format, QString shownName);
+
+    // Runs the input to its end; `tick` is called once per packet (for progress).
+    JoinOutcome Run(const std::atomic<bool>& cancel, const std::function<void()>& tick);
+
+private:
+    int Decode(AVCodecContext* decoder, const AVPacket* packet, bool video);
+    int Filter(AVFrame* frame, bool video);
+    int Drain(bool video);
+    QString VideoDescription(const AVFrame& first) const;
+    QString AudioDescription() const;
+
+    ConvertInput& input_;
+    ConvertTimeline& timeline_;
+    const ConvertOutputFormat& format_;
+    QString shownName_;
+    bool decodeVideo_ = false;
+    bool decodeAudio_ = false;
+    ConvertFilterChain videoChain_;
+    ConvertFilterChain audioChain_;
+    av::FramePtr decoded_ = av::MakeFrame();
+    av::FramePtr filtered_ = av::MakeFrame();
+    std::int64_t videoStart_ = 0;  // the input's start in each stream's time base
+    std::int64_t audioStart_ = 0;
+    std::int64_t nextVideoTs_ = AV_NOPTS_VALUE;
+    std::int64_t nextAudioTs_ = AV_NOPTS_VALUE;
+    std::int64_t videoEnd_ = 0;  // end of the last picture, relative, video stream time base
+    QString failure_;            // which stage failed, for the message
+};

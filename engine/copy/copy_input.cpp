@@ -1,0 +1,107 @@
+#include "engine/copy/copy_input.h"
+
+extern "C" {
+#include <libavcodec/bsf.h>
+}
+
+#include <QFile>
+#include <QStringList>
+
+#include "engine/av/av_interrupt.h"
+#include "engine/copy/copy_stream_check.h"
+
+namespace copy_input {
+
+namespace {
+
+constexpr std::int64_t kDeepProbeBytes = 50 * 1000 * 1000;
+constexpr std::int64_t kDeepAnalyzeUs = 60LL * AV_TIME_BASE;
+
+}  // namespace
+
+int Analyse(AVFormatContext* input, bool deep) {
+    if (deep) {
+        input->probesize = kDeepProbeBytes;
+        input->max_analyze_duration = kDeepAnalyzeUs;
+    }
+    return avformat_find_stream_info(input, nullptr);
+}
+
+bool AnalysisFellShort(const CopyInputScan& scan) {
+    return (scan.video.present && scan.video.pixelFormat < 0) ||
+           (scan.audio.present && (scan.audio.sampleRate <= 0 || scan.audio.channels <= 0));
+}
+
+int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
+         bool analyse) {
+    AVFormatContext* context = avformat_alloc_context();
+    if (context == nullptr) {
+        return AVERROR(ENOMEM);
+    }
+    context->interrupt_callback = av::InterruptFor(cancel);
+    // avformat_open_input frees the context itself on failure.
+    int ret = avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr);
+    if (ret < 0) {
+        return ret;
+    }
+    input.reset(context);
+    if (!analyse) {
+        return 0;
+    }
+    ret = avformat_find_stream_info(context, nullptr);
+    return ret < 0 ? ret : 0;
+}
+
+namespace {
+
+bool CarriesIsoAudioConfig(const QString& muxer) {
+    static const QStringList names{
+        QStringLiteral("mp4"),  QStringLiteral("mov"),  QStringLiteral("3gp"),
+        QStringLiteral("3g2"),  QStringLiteral("ipod"), QStringLiteral("ismv"),
+        QStringLiteral("f4v"),  QStringLiteral("psp"),  QStringLiteral("matroska"),
+        QStringLiteral("webm"), QStringLiteral("flv")};
+    return names.contains(muxer);
+}
+
+}  // namespace
+
+const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParameters* par,
+                               const QString& muxer) {
+    if (par->codec_id == AV_CODEC_ID_AAC && CarriesIsoAudioConfig(muxer)) {
+        const QString format = QString::fromLatin1(input->iformat->name);
+        const bool adts = par->extradata_size == 0 || format == QLatin1String("mpegts") ||
+                          format == QLatin1String("aac");
+        return adts ? "aac_adtstoasc" : nullptr;
+    }
+    const bool lengthPrefixed = par->extradata_size > 0 && par->extradata[0] == 1;
+    if (IsMpegStreamMuxer(muxer) && lengthPrefixed) {
+        if (par->codec_id == AV_CODEC_ID_H264) {
+            return "h264_mp4toannexb";
+        }
+        if (par->codec_id == AV_CODEC_ID_HEVC) {
+            return "hevc_mp4toannexb";
+        }
+    }
+    return nullptr;
+}
+
+int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter) {
+    const AVBitStreamFilter* kind = av_bsf_get_by_name(name);
+    if (kind == nullptr) {
+        return AVERROR_BSF_NOT_FOUND;
+    }
+    AVBSFContext* context = nullptr;
+    int ret = av_bsf_alloc(kind, &context);
+    if (ret < 0) {
+        return ret;
+    }
+    filter.reset(context);
+    ret = avcodec_parameters_copy(context->par_in, stream->codecpar);
+    if (ret < 0) {
+        return ret;
+    }
+    context->time_base_in = stream->time_base;
+    return av_bsf_init(context);
+}
+
+}  // namespace copy_input

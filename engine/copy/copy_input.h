@@ -1,0 +1,36 @@
+#pragma once
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include <QString>
+#include <atomic>
+
+#include "engine/av/av_ptr.h"
+#include "engine/copy/copy_stream_check.h"
+
+// Opening an input for the stream copy and choosing the bitstream filters its streams need.
+namespace copy_input {
+
+// Opens `path` with the stop flag as interrupt callback; analyses it unless told not to.
+int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
+         bool analyse = true);
+
+// Finds the streams' parameters; `deep` looks much further into the file, for files whose
+// streams start late.
+int Analyse(AVFormatContext* input, bool deep);
+
+// The analysis ended before it saw a packet of a kept stream.
+bool AnalysisFellShort(const CopyInputScan& scan);
+
+// The filter one input stream needs to suit the output container, or nullptr: ADTS audio into
+// containers that carry the AAC configuration out of band, length-prefixed H.264/HEVC into
+// MPEG transport or program streams.
+const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParameters* par,
+                               const QString& muxer);
+
+// A ready bitstream filter `name` for the stream's parameters and time base.
+int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter);
+
+}  // namespace copy_input

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <atomic>
+
+#include "engine/plan/join_task.h"
+
+// Joins by copying the packets of every input unchanged. Checks `cancel` per packet and through
+// the AVIO interrupt callback; a cancelled join returns a negative code (AVERROR_EXIT) promptly.
+JoinOutcome RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                        const JoinProgressFn& progress);

@@ -1,0 +1,68 @@
+#include "engine/jobs/encoder_output_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace encoder_output_file {
+
+namespace {
+
+QString CanonicalOrClean(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty()) {
+        return canonical;
+    }
+    // Not there yet: resolve the folder, keep the name.
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') +
+                           info.fileName());
+}
+
+}  // namespace
+
+QString TemporaryPathFor(const QString& finalPath) {
+    const QDir folder = QFileInfo(finalPath).absoluteDir();
+    // A short name of its own, so any name that fits the file system can be written, created
+    // exclusively and never through a link, so nothing already there is ever overwritten.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString tag =
+            QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, '0');
+        const QString candidate = folder.filePath(QStringLiteral(".vvj.part-%1").arg(tag));
+        const int fd = ::open(QFile::encodeName(candidate).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return candidate;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    return {};
+}
+
+bool Commit(const QString& temporaryPath, const QString& finalPath, QString* error) {
+    // rename(2) replaces the target in one step; QFile::rename refuses an existing target.
+    if (std::rename(QFile::encodeName(temporaryPath).constData(),
+                    QFile::encodeName(finalPath).constData()) == 0) {
+        return true;
+    }
+    if (error != nullptr) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    return false;
+}
+
+bool SameFile(const QString& first, const QString& second) {
+    return CanonicalOrClean(first) == CanonicalOrClean(second);
+}
+
+}  // namespace encoder_output_file

@@ -1,0 +1,302 @@
+#include "engine/jobs/ff_encoder.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <chrono>
+
+#include "engine/av/av_error.h"
+#include "engine/av/av_ptr.h"
+#include "engine/convert/convert_join.h"
+#include "engine/copy/copy_join.h"
+#include "engine/jobs/encoder_output_file.h"
+#include "engine/plan/join_task.h"
+
+namespace {
+
+constexpr auto kProgressInterval = std::chrono::milliseconds(250);
+constexpr auto kStopWait = std::chrono::milliseconds(450);
+
+// Opens a file; only the first input is analysed, for what the option rules need from its
+// first video stream. The others are analysed by the join itself, so opening them here is
+// enough to refuse what cannot be read without decoding every input one time more.
+int ProbeInput(const QString& path, FirstInputFacts* facts) {
+    AVFormatContext* raw = nullptr;
+    int ret = avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr);
+    if (ret < 0) {
+        return ret;
+    }
+    av::InputFormatPtr input(raw);
+    if (facts == nullptr) {
+        return 0;
+    }
+    ret = avformat_find_stream_info(input.get(), nullptr);
+    if (ret < 0) {
+        return ret;
+    }
+    if (facts != nullptr) {
+        *facts = FirstInputFacts{};
+        for (unsigned i = 0; i < input->nb_streams; ++i) {
+            AVStream* stream = input->streams[i];
+            if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO ||
+                (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0) {
+                continue;
+            }
+            const AVRational rate = av_guess_frame_rate(input.get(), stream, nullptr);
+            if (rate.num > 0 && rate.den > 0) {
+                facts->frameRate = rate;
+            }
+            facts->width = stream->codecpar->width;
+            facts->height = stream->codecpar->height;
+            break;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+FFEncoder::FFEncoder(QObject* parent) : MediaEncoder(parent) {}
+
+FFEncoder::~FFEncoder() {
+    cancel_.store(true);
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+}
+
+bool FFEncoder::IsEngineLoaded() {
+    const bool loaded = check_.IsEngineLoaded();
+    if (!loaded) {
+        lastError_ = check_.LastErrorText();
+    }
+    return loaded;
+}
+
+bool FFEncoder::LoadEngine(const QString& folder) {
+    const bool loaded = check_.LoadEngine(folder);
+    if (!loaded) {
+        lastError_ = check_.LastErrorText();
+    }
+    return loaded;
+}
+
+void FFEncoder::ClearJobs() {
+    jobs_.clear();
+}
+
+FFEncoder::Job* FFEncoder::FindJob(int handle) {
+    const auto found = std::find_if(jobs_.begin(), jobs_.end(),
+                                    [&](const Job& job) { return job.handle == handle; });
+    return found != jobs_.end() ? &*found : nullptr;
+}
+
+int FFEncoder::CheckInput(const QString& path, FirstInputFacts* facts) {
+    const int ret = ProbeInput(path, facts);
+    if (ret < 0) {
+        lastError_ = av::Describe(QStringLiteral("Cannot open file"), ret);
+        return ret;
+    }
+    return 0;
+}
+
+int FFEncoder::CreateJob(const QString& firstInput, const QString& /*inputOptions*/) {
+    Job job;
+    const int ret = CheckInput(firstInput, &job.facts);
+    if (ret < 0) {
+        return ret;
+    }
+    job.handle = nextHandle_++;
+    job.inputs.push_back(firstInput);
+    jobs_.push_back(std::move(job));
+    return jobs_.back().handle;
+}
+
+int FFEncoder::AddJobInput(int handle, const QString& input, const QString& /*inputOptions*/) {
+    Job* job = FindJob(handle);
+    if (job == nullptr) {
+        lastError_ = QStringLiteral("There is no job %1.").arg(handle);
+        return -1;
+    }
+    const int ret = CheckInput(input, nullptr);
+    if (ret < 0) {
+        return ret;
+    }
+    job->inputs.push_back(input);
+    return 0;
+}
+
+int FFEncoder::SetJobOutput(int handle, const QString& outputPath, const QString& parameters) {
+    Job* job = FindJob(handle);
+    if (job == nullptr) {
+        lastError_ = QStringLiteral("There is no job %1.").arg(handle);
+        return -1;
+    }
+    if (outputPath.trimmed().isEmpty() || QFileInfo(outputPath).fileName().isEmpty()) {
+        lastError_ = QStringLiteral("The output file has no name.");
+        return -1;
+    }
+    for (const QString& input : job->inputs) {
+        if (encoder_output_file::SameFile(input, outputPath)) {
+            lastError_ = QStringLiteral(
+                             "The output file %1 is one of the files to join; choose another "
+                             "name.")
+                             .arg(QFileInfo(outputPath).fileName());
+            return -1;
+        }
+    }
+    const QFileInfo folder(QFileInfo(outputPath).absolutePath());
+    if (!folder.isDir() || !folder.isWritable()) {
+        lastError_ = QStringLiteral("Cannot write to the folder %1.").arg(folder.filePath());
+        return -1;
+    }
+    const ParseResult<OutputPlan> plan = ParseEncodeOptions(parameters, outputPath, job->facts);
+    if (!plan.Ok()) {
+        lastError_ = plan.error;
+        return -1;
+    }
+    job->outputPath = outputPath;
+    job->plan = plan.value;
+    return 0;
+}
+
+void FFEncoder::RemoveJob(int handle) {
+    jobs_.erase(std::remove_if(jobs_.begin(), jobs_.end(),
+                               [&](const Job& job) { return job.handle == handle; }),
+                jobs_.end());
+}
+
+void FFEncoder::ReapWorker() {
+    if (worker_.joinable() && workerDone_.load()) {
+        worker_.join();
+    }
+}
+
+void FFEncoder::StartJobs(int /*parallel*/) {
+    ReapWorker();
+    if (worker_.joinable() && cancel_.load()) {
+        // A stopped job may still be closing its files; the new one waits for that instead
+        // of being refused after the caller was told it started.
+        worker_.join();
+    }
+    if (worker_.joinable()) {
+        lastError_ = QStringLiteral("A join is already running.");
+        PostTerminated(-1, false, true, lastError_);
+        return;
+    }
+    std::vector<Job> ready;
+    for (auto it = jobs_.begin(); it != jobs_.end();) {
+        if (it->plan) {
+            ready.push_back(std::move(*it));
+            it = jobs_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (ready.empty()) {
+        return;
+    }
+    cancel_.store(false);
+    workerDone_.store(false);
+    worker_ = std::thread([this, jobs = std::move(ready)]() mutable { RunJobs(std::move(jobs)); });
+}
+
+void FFEncoder::StopJobs(bool wait) {
+    if (!worker_.joinable()) {
+        return;
+    }
+    cancel_.store(true);
+    if (wait) {
+        worker_.join();
+        return;
+    }
+    std::unique_lock lock(doneMutex_);
+    if (doneChanged_.wait_for(lock, kStopWait, [this] { return workerDone_.load(); })) {
+        lock.unlock();
+        worker_.join();
+    }
+}
+
+void FFEncoder::RunJobs(std::vector<Job> jobs) {
+    for (const Job& job : jobs) {
+        RunOneJob(job);
+    }
+    {
+        std::lock_guard lock(doneMutex_);
+        workerDone_.store(true);
+    }
+    doneChanged_.notify_all();
+}
+
+void FFEncoder::RunOneJob(const Job& job) {
+    const QString temporary = encoder_output_file::TemporaryPathFor(job.outputPath);
+    if (temporary.isEmpty()) {
+        PostTerminated(AVERROR(EACCES), false, true,
+                       QStringLiteral("Cannot create a file in the folder %1.")
+                           .arg(QFileInfo(job.outputPath).absolutePath()));
+        return;
+    }
+    const JoinTask task{job.inputs, temporary, *job.plan};
+    auto lastReport = std::chrono::steady_clock::time_point{};
+    std::int64_t lastTotal = 0;
+    const JoinProgressFn progress = [&](std::int64_t bytes, std::int64_t positionUs,
+                                        std::int64_t totalUs) {
+        lastTotal = totalUs;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastReport < kProgressInterval) {
+            return;
+        }
+        lastReport = now;
+        PostProgress(job.handle, bytes, positionUs, totalUs);
+    };
+    if (cancel_.load()) {
+        PostTerminated(AVERROR_EXIT, false, false, QStringLiteral("The join was stopped."));
+        return;
+    }
+    const JoinOutcome outcome = job.plan->copy ? RunCopyJoin(task, cancel_, progress)
+                                               : RunConvertJoin(task, cancel_, progress);
+    if (cancel_.load()) {
+        QFile::remove(temporary);
+        PostTerminated(AVERROR_EXIT, false, false, QStringLiteral("The join was stopped."));
+        return;
+    }
+    if (!outcome.Succeeded()) {
+        QFile::remove(temporary);
+        PostTerminated(outcome.code, false, true, outcome.message);
+        return;
+    }
+    QString reason;
+    if (!encoder_output_file::Commit(temporary, job.outputPath, &reason)) {
+        QFile::remove(temporary);
+        PostTerminated(
+            -1, false, true,
+            QStringLiteral("Cannot save %1: %2").arg(QFileInfo(job.outputPath).fileName(), reason));
+        return;
+    }
+    // The last report shows the whole output and the whole timeline.
+    PostProgress(job.handle, QFileInfo(job.outputPath).size(), lastTotal, lastTotal);
+    PostTerminated(0, true, false, QString());
+}
+
+void FFEncoder::PostProgress(int handle, qint64 bytes, qint64 positionUs, qint64 totalUs) {
+    // Runs on the owner's thread; dropped with the object if it is gone by then.
+    QMetaObject::invokeMethod(
+        this,
+        [this, handle, bytes, positionUs, totalUs] {
+            emit JobProgress(handle, bytes, positionUs, totalUs);
+        },
+        Qt::QueuedConnection);
+}
+
+void FFEncoder::PostTerminated(int code, bool completed, bool failed, const QString& message) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, code, completed, failed, message] {
+            emit JobTerminated(code, completed, failed, message);
+        },
+        Qt::QueuedConnection);
+}

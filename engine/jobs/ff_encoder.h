@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "engine/api/media_encoder.h"
+#include "engine/plan/encode_options.h"
+#include "engine/plan/engine_check.h"
+#include "engine/plan/output_plan.h"
+
+// The encoder over libav. Calls come from the thread that owns the object (the user-interface
+// thread) and return at once; started jobs run one after another on one worker thread.
+// JobProgress (about four times a second) and JobTerminated are delivered as queued signals
+// on the owner's thread.
+//
+// A job writes a hidden temporary file beside its output and renames it into place only when
+// the join succeeded; a stop or a failure deletes it. Inputs are only read. "-vcodec copy
+// -acodec copy" joins by stream copy (RunCopyJoin); every other string re-encodes
+// (RunConvertJoin). A stopped job ends with JobTerminated(AVERROR_EXIT, false, false, ...).
+class FFEncoder : public MediaEncoder {
+    Q_OBJECT
+
+public:
+    explicit FFEncoder(QObject* parent = nullptr);
+    // Stops a running job and waits for its worker; events not yet delivered are dropped.
+    ~FFEncoder() override;
+
+    bool IsEngineLoaded() override;
+    bool LoadEngine(const QString& folder) override;
+    QString LastErrorText() const override { return lastError_; }
+
+    void ClearJobs() override;
+    // Opens the input with libavformat to check it; negative with "Cannot open file: <reason>".
+    int CreateJob(const QString& firstInput, const QString& inputOptions) override;
+    int AddJobInput(int handle, const QString& input, const QString& inputOptions) override;
+    // Refuses an unknown handle, an output that is one of the inputs, a missing folder and
+    // any option string ParseEncodeOptions refuses; LastErrorText says why.
+    int SetJobOutput(int handle, const QString& outputPath, const QString& parameters) override;
+    void RemoveJob(int handle) override;
+    // Starts every job with an output, one after another; refused while a worker runs. The
+    // argument is accepted for the interface; jobs never run side by side.
+    void StartJobs(int parallel) override;
+    // Asks the running job to stop and waits at most 450 ms for it (all the way with `wait`).
+    void StopJobs(bool wait) override;
+
+    // True while the worker thread runs a job.
+    bool IsRunning() const { return !workerDone_.load(); }
+
+private:
+    struct Job {
+        int handle = -1;
+        std::vector<QString> inputs;
+        FirstInputFacts facts;
+        QString outputPath;
+        std::optional<OutputPlan> plan;
+    };
+
+    Job* FindJob(int handle);
+    int CheckInput(const QString& path, FirstInputFacts* facts);
+    void ReapWorker();
+    // Worker thread.
+    void RunJobs(std::vector<Job> jobs);
+    void RunOneJob(const Job& job);
+    void PostProgress(int handle, qint64 bytes, qint64 positionUs, qint64 totalUs);
+    void PostTerminated(int code, bool completed, bool failed, const QString& message);
+
+    EngineCheck check_;
+    std::vector<Job> jobs_;
+    int nextHandle_ = 1;
+    QString lastError_;
+
+    std::atomic<bool> cancel_{false};
+    std::atomic<bool> workerDone_{true};
+    std::mutex doneMutex_;
+    std::condition_variable doneChanged_;
+    std::thread worker_;
+};

@@ -1,0 +1,262 @@
+#include "engine/plan/output_plan_resolver.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// What a container's profile promises when the string names no codec.
+struct ContainerDefaults {
+    const char* extension;
+    const char* muxer;
+    const char* videoEncoder;
+    const char* audioEncoder;
+};
+
+constexpr ContainerDefaults kContainers[] = {
+    {"mp4", "mp4", "mpeg4", "aac"},
+    {"m4v", "mp4", "mpeg4", "aac"},
+    {"mov", "mov", "libx264", "aac"},
+    {"qt", "mov", "libx264", "aac"},
+    // Debian ships no AMR encoder; AAC is what 3GP players take besides it.
+    {"3gp", "3gp", "h263", "aac"},
+    {"3g2", "3g2", "h263", "aac"},
+    {"flv", "flv", "flv", "libmp3lame"},
+    {"f4v", "flv", "libx264", "aac"},
+    {"swf", "swf", "flv", "libmp3lame"},
+    {"mkv", "matroska", "libx264", "libmp3lame"},
+    {"avi", "avi", "libxvid", "libmp3lame"},
+    {"asf", "asf", "msmpeg4v2", "wmav2"},
+    {"wmv", "asf", "wmv2", "wmav2"},
+    {"mpg", "mpeg", "mpeg1video", "mp2"},
+    {"mpeg", "mpeg", "mpeg1video", "mp2"},
+    {"vob", "vob", "mpeg2video", "ac3"},
+    {"rm", "rm", "rv20", "ac3"},
+    {"ts", "mpegts", "mpeg2video", "mp2"},
+};
+
+// Extensions whose container libavformat does not guess from the name (or guesses as a raw
+// stream) while the files the program lists under them are containers.
+struct ExtensionMuxer {
+    const char* extension;
+    const char* muxer;
+};
+constexpr ExtensionMuxer kCopyMuxers[] = {
+    {"m2t", "mpegts"}, {"m2ts", "mpegts"}, {"mts", "mpegts"}, {"tod", "mpegts"}, {"dat", "mpeg"},
+    {"mpe", "mpeg"},   {"m4v", "mp4"},     {"qt", "mov"},     {"3gpp", "3gp"},   {"3g", "3gp"},
+    {"k3g", "3gp"},    {"3gp2", "3g2"},    {"rmvb", "rm"},    {"f4v", "flv"},
+};
+
+const ContainerDefaults* DefaultsForExtension(const QString& extension) {
+    for (const ContainerDefaults& entry : kContainers) {
+        if (extension == QLatin1String(entry.extension)) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+QString EncoderOf(AVCodecID id) {
+    const AVCodec* codec = id != AV_CODEC_ID_NONE ? avcodec_find_encoder(id) : nullptr;
+    return codec != nullptr ? QString::fromLatin1(codec->name) : QString();
+}
+
+bool IsH263Size(int width, int height) {
+    static constexpr int kSizes[][2] = {
+        {128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
+    return std::any_of(std::begin(kSizes), std::end(kSizes),
+                       [&](const int* size) { return size[0] == width && size[1] == height; });
+}
+
+int EvenDown(int value) {
+    return std::max(2, value & ~1);
+}
+
+int NearestFlashRate(int rate) {
+    static constexpr int kRates[] = {44100, 22050, 11025};
+    int best = kRates[0];
+    for (const int candidate : kRates) {
+        if (std::abs(candidate - rate) < std::abs(best - rate)) {
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+// Refuses a codec the encoder library lacks or the container cannot carry.
+std::optional<QString> CheckCodec(const QString& encoder, const QString& muxer,
+                                  const QString& fileName) {
+    const AVCodec* codec = avcodec_find_encoder_by_name(encoder.toUtf8().constData());
+    if (codec == nullptr) {
+        return QStringLiteral("The encoder \"%1\" needed for %2 is not available.")
+            .arg(encoder, fileName);
+    }
+    const AVOutputFormat* format = av_guess_format(muxer.toUtf8().constData(), nullptr, nullptr);
+    if (format != nullptr && avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) == 0) {
+        return QStringLiteral("The format \"%1\" cannot carry the codec \"%2\".")
+            .arg(muxer, encoder);
+    }
+    return std::nullopt;
+}
+
+ParseResult<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& outputPath) {
+    const bool videoCopy = options.videoCodec == QStringLiteral("copy");
+    const bool audioCopy = options.audioCodec == QStringLiteral("copy");
+    if (!videoCopy || !(audioCopy || options.removeAudio)) {
+        return {std::nullopt,
+                QStringLiteral("Stream copy needs both -vcodec copy and -acodec copy.")};
+    }
+    // Copying cannot change the pictures, the sound or their rates.
+    const bool changes = options.frameRate || options.displayAspect || options.channels ||
+                         options.videoBitrate || options.audioBitrate || options.sampleRate ||
+                         options.width || options.x264Preset || options.target;
+    if (changes) {
+        return {std::nullopt, QStringLiteral("Stream copy cannot change size, rates, aspect, "
+                                             "channels or target; remove those options.")};
+    }
+    OutputPlan plan;
+    plan.copy = true;
+    plan.removeAudio = options.removeAudio;
+    plan.muxerName = options.muxerName.value_or(MuxerForExtension(outputPath));
+    if (plan.muxerName.isEmpty()) {
+        return {std::nullopt,
+                QStringLiteral("Cannot tell the output format from the file name \"%1\".")
+                    .arg(QFileInfo(outputPath).fileName())};
+    }
+    return {plan, {}};
+}
+
+}  // namespace
+
+QString MuxerForExtension(const QString& outputPath) {
+    const QString extension = QFileInfo(outputPath).suffix().toLower();
+    if (extension.isEmpty()) {
+        return {};
+    }
+    for (const ExtensionMuxer& entry : kCopyMuxers) {
+        if (extension == QLatin1String(entry.extension)) {
+            return QString::fromLatin1(entry.muxer);
+        }
+    }
+    if (const ContainerDefaults* defaults = DefaultsForExtension(extension)) {
+        return QString::fromLatin1(defaults->muxer);
+    }
+    const QByteArray name = QStringLiteral("x.%1").arg(extension).toUtf8();
+    const AVOutputFormat* format = av_guess_format(nullptr, name.constData(), nullptr);
+    return format != nullptr ? QString::fromLatin1(format->name) : QString();
+}
+
+ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString& outputPath,
+                                          const FirstInputFacts& facts) {
+    if (options.videoCodec == QStringLiteral("copy") ||
+        options.audioCodec == QStringLiteral("copy")) {
+        return ResolveCopyPlan(options, outputPath);
+    }
+    const QString fileName = QFileInfo(outputPath).fileName();
+    const ContainerDefaults* defaults =
+        DefaultsForExtension(QFileInfo(outputPath).suffix().toLower());
+
+    OutputPlan plan;
+    if (options.muxerName) {
+        plan.muxerName = *options.muxerName;
+    } else if (defaults != nullptr) {
+        plan.muxerName = QString::fromLatin1(defaults->muxer);
+    } else {
+        return {std::nullopt,
+                QStringLiteral("Cannot tell the output format from the file name \"%1\".")
+                    .arg(fileName)};
+    }
+    const AVOutputFormat* format =
+        av_guess_format(plan.muxerName.toUtf8().constData(), nullptr, nullptr);
+    if (format == nullptr) {
+        return {std::nullopt, QStringLiteral("Unknown output format \"%1\".").arg(plan.muxerName)};
+    }
+
+    const TargetDefaults target = options.targetDefaults.value_or(TargetDefaults{});
+    plan.removeAudio = options.removeAudio;
+    plan.frameRate = options.frameRate;
+    plan.displayAspect = options.displayAspect;
+    if (options.width && options.height) {
+        plan.width = EvenDown(*options.width);
+        plan.height = EvenDown(*options.height);
+    }
+    plan.videoBitrate = options.videoBitrate.value_or(target.videoBitrate);
+    plan.videoMaxRate = target.videoMaxRate;
+    plan.videoMinRate = target.videoMinRate;
+    plan.videoBufferSize = target.videoBufferSize;
+    plan.gopSize = target.gopSize;
+    plan.x264Preset = options.x264Preset.value_or(QString());
+    plan.audioBitrate = options.audioBitrate.value_or(target.audioBitrate);
+    plan.sampleRate = options.sampleRate.value_or(0);
+    plan.channels = options.channels.value_or(0);
+    plan.packetSize = target.packetSize;
+    plan.muxRate = target.muxRate;
+    plan.preloadSeconds = target.preloadSeconds;
+
+    // Video encoder: the string's, else the profile's promise for the extension, else the
+    // muxer's own default.
+    if (options.videoCodec) {
+        plan.videoEncoder = *options.videoCodec;
+    } else if (defaults != nullptr) {
+        plan.videoEncoder = QString::fromLatin1(defaults->videoEncoder);
+    } else {
+        plan.videoEncoder = EncoderOf(format->video_codec);
+    }
+    if (!options.videoCodec && plan.videoEncoder == QLatin1String("h263")) {
+        const int width = plan.width != 0 ? plan.width : facts.width;
+        const int height = plan.height != 0 ? plan.height : facts.height;
+        if (!IsH263Size(width, height)) {
+            plan.videoEncoder = QStringLiteral("mpeg4");
+        }
+    }
+    // MPEG-2 video belongs in an MPEG-2 program stream.
+    if (!options.muxerName && plan.muxerName == QLatin1String("mpeg") &&
+        plan.videoEncoder == QLatin1String("mpeg2video")) {
+        plan.muxerName = QStringLiteral("vob");
+    }
+    if (plan.removeAudio) {
+        plan.audioEncoder.clear();
+    } else if (options.audioCodec) {
+        plan.audioEncoder = *options.audioCodec;
+    } else if (defaults != nullptr) {
+        plan.audioEncoder = QString::fromLatin1(defaults->audioEncoder);
+    } else {
+        plan.audioEncoder = EncoderOf(format->audio_codec);
+    }
+    if (plan.videoEncoder.isEmpty() && plan.audioEncoder.isEmpty()) {
+        return {std::nullopt,
+                QStringLiteral("The format \"%1\" has no codec to write.").arg(plan.muxerName)};
+    }
+    for (const QString& encoder : {plan.videoEncoder, plan.audioEncoder}) {
+        if (encoder.isEmpty()) {
+            continue;
+        }
+        if (const auto error = CheckCodec(encoder, plan.muxerName, fileName)) {
+            return {std::nullopt, *error};
+        }
+    }
+
+    if ((plan.muxerName == QLatin1String("flv") || plan.muxerName == QLatin1String("swf")) &&
+        plan.sampleRate != 0) {
+        plan.sampleRate = NearestFlashRate(plan.sampleRate);
+    }
+    // rmenc refuses packets over 64 kB; a bounded rate-control buffer keeps key frames under
+    // it even at HD sizes.
+    if (plan.muxerName == QLatin1String("rm") && plan.videoEncoder == QLatin1String("rv20")) {
+        constexpr std::int64_t kRmBufferBits = 400000;
+        if (plan.videoBitrate <= 0) {
+            plan.videoBitrate = 1000000;
+        }
+        plan.videoMaxRate = plan.videoBitrate;
+        plan.videoBufferSize = plan.videoBufferSize > 0
+                                   ? std::min(plan.videoBufferSize, kRmBufferBits)
+                                   : kRmBufferBits;
+    }
+    return {plan, {}};
+}

@@ -1,0 +1,306 @@
+// Probing through a scripted decoder: the row's columns, the decoder's call order, the Add
+// Files dialog's request, and the dialog's effects on the list.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <set>
+#include <string>
+
+#include "app/probe/file_chooser.h"
+#include "app/probe/media_prober.h"
+#include "app/probe/probe_feedback.h"
+#include "core/join_list.h"
+#include "engine/api/media_decoder.h"
+#include "tests/support/probe_test_printers.h"
+#include "tests/support/recording_messages.h"
+
+namespace {
+
+// Answers what it is told and records the calls a probe makes.
+class ScriptedDecoder : public MediaDecoder {
+public:
+    bool OpenMedia(const QString& path, const QString& options) override {
+        calls << QStringLiteral("OpenMedia %1 [%2]").arg(path, options);
+        return !refused.count(path);
+    }
+    void CloseMedia() override { calls << QStringLiteral("CloseMedia"); }
+    QString LastErrorText() const override {
+        calls << QStringLiteral("LastErrorText");
+        return error;
+    }
+    int AudioStreamIndex() const override {
+        calls << QStringLiteral("AudioStreamIndex");
+        return audio;
+    }
+    int VideoStreamIndex() const override {
+        calls << QStringLiteral("VideoStreamIndex");
+        return video;
+    }
+    QString AudioCodecName(int index) const override {
+        calls << QStringLiteral("AudioCodecName %1").arg(index);
+        return index == audio ? QStringLiteral("mp3") : QString();
+    }
+    QString VideoCodecName(int index) const override {
+        calls << QStringLiteral("VideoCodecName %1").arg(index);
+        return index == video ? QStringLiteral("mpeg4") : QString();
+    }
+    int VideoWidth(int index) const override {
+        calls << QStringLiteral("VideoWidth %1").arg(index);
+        return index == video ? 720 : 0;
+    }
+    int VideoHeight(int index) const override {
+        calls << QStringLiteral("VideoHeight %1").arg(index);
+        return index == video ? 576 : 0;
+    }
+    std::int64_t Duration() const override {
+        calls << QStringLiteral("Duration");
+        return durationUs;
+    }
+
+    mutable QStringList calls;
+    std::set<QString> refused;
+    QString error = QStringLiteral("Cannot open file: Invalid data found when processing input");
+    int audio = 1;
+    int video = 0;
+    std::int64_t durationUs = 3'723'400'000;  // 3,723.4 s
+};
+
+class RecordingFeedback : public ProbeFeedback {
+public:
+    void ShowBusyPointer() override { log << QStringLiteral("Busy"); }
+    void RestoreNormalPointer() override { log << QStringLiteral("Normal"); }
+    void ShowWaitWindow() override { log << QStringLiteral("WaitShown"); }
+    void CloseWaitWindow() override { log << QStringLiteral("WaitClosed"); }
+    void ProcessPendingEvents() override { ++repaints; }
+    QStringList log;
+    int repaints = 0;
+};
+
+class ScriptedChooser : public FileChooser {
+public:
+    QStringList ChooseFiles(const FileChoiceRequest& request) override {
+        requests.push_back(request);
+        return answers.isEmpty() ? QStringList() : answers.takeFirst();
+    }
+    std::vector<FileChoiceRequest> requests;
+    QList<QStringList> answers;  // one per dialog; an empty list is a cancel
+};
+
+class ProbeAddFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        prober.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    // A (sparse) file of the given size.
+    QString MakeFile(const QString& relative, qint64 size = 10) {
+        const QString path = dir.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(file.resize(size));
+        return path;
+    }
+
+    QTemporaryDir dir;
+    ScriptedDecoder decoder;
+    JoinList list;
+    RecordingMessages messages;
+    RecordingFeedback feedback;
+    ScriptedChooser chooser;
+    MediaProber prober{decoder, list, messages, feedback};
+};
+
+TEST_F(ProbeAddFilesTest, AProbeAsksTheDecoderInOrderAndFillsEveryColumn) {
+    const QString path = MakeFile(QStringLiteral("clip.avi"), 1'048'576);
+    const QDateTime modified(QDate(2021, 3, 4), QTime(5, 6, 7));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(prober.ProbeFile(path));
+
+    EXPECT_EQ(decoder.calls,
+              (QStringList{QStringLiteral("OpenMedia %1 []").arg(path),
+                           QStringLiteral("AudioStreamIndex"), QStringLiteral("VideoStreamIndex"),
+                           QStringLiteral("AudioCodecName 1"), QStringLiteral("VideoCodecName 0"),
+                           QStringLiteral("Duration"), QStringLiteral("Duration"),
+                           QStringLiteral("VideoWidth 0"), QStringLiteral("VideoHeight 0"),
+                           QStringLiteral("CloseMedia")}));
+    ASSERT_EQ(list.Count(), 1);
+    const MediaItem& row = list.Row(0);
+    EXPECT_EQ(row.SourcePath, path);
+    EXPECT_EQ(row.TypeText, QStringLiteral("AVI"));
+    EXPECT_EQ(row.DurationText, QStringLiteral("01:02:03"));
+    EXPECT_DOUBLE_EQ(row.DurationSeconds, 3723.4);
+    EXPECT_EQ(row.VideoSizeText, QStringLiteral("720 X 576"));
+    EXPECT_EQ(row.FileSizeText, QStringLiteral("1.0 MB"));
+    EXPECT_EQ(row.ModifiedText, QStringLiteral("2021/03/04 05:06:07"));
+    EXPECT_EQ(row.VideoCodec, QStringLiteral("mpeg4"));
+    EXPECT_EQ(row.AudioCodec, QStringLiteral("mp3"));
+}
+
+struct ColumnCase {
+    const char* name;
+    const char* relativePath;
+    qint64 size;
+    const char* type;
+    const char* sizeText;
+
+    friend void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ProbeColumnTest : public ProbeAddFilesTest,
+                        public ::testing::WithParamInterface<ColumnCase> {};
+
+TEST_P(ProbeColumnTest, TypeAndSizeColumns) {
+    const ColumnCase c = GetParam();
+    ASSERT_TRUE(prober.ProbeFile(MakeFile(QString::fromLatin1(c.relativePath), c.size)));
+    EXPECT_EQ(list.Row(0).TypeText, QString::fromLatin1(c.type));
+    EXPECT_EQ(list.Row(0).FileSizeText, QString::fromLatin1(c.sizeText));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ProbeColumnTest,
+    ::testing::Values(ColumnCase{"NoExtension", "noext", 0, "", "0.0 MB"},
+                      ColumnCase{"DotInFolderOnly", "a.b/clip", 1'048'576, "", "1.0 MB"},
+                      ColumnCase{"Grouped", "big.mkv", 1'288'490'189, "MKV", "1,228.8 MB"},
+                      ColumnCase{"Rounded", "lower.mp4", 104'858, "MP4", "0.1 MB"},
+                      ColumnCase{"PastFourGiB", "huge.ts", 5'000'000'000, "TS", "4,768.4 MB"}),
+    [](const ::testing::TestParamInfo<ColumnCase>& info) { return std::string(info.param.name); });
+;
+
+TEST_F(ProbeAddFilesTest, AFileTheDecoderRefusesIsExplainedAndNotListed) {
+    const QString path = MakeFile(QStringLiteral("bad.mp4"));
+    decoder.refused.insert(path);
+    EXPECT_FALSE(prober.ProbeFile(path));
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(decoder.calls, (QStringList{QStringLiteral("OpenMedia %1 []").arg(path),
+                                          QStringLiteral("LastErrorText")}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("Can not open file: \r\n") + path +
+                  QStringLiteral("\r\n\r\nError: \r\nCannot open file: Invalid data found when "
+                                 "processing input"));
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Veltrano Video Joiner"));
+    EXPECT_EQ(messages.shown[0].icon, UserMessages::Icon::Error);
+}
+
+TEST_F(ProbeAddFilesTest, TheDialogGetsTheFilterRowsAndTheLastFolder) {
+    const QString first = MakeFile(QStringLiteral("one/a.mp4"));
+    const QString second = MakeFile(QStringLiteral("two/b.mp4"));
+    chooser.answers = {{first}, {second}};
+    EXPECT_EQ(prober.LastAddFolder(), QString());
+
+    prober.AddFiles(chooser);
+    prober.AddFiles(chooser);
+
+    ASSERT_EQ(chooser.requests.size(), 2u);
+    const FileChoiceRequest& request = chooser.requests[0];
+    EXPECT_EQ(request.filters, AddFilesFilters());
+    EXPECT_EQ(request.filters.size(), 17u);
+    EXPECT_EQ(request.selectedFilter, 0);
+    EXPECT_TRUE(request.multipleSelection);
+    EXPECT_EQ(request.initialFolder, QString());  // the platform's default the first time
+    EXPECT_EQ(chooser.requests[1].initialFolder, dir.filePath(QStringLiteral("one")) + "/");
+    EXPECT_EQ(prober.LastAddFolder(), dir.filePath(QStringLiteral("two")) + "/");
+    // One file at a time: busy pointer, no wait window.
+    EXPECT_EQ(feedback.log, (QStringList{"Busy", "Normal", "Busy", "Normal"}));
+}
+
+TEST_F(ProbeAddFilesTest, SeveralFilesAreProbedInTheDialogsOrderAndTheLastIsSelected) {
+    const QString c = MakeFile(QStringLiteral("c.mp4"));
+    const QString a = MakeFile(QStringLiteral("a.mp4"));
+    const QString b = MakeFile(QStringLiteral("b.mp4"));
+    decoder.refused.insert(a);  // a failure does not stop the batch
+    chooser.answers = {{c, a, b}};
+    prober.AddFiles(chooser);
+
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Row(0).SourcePath, c);
+    EXPECT_EQ(list.Row(1).SourcePath, b);
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_FALSE(list.IsSelected(0));
+    EXPECT_TRUE(list.IsSelected(1));
+    EXPECT_EQ(feedback.log, (QStringList{"Busy", "WaitShown", "WaitClosed", "Normal"}));
+    EXPECT_GE(feedback.repaints, 3);
+    EXPECT_EQ(prober.LastAddFolder(), dir.path() + "/");
+}
+
+TEST_F(ProbeAddFilesTest, ACancelStillSelectsOnlyTheLastRow) {
+    for (const char* name : {"x.mp4", "y.mp4", "z.mp4"}) {
+        ASSERT_TRUE(prober.ProbeFile(MakeFile(QString::fromLatin1(name))));
+    }
+    list.SetSelected(0, true);
+    list.SetSelected(1, true);
+    chooser.answers = {{}};
+    prober.AddFiles(chooser);
+
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_FALSE(list.IsSelected(0));
+    EXPECT_FALSE(list.IsSelected(1));
+    EXPECT_TRUE(list.IsSelected(2));
+    EXPECT_TRUE(feedback.log.isEmpty());  // no busy pointer for a cancel
+    EXPECT_EQ(prober.LastAddFolder(), QString());
+}
+
+TEST_F(ProbeAddFilesTest, FilesInTheRootFolderKeepASingleSlash) {
+    chooser.answers = {{QStringLiteral("/clip.mp4")}};
+    prober.AddFiles(chooser);
+    EXPECT_EQ(prober.LastAddFolder(), QStringLiteral("/"));
+    EXPECT_EQ(list.Row(0).SourcePath, QStringLiteral("/clip.mp4"));
+}
+
+TEST(AddFilesFiltersTest, SeventeenRowsInOrder) {
+    const std::vector<FileFilter> filters = AddFilesFilters();
+    const QStringList descriptions{"All Supported Video Files",
+                                   "3GPP files (*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2)",
+                                   "AMV files (*.amv)",
+                                   "AVI Files (*.avi)",
+                                   "Digital Video Files (*.dv)",
+                                   "DVD Video Files (*.vob)",
+                                   "Flash Video (*.flv,*.f4v)",
+                                   "Matroska Video (*.mkv)",
+                                   "MPEG Files (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)",
+                                   "MPEG-4 files(*.mp4,*.m4v)",
+                                   "NDS DPG Files (*.dpg)",
+                                   "QuickTime Files (*.mov,*.qt)",
+                                   "RealMedia file (*.rm,*.rmvb)",
+                                   "VCD Movie Files (*.dat)",
+                                   "WebM Video Files (*.webm)",
+                                   "Windows Media Video Files (*.wmv,*.asf)",
+                                   "All Files (*.*)"};
+    ASSERT_EQ(filters.size(), 17u);
+    for (size_t i = 0; i < filters.size(); ++i) {
+        EXPECT_EQ(filters[i].description, descriptions[static_cast<qsizetype>(i)]) << i;
+    }
+    EXPECT_EQ(filters[1].patterns, QStringLiteral("*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2"));
+    EXPECT_EQ(filters[6].patterns, QStringLiteral("*.flv;*.f4v"));
+    EXPECT_EQ(filters[16].patterns, QStringLiteral("*.*"));
+    // Row 1 offers exactly the patterns of rows 2 to 16.
+    QStringList all;
+    for (size_t i = 1; i <= 15; ++i) {
+        all += filters[i].PatternList();
+    }
+    QStringList supported = filters[0].PatternList();
+    EXPECT_EQ(supported.size(), 31);
+    all.sort();
+    supported.sort();
+    EXPECT_EQ(supported, all);
+}
+
+TEST(AddFilesFiltersTest, NameFiltersCarryPatternsQtCanRead) {
+    const std::vector<FileFilter> filters = AddFilesFilters();
+    EXPECT_EQ(filters[3].ToNameFilter(), QStringLiteral("AVI Files (*.avi)"));
+    EXPECT_EQ(filters[6].ToNameFilter(), QStringLiteral("Flash Video (*.flv,*.f4v) (*.flv *.f4v)"));
+    EXPECT_EQ(filters[1].ToNameFilter(),
+              QStringLiteral("3GPP files (*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2) "
+                             "(*.3gp *.3g2 *.3gpp *.3g *.k3g *.3gp2)"));
+    EXPECT_EQ(filters[16].ToNameFilter(), QStringLiteral("All Files (*.*)"));
+}
+
+}  // namespace

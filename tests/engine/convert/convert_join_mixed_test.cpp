@@ -1,0 +1,228 @@
+// Conversion joins of unlike inputs: sizes, aspects, rotation, missing streams and sample
+// rates. Judged by ffprobe, including its cropdetect filter for where each picture lands.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <atomic>
+#include <cmath>
+#include <memory>
+
+#include "engine/convert/convert_join.h"
+#include "tests/support/media_tools.h"
+
+namespace {
+
+QString Q(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+// The box of non-black pixels of the frame shown `seconds` after the first one, found by
+// ffprobe running the cropdetect filter over the output; width <= 0 when the frame is black.
+struct Box {
+    int width = 0;
+    int height = 0;
+    int x = 0;
+    int y = 0;
+};
+
+Box ContentAt(const QString& path, double seconds) {
+    QProcess ffprobe;
+    ffprobe.start(Q("ffprobe"),
+                  {Q("-v"), Q("error"), Q("-f"), Q("lavfi"), Q("-i"),
+                   QStringLiteral("movie=%1,cropdetect=limit=16:round=2:reset=1:skip=0").arg(path),
+                   Q("-show_entries"),
+                   Q("frame=pts_time:frame_tags=lavfi.cropdetect.w,lavfi.cropdetect.h,"
+                     "lavfi.cropdetect.x,lavfi.cropdetect.y"),
+                   Q("-of"), Q("csv=p=0")});
+    ffprobe.waitForFinished(120000);
+    Box best;
+    double bestDistance = 1e9;
+    double origin = -1.0;  // MPEG-PS starts its clock at 0.5 s
+    for (const QByteArray& line : ffprobe.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> fields = line.trimmed().split(',');
+        if (fields.size() < 5) {
+            continue;
+        }
+        if (origin < 0.0) {
+            origin = fields[0].toDouble();
+        }
+        const double distance = std::fabs(fields[0].toDouble() - origin - seconds);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = {fields[1].toInt(), fields[2].toInt(), fields[3].toInt(), fields[4].toInt()};
+        }
+    }
+    return best;
+}
+
+OutputPlan H264Plan(int width, int height) {
+    OutputPlan plan;
+    plan.muxerName = Q("mp4");
+    plan.videoEncoder = Q("libx264");
+    plan.x264Preset = Q("ultrafast");
+    plan.audioEncoder = Q("aac");
+    plan.width = width;
+    plan.height = height;
+    plan.frameRate = AVRational{25, 1};
+    plan.sampleRate = 44100;
+    plan.channels = 2;
+    return plan;
+}
+
+class ConvertJoinMixedTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(dir_->isValid());
+        const QStringList h264{Q("-c:v"),      Q("libx264"), Q("-preset"),
+                               Q("ultrafast"), Q("-c:a"),    Q("aac")};
+        // 4:3 with sound at 44.1 kHz stereo.
+        ASSERT_TRUE(media_tools::MakeClip(Path("wide43.mp4"), 1.0, 320, 240, Q("25"), h264));
+        // 16:9 at 30 fps without sound.
+        ASSERT_TRUE(media_tools::MakeClip(Path("silent169.mp4"), 1.0, 320, 180, Q("30"), h264, true,
+                                          false));
+        // White upper half, black lower half, 48 kHz mono, stored with rotation metadata: shown
+        // turned a quarter counter-clockwise the white half is on the left.
+        ASSERT_TRUE(media_tools::RunFfmpeg(
+            {Q("-f"), Q("lavfi"), Q("-i"),
+             Q("color=white:s=320x120:r=25:d=1.2,pad=320:240:0:0:black"), Q("-f"), Q("lavfi"),
+             Q("-i"), Q("sine=sample_rate=48000:duration=1.2"), Q("-ac"), Q("1"), Q("-c:v"),
+             Q("libx264"), Q("-preset"), Q("ultrafast"), Q("-c:a"), Q("aac"),
+             Path("upright.mp4")}));
+        ASSERT_TRUE(
+            media_tools::RunFfmpeg({Q("-i"), Path("upright.mp4"), Q("-c"), Q("copy"),
+                                    Q("-metadata:s:v:0"), Q("rotate=90"), Path("rotated.mp4")}));
+        // Sound only, 22.05 kHz.
+        ASSERT_TRUE(media_tools::MakeClip(Path("voice.m4a"), 0.8, 0, 0, Q("25"),
+                                          {Q("-c:a"), Q("aac")}, false, true, 22050, 2));
+    }
+    static void TearDownTestSuite() { dir_.reset(); }
+
+    static QString Path(const char* name) { return dir_->filePath(Q(name)); }
+
+    static JoinOutcome Join(const std::vector<QString>& inputs, const OutputPlan& plan,
+                            const QString& out) {
+        JoinTask task{inputs, out, plan};
+        std::atomic<bool> cancel{false};
+        return RunConvertJoin(task, cancel, {});
+    }
+
+    static void ExpectAudioWithVideo(const QString& out, double expectedSeconds) {
+        const double video = media_tools::StreamDuration(out, Q("video"));
+        const double audio = media_tools::StreamDuration(out, Q("audio"));
+        EXPECT_NEAR(video, audio, 0.1);
+        EXPECT_NEAR(video, expectedSeconds, 0.3);
+        EXPECT_NEAR(media_tools::FormatDuration(media_tools::Probe(out)), expectedSeconds, 0.3);
+    }
+
+    static std::unique_ptr<QTemporaryDir> dir_;
+};
+
+std::unique_ptr<QTemporaryDir> ConvertJoinMixedTest::dir_;
+
+TEST_F(ConvertJoinMixedTest, UnlikeInputsShareOneTimeline) {
+    const QString out = Path("mixed.mp4");
+    const JoinOutcome outcome =
+        Join({Path("wide43.mp4"), Path("silent169.mp4"), Path("rotated.mp4"), Path("voice.m4a")},
+             H264Plan(320, 240), out);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+
+    const QJsonObject probe = media_tools::Probe(out);
+    const QJsonArray video = media_tools::StreamsOfType(probe, Q("video"));
+    ASSERT_EQ(video.size(), 1);
+    EXPECT_EQ(video.at(0).toObject().value(Q("width")).toInt(), 320);
+    EXPECT_EQ(video.at(0).toObject().value(Q("height")).toInt(), 240);
+    ASSERT_EQ(media_tools::StreamsOfType(probe, Q("audio")).size(), 1);
+    ExpectAudioWithVideo(out, 1.0 + 1.0 + 1.2 + 0.8);
+
+    // 4:3 fills the frame.
+    const Box first = ContentAt(out, 0.5);
+    EXPECT_EQ(first.width, 320);
+    EXPECT_EQ(first.height, 240);
+    // 16:9 gets bars above and below.
+    const Box second = ContentAt(out, 1.5);
+    EXPECT_EQ(second.width, 320);
+    EXPECT_NEAR(second.height, 180, 2);
+    EXPECT_NEAR(second.y, 30, 2);
+    // The rotated clip stands upright: 240x320 shown as 180x240 between bars at x 70, and
+    // its white half (the picture's top before turning) on the left.
+    const Box third = ContentAt(out, 2.6);
+    EXPECT_NEAR(third.x, 70, 2);
+    EXPECT_NEAR(third.width, 90, 2);
+    EXPECT_EQ(third.height, 240);
+    // Sound without pictures: black frames.
+    EXPECT_LE(ContentAt(out, 3.6).width, 0);
+}
+
+TEST_F(ConvertJoinMixedTest, SizeComesFromFirstInputWithPictures) {
+    const QString out = Path("voice-first.mkv");
+    OutputPlan plan = H264Plan(0, 0);
+    plan.muxerName = Q("matroska");
+    plan.audioEncoder = Q("libmp3lame");
+    const JoinOutcome outcome = Join({Path("voice.m4a"), Path("silent169.mp4")}, plan, out);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const QJsonArray video = media_tools::StreamsOfType(media_tools::Probe(out), Q("video"));
+    ASSERT_EQ(video.size(), 1);
+    EXPECT_EQ(video.at(0).toObject().value(Q("width")).toInt(), 320);
+    EXPECT_EQ(video.at(0).toObject().value(Q("height")).toInt(), 180);
+    ExpectAudioWithVideo(out, 1.8);
+}
+
+TEST_F(ConvertJoinMixedTest, ManyJoinsDoNotDrift) {
+    std::vector<QString> inputs;
+    for (int i = 0; i < 10; ++i) {
+        inputs.push_back(i % 2 == 0 ? Path("wide43.mp4") : Path("rotated.mp4"));
+    }
+    const QString out = Path("ten.mp4");
+    const JoinOutcome outcome = Join(inputs, H264Plan(160, 120), out);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const double video = media_tools::StreamDuration(out, Q("video"));
+    const double audio = media_tools::StreamDuration(out, Q("audio"));
+    EXPECT_NEAR(video, 11.0, 0.1);
+    // AAC's priming frame shows in packet times: within about one frame.
+    EXPECT_NEAR(audio, video, 0.05);
+}
+
+TEST_F(ConvertJoinMixedTest, DisplayAspectSetsSampleAspect) {
+    OutputPlan plan;
+    plan.muxerName = Q("dvd");
+    plan.videoEncoder = Q("mpeg2video");
+    plan.audioEncoder = Q("ac3");
+    plan.width = 720;
+    plan.height = 576;
+    plan.frameRate = AVRational{25, 1};
+    plan.displayAspect = AVRational{16, 9};
+    plan.videoBitrate = 6000000;
+    plan.videoMaxRate = 9000000;
+    plan.videoBufferSize = 1835008;
+    plan.sampleRate = 48000;
+    const QString out = Path("wide.vob");
+    const JoinOutcome outcome = Join({Path("wide43.mp4"), Path("silent169.mp4")}, plan, out);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const QJsonArray video = media_tools::StreamsOfType(media_tools::Probe(out), Q("video"));
+    ASSERT_EQ(video.size(), 1);
+    EXPECT_EQ(video.at(0).toObject().value(Q("display_aspect_ratio")).toString(), Q("16:9"));
+    EXPECT_EQ(video.at(0).toObject().value(Q("sample_aspect_ratio")).toString(), Q("64:45"));
+    // A 4:3 picture in a 16:9 frame: bars left and right (720 * 3/4 = 540 wide).
+    const Box first = ContentAt(out, 0.5);
+    EXPECT_NEAR(first.width, 540, 4);
+    EXPECT_NEAR(first.x, 90, 4);
+    // A 16:9 picture fills it.
+    EXPECT_NEAR(ContentAt(out, 1.5).width, 720, 4);
+    ExpectAudioWithVideo(out, 2.0);
+}
+
+TEST_F(ConvertJoinMixedTest, RemovedAudioLeavesVideoOnly) {
+    OutputPlan plan = H264Plan(160, 120);
+    plan.removeAudio = true;
+    const QString out = Path("mute.mp4");
+    const JoinOutcome outcome = Join({Path("wide43.mp4"), Path("voice.m4a")}, plan, out);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const QJsonObject probe = media_tools::Probe(out);
+    EXPECT_EQ(media_tools::StreamsOfType(probe, Q("audio")).size(), 0);
+    EXPECT_NEAR(media_tools::StreamDuration(out, Q("video")), 1.8, 0.1);
+}
+
+}  // namespace

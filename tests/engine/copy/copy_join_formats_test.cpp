@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+extern "C" {
+#include <libavutil/error.h>
+}
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <atomic>
+
+#include "engine/copy/copy_join.h"
+#include "engine/plan/encode_options.h"
+#include "tests/engine/copy/copy_join_probe.h"
+#include "tests/support/media_tools.h"
+
+namespace {
+
+using copy_join_probe::DecodedFrames;
+using copy_join_probe::StreamSpan;
+
+constexpr double kFrame = 1.0 / 25.0;
+
+struct CopyFormat {
+    const char* name;
+    const char* inputExtension;
+    const char* outputExtension;
+    QStringList codecArgs;
+    const char* videoCodec;
+    const char* audioCodec;
+};
+
+void PrintTo(const CopyFormat& format, std::ostream* os) {
+    *os << format.name;
+}
+
+JoinOutcome CopyJoin(const std::vector<QString>& inputs, const QString& output) {
+    const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
+    EXPECT_TRUE(plan.Ok()) << plan.error.toStdString();
+    JoinTask task{inputs, output, plan.value.value_or(OutputPlan{})};
+    std::atomic<bool> cancel{false};
+    return RunCopyJoin(task, cancel, {});
+}
+
+class CopyJoinFormats : public ::testing::TestWithParam<CopyFormat> {
+protected:
+    QTemporaryDir dir_;
+};
+
+// Ten clips of two lengths, joined by stream copy: continuous, monotonic, A/V ends together.
+TEST_P(CopyJoinFormats, TenClipsStayContinuousAndInStep) {
+    const CopyFormat& format = GetParam();
+    ASSERT_TRUE(dir_.isValid());
+    const QString longClip = dir_.filePath(QStringLiteral("long.") + format.inputExtension);
+    const QString shortClip = dir_.filePath(QStringLiteral("short.") + format.inputExtension);
+    ASSERT_TRUE(
+        media_tools::MakeClip(longClip, 1.0, 160, 120, QStringLiteral("25"), format.codecArgs));
+    ASSERT_TRUE(
+        media_tools::MakeClip(shortClip, 0.6, 160, 120, QStringLiteral("25"), format.codecArgs));
+    std::vector<QString> inputs;
+    double videoSum = 0.0;
+    for (int i = 0; i < 10; ++i) {
+        // Copies under their own names: every input is a separate file, as in real use.
+        const QString source = i % 2 == 0 ? longClip : shortClip;
+        const QString copy =
+            dir_.filePath(QStringLiteral("clip%1.").arg(i) + QLatin1String(format.inputExtension));
+        ASSERT_TRUE(QFile::copy(source, copy));
+        inputs.push_back(copy);
+        videoSum += media_tools::StreamDuration(copy, QStringLiteral("video"));
+    }
+    const QString output = dir_.filePath(QStringLiteral("joined.") + format.outputExtension);
+    const JoinOutcome outcome = CopyJoin(inputs, output);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+
+    const QJsonObject probe = media_tools::Probe(output);
+    const QJsonArray video = media_tools::StreamsOfType(probe, QStringLiteral("video"));
+    const QJsonArray audio = media_tools::StreamsOfType(probe, QStringLiteral("audio"));
+    ASSERT_EQ(video.size(), 1);
+    ASSERT_EQ(audio.size(), 1);
+    EXPECT_EQ(video[0].toObject().value(QStringLiteral("codec_name")).toString(),
+              QLatin1String(format.videoCodec));
+    EXPECT_EQ(audio[0].toObject().value(QStringLiteral("codec_name")).toString(),
+              QLatin1String(format.audioCodec));
+
+    // The inputs' own format durations include encoder priming that a join must not repeat;
+    // the pictures are what the output has to hold end to end.
+    const double videoLength = media_tools::StreamDuration(output, QStringLiteral("video"));
+    EXPECT_NEAR(videoLength, videoSum, kFrame) << "video length";
+    const double formatDuration = media_tools::FormatDuration(probe);
+    EXPECT_NEAR(formatDuration, videoSum, kFrame + 0.03) << "format duration";
+
+    const auto videoSpan = StreamSpan(output, QStringLiteral("video"));
+    const auto audioSpan = StreamSpan(output, QStringLiteral("audio"));
+    EXPECT_NEAR(audioSpan.end, videoSpan.end, 0.05) << "audio and video ends";
+    EXPECT_NEAR(audioSpan.start, videoSpan.start, 0.05) << "audio and video starts";
+
+    for (const QString& type : {QStringLiteral("video"), QStringLiteral("audio")}) {
+        const QList<double> dts = media_tools::PacketDts(output, type);
+        ASSERT_GT(dts.size(), 10) << type.toStdString();
+        for (qsizetype i = 1; i < dts.size(); ++i) {
+            ASSERT_LT(dts[i - 1], dts[i]) << type.toStdString() << " packet " << i;
+        }
+    }
+    // Every picture of every input decodes.
+    const int framesPerPair = DecodedFrames(longClip, QStringLiteral("video")) +
+                              DecodedFrames(shortClip, QStringLiteral("video"));
+    EXPECT_EQ(DecodedFrames(output, QStringLiteral("video")), 5 * framesPerPair);
+}
+
+const QStringList kH264Aac{QStringLiteral("-c:v"), QStringLiteral("libx264"),
+                           QStringLiteral("-g"),   QStringLiteral("12"),
+                           QStringLiteral("-c:a"), QStringLiteral("aac")};
+
+INSTANTIATE_TEST_SUITE_P(
+    Containers, CopyJoinFormats,
+    ::testing::Values(CopyFormat{"mp4", "mp4", "mp4", kH264Aac, "h264", "aac"},
+                      CopyFormat{"mkv", "mkv", "mkv", kH264Aac, "h264", "aac"},
+                      CopyFormat{"avi",
+                                 "avi",
+                                 "avi",
+                                 {QStringLiteral("-c:v"), QStringLiteral("mpeg4"),
+                                  QStringLiteral("-c:a"), QStringLiteral("libmp3lame")},
+                                 "mpeg4",
+                                 "mp3"},
+                      CopyFormat{"mpeg_ps",
+                                 "mpg",
+                                 "mpg",
+                                 {QStringLiteral("-c:v"), QStringLiteral("mpeg2video"),
+                                  QStringLiteral("-c:a"), QStringLiteral("mp2"),
+                                  QStringLiteral("-f"), QStringLiteral("vob")},
+                                 "mpeg2video",
+                                 "mp2"},
+                      CopyFormat{"mpeg_ts", "ts", "ts", kH264Aac, "h264", "aac"},
+                      // ADTS audio and Annex B video into MP4: filters chosen per input.
+                      CopyFormat{"ts_into_mp4", "ts", "mp4", kH264Aac, "h264", "aac"}),
+    [](const ::testing::TestParamInfo<CopyFormat>& info) { return std::string(info.param.name); });
+
+class CopyJoinChecks : public ::testing::Test {
+protected:
+    QString Clip(const QString& name, int width, int height, int sampleRate = 44100) {
+        const QString path = dir_.filePath(name);
+        EXPECT_TRUE(media_tools::MakeClip(path, 0.5, width, height, QStringLiteral("25"), kH264Aac,
+                                          true, true, sampleRate));
+        return path;
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(CopyJoinChecks, RefusesDifferentPictureSizesBeforeWriting) {
+    const QString a = Clip(QStringLiteral("a.mp4"), 160, 120);
+    const QString b = Clip(QStringLiteral("b.mp4"), 176, 144);
+    const QString output = dir_.filePath(QStringLiteral("out.mp4"));
+    const JoinOutcome outcome = CopyJoin({a, a, b}, output);
+    EXPECT_FALSE(outcome.Succeeded());
+    EXPECT_EQ(outcome.message.toStdString(),
+              "Cannot join by stream copy: b.mp4 differs from a.mp4 in picture size (176x144 vs "
+              "160x120).");
+    EXPECT_FALSE(QFileInfo::exists(output));
+}
+
+TEST_F(CopyJoinChecks, RefusesDifferentSampleRates) {
+    const QString a = Clip(QStringLiteral("a.mp4"), 160, 120, 44100);
+    const QString c = Clip(QStringLiteral("c.mp4"), 160, 120, 48000);
+    const JoinOutcome outcome = CopyJoin({a, c}, dir_.filePath(QStringLiteral("out.mkv")));
+    EXPECT_FALSE(outcome.Succeeded());
+    EXPECT_EQ(outcome.message.toStdString(),
+              "Cannot join by stream copy: c.mp4 differs from a.mp4 in sample rate (48000 Hz vs "
+              "44100 Hz).");
+}
+
+TEST_F(CopyJoinChecks, RefusesAMissingAudioStream) {
+    const QString a = Clip(QStringLiteral("a.mp4"), 160, 120);
+    const QString silent = dir_.filePath(QStringLiteral("silent.mp4"));
+    ASSERT_TRUE(
+        media_tools::MakeClip(silent, 0.5, 160, 120, QStringLiteral("25"), kH264Aac, true, false));
+    const JoinOutcome outcome = CopyJoin({a, silent}, dir_.filePath(QStringLiteral("out.mp4")));
+    EXPECT_FALSE(outcome.Succeeded());
+    EXPECT_EQ(outcome.message.toStdString(),
+              "Cannot join by stream copy: silent.mp4 differs from a.mp4 in audio stream (none vs "
+              "aac).");
+}
+
+TEST_F(CopyJoinChecks, MixedContainersIntoTransportStreamDecode) {
+    // MP4 needs h264_mp4toannexb for TS, the TS input needs none: chosen per file.
+    const QString mp4 = Clip(QStringLiteral("a.mp4"), 160, 120);
+    const QString ts = dir_.filePath(QStringLiteral("b.ts"));
+    ASSERT_TRUE(media_tools::RunFfmpeg(
+        {QStringLiteral("-i"), mp4, QStringLiteral("-c"), QStringLiteral("copy"), ts}));
+    const QString output = dir_.filePath(QStringLiteral("out.ts"));
+    const JoinOutcome outcome = CopyJoin({ts, mp4, ts, mp4}, output);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    EXPECT_EQ(DecodedFrames(output, QStringLiteral("video")),
+              4 * DecodedFrames(mp4, QStringLiteral("video")));
+}
+
+TEST_F(CopyJoinChecks, AnUnreadableInputIsNamed) {
+    const QString a = Clip(QStringLiteral("a.mp4"), 160, 120);
+    const QString text = dir_.filePath(QStringLiteral("notes.mp4"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("this is not a video\n");
+    file.close();
+    const QString output = dir_.filePath(QStringLiteral("out.mp4"));
+    const JoinOutcome outcome = CopyJoin({a, text}, output);
+    EXPECT_FALSE(outcome.Succeeded());
+    EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("Cannot open notes.mp4: ")))
+        << outcome.message.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(output));
+}
+
+TEST_F(CopyJoinChecks, ACancelledJoinStopsAtOnce) {
+    const QString a = Clip(QStringLiteral("a.mp4"), 160, 120);
+    const QString output = dir_.filePath(QStringLiteral("out.mp4"));
+    const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
+    ASSERT_TRUE(plan.Ok());
+    std::atomic<bool> cancel{true};
+    const JoinOutcome outcome = RunCopyJoin(JoinTask{{a, a}, output, *plan.value}, cancel, {});
+    EXPECT_EQ(outcome.code, AVERROR_EXIT);
+}
+
+TEST_F(CopyJoinChecks, ProgressCoversTheJoinedTimeline) {
+    const QString a = Clip(QStringLiteral("a.mp4"), 160, 120);
+    const QString output = dir_.filePath(QStringLiteral("out.mkv"));
+    const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
+    ASSERT_TRUE(plan.Ok());
+    std::atomic<bool> cancel{false};
+    std::int64_t lastBytes = -1;
+    std::int64_t lastPosition = -1;
+    std::int64_t total = 0;
+    int calls = 0;
+    const JoinOutcome outcome =
+        RunCopyJoin(JoinTask{{a, a, a}, output, *plan.value}, cancel,
+                    [&](std::int64_t bytes, std::int64_t position, std::int64_t totalUs) {
+                        EXPECT_GE(bytes, lastBytes);
+                        EXPECT_GE(position, lastPosition);
+                        lastBytes = bytes;
+                        lastPosition = position;
+                        total = totalUs;
+                        ++calls;
+                    });
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    EXPECT_GE(calls, 1);
+    const double inputDuration = media_tools::FormatDuration(media_tools::Probe(a));
+    EXPECT_NEAR(static_cast<double>(total) / 1e6, 3 * inputDuration, 0.01);
+    // A 0.5 s clip at 25 fps holds 13 pictures: the position ends with the last of them.
+    EXPECT_NEAR(static_cast<double>(lastPosition) / 1e6,
+                3 * media_tools::StreamDuration(a, QStringLiteral("video")), 0.03);
+    EXPECT_EQ(lastBytes, QFileInfo(output).size());
+}
+
+}  // namespace

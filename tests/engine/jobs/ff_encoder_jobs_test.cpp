@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+extern "C" {
+#include <libavutil/error.h>
+}
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+#include "engine/jobs/ff_encoder.h"
+#include "tests/support/media_tools.h"
+
+namespace {
+
+const QString kCopy = QStringLiteral("-vcodec copy -acodec copy -join");
+
+// Queued signals need an application object on this thread.
+void EnsureApplication() {
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "ff_encoder_jobs_test";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication app(argc, argv);
+    }
+}
+
+struct Termination {
+    bool seen = false;
+    int code = 0;
+    bool completed = false;
+    bool failed = false;
+    QString message;
+};
+
+// Records the encoder's events the way the join runner receives them.
+class EventLog {
+public:
+    explicit EventLog(FFEncoder& encoder) {
+        QObject::connect(&encoder, &MediaEncoder::JobProgress, &context_,
+                         [this](int, qint64 bytes, qint64 position, qint64 total) {
+                             ++progressCount;
+                             lastBytes = bytes;
+                             lastPosition = position;
+                             lastTotal = total;
+                             if (loop_ != nullptr && quitOnProgress) {
+                                 loop_->quit();
+                             }
+                         });
+        QObject::connect(&encoder, &MediaEncoder::JobTerminated, &context_,
+                         [this](int code, bool completed, bool failed, const QString& message) {
+                             terminated = {true, code, completed, failed, message};
+                             if (loop_ != nullptr) {
+                                 loop_->quit();
+                             }
+                         });
+    }
+
+    // Runs the event loop until an event quits it or the time is up.
+    void Wait(int milliseconds) {
+        QEventLoop loop;
+        loop_ = &loop;
+        QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+        loop.exec();
+        loop_ = nullptr;
+    }
+
+    int progressCount = 0;
+    qint64 lastBytes = 0;
+    qint64 lastPosition = 0;
+    qint64 lastTotal = 0;
+    bool quitOnProgress = false;
+    Termination terminated;
+
+private:
+    QObject context_;
+    QEventLoop* loop_ = nullptr;
+};
+
+class FFEncoderJobs : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureApplication(); }
+
+    QString Clip(const QString& name, double seconds = 1.0, int width = 160, int height = 120) {
+        const QString path = dir_.filePath(name);
+        EXPECT_TRUE(media_tools::MakeClip(
+            path, seconds, width, height, QStringLiteral("25"),
+            {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+             QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac")}));
+        return path;
+    }
+
+    // Files the job left in the folder besides the inputs and the expected output.
+    QStringList PartialFiles() const {
+        return QDir(dir_.path())
+            .entryList({QStringLiteral("*.part-*")}, QDir::Files | QDir::Hidden);
+    }
+
+    int Prepare(const std::vector<QString>& inputs, const QString& output,
+                const QString& parameters) {
+        encoder_.ClearJobs();
+        const int job = encoder_.CreateJob(inputs.front(), QString());
+        EXPECT_GE(job, 0) << encoder_.LastErrorText().toStdString();
+        for (std::size_t i = 1; i < inputs.size(); ++i) {
+            EXPECT_GE(encoder_.AddJobInput(job, inputs[i], QString()), 0);
+        }
+        EXPECT_GE(encoder_.SetJobOutput(job, output, parameters), 0)
+            << encoder_.LastErrorText().toStdString();
+        return job;
+    }
+
+    QTemporaryDir dir_;
+    FFEncoder encoder_;
+};
+
+TEST_F(FFEncoderJobs, CopyJoinRunsInTheBackgroundAndReportsThroughSignals) {
+    const QString a = Clip(QStringLiteral("a.mp4"));
+    const QString b = Clip(QStringLiteral("b.mp4"));
+    const QString output = dir_.filePath(QStringLiteral("joined.mp4"));
+    EventLog log(encoder_);
+    Prepare({a, b, a}, output, kCopy);
+    encoder_.StartJobs(1);
+    log.Wait(60000);
+
+    ASSERT_TRUE(log.terminated.seen);
+    EXPECT_TRUE(log.terminated.completed) << log.terminated.message.toStdString();
+    EXPECT_FALSE(log.terminated.failed);
+    EXPECT_GE(log.terminated.code, 0);
+    EXPECT_GE(log.progressCount, 1);
+    EXPECT_EQ(log.lastBytes, QFileInfo(output).size());
+    EXPECT_EQ(log.lastPosition, log.lastTotal);
+    EXPECT_NEAR(static_cast<double>(log.lastTotal) / 1e6, 3.0, 0.1);
+    EXPECT_TRUE(PartialFiles().isEmpty()) << PartialFiles().join(' ').toStdString();
+    const QJsonObject probe = media_tools::Probe(output);
+    EXPECT_EQ(media_tools::StreamsOfType(probe, QStringLiteral("video")).size(), 1);
+    EXPECT_EQ(media_tools::StreamsOfType(probe, QStringLiteral("audio")).size(), 1);
+    EXPECT_NEAR(media_tools::FormatDuration(probe), 3.0, 0.1);
+    // The inputs are untouched.
+    EXPECT_TRUE(QFileInfo::exists(a));
+    EXPECT_TRUE(QFileInfo::exists(b));
+}
+
+TEST_F(FFEncoderJobs, ConversionGoesThroughTheSameShell) {
+    const QString a = Clip(QStringLiteral("a.mp4"), 0.5);
+    const QString output = dir_.filePath(QStringLiteral("joined.mkv"));
+    EventLog log(encoder_);
+    Prepare({a, a}, output,
+            QStringLiteral("-ac 2 -vcodec libx264 -vpre libx264-ultrafast -vb 200k  -acodec "
+                           "libmp3lame -ab 64k -ar 44100 -s 160x120 -join"));
+    encoder_.StartJobs(1);
+    log.Wait(120000);
+    ASSERT_TRUE(log.terminated.seen);
+    EXPECT_TRUE(log.terminated.completed) << log.terminated.message.toStdString();
+    const QJsonObject probe = media_tools::Probe(output);
+    const QJsonArray video = media_tools::StreamsOfType(probe, QStringLiteral("video"));
+    ASSERT_EQ(video.size(), 1);
+    EXPECT_EQ(video[0].toObject().value(QStringLiteral("codec_name")).toString(),
+              QStringLiteral("h264"));
+    EXPECT_TRUE(PartialFiles().isEmpty());
+}
+
+TEST_F(FFEncoderJobs, StopMidJoinLeavesNothingAndReturnsFast) {
+    const QString a = Clip(QStringLiteral("a.mp4"), 3.0, 640, 480);
+    const QString output = dir_.filePath(QStringLiteral("joined.mp4"));
+    EventLog log(encoder_);
+    Prepare({a, a, a}, output,
+            QStringLiteral("-ac 2 -vcodec libx264 -vpre libx264-default -vb 2000k -ab 128k -ar "
+                           "44100 -join"));
+    log.quitOnProgress = true;
+    encoder_.StartJobs(1);
+    log.Wait(30000);  // until the first progress report: the join is under way
+    ASSERT_FALSE(log.terminated.seen) << "the join ended before it could be stopped";
+    ASSERT_TRUE(encoder_.IsRunning());
+
+    QElapsedTimer timer;
+    timer.start();
+    encoder_.StopJobs(false);
+    EXPECT_LT(timer.elapsed(), 500);
+    log.quitOnProgress = false;
+    for (int i = 0; i < 50 && !log.terminated.seen; ++i) {
+        log.Wait(100);
+    }
+    ASSERT_TRUE(log.terminated.seen);
+    EXPECT_FALSE(log.terminated.completed);
+    EXPECT_FALSE(log.terminated.failed);
+    EXPECT_EQ(log.terminated.code, AVERROR_EXIT);
+    EXPECT_FALSE(encoder_.IsRunning());
+    EXPECT_FALSE(QFileInfo::exists(output));
+    EXPECT_TRUE(PartialFiles().isEmpty()) << PartialFiles().join(' ').toStdString();
+}
+
+TEST_F(FFEncoderJobs, AFailedJoinReportsAndLeavesNothing) {
+    const QString a = Clip(QStringLiteral("a.mp4"));
+    const QString wide = Clip(QStringLiteral("wide.mp4"), 1.0, 320, 180);
+    const QString output = dir_.filePath(QStringLiteral("joined.mp4"));
+    EventLog log(encoder_);
+    Prepare({a, wide}, output, kCopy);
+    encoder_.StartJobs(1);
+    log.Wait(60000);
+    ASSERT_TRUE(log.terminated.seen);
+    EXPECT_TRUE(log.terminated.failed);
+    EXPECT_FALSE(log.terminated.completed);
+    EXPECT_LT(log.terminated.code, 0);
+    EXPECT_EQ(log.terminated.message.toStdString(),
+              "Cannot join by stream copy: wide.mp4 differs from a.mp4 in picture size (320x180 "
+              "vs 160x120).");
+    EXPECT_FALSE(QFileInfo::exists(output));
+    EXPECT_TRUE(PartialFiles().isEmpty());
+}
+
+TEST_F(FFEncoderJobs, RefusesWhatItCannotHonourAtOnce) {
+    const QString a = Clip(QStringLiteral("a.mp4"));
+    const int job = encoder_.CreateJob(a, QString());
+    ASSERT_GE(job, 0);
+
+    // The output may not be one of the inputs, however it is spelled.
+    EXPECT_LT(encoder_.SetJobOutput(job, a, kCopy), 0);
+    EXPECT_TRUE(encoder_.LastErrorText().contains(QStringLiteral("one of the files to join")))
+        << encoder_.LastErrorText().toStdString();
+    EXPECT_LT(encoder_.SetJobOutput(job, dir_.path() + QStringLiteral("/./a.mp4"), kCopy), 0);
+
+    EXPECT_LT(encoder_.SetJobOutput(job, dir_.filePath(QStringLiteral("o.mp4")),
+                                    QStringLiteral("-ac 2 -s 16x0 -join")),
+              0);
+    EXPECT_TRUE(encoder_.LastErrorText().contains(QStringLiteral("picture size")));
+    EXPECT_LT(encoder_.SetJobOutput(job, dir_.filePath(QStringLiteral("o.mp4")),
+                                    QStringLiteral("-vcodec nosuch -join")),
+              0);
+    EXPECT_TRUE(encoder_.LastErrorText().contains(QStringLiteral("Unknown codec")));
+    EXPECT_LT(encoder_.SetJobOutput(job, dir_.filePath(QStringLiteral("missing/o.mp4")), kCopy), 0);
+    EXPECT_LT(encoder_.SetJobOutput(job + 100, dir_.filePath(QStringLiteral("o.mp4")), kCopy), 0);
+    EXPECT_GE(encoder_.SetJobOutput(job, dir_.filePath(QStringLiteral("o.mp4")), kCopy), 0);
+
+    // Inputs that libavformat cannot open are refused with its reason.
+    const QString text = dir_.filePath(QStringLiteral("notes.mp4"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("plain text, not a video\n");
+    file.close();
+    EXPECT_LT(encoder_.AddJobInput(job, text, QString()), 0);
+    EXPECT_TRUE(encoder_.LastErrorText().startsWith(QStringLiteral("Cannot open file: ")))
+        << encoder_.LastErrorText().toStdString();
+    EXPECT_LT(encoder_.CreateJob(dir_.filePath(QStringLiteral("none.mp4")), QString()), 0);
+    EXPECT_TRUE(encoder_.LastErrorText().startsWith(QStringLiteral("Cannot open file: ")));
+
+    // Removed and cleared jobs do not run; stopping while idle is harmless.
+    encoder_.RemoveJob(job);
+    encoder_.StartJobs(1);
+    EXPECT_FALSE(encoder_.IsRunning());
+    QElapsedTimer timer;
+    timer.start();
+    encoder_.StopJobs(false);
+    EXPECT_LT(timer.elapsed(), 100);
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("o.mp4"))));
+}
+
+TEST_F(FFEncoderJobs, EngineCheckAnswers) {
+    EXPECT_TRUE(encoder_.IsEngineLoaded()) << encoder_.LastErrorText().toStdString();
+    EXPECT_TRUE(encoder_.LoadEngine(QStringLiteral("/nowhere/LibAV")));
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+// Probing real files: the rows MediaProber builds with the real decoder, judged by ffprobe.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/probe/media_prober.h"
+#include "app/probe/probe_feedback.h"
+#include "core/join_list.h"
+#include "core/value_format.h"
+#include "engine/probe/ff_decoder.h"
+#include "tests/support/media_tools.h"
+#include "tests/support/probe_test_printers.h"
+#include "tests/support/recording_messages.h"
+
+namespace {
+
+class NullFeedback : public ProbeFeedback {
+public:
+    void ShowBusyPointer() override {}
+    void RestoreNormalPointer() override {}
+    void ShowWaitWindow() override { ++waitWindows; }
+    void CloseWaitWindow() override { ++waitCloses; }
+    void ProcessPendingEvents() override {}
+    int waitWindows = 0;
+    int waitCloses = 0;
+};
+
+struct ClipCase {
+    const char* file;
+    QStringList codecArgs;
+    bool video;
+    bool audio;
+    int width;
+    int height;
+    int sampleRate;
+};
+
+// ffprobe's reason for a file it cannot read: the text after "<path>: " on its last line.
+QString FfprobeReason(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), path});
+    process.waitForFinished(60000);
+    const QStringList lines = QString::fromLocal8Bit(process.readAllStandardError())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString last = lines.isEmpty() ? QString() : lines.last().trimmed();
+    return last.startsWith(path + QStringLiteral(": ")) ? last.mid(path.size() + 2) : QString();
+}
+
+class ProbeMediaTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(dir_->isValid());
+        for (const ClipCase& c : Clips()) {
+            ASSERT_TRUE(media_tools::MakeClip(Path(c.file), 1.6, c.width, c.height, "25",
+                                              c.codecArgs, c.video, c.audio, c.sampleRate))
+                << c.file;
+        }
+    }
+    static void TearDownTestSuite() { dir_.reset(); }
+
+    static std::vector<ClipCase> Clips() {
+        return {
+            {"h264_aac.mp4", {"-c:v", "libx264", "-c:a", "aac"}, true, true, 160, 120, 44100},
+            {"mpeg4_mp3.mkv", {"-c:v", "mpeg4", "-c:a", "libmp3lame"}, true, true, 176, 144, 44100},
+            {"mpeg2_mp2.ts",
+             {"-c:v", "mpeg2video", "-c:a", "mp2", "-f", "mpegts"},
+             true,
+             true,
+             320,
+             240,
+             48000},
+            {"flv1_mp3.flv", {"-c:v", "flv", "-c:a", "libmp3lame"}, true, true, 128, 96, 22050},
+            {"mpeg1_mp2.mpg", {"-c:v", "mpeg1video", "-c:a", "mp2"}, true, true, 352, 288, 44100},
+            {"wmv2_wma.wmv", {"-c:v", "wmv2", "-c:a", "wmav2"}, true, true, 320, 240, 44100},
+            {"audio_only.m4a", {"-c:a", "aac"}, false, true, 0, 0, 44100},
+            {"video_only.mp4", {"-c:v", "libx264"}, true, false, 64, 48, 44100},
+        };
+    }
+    static QString Path(const QString& name) { return dir_->filePath(name); }
+
+    static std::unique_ptr<QTemporaryDir> dir_;
+    FFDecoder decoder;
+    JoinList list;
+    RecordingMessages messages;
+    NullFeedback feedback;
+    MediaProber prober{decoder, list, messages, feedback};
+};
+
+std::unique_ptr<QTemporaryDir> ProbeMediaTest::dir_;
+
+TEST_F(ProbeMediaTest, EveryClipGivesTheRowFfprobeDescribes) {
+    for (const ClipCase& c : Clips()) {
+        SCOPED_TRACE(c.file);
+        const QString path = Path(c.file);
+        const int before = list.Count();
+        ASSERT_TRUE(prober.ProbeFile(path)) << messages.shown.value(0).text.toStdString();
+        ASSERT_EQ(list.Count(), before + 1);
+        const MediaItem& row = list.Row(before);
+
+        const QJsonObject probe = media_tools::Probe(path);
+        const QJsonArray videos = media_tools::StreamsOfType(probe, QStringLiteral("video"));
+        const QJsonArray audios = media_tools::StreamsOfType(probe, QStringLiteral("audio"));
+        const QJsonObject video = videos.isEmpty() ? QJsonObject() : videos.at(0).toObject();
+        const QJsonObject audio = audios.isEmpty() ? QJsonObject() : audios.at(0).toObject();
+
+        EXPECT_EQ(row.SourcePath, path);
+        EXPECT_EQ(row.TypeText, QFileInfo(path).suffix().toUpper());
+        EXPECT_EQ(row.VideoCodec, video.value("codec_name").toString());
+        EXPECT_EQ(row.AudioCodec, audio.value("codec_name").toString());
+        EXPECT_EQ(row.VideoSizeText, QStringLiteral("%1 X %2")
+                                         .arg(video.value("width").toInt())
+                                         .arg(video.value("height").toInt()));
+        const double seconds = media_tools::FormatDuration(probe);
+        EXPECT_NEAR(row.DurationSeconds, seconds, 0.05);
+        EXPECT_EQ(row.DurationText, QStringLiteral("00:00:02"));
+        const double megabytes = static_cast<double>(QFileInfo(path).size()) / 1048576.0;
+        EXPECT_EQ(row.FileSizeText, QString::number(megabytes, 'f', 1) + QStringLiteral(" MB"));
+        EXPECT_FALSE(row.ModifiedText.isEmpty());
+    }
+    EXPECT_TRUE(messages.shown.isEmpty());
+    // The decoder is closed after every probe.
+    EXPECT_EQ(decoder.VideoStreamIndex(), -1);
+}
+
+TEST_F(ProbeMediaTest, AudioOnlyAndVideoOnlyLeaveTheMissingSideEmpty) {
+    ASSERT_TRUE(prober.ProbeFile(Path("audio_only.m4a")));
+    ASSERT_TRUE(prober.ProbeFile(Path("video_only.mp4")));
+    EXPECT_EQ(list.Row(0).VideoCodec, QString());
+    EXPECT_EQ(list.Row(0).VideoSizeText, QStringLiteral("0 X 0"));
+    EXPECT_EQ(list.Row(0).AudioCodec, QStringLiteral("aac"));
+    EXPECT_EQ(list.Row(1).AudioCodec, QString());
+    EXPECT_EQ(list.Row(1).VideoCodec, QStringLiteral("h264"));
+    EXPECT_EQ(list.Row(1).VideoSizeText, QStringLiteral("64 X 48"));
+}
+
+TEST_F(ProbeMediaTest, BrokenFilesAreReportedWithLibavsReasonAndNotListed) {
+    const QString empty = Path("empty.mp4");
+    const QString text = Path("notes.mp4");
+    const QString truncated = Path("truncated.mp4");
+    {
+        QFile file(empty);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    {
+        QFile file(text);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("These are my notes, not a video.\nSecond line.\n");
+    }
+    {
+        QFile source(Path("h264_aac.mp4"));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        const QByteArray whole = source.readAll();
+        QFile file(truncated);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(whole.left(whole.size() / 2));
+    }
+
+    for (const QString& path : {empty, text, truncated}) {
+        SCOPED_TRACE(path.toStdString());
+        messages.shown.clear();
+        EXPECT_FALSE(prober.ProbeFile(path));
+        EXPECT_EQ(list.Count(), 0);
+        ASSERT_EQ(messages.shown.size(), 1);
+        const QString reason = FfprobeReason(path);
+        ASSERT_FALSE(reason.isEmpty());
+        EXPECT_EQ(messages.shown[0].text, QStringLiteral("Can not open file: \r\n") + path +
+                                              QStringLiteral("\r\n\r\nError: \r\n") +
+                                              QStringLiteral("Cannot open file: ") + reason);
+        EXPECT_EQ(messages.shown[0].title, QStringLiteral("Veltrano Video Joiner"));
+        EXPECT_EQ(messages.shown[0].icon, UserMessages::Icon::Error);
+    }
+}
+
+TEST_F(ProbeMediaTest, ADropSkipsFoldersKeepsOrderAndSurvivesABrokenFile) {
+    const QString folder = Path("a folder.mp4");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString broken = Path("broken.avi");
+    {
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a video");
+    }
+    MediaItem earlier;
+    earlier.SourcePath = QStringLiteral("/earlier.mp4");
+    list.Append(earlier);
+    list.SetSelected(0, true);
+
+    prober.AddDroppedFiles({Path("mpeg4_mp3.mkv"), folder, broken, Path("h264_aac.mp4")});
+
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.Row(1).SourcePath, Path("mpeg4_mp3.mkv"));
+    EXPECT_EQ(list.Row(2).SourcePath, Path("h264_aac.mp4"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(broken));
+    EXPECT_EQ(feedback.waitWindows, 1);
+    EXPECT_EQ(feedback.waitCloses, 1);
+    // A drop leaves the selection alone.
+    EXPECT_TRUE(list.IsSelected(0));
+    EXPECT_FALSE(list.IsSelected(2));
+}
+
+TEST_F(ProbeMediaTest, ALongFileProbesQuickly) {
+    const QString path = Path("long.ts");
+    // Twenty minutes of tiny pictures and sound.
+    ASSERT_TRUE(media_tools::RunFfmpeg(
+        {"-f", "lavfi", "-i", "testsrc2=size=32x32:rate=2:duration=1200", "-f", "lavfi", "-i",
+         "sine=sample_rate=8000:duration=1200", "-c:v", "mpeg2video", "-c:a", "mp2", "-ar", "16000",
+         "-f", "mpegts", path}));
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(prober.ProbeFile(path)) << messages.shown.value(0).text.toStdString();
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_NEAR(list.Row(0).DurationSeconds, media_tools::FormatDuration(media_tools::Probe(path)),
+                1.0);
+    EXPECT_EQ(list.Row(0).DurationText, QStringLiteral("00:20:00"));
+}
+
+}  // namespace
