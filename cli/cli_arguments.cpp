@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+#include "core/version.h"
+
 namespace {
 
 enum class Arity { Flag, Value };
@@ -148,6 +150,13 @@ CliParseResult ParseCliArguments(const QStringList& args) {
         result.command = CliCommand::Help;
         return CliParseResult{result, {}};
     }
+    if (command == QStringLiteral("--version")) {
+        if (args.size() > 1) {
+            return Fail(QStringLiteral("--version takes no arguments"));
+        }
+        result.command = CliCommand::Version;
+        return CliParseResult{result, {}};
+    }
     static const std::map<QString, CliCommand> commands{
         {QStringLiteral("profiles"), CliCommand::Profiles},
         {QStringLiteral("probe"), CliCommand::Probe},
@@ -217,6 +226,8 @@ QString CliUsageText() {
   veltrano-join probe [--json] FILE...
   veltrano-join params [SETTINGS] FILE...
   veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] FILE...
+  veltrano-join --help
+  veltrano-join --version
 
 Commands:
   profiles   List the output profiles in menu order: command identifier, command name,
@@ -229,6 +240,8 @@ Commands:
              and settings. Writes nothing.
   join       Join the files into one output, showing progress on standard error, and
              print the output path. Ctrl+C stops the join and removes the partial output.
+  --help     Print this text (also -h, or --help after any command).
+  --version  Print the program's name and version.
 
 SETTINGS (applied in this order, whatever their order on the command line):
   --copy                   direct stream copy; without it, conversion
@@ -255,4 +268,8 @@ Every option takes its value as the next argument or after "=" (--name=x); the "
 keeps leading and trailing spaces. Exit status: 0 success, 1 failure, 2 bad usage,
 130 stopped by Ctrl+C.
 )");
+}
+
+QString CliVersionText() {
+    return QStringLiteral("veltrano-join ") + QString::fromLatin1(veltrano::kVersion);
 }

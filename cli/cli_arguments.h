@@ -10,8 +10,9 @@
 //   veltrano-join probe [--json] FILE...
 //   veltrano-join params [SETTINGS] FILE...
 //   veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] FILE...
+//   veltrano-join --help | --version
 
-enum class CliCommand { Help, Profiles, Probe, Params, Join };
+enum class CliCommand { Help, Version, Profiles, Probe, Params, Join };
 
 // The output settings given on the command line. They are always applied in one fixed order
 // (see ApplyCliSettings), whatever their order on the command line.
@@ -51,3 +52,5 @@ CliParseResult ParseCliArguments(const QStringList& args);
 
 // The text of --help.
 QString CliUsageText();
+// The line --version prints: "veltrano-join " and the program's version.
+QString CliVersionText();

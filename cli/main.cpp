@@ -33,6 +33,10 @@ int main(int argc, char* argv[]) {
         std::fputs(CliUsageText().toLocal8Bit().constData(), stdout);
         return kExitSuccess;
     }
+    if (args.command == CliCommand::Version) {
+        std::printf("%s\n", CliVersionText().toLocal8Bit().constData());
+        return kExitSuccess;
+    }
 
     const ProfileCatalogue catalogue;
     if (args.command == CliCommand::Profiles) {

@@ -65,6 +65,15 @@ TEST(CliArgumentsTest, ErrorsNameTheOption) {
     EXPECT_FALSE(ErrorOf({}).isEmpty());
 }
 
+TEST(CliArgumentsTest, VersionStandsAlone) {
+    EXPECT_EQ(Parsed({"--version"}).command, CliCommand::Version);
+    EXPECT_EQ(CliVersionText(), QStringLiteral("veltrano-join 5.0.0"));
+    // Anything after --version is a mistake worth reporting, not silently ignored.
+    EXPECT_TRUE(ErrorOf({"--version", "extra"}).contains("--version"));
+    // Within a command it is not an option.
+    EXPECT_TRUE(ErrorOf({"probe", "--version", "f"}).contains("--version"));
+}
+
 TEST(CliArgumentsTest, FileCounts) {
     EXPECT_FALSE(ErrorOf({"probe"}).isEmpty());
     EXPECT_FALSE(ErrorOf({"params"}).isEmpty());
