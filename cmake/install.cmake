@@ -9,7 +9,7 @@ set(VELTRANO_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/veltrano-video-joiner)
 set(VELTRANO_DOC_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/doc/veltrano-video-joiner)
 set(VELTRANO_DIST_DIR ${PROJECT_SOURCE_DIR}/dist)
 
-# Manual pages and the Debian changelog are installed compressed, as Debian's policy asks; -n
+# Manual pages and the changelog are installed compressed, as Debian's policy asks; -n
 # leaves the name and time out so the package's bytes do not depend on when it was built.
 function(veltrano_gzip source output)
     configure_file(${source} ${output}.source COPYONLY)  # re-runs CMake when the source changes
@@ -20,7 +20,7 @@ set(VELTRANO_GZ_DIR ${PROJECT_BINARY_DIR}/dist)
 veltrano_gzip(${VELTRANO_DIST_DIR}/man/veltrano-join.1 ${VELTRANO_GZ_DIR}/veltrano-join.1.gz)
 veltrano_gzip(${VELTRANO_DIST_DIR}/man/veltrano-video-joiner.1
               ${VELTRANO_GZ_DIR}/veltrano-video-joiner.1.gz)
-veltrano_gzip(${VELTRANO_DIST_DIR}/debian/changelog ${VELTRANO_GZ_DIR}/changelog.Debian.gz)
+veltrano_gzip(${VELTRANO_DIST_DIR}/debian/changelog ${VELTRANO_GZ_DIR}/changelog.gz)
 
 if(TARGET veltrano-video-joiner)
     install(TARGETS veltrano-video-joiner RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -45,5 +45,5 @@ install(FILES ${VELTRANO_DIST_DIR}/icons/veltrano-video-joiner.svg
 install(FILES ${VELTRANO_GZ_DIR}/veltrano-join.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${VELTRANO_DIST_DIR}/completion/veltrano-join
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
-install(FILES ${VELTRANO_DIST_DIR}/debian/copyright ${VELTRANO_GZ_DIR}/changelog.Debian.gz
+install(FILES ${VELTRANO_DIST_DIR}/debian/copyright ${VELTRANO_GZ_DIR}/changelog.gz
         DESTINATION ${VELTRANO_DOC_INSTALL_DIR})

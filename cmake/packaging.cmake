@@ -14,17 +14,22 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://veltrano.example/video-joiner/)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "join video files into one, by direct copy or conversion
- Veltrano Video Joiner collects video files in a list, shows each file's
- type, duration, picture size, file size, date and codecs, and joins them
- in the chosen order into one file.
- .
- Files of one format are joined by a fast, lossless direct copy; any files
- can be converted into one of 126 output profiles (MP4, MKV, AVI, WMV, FLV,
- MOV, 3GP, MPEG, VCD, DVD and presets for phones, players, consoles and web
- sites). The package holds the window program and the command line
- veltrano-join.")
+# CPack writes the summary as the synopsis line and indents this text below it; an empty line
+# becomes the paragraph separator " .".
+if(TARGET veltrano-video-joiner)
+    set(VELTRANO_PACKAGE_HOLDS "the window program and the command line veltrano-join")
+else()
+    set(VELTRANO_PACKAGE_HOLDS "the command line veltrano-join")
+endif()
+set(CPACK_PACKAGE_DESCRIPTION
+    "Veltrano Video Joiner collects video files in a list, shows each file's
+type, duration, picture size, file size, date and codecs, and joins them
+in the chosen order into one file.
+
+Files of one format are joined by a fast, lossless direct copy; any files
+can be converted into one of 126 output profiles (MP4, MKV, AVI, WMV, FLV,
+MOV, 3GP, MPEG, VCD, DVD and presets for phones, players, consoles and web
+sites). The package holds ${VELTRANO_PACKAGE_HOLDS}.")
 # The libraries the programs link come from dpkg-shlibdeps (libqt6gui6 brings the X11 platform
 # plugin). Plugins loaded at run time are named by no library, hence the recommendation: the
 # native Wayland platform.
