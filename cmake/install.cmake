@@ -2,7 +2,6 @@
 # program target that exists has been defined.
 include(GNUInstallDirs)
 
-set(VELTRANO_APP_ID example.veltrano.VideoJoiner)
 # The program finds its data files beside bin/ in share/veltrano-video-joiner (ProgramFolder).
 set(VELTRANO_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/veltrano-video-joiner)
 # GNUInstallDirs names the documentation folder after project(); Debian wants the package name.

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed tree as the desktop, the
 # software centre and a user would see it.
-#   install_test.sh BUILD_DIR VERSION with-window-program|without-window-program
+#   install_test.sh BUILD_DIR VERSION APP_ID with-window-program|without-window-program
 set -uo pipefail
 build=${1:?build folder}
 version=${2:?version}
-window=${3:?with-window-program or without-window-program}
-id=example.veltrano.VideoJoiner
+id=${3:?application id}
+window=${4:?with-window-program or without-window-program}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
