@@ -8,7 +8,7 @@ packages=(
     libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     ffmpeg time
-    desktop-file-utils appstream bash-completion dpkg-dev lintian
+    desktop-file-utils appstream bash-completion man-db dpkg-dev lintian
 )
 
 missing=()

@@ -104,6 +104,7 @@ if [[ -f /usr/share/bash-completion/bash_completion ]]; then
         fail "completion of a profile name: $profiles"
     [[ $(complete_words veltrano-join join --channels a) == auto ]] ||
         fail "completion of a value"
+    [[ -z $(complete_words veltrano-join join -- --c) ]] || fail "options offered after --"
     pass "bash completion checked"
 else
     fail "bash-completion is not installed"
