@@ -126,6 +126,12 @@ if [[ $window == with-window-program ]]; then
     fi
     [[ $(QT_QPA_PLATFORM=offscreen "$prefix/bin/veltrano-video-joiner" --version) == *"$version"* ]] ||
         fail "window program --version"
+    # Every option its manual page documents is one the program itself knows.
+    help=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/veltrano-video-joiner" --help 2>&1)
+    for option in $(zcat "$share/man/man1/veltrano-video-joiner.1.gz" | sed 's/\\-/-/g' |
+        grep -oE -- '--[a-z][a-z-]*' | sort -u); do
+        grep -qe "$option" <<<"$help" || fail "the manual page names $option, --help does not"
+    done
 else
     echo "skipped: the window program is not part of this build"
 fi
