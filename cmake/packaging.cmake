@@ -29,7 +29,9 @@ in the chosen order into one file.
 Files of one format are joined by a fast, lossless direct copy; any files
 can be converted into one of 126 output profiles (MP4, MKV, AVI, WMV, FLV,
 MOV, 3GP, MPEG, VCD, DVD and presets for phones, players, consoles and web
-sites). The package holds ${VELTRANO_PACKAGE_HOLDS}.")
+sites).
+
+The package holds ${VELTRANO_PACKAGE_HOLDS}.")
 # The libraries the programs link come from dpkg-shlibdeps (libqt6gui6 brings the X11 platform
 # plugin). Plugins loaded at run time are named by no library, hence the recommendation: the
 # native Wayland platform.
