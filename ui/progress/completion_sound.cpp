@@ -9,8 +9,11 @@
 namespace veltrano {
 
 SoundEffectCompletionSound::SoundEffectCompletionSound(const QString& wavPath) {
+    if (!QFileInfo(wavPath).isFile()) {
+        return;
+    }
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (output.isNull() || !QFileInfo(wavPath).isFile()) {
+    if (output.isNull()) {
         return;
     }
     effect_ = std::make_unique<QSoundEffect>(output);

@@ -24,6 +24,8 @@ public:
     ~SoundEffectCompletionSound() override;
 
     void Play() override;
+    // False when there is no audio output or no readable file: Play stays silent.
+    bool CanPlay() const { return effect_ != nullptr; }
 
 private:
     std::unique_ptr<QSoundEffect> effect_;

@@ -16,6 +16,8 @@ public:
 class DesktopFolderOpener : public FolderOpener {
 public:
     void Open(const QString& folder) override;
+    // True for a path that names an existing folder.
+    static bool IsOpenable(const QString& folder);
 };
 
 }  // namespace veltrano

@@ -1,14 +1,17 @@
 #include "ui/progress/taskbar_progress.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QVariantMap>
 #include <algorithm>
 
 namespace veltrano {
 
+LauncherTaskbarProgress::LauncherTaskbarProgress()
+    : LauncherTaskbarProgress(QDBusConnection::sessionBus()) {}
+
+LauncherTaskbarProgress::LauncherTaskbarProgress(const QDBusConnection& bus) : bus_(bus) {}
+
 void LauncherTaskbarProgress::SetProgress(int percent) {
-    Send(std::clamp(percent, 0, 100) / 100.0, true);
+    Send(ProgressFraction(percent), true);
 }
 
 void LauncherTaskbarProgress::Clear() {
@@ -16,10 +19,14 @@ void LauncherTaskbarProgress::Clear() {
 }
 
 void LauncherTaskbarProgress::Send(double progress, bool visible) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
+    if (!bus_.isConnected()) {
         return;
     }
+    // A signal is fire-and-forget: a dock that does not listen costs nothing.
+    bus_.send(UpdateMessage(progress, visible));
+}
+
+QDBusMessage LauncherTaskbarProgress::UpdateMessage(double progress, bool visible) {
     QDBusMessage signal =
         QDBusMessage::createSignal(QString::fromLatin1(kObjectPath),
                                    QString::fromLatin1(kInterface), QStringLiteral("Update"));
@@ -27,8 +34,11 @@ void LauncherTaskbarProgress::Send(double progress, bool visible) {
     properties.insert(QStringLiteral("progress"), progress);
     properties.insert(QStringLiteral("progress-visible"), visible);
     signal << QString::fromLatin1(kAppUri) << properties;
-    // A signal is fire-and-forget: a dock that does not listen costs nothing.
-    bus.send(signal);
+    return signal;
+}
+
+double LauncherTaskbarProgress::ProgressFraction(int percent) {
+    return std::clamp(percent, 0, 100) / 100.0;
 }
 
 }  // namespace veltrano

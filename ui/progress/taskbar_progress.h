@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QString>
 
 namespace veltrano {
@@ -23,11 +25,24 @@ public:
     static constexpr const char* kObjectPath = "/com/veltrano/VideoJoiner";
     static constexpr const char* kInterface = "com.canonical.Unity.LauncherEntry";
 
+    // On the user's session bus, or on `bus` (tests).
+    LauncherTaskbarProgress();
+    explicit LauncherTaskbarProgress(const QDBusConnection& bus);
+
     void SetProgress(int percent) override;
     void Clear() override;
+    // False when there is no bus to broadcast on; the calls then do nothing.
+    bool Connected() const { return bus_.isConnected(); }
+
+    // The launcher-entry "Update" signal: progress 0..1 and whether the dock shows it.
+    static QDBusMessage UpdateMessage(double progress, bool visible);
+    // 0..100 percent as the 0..1 fraction the signal carries; out-of-range values are clamped.
+    static double ProgressFraction(int percent);
 
 private:
     void Send(double progress, bool visible);
+
+    QDBusConnection bus_;
 };
 
 }  // namespace veltrano
