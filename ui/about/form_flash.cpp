@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/about/flash_artwork.h"
 #include "ui/common/window_icon.h"
@@ -19,6 +20,11 @@ QLabel* MakeWhiteLabel(QWidget* parent, const QString& text, QRect geometry, boo
     QPalette white = label->palette();
     white.setColor(QPalette::WindowText, QColor(255, 255, 255));
     label->setPalette(white);
+    // The place is kept; a text wider than its box (the desktop's sans runs wider than the
+    // font the box was measured for) grows it rightwards rather than being cut.
+    const QFontMetrics metrics(labelFont);
+    geometry.setWidth(std::max(geometry.width(), metrics.horizontalAdvance(text) + 2));
+    geometry.setHeight(std::max(geometry.height(), metrics.height()));
     label->setGeometry(geometry);
     // Only the window's own surface closes it: clicks on the texts stop here.
     label->setAttribute(Qt::WA_NoMousePropagation);

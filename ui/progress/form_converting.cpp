@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "ui/common/window_icon.h"
 
@@ -40,6 +43,25 @@ QLineEdit* MakeField(QWidget* parent, const char* name, const QString& accessibl
     field->setGeometry(geometry);
     buddy->setBuddy(field);
     return field;
+}
+
+// The captions were measured for a narrower font than the desktop's sans: a caption that
+// does not fit grows, and the three fields give up room on their left, all by the same amount,
+// so that the figures stay in one column.
+void FitCaptions(const std::vector<std::pair<QLabel*, QLineEdit*>>& rows) {
+    constexpr int kGap = 6;
+    int fieldsLeft = 0;
+    for (const auto& [label, field] : rows) {
+        const QFontMetrics metrics = label->fontMetrics();
+        const int textWidth = metrics.horizontalAdvance(label->text().trimmed()) + 2;
+        label->resize(std::max(label->width(), textWidth),
+                      std::max(label->height(), metrics.height()));
+        fieldsLeft = std::max({fieldsLeft, field->x(), label->geometry().right() + 1 + kGap});
+    }
+    for (const auto& [label, field] : rows) {
+        const int right = field->geometry().right();
+        field->setGeometry(fieldsLeft, field->y(), right - fieldsLeft + 1, field->height());
+    }
 }
 
 }  // namespace
@@ -94,6 +116,8 @@ void FormConverting::BuildControls() {
                                FromTwips(180, 1185, 1455, 210));
     text3_ = MakeField(groupBox1_, "Text3", QStringLiteral("Estimated size"),
                        FromTwips(1800, 1110, 2040, 330), label5_);
+
+    FitCaptions({{label3_, text1_}, {label4_, text2_}, {label5_, text3_}});
 
     btnStop_ = new QPushButton(QStringLiteral("Cancel"), this);
     btnStop_->setObjectName(QStringLiteral("BtnStop"));

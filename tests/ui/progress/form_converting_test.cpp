@@ -37,19 +37,48 @@ TEST_F(FormConvertingTest, HasItsControlsWhereTheyBelongWithNamesAndCaptions) {
         QRect geometry;
     };
     // Twips / 15, rounded.
-    for (const Expected& control :
-         {Expected{"ProgressBar1", QRect(12, 12, 270, 21)},
-          Expected{"GroupBox1", QRect(12, 38, 268, 108)}, Expected{"Label3", QRect(12, 22, 86, 14)},
-          Expected{"Text1", QRect(120, 17, 136, 22)}, Expected{"Label4", QRect(12, 50, 100, 14)},
-          Expected{"Text2", QRect(120, 45, 136, 22)}, Expected{"Label5", QRect(12, 79, 97, 14)},
-          Expected{"Text3", QRect(120, 74, 136, 22)},
-          Expected{"BtnStop", QRect(99, 158, 97, 27)}}) {
+    for (const Expected& control : {Expected{"ProgressBar1", QRect(12, 12, 270, 21)},
+                                    Expected{"GroupBox1", QRect(12, 38, 268, 108)},
+                                    Expected{"BtnStop", QRect(99, 158, 97, 27)}}) {
         auto* widget = window.findChild<QWidget*>(QString::fromLatin1(control.name));
         ASSERT_NE(widget, nullptr) << control.name;
         EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
-        if (qobject_cast<QLabel*>(widget) == nullptr) {
-            EXPECT_FALSE(widget->accessibleName().isEmpty()) << control.name;
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << control.name;
+    }
+    // Captions keep their place and grow when the font needs it; the fields keep their right
+    // edge and top, and stay in one column right of the widest caption.
+    struct Row {
+        const char* label;
+        QRect labelAt;
+        const char* field;
+        QRect fieldAt;
+    };
+    int fieldsLeft = -1;
+    for (const Row& row :
+         {Row{"Label3", QRect(12, 22, 86, 14), "Text1", QRect(120, 17, 136, 22)},
+          Row{"Label4", QRect(12, 50, 100, 14), "Text2", QRect(120, 45, 136, 22)},
+          Row{"Label5", QRect(12, 79, 97, 14), "Text3", QRect(120, 74, 136, 22)}}) {
+        auto* label = window.findChild<QLabel*>(QString::fromLatin1(row.label));
+        auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(row.field));
+        ASSERT_NE(label, nullptr) << row.label;
+        ASSERT_NE(field, nullptr) << row.field;
+        EXPECT_EQ(label->pos(), row.labelAt.topLeft()) << row.label;
+        EXPECT_GE(label->width(), row.labelAt.width()) << row.label;
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text().trimmed()))
+            << row.label << " shows its whole caption";
+        EXPECT_EQ(field->y(), row.fieldAt.y()) << row.field;
+        EXPECT_EQ(field->height(), row.fieldAt.height()) << row.field;
+        EXPECT_EQ(field->geometry().right(), row.fieldAt.right()) << row.field;
+        EXPECT_GE(field->x(), row.fieldAt.x()) << row.field;
+        EXPECT_GT(field->x(), label->geometry().right()) << row.field;
+        EXPECT_GE(field->width(),
+                  field->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")))
+            << row.field;
+        EXPECT_FALSE(field->accessibleName().isEmpty()) << row.field;
+        if (fieldsLeft >= 0) {
+            EXPECT_EQ(field->x(), fieldsLeft) << "one column";
         }
+        fieldsLeft = field->x();
     }
     auto* group = window.findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
     EXPECT_TRUE(group->title().isEmpty());
