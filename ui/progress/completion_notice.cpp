@@ -42,8 +42,10 @@ CompletionNotice::CompletionNotice(FolderOpener& folderOpener,
 
 CompletionNotice::~CompletionNotice() = default;
 
-void CompletionNotice::ShowNotice(const QString& outputFolder) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+void CompletionNotice::ShowNotice(const QString& outputFolder, const QScreen* screen) {
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
     ShowNoticeAt(outputFolder, Layout::PlacementIn(available));
 }

@@ -10,6 +10,7 @@
 #include "ui/progress/folder_opener.h"
 
 class QPropertyAnimation;
+class QScreen;
 
 namespace veltrano {
 
@@ -23,9 +24,10 @@ public:
     CompletionNotice(FolderOpener& folderOpener, std::unique_ptr<OneShotTimer> displayTimer);
     ~CompletionNotice() override;
 
-    // Forgets any earlier notice, then fades in at the bottom-right of the primary screen's
-    // available area, showing the notice for a join into `outputFolder`.
-    void ShowNotice(const QString& outputFolder);
+    // Forgets any earlier notice, then fades in at the bottom-right of the available area of
+    // `screen` (the primary screen when null), showing the notice for a join into
+    // `outputFolder`.
+    void ShowNotice(const QString& outputFolder, const QScreen* screen = nullptr);
     // Shows the notice with its top-left corner at `position`.
     void ShowNoticeAt(const QString& outputFolder, QPoint position);
 

@@ -193,7 +193,8 @@ void FormConverting::PlayCompletionSound() {
 
 void FormConverting::ShowCompletionNotice(const QString& outputFolder) {
     if (!closed_) {
-        notice_.ShowNotice(outputFolder);
+        // On the screen the user watches the join on.
+        notice_.ShowNotice(outputFolder, screen());
     }
 }
 
@@ -204,7 +205,9 @@ void FormConverting::CloseWindow() {
 }
 
 void FormConverting::ProcessPendingEvents() {
-    QCoreApplication::processEvents();
+    // Queued work (paints, the engine's first events) runs; the user's clicks and keys wait
+    // until this window blocks its owner, so nothing can start a second join meanwhile.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void FormConverting::done(int result) {

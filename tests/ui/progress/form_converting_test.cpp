@@ -237,6 +237,14 @@ TEST_F(FormConvertingTest, ARefusedOutputClosesTheWindowBeforeItIsShown) {
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Error"));
 }
 
+TEST_F(FormConvertingTest, QueuedWorkRunsWhileTheJobStarts) {
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        &window, [&ran] { ran = true; }, Qt::QueuedConnection);
+    ASSERT_EQ(Run(), JoinRunner::RunResult::Started);
+    EXPECT_TRUE(ran) << "the start lets pending work through once";
+}
+
 TEST_F(FormConvertingTest, DestroyingAnOpenWindowStillEndsItsJob) {
     auto other = std::make_unique<FormConverting>(nullptr, runner, taskbar, sound, notice);
     ASSERT_EQ(runner.RunJoin(*other, Sources(), Request()), JoinRunner::RunResult::Started);
