@@ -17,6 +17,7 @@
 #include "engine/api/media_encoder.h"
 #include "ui/about/form_flash.h"
 #include "ui/common/one_shot_timer.h"
+#include "ui/progress/close_button_strip.h"
 #include "ui/progress/completion_notice.h"
 #include "ui/progress/form_converting.h"
 
@@ -132,6 +133,8 @@ int Run(const QDir& folder) {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         saved = Save(screen->grabWindow(0), folder, "progress-desktop.png") && saved;
     }
+    // The close button's three looks, four times enlarged.
+    saved = Save(CloseButtonStrip::Render(4.0), folder, "notice-close-button.png") && saved;
     window.BtnStop()->click();
     notice.hide();
 
