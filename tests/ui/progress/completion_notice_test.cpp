@@ -10,6 +10,7 @@
 #include "tests/ui/progress/progress_test_fakes.h"
 #include "ui/progress/close_button_strip.h"
 #include "ui/progress/completion_notice_layout.h"
+#include "ui/progress/form_converting.h"
 
 namespace veltrano {
 namespace {
@@ -157,6 +158,35 @@ TEST_F(CompletionNoticeTest, PaintsItsItems) {
         }
     }
     EXPECT_TRUE(messageInk) << "the message is drawn";
+}
+
+// Records whether a window is blocked by a modal one, as Qt tells each window.
+class BlockWatch : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked) {
+            blocked = true;
+        } else if (event->type() == QEvent::WindowUnblocked) {
+            blocked = false;
+        }
+        return false;
+    }
+    bool blocked = false;
+};
+
+TEST_F(CompletionNoticeTest, StaysClickableWhileTheProgressWindowBlocksItsOwner) {
+    QWidget owner;
+    BlockWatch ownerWatch;
+    BlockWatch noticeWatch;
+    owner.installEventFilter(&ownerWatch);
+    notice.installEventFilter(&noticeWatch);
+    owner.show();
+    FormConverting window(&owner, runner, taskbar, sound, notice);
+    window.show();
+    Show();
+    EXPECT_TRUE(ownerWatch.blocked) << "the progress window is modal to its owner";
+    EXPECT_FALSE(noticeWatch.blocked) << "the notice's message and close button still work";
+    window.close();
 }
 
 }  // namespace
