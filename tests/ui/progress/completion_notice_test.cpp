@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 
@@ -125,6 +126,25 @@ TEST_F(CompletionNoticeTest, TitleAndBackgroundIgnoreClicks) {
     QTest::mouseRelease(&notice, Qt::LeftButton, Qt::NoModifier, QPoint(5, 60));
     EXPECT_TRUE(notice.isVisible());
     EXPECT_TRUE(folderOpener.opened.isEmpty());
+}
+
+TEST_F(CompletionNoticeTest, TheCloseButtonLightsUpUnderThePointerAndGivesWayWhenPressed) {
+    Show();
+    const QRect button = Layout::CloseButtonRect();
+    const QImage normal = notice.grab(button).toImage();
+    // Sent directly: QTest's move goes through the shared cursor, which may already be there.
+    QMouseEvent move(QEvent::MouseMove, QPointF(button.center()),
+                     QPointF(notice.mapToGlobal(button.center())), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&notice, &move);
+    const QImage highlighted = notice.grab(button).toImage();
+    QTest::mousePress(&notice, Qt::LeftButton, Qt::NoModifier, button.center());
+    const QImage pressed = notice.grab(button).toImage();
+    EXPECT_NE(normal, highlighted);
+    EXPECT_NE(highlighted, pressed);
+    EXPECT_TRUE(notice.isVisible()) << "a press alone does not close";
+    QTest::mouseRelease(&notice, Qt::LeftButton, Qt::NoModifier, button.center());
+    EXPECT_FALSE(notice.isVisible());
 }
 
 TEST_F(CompletionNoticeTest, ANewNoticeReplacesTheOldOneAndStartsItsTimeAfresh) {
