@@ -82,6 +82,22 @@ TEST_F(ProgressWindowsTest, TheJobStartsBeforeTheWindowWaits) {
     EXPECT_EQ(encoder.calls.last(), QStringLiteral("StopJobs false"));
 }
 
+TEST_F(ProgressWindowsTest, ARefusedInputIsReportedFirstThenTheWindowWaitsForItsButton) {
+    encoder.refusedInputs.insert(QStringLiteral("/videos/b.mp4"));
+    int messagesWhenOpened = -1;
+    RunJoin([this, &messagesWhenOpened](FormConverting& window) {
+        messagesWhenOpened = messages.shown.size();
+        EXPECT_TRUE(window.isVisible());
+        window.BtnStop()->click();
+    });
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(messagesWhenOpened, 1) << "the message comes before the window";
+    EXPECT_EQ(opened[0].caption, QStringLiteral("Please wait..."));
+    EXPECT_EQ(opened[0].button, QStringLiteral("Cancel"));
+    EXPECT_FALSE(encoder.calls.contains(QStringLiteral("StartJobs 1")));
+    EXPECT_EQ(sound.plays, 0);
+}
+
 TEST_F(ProgressWindowsTest, ARefusedOutputReturnsWithoutShowingAWindow) {
     encoder.refuseOutput = true;
     RunJoin([](FormConverting&) { FAIL() << "no window may wait"; });
