@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     ffmpeg time
     desktop-file-utils appstream bash-completion man-db dpkg-dev lintian
+    fonts-dejavu-core xvfb xauth
 )
 
 missing=()

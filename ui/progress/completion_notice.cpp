@@ -1,0 +1,171 @@
+#include "ui/progress/completion_notice.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QScreen>
+
+#include "ui/progress/close_button_strip.h"
+
+namespace veltrano {
+
+namespace {
+
+using Layout = CompletionNoticeLayout;
+
+const QColor kBackground(255, 255, 225);
+const QColor kLinkHover(0, 51, 153);
+
+}  // namespace
+
+CompletionNotice::CompletionNotice(FolderOpener& folderOpener,
+                                   std::unique_ptr<OneShotTimer> displayTimer)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus),
+      folderOpener_(folderOpener),
+      displayTimer_(std::move(displayTimer)) {
+    setObjectName(QStringLiteral("CompletionNotice"));
+    setAccessibleName(QStringLiteral("Join finished notice"));
+    setAccessibleDescription(QStringLiteral("Join Finished. Click here to open the output folder"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setMouseTracking(true);
+    setFixedSize(Layout::Size());
+    QFont noticeFont = font();
+    noticeFont.setPointSizeF(9.0);
+    setFont(noticeFont);
+    fadeIn_ = new QPropertyAnimation(this, "windowOpacity", this);
+    fadeIn_->setDuration(Layout::kAnimationMs);
+    fadeIn_->setStartValue(0.0);
+    fadeIn_->setEndValue(1.0);
+}
+
+CompletionNotice::~CompletionNotice() = default;
+
+void CompletionNotice::ShowNotice(const QString& outputFolder, const QScreen* screen) {
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+    ShowNoticeAt(outputFolder, Layout::PlacementIn(available));
+}
+
+void CompletionNotice::ShowNoticeAt(const QString& outputFolder, QPoint position) {
+    // A notice raised while another is up replaces it and starts its time afresh.
+    displayTimer_->Stop();
+    fadeIn_->stop();
+    outputFolder_ = outputFolder;
+    hoveredItem_ = Layout::kNoItem;
+    pressedItem_ = Layout::kNoItem;
+    const qreal ratio = devicePixelRatioF();
+    if (closeButtonStrip_.isNull() || closeButtonStrip_.devicePixelRatio() != ratio) {
+        closeButtonStrip_ = CloseButtonStrip::Render(ratio);
+    }
+    move(position);
+    setWindowOpacity(0.0);
+    show();
+    raise();
+    update();
+    fadeIn_->start();
+    // The display time counts from the end of the fade-in.
+    displayTimer_->Start(Layout::kAnimationMs + Layout::kDisplayMs, [this] { CloseNotice(); });
+}
+
+void CompletionNotice::CloseNotice() {
+    displayTimer_->Stop();
+    fadeIn_->stop();
+    hide();
+}
+
+void CompletionNotice::HandleItemClick(int itemId) {
+    switch (Layout::ActionFor(itemId)) {
+        case Layout::ClickAction::None:
+            return;
+        case Layout::ClickAction::Close:
+            CloseNotice();
+            return;
+        case Layout::ClickAction::CloseAndOpenFolder:
+            CloseNotice();
+            folderOpener_.Open(outputFolder_);
+            return;
+    }
+}
+
+void CompletionNotice::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect bounds = Layout::BackgroundRect();
+    painter.fillRect(bounds, kBackground);
+    painter.setPen(Qt::black);
+    painter.drawRect(bounds.adjusted(0, 0, -1, -1));
+
+    const bool messageHovered = hoveredItem_ == Layout::kMessageItem;
+    QFont messageFont = font();
+    messageFont.setUnderline(messageHovered);
+    painter.setFont(messageFont);
+    painter.setPen(messageHovered ? kLinkHover : QColor(Qt::black));
+    painter.setClipRect(bounds.adjusted(1, 1, -1, -1));
+    painter.drawText(Layout::MessageRect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     QStringLiteral("Join Finished. Click here to open the output folder"));
+
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    painter.setFont(titleFont);
+    painter.setPen(Qt::black);
+    const QRect title = Layout::TitleRect();
+    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     painter.fontMetrics().elidedText(QStringLiteral("Veltrano Video Joiner"),
+                                                      Qt::ElideRight, title.width()));
+
+    CloseButtonStrip::Look look = CloseButtonStrip::Look::Normal;
+    if (pressedItem_ == Layout::kCloseItem && hoveredItem_ == Layout::kCloseItem) {
+        look = CloseButtonStrip::Look::Pressed;
+    } else if (hoveredItem_ == Layout::kCloseItem) {
+        look = CloseButtonStrip::Look::Highlighted;
+    }
+    // The source rectangle is in the strip's device pixels.
+    const qreal ratio = closeButtonStrip_.devicePixelRatio();
+    const QRectF source = CloseButtonStrip::SourceRect(look).toRectF();
+    painter.drawPixmap(QRectF(Layout::CloseButtonRect()), closeButtonStrip_,
+                       QRectF(source.topLeft() * ratio, source.size() * ratio));
+}
+
+void CompletionNotice::SetHoveredItem(int itemId) {
+    if (itemId == hoveredItem_) {
+        return;
+    }
+    hoveredItem_ = itemId;
+    setCursor(itemId == Layout::kMessageItem ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    update();
+}
+
+void CompletionNotice::mouseMoveEvent(QMouseEvent* event) {
+    SetHoveredItem(Layout::ItemAt(event->position().toPoint()));
+}
+
+void CompletionNotice::leaveEvent(QEvent*) {
+    SetHoveredItem(Layout::kNoItem);
+}
+
+void CompletionNotice::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    pressedItem_ = Layout::ItemAt(event->position().toPoint());
+    SetHoveredItem(pressedItem_);
+    update();
+}
+
+void CompletionNotice::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const int pressed = pressedItem_;
+    pressedItem_ = Layout::kNoItem;
+    update();
+    // A click counts where it started and ended on the same item, as with a button.
+    if (pressed != Layout::kNoItem && Layout::ItemAt(event->position().toPoint()) == pressed) {
+        HandleItemClick(pressed);
+    }
+}
+
+}  // namespace veltrano

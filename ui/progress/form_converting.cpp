@@ -1,0 +1,226 @@
+#include "ui/progress/form_converting.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "ui/common/window_icon.h"
+
+namespace veltrano {
+
+namespace {
+
+// Positions are laid out in twips, 15 to a pixel.
+QRect FromTwips(int left, int top, int width, int height) {
+    constexpr double kTwipsPerPixel = 15.0;
+    auto px = [](int twips) { return static_cast<int>(twips / kTwipsPerPixel + 0.5); };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QLabel* MakeCaptionLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit* MakeField(QWidget* parent, const char* name, const QString& accessibleName,
+                     QRect geometry, QLabel* buddy) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setAccessibleName(accessibleName);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setGeometry(geometry);
+    buddy->setBuddy(field);
+    return field;
+}
+
+// The captions were measured for a narrower font than the desktop's sans: a caption that
+// does not fit grows, and the three fields give up room on their left, all by the same amount,
+// so that the figures stay in one column.
+void FitCaptions(const std::vector<std::pair<QLabel*, QLineEdit*>>& rows) {
+    constexpr int kGap = 6;
+    int fieldsLeft = 0;
+    for (const auto& [label, field] : rows) {
+        const QFontMetrics metrics = label->fontMetrics();
+        const int textWidth = metrics.horizontalAdvance(label->text().trimmed()) + 2;
+        label->resize(std::max(label->width(), textWidth),
+                      std::max(label->height(), metrics.height()));
+        fieldsLeft = std::max({fieldsLeft, field->x(), label->geometry().right() + 1 + kGap});
+    }
+    for (const auto& [label, field] : rows) {
+        const int right = field->geometry().right();
+        field->setGeometry(fieldsLeft, field->y(), right - fieldsLeft + 1, field->height());
+    }
+}
+
+}  // namespace
+
+FormConverting::FormConverting(QWidget* owner, JoinRunner& runner, TaskbarProgress& taskbar,
+                               CompletionSound& sound, CompletionNotice& notice)
+    : QDialog(owner), runner_(runner), taskbar_(taskbar), sound_(sound), notice_(notice) {
+    setObjectName(QStringLiteral("FormConverting"));
+    setAccessibleName(QStringLiteral("Join progress"));
+    // Blocks the main window only: the completion notice, a window of its own, must stay
+    // clickable while this window waits for "Close".
+    setWindowModality(Qt::WindowModal);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QFont windowFont = font();
+    windowFont.setPointSizeF(9.0);
+    setFont(windowFont);
+    setFixedSize(294, 197);
+    BuildControls();
+    ApplyWindowIcon(this);
+    // The runner writes the first caption; until then the window still has one.
+    setWindowTitle(QStringLiteral("Please wait..."));
+}
+
+FormConverting::~FormConverting() {
+    // A window destroyed without being closed (its owner went away) still ends its job.
+    ReportClosed();
+}
+
+void FormConverting::BuildControls() {
+    progressBar1_ = new QProgressBar(this);
+    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar1_->setAccessibleName(QStringLiteral("Percent done"));
+    progressBar1_->setRange(0, 100);
+    progressBar1_->setValue(0);
+    progressBar1_->setTextVisible(false);
+    progressBar1_->setGeometry(FromTwips(180, 180, 4050, 315));
+
+    groupBox1_ = new QGroupBox(this);
+    groupBox1_->setObjectName(QStringLiteral("GroupBox1"));
+    groupBox1_->setAccessibleName(QStringLiteral("Join figures"));
+    groupBox1_->setGeometry(FromTwips(180, 570, 4020, 1620));
+
+    label3_ = MakeCaptionLabel(groupBox1_, "Label3", QStringLiteral("Time Elapsed: "),
+                               FromTwips(180, 330, 1290, 210));
+    text1_ = MakeField(groupBox1_, "Text1", QStringLiteral("Time elapsed"),
+                       FromTwips(1800, 255, 2040, 330), label3_);
+    label4_ = MakeCaptionLabel(groupBox1_, "Label4", QStringLiteral("Remaining Time:"),
+                               FromTwips(180, 750, 1500, 210));
+    text2_ = MakeField(groupBox1_, "Text2", QStringLiteral("Remaining time"),
+                       FromTwips(1800, 675, 2040, 330), label4_);
+    label5_ = MakeCaptionLabel(groupBox1_, "Label5", QStringLiteral("Estimated Size: "),
+                               FromTwips(180, 1185, 1455, 210));
+    text3_ = MakeField(groupBox1_, "Text3", QStringLiteral("Estimated size"),
+                       FromTwips(1800, 1110, 2040, 330), label5_);
+
+    FitCaptions({{label3_, text1_}, {label4_, text2_}, {label5_, text3_}});
+
+    btnStop_ = new QPushButton(QStringLiteral("Cancel"), this);
+    btnStop_->setObjectName(QStringLiteral("BtnStop"));
+    btnStop_->setAccessibleName(QStringLiteral("Cancel"));
+    btnStop_->setAutoDefault(false);
+    btnStop_->setGeometry(FromTwips(1478, 2370, 1455, 405));
+    connect(btnStop_, &QPushButton::clicked, this, [this] {
+        if (closed_) {
+            return;
+        }
+        runner_.Stop();
+        // The runner closes the window through CloseWindow; a window it no longer knows
+        // (its job already over) must still close when its button says so.
+        if (!closed_) {
+            CloseWindow();
+        }
+    });
+}
+
+void FormConverting::SetCaption(const QString& caption) {
+    if (!closed_) {
+        setWindowTitle(caption);
+    }
+}
+
+void FormConverting::SetButtonCaption(const QString& caption) {
+    if (!closed_) {
+        btnStop_->setText(caption);
+        btnStop_->setAccessibleName(caption);
+    }
+}
+
+void FormConverting::SetElapsedText(const QString& text) {
+    if (!closed_) {
+        text1_->setText(text);
+    }
+}
+
+void FormConverting::SetRemainingText(const QString& text) {
+    if (!closed_) {
+        text2_->setText(text);
+    }
+}
+
+void FormConverting::SetSizeText(const QString& text) {
+    if (!closed_) {
+        text3_->setText(text);
+    }
+}
+
+void FormConverting::SetProgress(int percent) {
+    if (!closed_) {
+        progressBar1_->setValue(percent);
+    }
+}
+
+void FormConverting::SetTaskbarProgress(int percent) {
+    if (!closed_) {
+        taskbar_.SetProgress(percent);
+    }
+}
+
+void FormConverting::ClearTaskbarProgress() {
+    // Also while closing: a closed window must never leave progress on the taskbar.
+    taskbar_.Clear();
+}
+
+void FormConverting::PlayCompletionSound() {
+    if (!closed_) {
+        sound_.Play();
+    }
+}
+
+void FormConverting::ShowCompletionNotice(const QString& outputFolder) {
+    if (!closed_) {
+        // On the screen the user watches the join on.
+        notice_.ShowNotice(outputFolder, screen());
+    }
+}
+
+void FormConverting::CloseWindow() {
+    if (!closed_) {
+        done(QDialog::Rejected);
+    }
+}
+
+void FormConverting::ProcessPendingEvents() {
+    // Queued work (paints, the engine's first events) runs; the user's clicks and keys wait
+    // until this window blocks its owner, so nothing can start a second join meanwhile.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void FormConverting::done(int result) {
+    ReportClosed();
+    QDialog::done(result);
+}
+
+void FormConverting::ReportClosed() {
+    if (closed_) {
+        return;
+    }
+    closed_ = true;
+    runner_.ProgressWindowClosed();
+}
+
+}  // namespace veltrano
