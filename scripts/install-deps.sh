@@ -8,6 +8,7 @@ packages=(
     libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     ffmpeg time
+    fonts-dejavu-core
 )
 
 missing=()

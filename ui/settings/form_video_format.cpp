@@ -50,6 +50,9 @@ FormVideoFormat::FormVideoFormat(const ProfileCatalogue& catalogue, const JoinLi
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QFont dialogFont = font();
     dialogFont.setPointSize(kDialogPointSize);
+    // The layout was drawn for a narrow sans face; the condensed cut of the default sans face
+    // keeps the captions inside their controls at the same point size.
+    dialogFont.setStretch(QFont::SemiCondensed);
     setFont(dialogFont);
 
     CreateControls();
