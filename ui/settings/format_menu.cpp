@@ -2,9 +2,7 @@
 
 namespace veltrano {
 
-namespace {
-
-void AddEntries(QMenu& menu, const ProfileMenu& node) {
+void FormatMenu::AddEntries(QMenu& menu, const ProfileMenu& node) {
     for (const ProfileMenu& sub : node.SubMenus) {
         QMenu* subMenu = menu.addMenu(sub.Caption);
         subMenu->setObjectName(sub.Caption);
@@ -14,21 +12,17 @@ void AddEntries(QMenu& menu, const ProfileMenu& node) {
         QAction* action = menu.addAction(profile->Caption);
         action->setObjectName(profile->CommandName);
         action->setData(profile->CommandId);
+        // Each entry reports itself, so a choice is announced once however the menu opened.
+        const int commandId = profile->CommandId;
+        connect(action, &QAction::triggered, this,
+                [this, commandId] { emit ProfileChosen(commandId); });
     }
 }
-
-}  // namespace
 
 FormatMenu::FormatMenu(const ProfileMenu& root, QWidget* parent) : QMenu(parent) {
     setObjectName(QStringLiteral("FormatMenu"));
     setAccessibleName(tr("Output profiles"));
     AddEntries(*this, root);
-    // Triggers of sub-menu entries reach the root menu as well.
-    connect(this, &QMenu::triggered, this, [this](QAction* action) {
-        if (const int commandId = CommandIdOf(action); commandId != 0) {
-            emit ProfileChosen(commandId);
-        }
-    });
 }
 
 int FormatMenu::CommandIdOf(const QAction* action) {

@@ -19,6 +19,9 @@ public:
 
 signals:
     void ProfileChosen(int commandId);
+
+private:
+    void AddEntries(QMenu& menu, const ProfileMenu& node);
 };
 
 }  // namespace veltrano

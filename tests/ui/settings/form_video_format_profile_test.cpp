@@ -98,6 +98,16 @@ TEST_F(FormVideoFormatProfileTest, MenuTreeShowsTheCatalogueInItsOrder) {
         << "double blanks are kept";
 }
 
+TEST_F(FormVideoFormatProfileTest, EachEntryAnnouncesItsCommandOnce) {
+    QList<int> chosen;
+    QObject::connect(dialog->ProfileMenu(), &FormatMenu::ProfileChosen,
+                     [&](int commandId) { chosen << commandId; });
+    Choose("iPod Nano 5 - H264 Video");
+    Choose("3GP - 3GP Format (*.3gp)");
+    EXPECT_EQ(chosen, QList<int>({1065, 1046}));
+    EXPECT_EQ(dialog->Settings().FormatKey, "3gp");
+}
+
 TEST_F(FormVideoFormatProfileTest, TheFormatBoxOpensTheMenuAtItsLowerLeftCorner) {
     dialog->move(40, 30);
     auto* format = Find<QComboBox>("ComboFormat");
