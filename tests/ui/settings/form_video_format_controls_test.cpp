@@ -69,6 +69,7 @@ TEST_F(FormVideoFormatControlsTest, SizeBoxesTakeDigitsOnlyAndNormaliseOnFocusLo
     size->setCurrentIndex(15);  // "Custom..." keeps the texts and enables the boxes
     EXPECT_EQ(width->text(), "1280");
     EXPECT_TRUE(width->isEnabled());
+    EXPECT_EQ(dialog->focusWidget(), width);
     EXPECT_TRUE(height->isEnabled());
 
     TypeInto(width, "1a-2.7x");

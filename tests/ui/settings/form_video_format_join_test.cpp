@@ -105,6 +105,7 @@ TEST_F(FormVideoFormatJoinTest, InvalidNameOrFolderStopsWithTheirMessages) {
     EXPECT_EQ(messages.shown[0].text, "Invalid file name!");
     EXPECT_EQ(messages.shown[0].title, "Error");
     EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(dialog->focusWidget(), name);
 
     QTest::keyClicks(name, "clip");
     auto* folderBox = Find<QLineEdit>("TextFolder");
@@ -115,6 +116,7 @@ TEST_F(FormVideoFormatJoinTest, InvalidNameOrFolderStopsWithTheirMessages) {
     ASSERT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(messages.shown[1].text, "Invalid path!");
     EXPECT_EQ(browser.opened, 1) << "the folder browser opens at once";
+    EXPECT_EQ(dialog->focusWidget(), folderBox);
     EXPECT_EQ(folderBox->text(), folder.path()) << "the chosen folder fills the box";
     EXPECT_EQ(progressShown, 0) << "but the join does not start";
     EXPECT_TRUE(dialog->isVisible());

@@ -140,6 +140,7 @@ TEST_F(FormVideoFormatTest, TabOrderFollowsTheKeyboardOrderOfTheControls) {
 }
 
 TEST_F(FormVideoFormatTest, OpensNarrowInDirectCopyAndTheMoreButtonWidensIt) {
+    EXPECT_EQ(dialog->focusWidget(), Find<QWidget>("Option1")) << "the first control";
     dialog->show();
     EXPECT_TRUE(Find<QRadioButton>("Option1")->isChecked());
     EXPECT_FALSE(Find<QRadioButton>("Option2")->isChecked());

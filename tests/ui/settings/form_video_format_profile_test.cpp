@@ -129,6 +129,7 @@ TEST_F(FormVideoFormatProfileTest, ChoosingAProfileSetsTheBoxSizeGridAndExtensio
     EXPECT_EQ(Find<QLineEdit>("TextH")->text(), "320");
     EXPECT_TRUE(Find<QLineEdit>("TextW")->isEnabled());
     EXPECT_TRUE(Find<QLineEdit>("TextH")->isEnabled());
+    EXPECT_EQ(dialog->focusWidget(), Find<QLineEdit>("TextW")) << "a profile size focuses width";
     EXPECT_EQ(GridValue(GridItem::FrameRate), "29.97");
     EXPECT_EQ(GridValue(GridItem::Channels), "2");
     EXPECT_EQ(GridValue(GridItem::AudioBitrate), "Auto");
