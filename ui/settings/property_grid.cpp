@@ -58,6 +58,17 @@ PropertyGrid::PropertyGrid(QWidget* parent) : QWidget(parent) {
     connect(&model_, &QStandardItemModel::itemChanged, this, &PropertyGrid::OnItemChanged);
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &PropertyGrid::OnCurrentChanged);
+    connect(tree_, &QTreeView::clicked, this, &PropertyGrid::EditRow);
+}
+
+void PropertyGrid::EditRow(const QModelIndex& index) {
+    const QModelIndex value = index.sibling(index.row(), 1);
+    if (!value.data(PropertyGridDelegate::kGridItemRole).isValid() ||
+        !(value.flags() & Qt::ItemIsEditable) || !(value.flags() & Qt::ItemIsEnabled)) {
+        return;
+    }
+    tree_->setCurrentIndex(value);
+    tree_->edit(value);
 }
 
 void PropertyGrid::Build() {

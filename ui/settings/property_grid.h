@@ -40,6 +40,8 @@ private:
     void Build();
     void OnItemChanged(QStandardItem* item);
     void OnCurrentChanged(const QModelIndex& current);
+    // Opens the value editor of the clicked row, wherever on the row the click fell.
+    void EditRow(const QModelIndex& index);
 
     QStandardItemModel model_;
     QTreeView* tree_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QTreeView>
 
 #include "tests/ui/settings/form_video_format_test_fixture.h"
 #include "ui/settings/property_grid_delegate.h"
@@ -179,6 +180,30 @@ TEST_F(FormVideoFormatControlsTest, GridEditorsOfferListsAndTypingExceptForChann
     EXPECT_EQ(
         delegate->createEditor(grid->Tree(), option, grid->ValueIndex(GridItem::FilenameExtension)),
         nullptr);
+}
+
+TEST_F(FormVideoFormatControlsTest, AClickOnARowOpensItsValueEditorUnlessLocked) {
+    Find<QPushButton>("BtnMore")->click();
+    PropertyGrid* grid = dialog->Grid();
+    QTreeView* tree = grid->Tree();
+    const QModelIndex caption = grid->CaptionIndex(GridItem::AspectRate);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(caption).center());
+    EXPECT_EQ(tree->currentIndex(), grid->ValueIndex(GridItem::AspectRate));
+    auto* editor = qobject_cast<QComboBox*>(tree->indexWidget(tree->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->currentText(), "Auto");
+    EXPECT_EQ(grid->ShownHelpCaption(), "Aspect Rate");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(tree->indexWidget(grid->ValueIndex(GridItem::AspectRate)), nullptr);
+    EXPECT_EQ(dialog->Settings().AspectRate, "Auto");
+
+    dialog->Grid()->Model()->setData(grid->ValueIndex(GridItem::RemoveAudio), Qt::Checked,
+                                     Qt::CheckStateRole);
+    const QModelIndex locked = grid->CaptionIndex(GridItem::SampleRate);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(locked).center());
+    EXPECT_EQ(tree->indexWidget(grid->ValueIndex(GridItem::SampleRate)), nullptr)
+        << "locked items open no editor";
 }
 
 TEST_F(FormVideoFormatControlsTest, EveryGridEditNormalisesTheFreeTextItems) {
