@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the output settings dialog, narrow, wide and with the profile menu open, saved
-# into doc/screenshots/. Renders on the offscreen platform, so no display is needed.
+# Pictures of the output settings dialog (narrow, wide, the profile menu open, a profile chosen)
+# saved into doc/screenshots/. Renders on the offscreen platform, so no display is needed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${BUILD_DIR:-$root/build}

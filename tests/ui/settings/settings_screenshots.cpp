@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTextStream>
+#include <QTreeView>
 
 #include "app/join/join_request.h"
 #include "core/join_list.h"
@@ -104,6 +105,22 @@ int Run(const QDir& folder) {
         }
     }
     saved = Save(WithMenus(dialog, menus), folder, "settings-profile-menu.png") && saved;
+    for (QMenu* menu : menus) {
+        menu->hide();
+    }
+
+    // A chosen device profile with the frame rate list open for editing.
+    for (QAction* action : root->findChildren<QAction*>()) {
+        if (action->text() == QStringLiteral("iPhone - H.264 Video")) {
+            action->trigger();
+        }
+    }
+    QTreeView* tree = dialog.Grid()->Tree();
+    const QModelIndex frameRate = dialog.Grid()->ValueIndex(GridItem::FrameRate);
+    tree->setCurrentIndex(frameRate);
+    tree->edit(frameRate);
+    QApplication::processEvents();
+    saved = Save(dialog.grab(), folder, "settings-profile-chosen.png") && saved;
     return saved ? 0 : 1;
 }
 
