@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace veltrano {
+
+// Value editors of the advanced grid: a list that also takes typing for the free-text items,
+// a pick-only list for "Channels". Items without a list get no editor here ("Remove Audio" is a
+// check box of the model, "Filename Extension" is read-only).
+class PropertyGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    // Model role holding the row's GridItem (as int) on its value cell.
+    static constexpr int kGridItemRole = Qt::UserRole + 1;
+
+    explicit PropertyGridDelegate(QObject* parent = nullptr);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
+};
+
+}  // namespace veltrano
