@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "core/int64_helpers.h"
 #include "core/value_format.h"
@@ -28,9 +29,15 @@ std::int64_t RoundedSeconds(std::int64_t microseconds) {
     return static_cast<std::int64_t>(RoundHalfEven(MicrosecondsToSeconds(microseconds)));
 }
 
-PlayerController::PlayerController(MediaPlayer& player, PlayerView& view, SliderState& seekBar,
+PlayerController::PlayerController(MediaPlayer& player, PlayerView& view, PlayerMessages& messages,
+                                   QString messageTitle, SliderState& seekBar,
                                    SliderState& volumeBar)
-    : player_(player), view_(view), seekBar_(seekBar), volumeBar_(volumeBar) {}
+    : player_(player),
+      view_(view),
+      messages_(messages),
+      messageTitle_(std::move(messageTitle)),
+      seekBar_(seekBar),
+      volumeBar_(volumeBar) {}
 
 void PlayerController::InitSliders() {
     seekBar_.Load({{QStringLiteral("BackColor"), kSeekBarBackColor},
@@ -56,13 +63,13 @@ bool PlayerController::Load(const QString& sourcePath, const QString& durationTe
             folder += QLatin1Char('/');
         }
         if (!player_.LoadEngine(folder + QStringLiteral("LibAV"), true)) {
-            view_.ShowCriticalMessage(QStringLiteral("Video lib not found"));
+            messages_.ShowCritical(QStringLiteral("Video lib not found"), messageTitle_);
             view_.EndProgram();
             return false;
         }
     }
     if (!player_.PlayFile(sourcePath, view_.VideoArea(), false)) {
-        view_.ShowPlainMessage(player_.LastErrorText());
+        messages_.ShowPlain(player_.LastErrorText(), messageTitle_);
     }
     view_.ShowMutedPicture(false);
     view_.ShowPlayGlyph(false);

@@ -26,19 +26,26 @@ public:
     // The video area's size in pixels.
     virtual int VideoAreaWidth() const = 0;
     virtual int VideoAreaHeight() const = 0;
-    // A box with only an OK button, no icon, the application's title.
-    virtual void ShowPlainMessage(const QString& text) = 0;
-    // A box with the critical-error icon and the application's title.
-    virtual void ShowCriticalMessage(const QString& text) = 0;
     virtual void EndProgram() = 0;
+};
+
+// The player window's message boxes, so that tests never block on one.
+class PlayerMessages {
+public:
+    virtual ~PlayerMessages() = default;
+    // A box with only an OK button and no icon.
+    virtual void ShowPlain(const QString& text, const QString& title) = 0;
+    // A box with the critical-error icon.
+    virtual void ShowCritical(const QString& text, const QString& title) = 0;
 };
 
 // The player window's rules over the engine's player and the two sliders: loading, the
 // engine's events, the buttons, the bars' releases and the display-size timer. UI thread only.
 class PlayerController {
 public:
-    PlayerController(MediaPlayer& player, PlayerView& view, SliderState& seekBar,
-                     SliderState& volumeBar);
+    // `messageTitle` is the application's title, shown on every box.
+    PlayerController(MediaPlayer& player, PlayerView& view, PlayerMessages& messages,
+                     QString messageTitle, SliderState& seekBar, SliderState& volumeBar);
 
     // Sets the sliders' design values.
     void InitSliders();
@@ -68,6 +75,8 @@ private:
 
     MediaPlayer& player_;
     PlayerView& view_;
+    PlayerMessages& messages_;
+    QString messageTitle_;
     SliderState& seekBar_;
     SliderState& volumeBar_;
     std::int64_t streamDuration_ = 0;

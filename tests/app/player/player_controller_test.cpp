@@ -19,8 +19,6 @@ public:
     VideoOutput* VideoArea() override { return this; }
     int VideoAreaWidth() const override { return Width; }
     int VideoAreaHeight() const override { return Height; }
-    void ShowPlainMessage(const QString& text) override { Log << "plain: " + text; }
-    void ShowCriticalMessage(const QString& text) override { Log << "critical: " + text; }
     void EndProgram() override { Log << "EndProgram"; }
     void ShowPicture(const VideoPicture&) override {}
     void Invalidate() override { Log << "Invalidate"; }
@@ -32,12 +30,27 @@ public:
     int Height = 315;
 };
 
+class RecordingMessages : public PlayerMessages {
+public:
+    explicit RecordingMessages(QStringList& log) : log_(log) {}
+    void ShowPlain(const QString& text, const QString& title) override {
+        log_ << QString("plain [%1]: %2").arg(title, text);
+    }
+    void ShowCritical(const QString& text, const QString& title) override {
+        log_ << QString("critical [%1]: %2").arg(title, text);
+    }
+
+private:
+    QStringList& log_;
+};
+
 class PlayerControllerTest : public testing::Test {
 protected:
     PlayerControllerTest()
         : seekBar(kNaSliderSkin),
           volumeBar(kNaSlider1Skin),
-          controller(player, view, seekBar, volumeBar) {
+          messages(view.Log),
+          controller(player, view, messages, "Veltrano Video Joiner", seekBar, volumeBar) {
         seekBar.Resize(400 * 15, 12 * 15);
         volumeBar.Resize(72 * 15, 13 * 15);
         controller.InitSliders();
@@ -59,6 +72,7 @@ protected:
     RecordingView view;
     SliderState seekBar;
     SliderState volumeBar;
+    RecordingMessages messages;
     PlayerController controller;
 };
 
@@ -91,7 +105,8 @@ TEST_F(PlayerControllerTest, AMissingEngineEndsTheProgram) {
     player.Loaded = false;
     player.LoadSucceeds = false;
     EXPECT_FALSE(controller.Load("/clips/a.mp4", "00:00:01", "/opt/veltrano"));
-    EXPECT_EQ(view.Log, (QStringList{"critical: Video lib not found", "EndProgram"}));
+    EXPECT_EQ(view.Log,
+              (QStringList{"critical [Veltrano Video Joiner]: Video lib not found", "EndProgram"}));
     EXPECT_FALSE(player.Calls.join(",").contains("PlayFile"));
 }
 
@@ -99,8 +114,8 @@ TEST_F(PlayerControllerTest, AnUnplayableFileShowsTheEngineTextAndStaysOpen) {
     player.PlaySucceeds = false;
     player.ErrorText = "Cannot open file: Invalid data found when processing input";
     EXPECT_TRUE(controller.Load("/clips/bad.txt", "", "/opt/veltrano"));
-    EXPECT_EQ(view.Log,
-              (QStringList{"plain: Cannot open file: Invalid data found when processing input"}));
+    EXPECT_EQ(view.Log, (QStringList{"plain [Veltrano Video Joiner]: Cannot open file: Invalid "
+                                     "data found when processing input"}));
     EXPECT_FALSE(view.Log.contains("EndProgram"));
 }
 
@@ -217,7 +232,7 @@ TEST_F(PlayerControllerTest, OtherButtonsAndUnknownDurationsDoNotSeek) {
     controller.OnSeekBarMouseUp(kButtonRight, 100 * 15);
     EXPECT_TRUE(player.Calls.isEmpty());
     EXPECT_TRUE(view.Log.isEmpty());
-    PlayerController fresh(player, view, seekBar, volumeBar);  // no DurationKnown yet
+    PlayerController fresh(player, view, messages, "", seekBar, volumeBar);  // no DurationKnown yet
     seekBar.SetMax(0);
     fresh.OnSeekBarMouseUp(kButtonLeft, 100 * 15);
     EXPECT_TRUE(player.Calls.isEmpty());

@@ -2,25 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QStringList>
 #include <QTest>
 
+#include "tests/ui/player/test_application.h"
+
 namespace veltrano {
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "ui_player_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 class NaSliderTest : public testing::Test {
 protected:
-    void SetUp() override { App(); }
+    void SetUp() override { EnsureApplication(); }
 };
 
 TEST_F(NaSliderTest, BothSkinsKeepTheirArtworkSizesAndResizeInTwips) {
