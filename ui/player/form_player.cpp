@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <utility>
 
@@ -20,6 +21,18 @@ constexpr int kFontPoints = 9;
 QString ApplicationTitle() {
     const QString name = QCoreApplication::applicationName();
     return name.isEmpty() ? QString::fromLatin1(engine_messages::kProductName) : name;
+}
+
+// The design font is narrower than the sans fonts found here: shrink the position text's font
+// until the longest usual text fits its fixed width instead of cutting off the last digits.
+void FitPositionFont(QLabel* label) {
+    QFont fitted = label->font();
+    const QString widest = QStringLiteral("00:00:00/00:00:00");
+    while (fitted.pointSizeF() > 6 &&
+           QFontMetricsF(fitted).horizontalAdvance(widest) > kPositionTextWidth - 2) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+    }
+    label->setFont(fitted);
 }
 
 }  // namespace
@@ -69,6 +82,7 @@ FormPlayer::FormPlayer(MediaPlayer& player, PlayerMessages& messages, QString pr
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAccessibleName(QStringLiteral("Position and duration"));
     label1_->resize(kPositionTextWidth, kPositionTextHeight);
+    FitPositionFont(label1_);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setAccessibleName(QStringLiteral("Muted speaker"));
     image2_->setObjectName(QStringLiteral("Image2"));
