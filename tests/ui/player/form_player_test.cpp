@@ -8,8 +8,6 @@
 
 #include "tests/app/player/fake_media_player.h"
 
-#include "tests/ui/player/test_application.h"
-
 namespace veltrano {
 namespace {
 
@@ -27,7 +25,6 @@ public:
 class FormPlayerTest : public testing::Test {
 protected:
     void SetUp() override {
-        EnsureApplication();
         form = std::make_unique<FormPlayer>(player, messages, "/opt/veltrano/");
         form->show();
     }

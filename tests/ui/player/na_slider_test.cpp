@@ -6,15 +6,11 @@
 #include <QStringList>
 #include <QTest>
 
-#include "tests/ui/player/test_application.h"
-
 namespace veltrano {
 namespace {
 
-class NaSliderTest : public testing::Test {
-protected:
-    void SetUp() override { EnsureApplication(); }
-};
+// Widgets need the application that the test environment makes (test_application.cpp).
+class NaSliderTest : public testing::Test {};
 
 TEST_F(NaSliderTest, BothSkinsKeepTheirArtworkSizesAndResizeInTwips) {
     NaSlider seek(NaSlider::Skin::NaSlider);
