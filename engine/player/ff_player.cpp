@@ -337,6 +337,11 @@ void FFPlayer::CheckEnd() {
     if (audio_ && (session_->Sound().Size() > 0 || !audio_->Drained())) {
         return;
     }
+    // Sound only and no device to play it: the steady clock runs through the duration, so
+    // the file does not end the moment it has been read.
+    if (!session_->HasVideo() && !audio_ && duration_ > 0 && clock_.Now() < duration_) {
+        return;
+    }
     endReported_ = true;
     UpdateClockRunning();
     ReportPosition(duration_ > 0 ? duration_ : clock_.Now(), true);

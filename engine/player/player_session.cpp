@@ -165,6 +165,9 @@ bool PlayerSession::QueuesFull() const {
     if (video_.Packets.Bytes() + audio_.Packets.Bytes() > kMaxQueuedBytes) {
         return true;
     }
+    if (!HasVideo() && !HasAudio()) {
+        return false;  // nothing is decoded: read through to the end
+    }
     return (!HasVideo() || video_.Packets.Size() >= kEnoughPackets) &&
            (!HasAudio() || audio_.Packets.Size() >= kEnoughPackets);
 }

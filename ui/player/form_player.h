@@ -14,7 +14,8 @@ namespace veltrano {
 
 // The preview player window: the video area, and a control bar with the pause/play button,
 // the seek bar, the mute icon, the volume bar and the position text. Its rules live in
-// PlayerController; the window lays out, renders and forwards.
+// PlayerController; the window lays out, renders and forwards. The main window builds it with
+// the player engine it owns (FFPlayer) and QtPlayerMessages, then calls PlayModal.
 class FormPlayer : public QDialog, private PlayerView {
     Q_OBJECT
 
@@ -25,9 +26,9 @@ public:
 
     // Plays `sourcePath` in the window, shown modally; returns once the window is closed.
     // `durationText` is the list row's duration, shown behind the position.
-    void PlayModal(const QString& sourcePath, const QString& durationText);
+    void PlayModal(const QString& sourcePath, const QString& durationText = QString());
     // The loading steps without the modal loop; false when the engine is missing.
-    bool Load(const QString& sourcePath, const QString& durationText);
+    bool Load(const QString& sourcePath, const QString& durationText = QString());
 
     // ";" while playing (the pause glyph shows), "4" while paused (the play glyph shows).
     QString PauseGlyph() const { return pauseGlyph_; }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -106,12 +107,13 @@ protected:
 };
 std::unique_ptr<QTemporaryDir> FFPlayerTest::dir_;
 
-TEST_F(FFPlayerTest, PlaysToTheEndWithEventsInOrder) {
-    FFPlayer player(FFPlayer::Options{false});
+// Plays the clip to its end and checks the events; with sound, the device's clock leads.
+void PlayToTheEnd(const QString& clip, bool withSound) {
+    FFPlayer player(FFPlayer::Options{withSound});
     EventLog log(player);
     RecordingOutput output;
     ASSERT_TRUE(player.IsEngineLoaded());
-    ASSERT_TRUE(player.PlayFile(Clip(), &output, false)) << player.LastErrorText().toStdString();
+    ASSERT_TRUE(player.PlayFile(clip, &output, false)) << player.LastErrorText().toStdString();
     EXPECT_EQ(player.VideoWindow(), &output);
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStateEnded); }, kGenerousMs));
@@ -134,6 +136,17 @@ TEST_F(FFPlayerTest, PlaysToTheEndWithEventsInOrder) {
     EXPECT_GT(positions.back(), positions.front());
     EXPECT_NEAR(positions.back(), 4'000'000, 100'000);
     EXPECT_EQ(player.PlayState(), kPlayStateEnded);
+}
+
+TEST_F(FFPlayerTest, PlaysToTheEndWithEventsInOrder) {
+    PlayToTheEnd(Clip(), false);
+}
+
+TEST_F(FFPlayerTest, PlaysToTheEndOnTheSoundDevicesClock) {
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        GTEST_SKIP() << "no sound device on this machine";
+    }
+    PlayToTheEnd(Clip(), true);
 }
 
 TEST_F(FFPlayerTest, SeekWhilePausedShowsTheNewPictureWithinOneKeyFrameInterval) {
@@ -215,6 +228,24 @@ TEST_F(FFPlayerTest, PlaysHeadlessWithTheSoundDeviceOptional) {
         QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStatePlaying); }, kGenerousMs));
     EXPECT_GE(output.Shown, 1);
     player.ClosePlayer(false);
+}
+
+TEST_F(FFPlayerTest, SoundOnlyWithoutADeviceRunsThroughItsDuration) {
+    const QString path = dir_->filePath("sound.m4a");
+    ASSERT_TRUE(media_tools::MakeClip(path, 1.0, 0, 0, "25", {"-c:a", "aac"}, false, true));
+    FFPlayer player(FFPlayer::Options{false});
+    EventLog log(player);
+    ASSERT_TRUE(player.PlayFile(path, nullptr, false));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStateEnded); }, kGenerousMs));
+    const int playing = log.IndexOf(Event::State, kPlayStatePlaying);
+    ASSERT_GE(playing, 0);
+    // Positions between the start and the end were reported on the way.
+    const std::vector<std::int64_t> positions = log.Positions();
+    ASSERT_GE(positions.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_GT(positions[positions.size() - 2], 0);
+    EXPECT_NEAR(positions.back(), 1'000'000, 100'000);
 }
 
 TEST_F(FFPlayerTest, AnUnplayableFileFailsWithAReason) {
