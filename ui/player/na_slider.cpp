@@ -104,7 +104,10 @@ void NaSlider::OnPropertyChanged(const QString& name) {
         if (!state_.Font().isEmpty() && chosen.fromString(state_.Font())) {
             setFont(chosen);
         }
-    } else if (name == QLatin1String("BackColor")) {
+    } else if (name == QLatin1String("BackStyle")) {
+        setAttribute(Qt::WA_OpaquePaintEvent, state_.BackStyle() != 0);
+        update();
+    } else if (name == QLatin1String("BackColor") || name == QLatin1String("BorderStyle")) {
         update();
     }
 }
@@ -123,7 +126,10 @@ void NaSlider::paintEvent(QPaintEvent*) {
     const SliderSkinSize skin = state_.Skin();
     const qreal ratio = artworkRatio_;
     QPainter painter(this);
-    painter.fillRect(rect(), ColorFromValue(state_.BackColor(), palette()));
+    // BackStyle 0 is transparent: the host shows through around the artwork.
+    if (state_.BackStyle() != 0) {
+        painter.fillRect(rect(), ColorFromValue(state_.BackColor(), palette()));
+    }
     // Source rectangles are in the pictures' device pixels; targets in twips / 15.
     auto sourceX = [ratio](double twips) { return twips / kTwips * ratio; };
     const double trackTwips = skin.TrackWidthPx * kTwips;
@@ -159,6 +165,11 @@ void NaSlider::paintEvent(QPaintEvent*) {
     const QPixmap& thumb = state_.Enabled() ? art.Thumb : art.ThumbDisabled;
     painter.drawPixmap(QRectF(geometry.ThumbX / kTwips, 0, skin.ThumbWidthPx, skin.ThumbHeightPx),
                        thumb, QRectF(thumb.rect()));
+    if (state_.BorderStyle() != 0) {
+        painter.setPen(QPen(palette().color(QPalette::Dark), 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
+    }
     painter.end();
     state_.Painted();
 }

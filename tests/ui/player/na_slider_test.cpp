@@ -87,6 +87,24 @@ TEST_F(NaSliderTest, PaintDrawsTheThumbWhereTheStateSaysAndTheDisabledThumbGrey)
     EXPECT_NE(enabledColour, disabledColour);
 }
 
+TEST_F(NaSliderTest, TransparentBackStyleLeavesTheBackgroundUnpainted) {
+    QWidget host;
+    host.setAutoFillBackground(true);
+    QPalette palette = host.palette();
+    palette.setColor(QPalette::Window, QColor(10, 200, 30));
+    host.setPalette(palette);
+    NaSlider slider(NaSlider::Skin::NaSlider1, &host);
+    slider.setGeometry(0, 0, 72, 15);
+    slider.State().SetShowTicks(false);
+    slider.State().SetBackColor(0xFFFFFF);
+    host.resize(80, 20);
+    host.show();
+    const QPoint empty(40, 0);  // above the groove, left of the thumb
+    EXPECT_EQ(host.grab().toImage().pixelColor(empty), QColor(Qt::white));
+    slider.State().SetBackStyle(0);
+    EXPECT_EQ(host.grab().toImage().pixelColor(empty), QColor(10, 200, 30));
+}
+
 TEST_F(NaSliderTest, SystemColourValuesFollowThePalette) {
     QPalette palette;
     palette.setColor(QPalette::Window, QColor(1, 2, 3));
