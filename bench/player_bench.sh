@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The preview player against ffplay on one 30 s 1280x720 H.264+AAC clip.
+#
+#   bench/player_bench.sh
+#
+# Ours: bench_player reports the time from PlayFile to the first picture and from a seek while
+# paused to the new picture (median of RUNS, default 5), inside one process.
+# ffplay: a whole process run under Xvfb that shows one picture and exits (`-autoexit -t 0.04`),
+# from the start and after `-ss 15`; this includes opening a window and the process start, so
+# it bounds ffplay's time to the first picture from above.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cache="$root/bench/.clips"
+runs=${RUNS:-5}
+clip="$cache/player_720p_30s.mp4"
+
+"$root/scripts/install-deps.sh" >/dev/null
+cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
+cmake --build "$root/build" --target bench_player >/dev/null
+mkdir -p "$cache"
+if [[ ! -f "$clip" ]]; then
+    ffmpeg -hide_banner -loglevel error -y \
+        -f lavfi -i testsrc2=size=1280x720:rate=25:duration=30 \
+        -f lavfi -i sine=frequency=440:duration=30 \
+        -c:v libx264 -g 250 -pix_fmt yuv420p -c:a aac "$clip"
+fi
+
+echo "== ours (in process, no sound device)"
+QT_QPA_PLATFORM=offscreen "$root/build/bench/bench_player" "$clip" "$runs" 2>/dev/null
+
+best_ms() {  # best wall time in ms of RUNS runs of the command
+    local best=""
+    for _ in $(seq "$runs"); do
+        local start end ms
+        start=$(date +%s%N)
+        "$@" >/dev/null 2>&1 || true
+        end=$(date +%s%N)
+        ms=$(((end - start) / 1000000))
+        if [[ -z "$best" || "$ms" -lt "$best" ]]; then best=$ms; fi
+    done
+    echo "$best"
+}
+
+echo "== ffplay (whole process under Xvfb, best of $runs)"
+export SDL_AUDIODRIVER=dummy
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
+    $(declare -f best_ms)
+    runs=$runs
+    echo \"first picture, process included: \$(best_ms ffplay -hide_banner -loglevel quiet -autoexit -t 0.04 '$clip') ms\"
+    echo \"seek to 15 s then first picture, process included: \$(best_ms ffplay -hide_banner -loglevel quiet -autoexit -ss 15 -t 0.04 '$clip') ms\"
+"

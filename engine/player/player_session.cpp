@@ -1,0 +1,369 @@
+#include "engine/player/player_session.h"
+
+#include <QFile>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+#include "engine/av/av_error.h"
+#include "engine/av/av_interrupt.h"
+
+namespace veltrano {
+
+namespace {
+
+// The read thread stops filling at 15 MiB in all or 25 packets per stream, like ffplay.
+constexpr std::size_t kMaxQueuedBytes = 15 * 1024 * 1024;
+constexpr std::size_t kEnoughPackets = 25;
+constexpr auto kReaderIdleWait = std::chrono::milliseconds(10);
+
+// Even sizes keep the chroma planes of subsampled formats whole; rounding down keeps the
+// picture inside its box.
+int EvenAtLeastTwo(double value) {
+    const int rounded = static_cast<int>(std::floor(value / 2.0 + 1e-9)) * 2;
+    return std::max(2, rounded);
+}
+
+}  // namespace
+
+std::unique_ptr<PlayerSession> PlayerSession::Open(const QString& path, bool withAudio,
+                                                   QString* error) {
+    std::unique_ptr<PlayerSession> session(new PlayerSession());
+    AVFormatContext* raw = avformat_alloc_context();
+    if (raw == nullptr) {
+        *error = QStringLiteral("Cannot open file: out of memory");
+        return nullptr;
+    }
+    // Lets Stop() break a read that blocks inside libav.
+    raw->interrupt_callback = av::InterruptFor(session->abort_);
+    const int opened =
+        avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr);
+    session->format_.reset(raw);  // null on failure: libav freed it
+    if (opened < 0) {
+        *error = av::Describe(QStringLiteral("Cannot open file"), opened);
+        return nullptr;
+    }
+    const int analysed = avformat_find_stream_info(session->format_.get(), nullptr);
+    if (analysed < 0) {
+        *error = av::Describe(QStringLiteral("Cannot read the streams of the file"), analysed);
+        return nullptr;
+    }
+    AVFormatContext* format = session->format_.get();
+    session->startTime_ = format->start_time == AV_NOPTS_VALUE ? 0 : format->start_time;
+    session->duration_ =
+        format->duration == AV_NOPTS_VALUE ? 0 : std::max<std::int64_t>(0, format->duration);
+
+    const int videoIndex = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (videoIndex >= 0 &&
+        (format->streams[videoIndex]->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0 &&
+        !session->OpenDecoder(session->video_, videoIndex, error)) {
+        return nullptr;
+    }
+    const int audioIndex = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    if (withAudio && audioIndex >= 0 && !session->OpenDecoder(session->audio_, audioIndex, error)) {
+        return nullptr;
+    }
+    if (!session->HasVideo() && audioIndex < 0) {
+        *error = QStringLiteral("Cannot play the file: it has neither pictures nor sound");
+        return nullptr;
+    }
+    return session;
+}
+
+bool PlayerSession::OpenDecoder(Stream& stream, int index, QString* error) {
+    AVStream* avStream = format_->streams[index];
+    const AVCodec* codec = avcodec_find_decoder(avStream->codecpar->codec_id);
+    if (codec == nullptr) {
+        *error = QStringLiteral("Cannot play the file: no decoder for the codec \"%1\"")
+                     .arg(QString::fromUtf8(avcodec_get_name(avStream->codecpar->codec_id)));
+        return false;
+    }
+    av::CodecContextPtr context(avcodec_alloc_context3(codec));
+    if (!context) {
+        *error = QStringLiteral("Cannot play the file: out of memory");
+        return false;
+    }
+    int result = avcodec_parameters_to_context(context.get(), avStream->codecpar);
+    if (result >= 0) {
+        context->pkt_timebase = avStream->time_base;
+        context->thread_count = 0;  // libav picks from the core count
+        result = avcodec_open2(context.get(), codec, nullptr);
+    }
+    if (result < 0) {
+        *error = av::Describe(QStringLiteral("Cannot open the decoder"), result);
+        return false;
+    }
+    stream.Index = index;
+    stream.TimeBase = avStream->time_base;
+    stream.Context = std::move(context);
+    return true;
+}
+
+PlayerSession::~PlayerSession() {
+    Stop();
+}
+
+int PlayerSession::AudioSampleRate() const {
+    return HasAudio() ? audio_.Context->sample_rate : 0;
+}
+
+int PlayerSession::AudioChannels() const {
+    return HasAudio() ? audio_.Context->ch_layout.nb_channels : 0;
+}
+
+void PlayerSession::Start(AudioOutputFormat audio) {
+    audioFormat_ = audio;
+    reader_ = std::thread([this] { ReadLoop(); });
+    if (HasVideo()) {
+        video_.Thread = std::thread([this] { DecodeLoop(video_); });
+    }
+    if (HasAudio()) {
+        audio_.Thread = std::thread([this] { DecodeLoop(audio_); });
+    }
+}
+
+void PlayerSession::Stop() {
+    abort_ = true;
+    {
+        std::lock_guard lock(seekMutex_);
+        wakeReader_.notify_all();
+    }
+    video_.Packets.Abort();
+    audio_.Packets.Abort();
+    pictures_.Abort();
+    sound_.Abort();
+    for (std::thread* thread : {&reader_, &video_.Thread, &audio_.Thread}) {
+        if (thread->joinable()) {
+            thread->join();
+        }
+    }
+}
+
+void PlayerSession::RequestSeek(std::int64_t target, int serial) {
+    std::lock_guard lock(seekMutex_);
+    seekPending_ = true;
+    seekTarget_ = target;
+    seekSerial_ = serial;
+    wakeReader_.notify_all();
+}
+
+void PlayerSession::SetPictureBox(int width, int height) {
+    boxWidth_ = std::max(0, width);
+    boxHeight_ = std::max(0, height);
+}
+
+bool PlayerSession::Finished(int serial) const {
+    return readerEndSerial_ == serial && (!HasVideo() || video_.DrainedSerial == serial) &&
+           (!HasAudio() || audio_.DrainedSerial == serial);
+}
+
+std::int64_t PlayerSession::ToMicroseconds(std::int64_t ts, AVRational timeBase) const {
+    return av_rescale_q(ts, timeBase, AVRational{1, AV_TIME_BASE}) - startTime_;
+}
+
+bool PlayerSession::QueuesFull() const {
+    if (video_.Packets.Bytes() + audio_.Packets.Bytes() > kMaxQueuedBytes) {
+        return true;
+    }
+    if (!HasVideo() && !HasAudio()) {
+        return false;  // nothing is decoded: read through to the end
+    }
+    return (!HasVideo() || video_.Packets.Size() >= kEnoughPackets) &&
+           (!HasAudio() || audio_.Packets.Size() >= kEnoughPackets);
+}
+
+bool PlayerSession::ApplyPendingSeek(int& serial, bool& atEnd) {
+    std::int64_t target = 0;
+    {
+        std::lock_guard lock(seekMutex_);
+        if (!seekPending_) {
+            return false;
+        }
+        seekPending_ = false;
+        target = seekTarget_;
+        serial = seekSerial_;
+    }
+    const std::int64_t ts = target + startTime_;
+    // The key frame at or before the target; past the last one, any frame near it.
+    if (avformat_seek_file(format_.get(), -1, INT64_MIN, ts, ts, 0) < 0) {
+        avformat_seek_file(format_.get(), -1, INT64_MIN, ts, INT64_MAX, 0);
+    }
+    video_.Packets.Clear();
+    audio_.Packets.Clear();
+    pictures_.Clear();
+    sound_.Clear();
+    atEnd = false;
+    return true;
+}
+
+void PlayerSession::ReadLoop() {
+    int serial = 0;
+    bool atEnd = false;
+    av::PacketPtr packet = av::MakePacket();
+    while (!abort_) {
+        ApplyPendingSeek(serial, atEnd);
+        if (atEnd || QueuesFull()) {
+            std::unique_lock lock(seekMutex_);
+            wakeReader_.wait_for(lock, kReaderIdleWait, [this] { return abort_ || seekPending_; });
+            continue;
+        }
+        const int result = av_read_frame(format_.get(), packet.get());
+        if (result < 0) {
+            if (result == AVERROR(EAGAIN)) {
+                continue;
+            }
+            // End of file or a read error: either way the decoders drain what they hold.
+            atEnd = true;
+            for (Stream* stream : {&video_, &audio_}) {
+                if (stream->Context) {
+                    stream->Packets.Push(QueuedPacket{nullptr, serial});
+                }
+            }
+            readerEndSerial_ = serial;
+            continue;
+        }
+        Stream* target = nullptr;
+        if (packet->stream_index == video_.Index && HasVideo()) {
+            target = &video_;
+        } else if (packet->stream_index == audio_.Index && HasAudio()) {
+            target = &audio_;
+        }
+        if (target == nullptr) {
+            av_packet_unref(packet.get());
+            continue;
+        }
+        const std::size_t bytes = static_cast<std::size_t>(std::max(0, packet->size));
+        av::PacketPtr queued = av::MakePacket();
+        av_packet_move_ref(queued.get(), packet.get());
+        target->Packets.Push(QueuedPacket{std::move(queued), serial}, bytes);
+    }
+}
+
+void PlayerSession::DecodeLoop(Stream& stream) {
+    const bool isVideo = &stream == &video_;
+    av::FramePtr frame = av::MakeFrame();
+    int serial = 0;
+    while (!abort_) {
+        std::optional<QueuedPacket> item = stream.Packets.Pop();
+        if (!item) {
+            return;
+        }
+        if (item->Serial != serial) {
+            avcodec_flush_buffers(stream.Context.get());
+            serial = item->Serial;
+        }
+        if (avcodec_send_packet(stream.Context.get(), item->Packet.get()) < 0 && item->Packet) {
+            continue;  // a damaged packet: skip it, as players do
+        }
+        while (!abort_) {
+            const int received = avcodec_receive_frame(stream.Context.get(), frame.get());
+            if (received == AVERROR_EOF) {
+                // Ready for the packets of the next seek.
+                avcodec_flush_buffers(stream.Context.get());
+                stream.DrainedSerial = serial;
+                break;
+            }
+            if (received < 0) {
+                break;
+            }
+            const bool sent =
+                isVideo ? SendPictures(frame.get(), serial) : SendSound(frame.get(), serial);
+            av_frame_unref(frame.get());
+            if (!sent) {
+                return;
+            }
+        }
+    }
+}
+
+bool PlayerSession::SendPictures(AVFrame* frame, int serial) {
+    std::int64_t pts = nextVideoPts_;
+    if (frame->best_effort_timestamp != AV_NOPTS_VALUE) {
+        pts = ToMicroseconds(frame->best_effort_timestamp, video_.TimeBase);
+    }
+    const AVRational rate = video_.Context->framerate;
+    const std::int64_t step = rate.num > 0 && rate.den > 0
+                                  ? av_rescale_q(1, av_inv_q(rate), AVRational{1, AV_TIME_BASE})
+                                  : 40000;
+    nextVideoPts_ = pts + step;
+
+    // The shape on screen, with the pixels' own aspect; then fitted into the box.
+    double width = frame->width;
+    const double height = frame->height;
+    if (frame->sample_aspect_ratio.num > 0 && frame->sample_aspect_ratio.den > 0) {
+        width *= av_q2d(frame->sample_aspect_ratio);
+    }
+    double scale = 1.0;
+    const int boxWidth = boxWidth_;
+    const int boxHeight = boxHeight_;
+    if (boxWidth > 0 && boxHeight > 0) {
+        scale = std::min(boxWidth / width, boxHeight / height);
+    }
+    const int outWidth = EvenAtLeastTwo(width * scale);
+    const int outHeight = EvenAtLeastTwo(height * scale);
+    SwsContext* raw = sws_getCachedContext(
+        scaler_.release(), frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
+        outWidth, outHeight, AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    scaler_.reset(raw);
+    if (!scaler_) {
+        return true;  // a picture we cannot convert is skipped, not fatal
+    }
+    DecodedPicture decoded;
+    decoded.Pts = pts;
+    decoded.Serial = serial;
+    VideoPicture& picture = decoded.Picture;
+    picture.Width = outWidth;
+    picture.Height = outHeight;
+    picture.BytesPerLine = outWidth * 4;
+    picture.Pixels.resize(static_cast<qsizetype>(picture.BytesPerLine) * outHeight);
+    uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(picture.Pixels.data()), nullptr, nullptr,
+                          nullptr};
+    int strides[4] = {picture.BytesPerLine, 0, 0, 0};
+    sws_scale(scaler_.get(), frame->data, frame->linesize, 0, frame->height, planes, strides);
+    return pictures_.Push(std::move(decoded));
+}
+
+bool PlayerSession::SendSound(AVFrame* frame, int serial) {
+    std::int64_t pts = nextAudioPts_;
+    if (frame->best_effort_timestamp != AV_NOPTS_VALUE) {
+        pts = ToMicroseconds(frame->best_effort_timestamp, audio_.TimeBase);
+    }
+    if (frame->sample_rate > 0) {
+        nextAudioPts_ = pts + av_rescale(frame->nb_samples, AV_TIME_BASE, frame->sample_rate);
+    }
+    if (!resampler_) {
+        AVChannelLayout outLayout{};
+        av_channel_layout_default(&outLayout, audioFormat_.Channels);
+        SwrContext* raw = nullptr;
+        const int made = swr_alloc_set_opts2(
+            &raw, &outLayout, AV_SAMPLE_FMT_S16, audioFormat_.SampleRate, &frame->ch_layout,
+            static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr);
+        av_channel_layout_uninit(&outLayout);
+        resampler_.reset(raw);
+        if (made < 0 || swr_init(resampler_.get()) < 0) {
+            resampler_.reset();
+            return true;  // no sound, but the pictures go on
+        }
+    }
+    const int capacity = swr_get_out_samples(resampler_.get(), frame->nb_samples);
+    if (capacity <= 0) {
+        return true;
+    }
+    DecodedAudio decoded;
+    decoded.Pts = pts;
+    decoded.Serial = serial;
+    const int bytesPerSample = 2 * audioFormat_.Channels;
+    decoded.Samples.resize(static_cast<qsizetype>(capacity) * bytesPerSample);
+    uint8_t* out[1] = {reinterpret_cast<uint8_t*>(decoded.Samples.data())};
+    const int converted =
+        swr_convert(resampler_.get(), out, capacity,
+                    const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
+    if (converted <= 0) {
+        return true;
+    }
+    decoded.Samples.resize(static_cast<qsizetype>(converted) * bytesPerSample);
+    const std::size_t bytes = static_cast<std::size_t>(decoded.Samples.size());
+    return sound_.Push(std::move(decoded), bytes);
+}
+
+}  // namespace veltrano

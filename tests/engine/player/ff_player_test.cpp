@@ -1,0 +1,284 @@
+#include "engine/player/ff_player.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMediaDevices>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "core/int64_helpers.h"
+#include "tests/support/media_tools.h"
+
+namespace veltrano {
+namespace {
+
+// Limits only bound a hung player; nothing here measures speed.
+constexpr int kGenerousMs = 60'000;
+
+QCoreApplication& App() {
+    static int argc = 1;
+    static char name[] = "engine_player_media_tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+class RecordingOutput : public VideoOutput {
+public:
+    void ShowPicture(const VideoPicture& picture) override {
+        ++Shown;
+        Last = picture;
+    }
+    void Invalidate() override { ++Invalidated; }
+    void Clear() override { ++Cleared; }
+
+    int Shown = 0;
+    int Invalidated = 0;
+    int Cleared = 0;
+    VideoPicture Last;
+};
+
+struct Event {
+    enum Kind { Duration, Position, State } Type;
+    std::int64_t Value;
+};
+
+// Everything the player raised, in order.
+class EventLog {
+public:
+    explicit EventLog(MediaPlayer& player) {
+        QObject::connect(&player, &MediaPlayer::DurationKnown, [this](quint32 low, qint32 high) {
+            events.push_back({Event::Duration, JoinHalves64(low, high)});
+        });
+        QObject::connect(&player, &MediaPlayer::PositionChanged, [this](quint32 low, qint32 high) {
+            events.push_back({Event::Position, JoinHalves64(low, high)});
+        });
+        QObject::connect(&player, &MediaPlayer::StateChanged, [this](int state) {
+            events.push_back({Event::State, state});
+        });
+    }
+    bool Saw(Event::Kind kind, std::int64_t value) const {
+        return std::any_of(events.begin(), events.end(),
+                           [&](const Event& e) { return e.Type == kind && e.Value == value; });
+    }
+    int IndexOf(Event::Kind kind, std::int64_t value) const {
+        for (std::size_t i = 0; i < events.size(); ++i) {
+            if (events[i].Type == kind && events[i].Value == value) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+    std::vector<std::int64_t> Positions(std::size_t from = 0) const {
+        std::vector<std::int64_t> positions;
+        for (std::size_t i = from; i < events.size(); ++i) {
+            if (events[i].Type == Event::Position) {
+                positions.push_back(events[i].Value);
+            }
+        }
+        return positions;
+    }
+    std::vector<Event> events;
+};
+
+int ThreadCount() {
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
+                                .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                                .size());
+}
+
+class FFPlayerTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        App();
+        dir_ = std::make_unique<QTemporaryDir>();
+        // One key frame a second, so a seek lands at most one second early.
+        ASSERT_TRUE(media_tools::MakeClip(
+            Clip(), 4.0, 320, 240, "25",
+            {"-c:v", "libx264", "-g", "25", "-pix_fmt", "yuv420p", "-c:a", "aac"}));
+    }
+    static void TearDownTestSuite() { dir_.reset(); }
+    static QString Clip() { return dir_->filePath("clip.mp4"); }
+
+    static std::unique_ptr<QTemporaryDir> dir_;
+};
+std::unique_ptr<QTemporaryDir> FFPlayerTest::dir_;
+
+// Plays the clip to its end and checks the events; with sound, the device's clock leads.
+void PlayToTheEnd(const QString& clip, bool withSound) {
+    FFPlayer player(FFPlayer::Options{withSound});
+    EventLog log(player);
+    RecordingOutput output;
+    ASSERT_TRUE(player.IsEngineLoaded());
+    ASSERT_TRUE(player.PlayFile(clip, &output, false)) << player.LastErrorText().toStdString();
+    EXPECT_EQ(player.VideoWindow(), &output);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStateEnded); }, kGenerousMs));
+
+    ASSERT_FALSE(log.events.empty());
+    EXPECT_EQ(log.events.front().Type, Event::Duration);
+    EXPECT_NEAR(log.events.front().Value, 4'000'000, 100'000);
+    const int playing = log.IndexOf(Event::State, kPlayStatePlaying);
+    const int ended = log.IndexOf(Event::State, kPlayStateEnded);
+    ASSERT_GE(playing, 0);
+    EXPECT_LT(playing, ended);
+    EXPECT_GT(output.Shown, 10);
+    EXPECT_EQ(output.Last.Width, 320);
+    EXPECT_EQ(output.Last.Height, 240);
+    EXPECT_EQ(output.Last.Pixels.size(), 320 * 240 * 4);
+
+    const std::vector<std::int64_t> positions = log.Positions();
+    ASSERT_GE(positions.size(), 5u);
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_GT(positions.back(), positions.front());
+    EXPECT_NEAR(positions.back(), 4'000'000, 100'000);
+    EXPECT_EQ(player.PlayState(), kPlayStateEnded);
+}
+
+TEST_F(FFPlayerTest, PlaysToTheEndWithEventsInOrder) {
+    PlayToTheEnd(Clip(), false);
+}
+
+TEST_F(FFPlayerTest, PlaysToTheEndOnTheSoundDevicesClock) {
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        GTEST_SKIP() << "no sound device on this machine";
+    }
+    PlayToTheEnd(Clip(), true);
+}
+
+TEST_F(FFPlayerTest, SeekWhilePausedShowsTheNewPictureWithinOneKeyFrameInterval) {
+    FFPlayer player(FFPlayer::Options{false});
+    EventLog log(player);
+    RecordingOutput output;
+    ASSERT_TRUE(player.PlayFile(Clip(), &output, false));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStatePlaying); }, kGenerousMs));
+    player.Pause();
+    EXPECT_TRUE(player.IsPaused());
+    EXPECT_EQ(player.PlayState(), kPlayStatePaused);
+    const QByteArray before = output.Last.Pixels;
+    const int shown = output.Shown;
+    const std::size_t from = log.events.size();
+
+    const std::int64_t target = 2'500'000;
+    player.Seek(static_cast<std::uint32_t>(target), 0, kSeekToTarget, false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return output.Shown > shown; }, kGenerousMs));
+    QTest::qWait(50);  // let the queued position reports arrive
+    const std::vector<std::int64_t> positions = log.Positions(from);
+    ASSERT_FALSE(positions.empty());
+    EXPECT_GE(positions.back(), target - 1'000'000);
+    EXPECT_LE(positions.back(), target);
+    EXPECT_NE(output.Last.Pixels, before);
+    EXPECT_EQ(output.Shown, shown + 1);  // paused: exactly the one new picture
+    EXPECT_EQ(player.PlayState(), kPlayStatePaused);
+
+    player.Resume();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStateEnded); }, kGenerousMs));
+    // Back to the start and paused, as the window does at the end of the stream.
+    player.Seek(12345, 0, kSeekToStart, false);
+    player.Pause();
+    const int atEnd = output.Shown;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return output.Shown > atEnd; }, kGenerousMs));
+    EXPECT_EQ(player.PlayState(), kPlayStatePaused);
+    QTest::qWait(50);
+    EXPECT_EQ(log.Positions().back(), 0);
+}
+
+TEST_F(FFPlayerTest, ClosingDuringPlaybackJoinsEveryThread) {
+    const int threadsBefore = ThreadCount();
+    {
+        FFPlayer player(FFPlayer::Options{false});
+        EventLog log(player);
+        RecordingOutput output;
+        ASSERT_TRUE(player.PlayFile(Clip(), &output, false));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStatePlaying); }, kGenerousMs));
+        EXPECT_GT(ThreadCount(), threadsBefore);
+        player.ClosePlayer(false);
+        EXPECT_EQ(ThreadCount(), threadsBefore);
+        EXPECT_EQ(player.PlayState(), kPlayStateClosed);
+        EXPECT_EQ(player.VideoWindow(), nullptr);
+        EXPECT_EQ(output.Cleared, 1);
+        // Nothing from the closed file arrives afterwards.
+        const std::size_t seen = log.events.size();
+        QTest::qWait(100);
+        EXPECT_EQ(log.events.size(), seen);
+        // The same player plays again.
+        ASSERT_TRUE(player.PlayFile(Clip(), &output, false));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStatePlaying); }, kGenerousMs));
+    }  // destroyed while playing
+    EXPECT_EQ(ThreadCount(), threadsBefore);
+}
+
+TEST_F(FFPlayerTest, PlaysHeadlessWithTheSoundDeviceOptional) {
+    FFPlayer player;  // asks for a sound device; the test machine may have none
+    EventLog log(player);
+    RecordingOutput output;
+    player.SetAudioVolume(300);
+    EXPECT_EQ(player.AudioVolume(), 128);
+    player.SetMute(true);
+    EXPECT_TRUE(player.Mute());
+    ASSERT_TRUE(player.PlayFile(Clip(), &output, false));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStatePlaying); }, kGenerousMs));
+    EXPECT_GE(output.Shown, 1);
+    player.ClosePlayer(false);
+}
+
+TEST_F(FFPlayerTest, SoundOnlyWithoutADeviceRunsThroughItsDuration) {
+    const QString path = dir_->filePath("sound.m4a");
+    ASSERT_TRUE(media_tools::MakeClip(path, 1.0, 0, 0, "25", {"-c:a", "aac"}, false, true));
+    FFPlayer player(FFPlayer::Options{false});
+    EventLog log(player);
+    ASSERT_TRUE(player.PlayFile(path, nullptr, false));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStateEnded); }, kGenerousMs));
+    const int playing = log.IndexOf(Event::State, kPlayStatePlaying);
+    ASSERT_GE(playing, 0);
+    // Positions between the start and the end were reported on the way.
+    const std::vector<std::int64_t> positions = log.Positions();
+    ASSERT_GE(positions.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_GT(positions[positions.size() - 2], 0);
+    EXPECT_NEAR(positions.back(), 1'000'000, 100'000);
+}
+
+TEST_F(FFPlayerTest, AnUnplayableFileFailsWithAReason) {
+    const QString path = dir_->filePath("not-media.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("plain words, no pictures");
+    file.close();
+    FFPlayer player(FFPlayer::Options{false});
+    RecordingOutput output;
+    EXPECT_FALSE(player.PlayFile(path, &output, false));
+    EXPECT_FALSE(player.LastErrorText().isEmpty());
+    EXPECT_EQ(player.PlayState(), kPlayStateClosed);
+    EXPECT_EQ(player.VideoWindow(), nullptr);
+    EXPECT_FALSE(player.PlayFile(dir_->filePath("missing.mp4"), &output, false));
+}
+
+TEST_F(FFPlayerTest, DisplaySizeFitsPicturesIntoTheFrameBox) {
+    FFPlayer player(FFPlayer::Options{false});
+    EventLog log(player);
+    RecordingOutput output;
+    player.SetFrameWidth(161);
+    player.SetFrameHeight(400);
+    ASSERT_TRUE(player.PlayFile(Clip(), &output, false));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return output.Shown > 0; }, kGenerousMs));
+    EXPECT_EQ(output.Last.Width, 160);  // 4:3 fitted into 161 wide, even sizes
+    EXPECT_EQ(output.Last.Height, 120);
+    player.SetFrameWidth(640);
+    player.SetFrameHeight(480);
+    player.ApplyDisplaySize();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return output.Last.Width == 640; }, kGenerousMs));
+    EXPECT_EQ(output.Last.Height, 480);
+}
+
+}  // namespace
+}  // namespace veltrano

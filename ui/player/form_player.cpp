@@ -1,0 +1,251 @@
+#include "ui/player/form_player.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <utility>
+
+#include "app/player/player_layout.h"
+#include "engine/api/engine_messages.h"
+#include "ui/common/window_icon.h"
+#include "ui/player/player_artwork.h"
+
+namespace veltrano {
+
+namespace {
+
+constexpr int kDisplaySizeIntervalMs = 1000;
+constexpr int kFontPoints = 9;
+
+QString ApplicationTitle() {
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? QString::fromLatin1(engine_messages::kProductName) : name;
+}
+
+// The design font is narrower than the sans fonts found here: shrink the position text's font
+// until the longest usual text fits its fixed width instead of cutting off the last digits.
+void FitPositionFont(QLabel* label) {
+    QFont fitted = label->font();
+    const QString widest = QStringLiteral("00:00:00/00:00:00");
+    while (fitted.pointSizeF() > 6 &&
+           QFontMetricsF(fitted).horizontalAdvance(widest) > kPositionTextWidth - 2) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+    }
+    label->setFont(fitted);
+}
+
+}  // namespace
+
+FormPlayer::FormPlayer(MediaPlayer& player, PlayerMessages& messages, QString programFolder,
+                       QWidget* parent)
+    : QDialog(parent),
+      player_(player),
+      programFolder_(std::move(programFolder)),
+      picPlayer_(new VideoSurface(this)),
+      picture2_(new QWidget(this)),
+      btnPause_(new QPushButton(picture2_)),
+      naSlider1_(new NaSlider(NaSlider::Skin::NaSlider, this)),
+      picMute_(new QLabel(picture2_)),
+      naSliderVol_(new NaSlider(NaSlider::Skin::NaSlider1, this)),
+      label1_(new QLabel(QStringLiteral("00:00:00/00:00:00"), picture2_)),
+      image1_(new QLabel(this)),
+      image2_(new QLabel(this)),
+      controller_(player, *this, messages, ApplicationTitle(), naSlider1_->State(),
+                  naSliderVol_->State()) {
+    setObjectName(QStringLiteral("FormPlayer"));
+    setAccessibleName(QStringLiteral("Preview player"));
+    QFont windowFont = font();
+    windowFont.setPointSizeF(kFontPoints);
+    setFont(windowFont);
+    resize(kPlayerClientWidth, kPlayerClientHeight);
+    setSizeGripEnabled(false);
+
+    picPlayer_->setObjectName(QStringLiteral("PicPlayer"));
+    picPlayer_->setAccessibleName(QStringLiteral("Video"));
+    picture2_->setObjectName(QStringLiteral("Picture2"));
+    picture2_->setAccessibleName(QStringLiteral("Player controls"));
+    picture2_->setAutoFillBackground(true);
+    btnPause_->setObjectName(QStringLiteral("btnPause"));
+    btnPause_->setGeometry(kPauseButtonRect);
+    btnPause_->setIconSize(QSize(14, 14));
+    naSlider1_->setObjectName(QStringLiteral("NaSlider1"));
+    naSlider1_->setAccessibleName(QStringLiteral("Position"));
+    picMute_->setObjectName(QStringLiteral("PicMute"));
+    picMute_->setAccessibleName(QStringLiteral("Mute"));
+    picMute_->setFrameShape(QFrame::NoFrame);
+    picMute_->resize(kMuteIconWidth, kMuteIconHeight);
+    picMute_->installEventFilter(this);
+    naSliderVol_->setObjectName(QStringLiteral("NaSliderVol"));
+    naSliderVol_->setAccessibleName(QStringLiteral("Volume"));
+    naSliderVol_->resize(kVolumeBarWidth, kVolumeBarHeight);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAccessibleName(QStringLiteral("Position and duration"));
+    label1_->resize(kPositionTextWidth, kPositionTextHeight);
+    FitPositionFont(label1_);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setAccessibleName(QStringLiteral("Muted speaker"));
+    image2_->setObjectName(QStringLiteral("Image2"));
+    image2_->setAccessibleName(QStringLiteral("Speaker"));
+    for (QLabel* image : {image1_, image2_}) {
+        image->resize(kMuteIconWidth, kMuteIconHeight);
+        image->hide();
+    }
+    ShowPlayGlyph(false);
+    ShowMutedPicture(false);
+    naSlider1_->raise();
+    naSliderVol_->raise();
+    controller_.InitSliders();
+
+    connect(btnPause_, &QPushButton::clicked, this, [this] { controller_.OnPauseClicked(); });
+    SliderState& seek = naSlider1_->State();
+    connect(&seek, &SliderState::MouseUpEvent, this,
+            [this](int button, int, float x, float) { controller_.OnSeekBarMouseUp(button, x); });
+    connect(&seek, &SliderState::ClickEvent, this, [this] { controller_.OnSeekBarClick(); });
+    SliderState& volume = naSliderVol_->State();
+    connect(&volume, &SliderState::MouseUpEvent, this,
+            [this](int button, int, float x, float) { controller_.OnVolumeBarMouseUp(button, x); });
+    connect(&volume, &SliderState::ClickEvent, this, [this] { controller_.OnVolumeBarClick(); });
+    connect(&player_, &MediaPlayer::DurationKnown, this,
+            [this](quint32 low, qint32 high) { controller_.OnDurationKnown(low, high); });
+    connect(&player_, &MediaPlayer::PositionChanged, this,
+            [this](quint32 low, qint32 high) { controller_.OnPositionChanged(low, high); });
+    connect(&player_, &MediaPlayer::StateChanged, this,
+            [this](int state) { controller_.OnStateChanged(state); });
+    timer1_.setInterval(kDisplaySizeIntervalMs);
+    connect(&timer1_, &QTimer::timeout, this, [this] { controller_.OnDisplaySizeTick(); });
+    LayOut();
+}
+
+FormPlayer::~FormPlayer() {
+    if (!closed_) {
+        controller_.Close();
+    }
+}
+
+bool FormPlayer::Load(const QString& sourcePath, const QString& durationText) {
+    closed_ = false;
+    if (!controller_.Load(sourcePath, durationText, programFolder_)) {
+        return false;
+    }
+    ShowMutedPicture(false);
+    ApplyWindowIcon(this);
+    timer1_.start();
+    return true;
+}
+
+void FormPlayer::PlayModal(const QString& sourcePath, const QString& durationText) {
+    if (Load(sourcePath, durationText)) {
+        exec();
+    }
+}
+
+void FormPlayer::done(int result) {
+    // Every way of closing releases the player at once, so no sound outlives the window.
+    timer1_.stop();
+    if (!closed_) {
+        closed_ = true;
+        controller_.Close();
+    }
+    QDialog::done(result);
+}
+
+void FormPlayer::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    LayOut();
+}
+
+void FormPlayer::LayOut() {
+    const PlayerLayout layout = LayOutPlayer(width(), height());
+    if (layout.Steps < 1) {
+        return;
+    }
+    picPlayer_->setGeometry(layout.VideoArea);
+    picture2_->setGeometry(layout.ControlBar);
+    if (layout.Steps < 2) {
+        return;
+    }
+    label1_->setGeometry(layout.PositionText);
+    if (layout.Steps < 3) {
+        return;
+    }
+    naSliderVol_->setGeometry(layout.VolumeBar);
+    if (layout.Steps < 4) {
+        return;
+    }
+    picMute_->setGeometry(layout.MuteIcon);
+    if (layout.Steps < 5) {
+        return;
+    }
+    naSlider1_->setGeometry(layout.SeekBar);
+    naSlider1_->Refresh();
+}
+
+bool FormPlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picMute_ && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            picMute_->rect().contains(mouse->position().toPoint())) {
+            controller_.OnMuteClicked();
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormPlayer::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+void FormPlayer::SetPositionText(const QString& text) {
+    label1_->setText(text);
+}
+
+void FormPlayer::ShowPlayGlyph(bool play) {
+    pauseGlyph_ = play ? QStringLiteral("4") : QStringLiteral(";");
+    btnPause_->setIcon(play ? DrawPlayGlyph() : DrawPauseGlyph());
+    btnPause_->setAccessibleName(play ? QStringLiteral("Play") : QStringLiteral("Pause"));
+    btnPause_->setToolTip(btnPause_->accessibleName());
+}
+
+void FormPlayer::ShowMutedPicture(bool muted) {
+    muted_ = muted;
+    // Drawn at the screen's density each time, so a move to another screen stays crisp.
+    image1_->setPixmap(DrawSpeaker(true, devicePixelRatioF()));
+    image2_->setPixmap(DrawSpeaker(false, devicePixelRatioF()));
+    picMute_->setPixmap((muted ? image1_ : image2_)->pixmap());
+    picMute_->setAccessibleName(muted ? QStringLiteral("Sound off") : QStringLiteral("Sound on"));
+}
+
+void FormPlayer::SetBusyPointer(bool busy) {
+    if (busy) {
+        setCursor(Qt::WaitCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void FormPlayer::DropTopmost() {
+    if (!windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        return;
+    }
+    const QRect frame = geometry();
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    setGeometry(frame);
+    show();
+}
+
+void FormPlayer::Delay(int milliseconds) {
+    // Window and engine events keep running meanwhile; the loop sleeps between them.
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void FormPlayer::EndProgram() {
+    closed_ = true;
+    QCoreApplication::exit(1);
+}
+
+}  // namespace veltrano
