@@ -1,0 +1,44 @@
+#include "ui/main/window_probe_feedback.h"
+
+#include <QApplication>
+
+namespace veltrano {
+
+WindowProbeFeedback::~WindowProbeFeedback() {
+    CloseWaitWindow();
+    RestoreNormalPointer();
+}
+
+void WindowProbeFeedback::ShowBusyPointer() {
+    if (!busy_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        busy_ = true;
+    }
+}
+
+void WindowProbeFeedback::RestoreNormalPointer() {
+    if (busy_) {
+        QApplication::restoreOverrideCursor();
+        busy_ = false;
+    }
+}
+
+void WindowProbeFeedback::ShowWaitWindow() {
+    if (!wait_) {
+        wait_ = new FormWait(owner_.data());
+    }
+    wait_->show();
+}
+
+void WindowProbeFeedback::CloseWaitWindow() {
+    if (wait_) {
+        wait_->CloseByProgram();
+        delete wait_.data();
+    }
+}
+
+void WindowProbeFeedback::ProcessPendingEvents() {
+    QCoreApplication::processEvents();
+}
+
+}  // namespace veltrano
