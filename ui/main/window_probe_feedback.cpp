@@ -28,6 +28,7 @@ void WindowProbeFeedback::ShowWaitWindow() {
         wait_ = new FormWait(owner_.data());
     }
     wait_->show();
+    passDue_ = true;
 }
 
 void WindowProbeFeedback::CloseWaitWindow() {
@@ -38,6 +39,12 @@ void WindowProbeFeedback::CloseWaitWindow() {
 }
 
 void WindowProbeFeedback::ProcessPendingEvents() {
+    const double now = clock_.Now();
+    if (!passDue_ && lastPass_ && now - *lastPass_ < kPassIntervalSeconds) {
+        return;
+    }
+    passDue_ = false;
+    lastPass_ = now;
     QCoreApplication::processEvents();
 }
 

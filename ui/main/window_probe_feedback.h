@@ -2,17 +2,25 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
+#include "app/join/seconds_clock.h"
 #include "app/probe/probe_feedback.h"
 #include "ui/main/form_wait.h"
 
 namespace veltrano {
 
 // ProbeFeedback for the windows: the busy pointer, the wait window owned by the main window,
-// and a pass of the event loop between two files so that every window repaints.
+// and passes of the event loop between files so that every window repaints and input is
+// handled. A file probes in well under a millisecond while a pass costs a repaint, so passes
+// are spaced by kPassIntervalSeconds: a thousand dropped files would otherwise spend most of
+// their time redrawing the list.
 class WindowProbeFeedback : public ProbeFeedback {
 public:
-    explicit WindowProbeFeedback(QWidget* owner = nullptr) : owner_(owner) {}
+    static constexpr double kPassIntervalSeconds = 0.05;
+
+    explicit WindowProbeFeedback(const SecondsClock& clock, QWidget* owner = nullptr)
+        : clock_(clock), owner_(owner) {}
     ~WindowProbeFeedback() override;
 
     // The main window, once it exists.
@@ -29,7 +37,11 @@ public:
     bool BusyPointerShown() const { return busy_; }
 
 private:
+    const SecondsClock& clock_;
     QPointer<QWidget> owner_;
+    std::optional<double> lastPass_;
+    // The first pass after the wait window opens always runs, so that it is drawn at once.
+    bool passDue_ = true;
     // Owned by the main window as its child; deleted here when closed.
     QPointer<FormWait> wait_;
     bool busy_ = false;

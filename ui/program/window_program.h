@@ -62,7 +62,7 @@ private:
     MessageBoxMessages boxMessages_;
     UserMessages& messages_;
     FileDialogChooser chooser_;
-    WindowProbeFeedback feedback_;
+    WindowProbeFeedback feedback_{clock_};
     MediaProber prober_;
     JoinRunner runner_;
     DesktopLinkOpener links_;

@@ -132,7 +132,7 @@ struct MainWindowHarness {
     JoinRequest request;
     RecordingMessages messages;
     ScriptedChooser chooser;
-    WindowProbeFeedback feedback;
+    WindowProbeFeedback feedback{clock};
     MediaProber prober{decoder, list, messages, feedback};
     JoinRunner runner{encoder, messages, settings, clock};
     RecordingOpeners openers;

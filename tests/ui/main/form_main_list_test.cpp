@@ -275,6 +275,33 @@ TEST(FormMainListTest, WaitWindowShowsWhileABatchIsProbedAndRefusesTheUsersClose
     EXPECT_TRUE(h.list.IsSelected(1));
 }
 
+TEST(FormMainListTest, EventLoopPassesBetweenFilesAreSpacedByTheClock) {
+    MainWindowHarness h;
+    int handled = 0;
+    auto post = [&handled] {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [&handled] { ++handled; }, Qt::QueuedConnection);
+    };
+    h.clock.now = 100.0;
+    h.feedback.ShowWaitWindow();
+    post();
+    h.feedback.ProcessPendingEvents();
+    EXPECT_EQ(handled, 1) << "the first pass after the wait window opens always runs";
+    post();
+    h.clock.now = 100.03;
+    h.feedback.ProcessPendingEvents();
+    EXPECT_EQ(handled, 1) << "too soon after the last pass";
+    h.clock.now = 100.25;
+    h.feedback.ProcessPendingEvents();
+    EXPECT_EQ(handled, 2);
+    h.feedback.CloseWaitWindow();
+    h.feedback.ShowWaitWindow();
+    post();
+    h.feedback.ProcessPendingEvents();
+    EXPECT_EQ(handled, 3) << "a new wait window is drawn at once";
+    h.feedback.CloseWaitWindow();
+}
+
 TEST(FormWaitTest, CaptionTextAndSize) {
     App();
     FormWait wait;
