@@ -119,7 +119,12 @@ void FormMain::BuildToolbar() {
     toolbar_->setIconSize(QSize(24, 24));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (CommandId id : ToolbarCommands()) {
-        toolbar_->addAction(Action(id));
+        QAction* action = Action(id);
+        toolbar_->addAction(action);
+        if (QWidget* button = toolbar_->widgetForAction(action)) {
+            button->setObjectName(action->objectName());
+            button->setAccessibleName(action->toolTip());
+        }
     }
 }
 

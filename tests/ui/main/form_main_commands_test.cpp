@@ -51,6 +51,10 @@ TEST(FormMainCommandsTest, CaptionsMenusAndToolbarInOrder) {
         captions << action->iconText();
         tips << action->toolTip();
         EXPECT_FALSE(action->icon().isNull()) << action->iconText().toStdString();
+        QWidget* button = toolbar->widgetForAction(action);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->objectName(), action->objectName());
+        EXPECT_EQ(button->accessibleName(), action->toolTip());
         // Our own artwork must actually render (the SVG icon engine is installed).
         EXPECT_FALSE(action->icon().pixmap(24, 24).isNull()) << action->iconText().toStdString();
     }
