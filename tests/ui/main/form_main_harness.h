@@ -21,13 +21,10 @@
 
 namespace veltrano::testing_ui {
 
-// One application for the whole test binary.
+// The test binary's one application, made by the global test environment
+// (ui_test_application.cpp) and destroyed before the program exits.
 inline QApplication& App() {
-    static int argc = 1;
-    static char name[] = "ui_main_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    return *qApp;
 }
 
 // Opens any existing file; its duration is its size in seconds, so tests choose it.
