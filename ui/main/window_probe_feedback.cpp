@@ -1,6 +1,7 @@
 #include "ui/main/window_probe_feedback.h"
 
 #include <QApplication>
+#include <QWindow>
 
 namespace veltrano {
 
@@ -26,6 +27,11 @@ void WindowProbeFeedback::RestoreNormalPointer() {
 void WindowProbeFeedback::ShowWaitWindow() {
     if (!wait_) {
         wait_ = new FormWait(owner_.data());
+        if (owner_ && owner_->isVisible()) {
+            // Over the middle of the main window, where the eye already is.
+            const QRect frame = owner_->frameGeometry();
+            wait_->move(frame.center() - wait_->rect().center());
+        }
     }
     wait_->show();
     passDue_ = true;
@@ -43,9 +49,11 @@ void WindowProbeFeedback::ProcessPendingEvents() {
     if (!passDue_ && lastPass_ && now - *lastPass_ < kPassIntervalSeconds) {
         return;
     }
-    passDue_ = false;
     lastPass_ = now;
     QCoreApplication::processEvents();
+    // A new window takes a few passes (map, expose, paint); until it is on the screen every
+    // pass runs, or it would stay blank through a whole batch.
+    passDue_ = wait_ && !(wait_->windowHandle() && wait_->windowHandle()->isExposed());
 }
 
 }  // namespace veltrano

@@ -40,7 +40,8 @@ private:
     const SecondsClock& clock_;
     QPointer<QWidget> owner_;
     std::optional<double> lastPass_;
-    // The first pass after the wait window opens always runs, so that it is drawn at once.
+    // Passes after the wait window opens always run until it is exposed, so that it is drawn
+    // at once.
     bool passDue_ = true;
     // Owned by the main window as its child; deleted here when closed.
     QPointer<FormWait> wait_;
