@@ -1,9 +1,15 @@
 // The window program's command line and its placeholder windows.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "tests/support/recording_messages.h"
 #include "ui/program/placeholder_openers.h"
 #include "ui/program/program_options.h"
+#include "ui/program/window_program.h"
 
 namespace {
 
@@ -45,6 +51,43 @@ TEST(PlaceholderOpenersTest, EachWindowNotBuiltYetSaysSo) {
         EXPECT_EQ(shown.title, QStringLiteral("Veltrano Video Joiner"));
         EXPECT_EQ(shown.icon, UserMessages::Icon::Information);
     }
+}
+
+// The wiring main() uses, without media: start-up reads the stored output folder, and files
+// from the command line are probed under their full names, folders skipped.
+TEST(WindowProgramTest, StartsAndAddsCommandLineFilesUnderTheirFullNames) {
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    qputenv("XDG_CONFIG_HOME", work.filePath("config").toLocal8Bit());
+    int argc = 1;
+    char name[] = "ui_program_tests";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    SettingsStore().WriteSetting(QStringLiteral("OutPath"), QStringLiteral("/videos/out/"));
+    QFile notVideo(work.filePath("notes.mp4"));
+    ASSERT_TRUE(notVideo.open(QIODevice::WriteOnly));
+    notVideo.write("not a video\n");
+    notVideo.close();
+
+    RecordingMessages messages;
+    PlaceholderOpeners openers(messages);
+    WindowProgram program(ProgramFolder::FirstExisting({work.path()}), openers, &messages);
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.Request().OutputFolder, QStringLiteral("/videos/out/"));
+    EXPECT_EQ(program.MainWindow().windowTitle(), QStringLiteral("Veltrano Video Joiner"));
+
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(work.path()));
+    program.AddFiles({QStringLiteral("notes.mp4"), QStringLiteral(".")});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(program.List().Count(), 0);
+    ASSERT_EQ(messages.shown.size(), 1) << "the folder is skipped silently";
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Can not open file: \r\n") +
+                                                  work.filePath("notes.mp4") + "\r\n"))
+        << messages.shown[0].text.toStdString();
+    program.MainWindow().close();
+    EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("OutPath")),
+              QStringLiteral("/videos/out/"));
 }
 
 }  // namespace
