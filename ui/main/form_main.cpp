@@ -38,7 +38,7 @@ FormMain::FormMain(const FormMainParts& parts, QWidget* parent)
     resize(kStartupWidth, kStartupHeight);
 
     // The list fills whatever the bars leave free, on every resize.
-    listView_ = new JoinListView(parts_.list, this);
+    listView_ = new JoinListView(parts_.List, this);
     setCentralWidget(listView_);
     connect(listView_, &JoinListView::FilesDropped, this, &FormMain::AddDroppedFiles,
             Qt::QueuedConnection);  // the drop completes before probing starts
@@ -58,24 +58,24 @@ FormMain::FormMain(const FormMainParts& parts, QWidget* parent)
 void FormMain::BuildActions() {
     for (const MainCommand& command : MainCommands()) {
         const QString caption =
-            Text(command.menuCaption != nullptr ? command.menuCaption : command.toolbarCaption);
+            Text(command.MenuCaption != nullptr ? command.MenuCaption : command.ToolbarCaption);
         auto* action = new QAction(caption, this);
-        action->setObjectName(Text(command.name));
-        action->setData(static_cast<int>(command.id));
-        if (command.toolbarCaption != nullptr) {
-            action->setIconText(Text(command.toolbarCaption));
+        action->setObjectName(Text(command.Name));
+        action->setData(static_cast<int>(command.Id));
+        if (command.ToolbarCaption != nullptr) {
+            action->setIconText(Text(command.ToolbarCaption));
         }
-        if (command.toolTip != nullptr) {
-            action->setToolTip(Text(command.toolTip));
+        if (command.ToolTip != nullptr) {
+            action->setToolTip(Text(command.ToolTip));
         }
-        if (command.shortcut != nullptr) {
-            action->setShortcut(QKeySequence(Text(command.shortcut), QKeySequence::PortableText));
+        if (command.Shortcut != nullptr) {
+            action->setShortcut(QKeySequence(Text(command.Shortcut), QKeySequence::PortableText));
             action->setShortcutContext(Qt::WindowShortcut);
         }
-        if (command.iconResource != nullptr) {
-            action->setIcon(QIcon(Text(command.iconResource)));
+        if (command.IconResource != nullptr) {
+            action->setIcon(QIcon(Text(command.IconResource)));
         }
-        const CommandId id = command.id;
+        const CommandId id = command.Id;
         connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
         // Keys work while the window has the focus, whichever bar shows the command.
         addAction(action);
@@ -136,18 +136,18 @@ QAction* FormMain::Action(CommandId id) const {
 bool FormMain::Load() {
     ApplySkin();
     SetUpStatusBar();
-    if (!parts_.runner.EngineSetup(parts_.programFolder.Path())) {
+    if (!parts_.Runner.EngineSetup(parts_.Folder.Path())) {
         return false;
     }
     // The program-wide output folder starts as the stored one.
-    parts_.request.OutputFolder = parts_.runner.OutputFolder();
+    parts_.Request.OutputFolder = parts_.Runner.OutputFolder();
     ApplyWindowIcon(this);
     return true;
 }
 
 void FormMain::ApplySkin() {
     // Without a readable skin the platform's own look stays, and nobody is told.
-    QFile skin(parts_.programFolder.FilePath(QStringLiteral("skin.qss")));
+    QFile skin(parts_.Folder.FilePath(QStringLiteral("skin.qss")));
     if (skin.open(QIODevice::ReadOnly)) {
         setStyleSheet(QString::fromUtf8(skin.readAll()));
     }
@@ -172,7 +172,7 @@ void FormMain::SetUpStatusBar() {
 }
 
 void FormMain::RefreshTotals() {
-    if (totalFiles_ == nullptr || !totals_.RefreshTotals(parts_.list)) {
+    if (totalFiles_ == nullptr || !totals_.RefreshTotals(parts_.List)) {
         return;
     }
     totalFiles_->setText(totals_.FilesText());
@@ -199,68 +199,68 @@ void FormMain::RunCommand(CommandId id) {
             Exit();
             break;
         case CommandId::SelectAll:
-            parts_.list.SelectAll();
+            parts_.List.SelectAll();
             break;
         case CommandId::InvertSelection:
-            parts_.list.InvertSelection();
+            parts_.List.InvertSelection();
             break;
         case CommandId::RemoveSelected:
-            parts_.list.RemoveSelected();
+            parts_.List.RemoveSelected();
             break;
         case CommandId::ClearAll:
-            parts_.list.ClearAll();
+            parts_.List.ClearAll();
             break;
         case CommandId::HelpContents:
-            parts_.links.OpenLink(
-                QUrl::fromLocalFile(parts_.programFolder.FilePath(Text(kHelpIndexFile))));
+            parts_.Links.OpenLink(
+                QUrl::fromLocalFile(parts_.Folder.FilePath(Text(kHelpIndexFile))));
             break;
         case CommandId::Website:
-            parts_.links.OpenLink(QUrl(Text(kProductPageAddress)));
+            parts_.Links.OpenLink(QUrl(Text(kProductPageAddress)));
             break;
         case CommandId::About:
-            parts_.openers.OpenAbout(this);
+            parts_.Openers.OpenAbout(this);
             break;
         case CommandId::Play:
             Play();
             break;
         case CommandId::MoveUp:
-            parts_.list.MoveUp();
+            parts_.List.MoveUp();
             break;
         case CommandId::MoveDown:
-            parts_.list.MoveDown();
+            parts_.List.MoveDown();
             break;
     }
 }
 
 void FormMain::AddFiles() {
-    parts_.prober.AddFiles(parts_.chooser);
+    parts_.Prober.AddFiles(parts_.Chooser);
 }
 
 void FormMain::AddDroppedFiles(const QStringList& paths) {
-    parts_.prober.AddDroppedFiles(paths);
+    parts_.Prober.AddDroppedFiles(paths);
 }
 
 void FormMain::Join() {
-    if (!parts_.list.HasEnoughFiles(parts_.messages, *this)) {
+    if (!parts_.List.HasEnoughFiles(parts_.Messages, *this)) {
         return;
     }
-    parts_.openers.OpenOutputSettings(this);
+    parts_.Openers.OpenOutputSettings(this);
 }
 
 void FormMain::Exit() {
     // Exit ends the program through the same closing steps as the close box, so the output
     // folder is stored on this path too.
-    if (parts_.messages.AskYesNo(QStringLiteral("Do you want to exit?"), Text(kProductName))) {
+    if (parts_.Messages.AskYesNo(QStringLiteral("Do you want to exit?"), Text(kProductName))) {
         close();
     }
 }
 
 void FormMain::Play() {
-    const std::optional<int> focused = parts_.list.FocusedRow();
-    if (!focused || parts_.list.Row(*focused).SourcePath.isEmpty()) {
+    const std::optional<int> focused = parts_.List.FocusedRow();
+    if (!focused || parts_.List.Row(*focused).SourcePath.isEmpty()) {
         return;
     }
-    parts_.openers.OpenPlayer(this, parts_.list.Row(*focused).SourcePath);
+    parts_.Openers.OpenPlayer(this, parts_.List.Row(*focused).SourcePath);
 }
 
 void FormMain::ShowContextMenu(const QPoint& globalPos) {
@@ -269,9 +269,9 @@ void FormMain::ShowContextMenu(const QPoint& globalPos) {
 
 void FormMain::closeEvent(QCloseEvent* event) {
     // The close is never refused: any job stops, and the output folder is stored, also empty.
-    parts_.encoder.StopJobs(false);
-    parts_.settings.WriteSetting(QString::fromLatin1(SettingsStore::kOutPath),
-                                 parts_.request.OutputFolder);
+    parts_.Encoder.StopJobs(false);
+    parts_.Settings.WriteSetting(QString::fromLatin1(SettingsStore::kOutPath),
+                                 parts_.Request.OutputFolder);
     event->accept();
 }
 

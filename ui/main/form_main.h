@@ -27,17 +27,17 @@ namespace veltrano {
 
 // What the main window works with; all of it outlives the window.
 struct FormMainParts {
-    JoinList& list;
-    MediaProber& prober;
-    FileChooser& chooser;
-    UserMessages& messages;
-    JoinRunner& runner;
-    MediaEncoder& encoder;
-    SettingsStore& settings;
-    JoinRequest& request;  // its OutputFolder is what closing stores as OutPath
-    WindowOpeners& openers;
-    LinkOpener& links;
-    ProgramFolder programFolder;
+    JoinList& List;
+    MediaProber& Prober;
+    FileChooser& Chooser;
+    UserMessages& Messages;
+    JoinRunner& Runner;
+    MediaEncoder& Encoder;
+    SettingsStore& Settings;
+    JoinRequest& Request;  // its OutputFolder is what closing stores as OutPath
+    WindowOpeners& Openers;
+    LinkOpener& Links;
+    ProgramFolder Folder;  // help pages and skin
 };
 
 // The main window FormMain: the join list, its commands (menu bar, toolbar, context menu,

@@ -41,7 +41,7 @@ std::span<const MainCommand> MainCommands() {
 
 const MainCommand* FindCommand(CommandId id) {
     for (const MainCommand& command : kCommands) {
-        if (command.id == id) {
+        if (command.Id == id) {
             return &command;
         }
     }

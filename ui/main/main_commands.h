@@ -30,13 +30,13 @@ inline constexpr int kToolbarId = 1037;
 inline constexpr int kContextMenuId = 1044;
 
 struct MainCommand {
-    CommandId id;
-    const char* name;            // "ID_ADDFILES": the object name of its action
-    const char* menuCaption;     // nullptr: not in a menu
-    const char* toolbarCaption;  // nullptr: not on the toolbar
-    const char* toolTip;         // the toolbar button's tip
-    const char* shortcut;        // portable key text, nullptr: none
-    const char* iconResource;    // toolbar icon, nullptr: none
+    CommandId Id;
+    const char* Name;            // "ID_ADDFILES": the object name of its action
+    const char* MenuCaption;     // nullptr: not in a menu
+    const char* ToolbarCaption;  // nullptr: not on the toolbar
+    const char* ToolTip;         // the toolbar button's tip
+    const char* Shortcut;        // portable key text, nullptr: none
+    const char* IconResource;    // toolbar icon, nullptr: none
 };
 
 // Every command, in the order of the table the captions come from.
