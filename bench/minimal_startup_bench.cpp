@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
     window.resize(688, 468);
-    WindowShownProbe probe(window);
+    veltrano::WindowShownProbe probe(window);
     window.show();
     return app.exec();
 }

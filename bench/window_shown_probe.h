@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <ctime>
 
+namespace veltrano {
+
 // Prints the milliseconds from VELTRANO_LAUNCH_NS (the launcher's CLOCK_REALTIME, in
 // nanoseconds) to the end of the window's first paint, then quits the application.
 class WindowShownProbe : public QObject {
@@ -38,3 +40,5 @@ private:
     QWidget& window_;
     bool seen_ = false;
 };
+
+}  // namespace veltrano
