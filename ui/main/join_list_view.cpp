@@ -21,6 +21,7 @@ JoinListView::JoinListView(JoinList& list, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);  // drops arrive at the viewport
     setDropIndicatorShown(false);
     setContextMenuPolicy(Qt::NoContextMenu);
 

@@ -47,6 +47,7 @@ TEST(FormMainListTest, ListShowsTheModelsColumnsWithAlternatingRowsAndNoSorting)
     EXPECT_FALSE(view->header()->sectionsClickable());
     EXPECT_FALSE(view->isSortingEnabled());
     EXPECT_TRUE(view->acceptDrops());
+    EXPECT_TRUE(view->viewport()->acceptDrops());
 
     h.AddRows(3);
     const QString first = h.list.Row(0).SourcePath;
