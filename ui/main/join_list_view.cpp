@@ -1,5 +1,6 @@
 #include "ui/main/join_list_view.h"
 
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QMimeData>
@@ -23,7 +24,7 @@ JoinListView::JoinListView(JoinList& list, QWidget* parent)
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);  // drops arrive at the viewport
     setDropIndicatorShown(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
 
     setAlternatingRowColors(true);
     QPalette colours = palette();
@@ -152,6 +153,18 @@ void JoinListView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         emit ContextMenuWanted(event->globalPosition().toPoint());
     }
+}
+
+void JoinListView::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse's menu comes with the button's release, as everywhere in this list.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->accept();
+        return;
+    }
+    const QRect current = visualRect(currentIndex());
+    const QPoint where = current.isValid() ? current.bottomLeft() : QPoint(0, 0);
+    event->accept();
+    emit ContextMenuWanted(viewport()->mapToGlobal(where));
 }
 
 }  // namespace veltrano

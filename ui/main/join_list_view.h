@@ -27,7 +27,8 @@ public:
 signals:
     // Files were dropped on the list (folders included: the prober skips them).
     void FilesDropped(const QStringList& paths);
-    // The right mouse button was released over the list, at this global position.
+    // The right mouse button was released over the list (or the keyboard asked for the menu),
+    // at this global position.
     void ContextMenuWanted(const QPoint& globalPos);
 
 protected:
@@ -35,6 +36,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The menu key and Shift+F10 open the menu too, at the current row.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void PushSelectionToView();

@@ -1,6 +1,7 @@
 // The main window's list, status bar, drops, context menu, layout and start-up.
 #include <gtest/gtest.h>
 
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QMimeData>
@@ -188,6 +189,21 @@ TEST(FormMainListTest, RightClickOnTheEmptyListOpensTheContextMenu) {
     }
     EXPECT_EQ(h.list.Count(), 0);
     EXPECT_TRUE(h.messages.shown.isEmpty());
+}
+
+TEST(FormMainListTest, TheMenuKeyOpensTheContextMenuButAMousePressDoesNot) {
+    MainWindowHarness h;
+    int shown = 0;
+    h.form->SetMenuPopup([&](QMenu&, const QPoint&) { ++shown; });
+    QWidget* viewport = h.form->ListView()->viewport();
+    QContextMenuEvent byMouse(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              viewport->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(viewport, &byMouse);
+    EXPECT_EQ(shown, 0) << "the mouse's menu comes with the release";
+    QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                            viewport->mapToGlobal(QPoint(0, 0)));
+    QApplication::sendEvent(viewport, &byKey);
+    EXPECT_EQ(shown, 1);
 }
 
 TEST(FormMainListTest, ResizingKeepsTheListFillingTheSpaceBetweenToolbarAndStatusBar) {
