@@ -1,12 +1,19 @@
 #include "app/probe/add_files_filters.h"
 
+#include <QRegularExpression>
+
 QStringList FileFilter::PatternList() const {
     return patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
 }
 
 QString FileFilter::ToNameFilter() const {
+    QStringList qtPatterns = PatternList();
+    // "*.*" means every file where the filter list comes from, but a Qt pattern only matches
+    // names with a dot: files without an extension would be hidden.
+    qtPatterns.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")),
+                                QStringLiteral("*"));
     const QString spaced =
-        QStringLiteral("(") + PatternList().join(QLatin1Char(' ')) + QStringLiteral(")");
+        QStringLiteral("(") + qtPatterns.join(QLatin1Char(' ')) + QStringLiteral(")");
     if (description.endsWith(spaced)) {
         return description;
     }

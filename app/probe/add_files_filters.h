@@ -13,7 +13,8 @@ struct FileFilter {
     QStringList PatternList() const;
     // The row as a Qt name filter. Qt reads the patterns from the last parentheses of the
     // text, separated by spaces, so the patterns are appended in that form unless the
-    // description already ends with exactly them.
+    // description already ends with exactly them. "*.*" becomes "*", so that "All Files" also
+    // lists names without an extension.
     QString ToNameFilter() const;
 
     bool operator==(const FileFilter&) const = default;

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <set>
 #include <string>
@@ -300,7 +301,23 @@ TEST(AddFilesFiltersTest, NameFiltersCarryPatternsQtCanRead) {
     EXPECT_EQ(filters[1].ToNameFilter(),
               QStringLiteral("3GPP files (*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2) "
                              "(*.3gp *.3g2 *.3gpp *.3g *.k3g *.3gp2)"));
-    EXPECT_EQ(filters[16].ToNameFilter(), QStringLiteral("All Files (*.*)"));
+    EXPECT_EQ(filters[16].ToNameFilter(), QStringLiteral("All Files (*.*) (*)"));
+}
+
+// Qt reads the patterns of the last parentheses; "All Files" must also match a name without
+// a dot, as it does where "*.*" comes from.
+TEST(AddFilesFiltersTest, AllFilesMatchesNamesWithoutExtension) {
+    const std::vector<FileFilter> filters = AddFilesFilters();
+    const QString allFiles = filters[16].ToNameFilter();
+    const QString patterns = allFiles.mid(allFiles.lastIndexOf(QLatin1Char('(')) + 1).chopped(1);
+    const QRegularExpression any(QRegularExpression::wildcardToRegularExpression(patterns));
+    EXPECT_TRUE(any.match(QStringLiteral("clip")).hasMatch());
+    EXPECT_TRUE(any.match(QStringLiteral("clip.mp4")).hasMatch());
+    const QString avi = filters[3].ToNameFilter();
+    const QRegularExpression aviOnly(QRegularExpression::wildcardToRegularExpression(
+        avi.mid(avi.lastIndexOf(QLatin1Char('(')) + 1).chopped(1)));
+    EXPECT_FALSE(aviOnly.match(QStringLiteral("clip")).hasMatch());
+    EXPECT_TRUE(aviOnly.match(QStringLiteral("clip.avi")).hasMatch());
 }
 
 }  // namespace

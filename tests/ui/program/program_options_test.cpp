@@ -1,0 +1,93 @@
+// The window program's command line and its placeholder windows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "tests/support/recording_messages.h"
+#include "ui/program/placeholder_openers.h"
+#include "ui/program/program_options.h"
+#include "ui/program/window_program.h"
+
+namespace {
+
+using namespace veltrano;
+
+TEST(ProgramOptionsTest, FilesKeepTheirOrderAndOptionsAreRecognisedAnywhere) {
+    const ProgramOptions options =
+        ParseProgramOptions({"b.mp4", "--print-list", "a.mp4", "-", "--", "--odd.mp4", "-h"});
+    EXPECT_TRUE(options.Error.isEmpty());
+    EXPECT_TRUE(options.PrintList);
+    EXPECT_FALSE(options.Help) << "after -- everything is a file";
+    EXPECT_EQ(options.Files, (QStringList{"b.mp4", "a.mp4", "-", "--odd.mp4", "-h"}));
+}
+
+TEST(ProgramOptionsTest, HelpAndUnknownOptions) {
+    EXPECT_TRUE(ParseProgramOptions({"--help"}).Help);
+    EXPECT_TRUE(ParseProgramOptions({"-h", "a.mp4"}).Help);
+    const ProgramOptions none = ParseProgramOptions({});
+    EXPECT_FALSE(none.Help || none.PrintList);
+    EXPECT_TRUE(none.Files.isEmpty());
+    const ProgramOptions bad = ParseProgramOptions({"a.mp4", "--print", "--nope"});
+    EXPECT_EQ(bad.Error, QStringLiteral("unknown option: --print"));
+    EXPECT_TRUE(ProgramUsageText().contains(QLatin1String("--print-list")));
+    EXPECT_TRUE(ProgramUsageText().contains(QLatin1String("--help")));
+}
+
+TEST(PlaceholderOpenersTest, EachWindowNotBuiltYetSaysSo) {
+    RecordingMessages messages;
+    PlaceholderOpeners openers(messages);
+    openers.OpenOutputSettings(nullptr);
+    openers.OpenPlayer(nullptr, QStringLiteral("/videos/a.mp4"));
+    openers.OpenAbout(nullptr);
+    ASSERT_EQ(messages.shown.size(), 3);
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("The output settings window is not built yet."));
+    EXPECT_EQ(messages.shown[1].text, QStringLiteral("The player window is not built yet."));
+    EXPECT_EQ(messages.shown[2].text, QStringLiteral("The about window is not built yet."));
+    for (const auto& shown : messages.shown) {
+        EXPECT_EQ(shown.title, QStringLiteral("Veltrano Video Joiner"));
+        EXPECT_EQ(shown.icon, UserMessages::Icon::Information);
+    }
+}
+
+// The wiring main() uses, without media: start-up reads the stored output folder, and files
+// from the command line are probed under their full names, folders skipped.
+TEST(WindowProgramTest, StartsAndAddsCommandLineFilesUnderTheirFullNames) {
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    qputenv("XDG_CONFIG_HOME", work.filePath("config").toLocal8Bit());
+    int argc = 1;
+    char name[] = "ui_program_tests";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    SettingsStore().WriteSetting(QStringLiteral("OutPath"), QStringLiteral("/videos/out/"));
+    QFile notVideo(work.filePath("notes.mp4"));
+    ASSERT_TRUE(notVideo.open(QIODevice::WriteOnly));
+    notVideo.write("not a video\n");
+    notVideo.close();
+
+    RecordingMessages messages;
+    PlaceholderOpeners openers(messages);
+    WindowProgram program(ProgramFolder::FirstExisting({work.path()}), openers, &messages);
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.Request().OutputFolder, QStringLiteral("/videos/out/"));
+    EXPECT_EQ(program.MainWindow().windowTitle(), QStringLiteral("Veltrano Video Joiner"));
+
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(work.path()));
+    program.AddFiles({QStringLiteral("notes.mp4"), QStringLiteral(".")});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(program.List().Count(), 0);
+    ASSERT_EQ(messages.shown.size(), 1) << "the folder is skipped silently";
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Can not open file: \r\n") +
+                                                  work.filePath("notes.mp4") + "\r\n"))
+        << messages.shown[0].text.toStdString();
+    program.MainWindow().close();
+    EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("OutPath")),
+              QStringLiteral("/videos/out/"));
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#include "ui/common/file_dialog_chooser.h"
+
+#include <QFileDialog>
+
+namespace veltrano {
+
+QStringList FileDialogChooser::NameFilters(const FileChoiceRequest& request) {
+    QStringList filters;
+    for (const FileFilter& filter : request.filters) {
+        filters << filter.ToNameFilter();
+    }
+    return filters;
+}
+
+QStringList FileDialogChooser::ChooseFiles(const FileChoiceRequest& request) {
+    // No title of our own: the platform's default open title.
+    QFileDialog dialog(owner_.data());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.multipleSelection ? QFileDialog::ExistingFiles
+                                                 : QFileDialog::ExistingFile);
+    const QStringList filters = NameFilters(request);
+    dialog.setNameFilters(filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < filters.size()) {
+        dialog.selectNameFilter(filters.at(request.selectedFilter));
+    }
+    if (!request.initialFolder.isEmpty()) {
+        dialog.setDirectory(request.initialFolder);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles();
+}
+
+}  // namespace veltrano

@@ -1,0 +1,278 @@
+#include "ui/main/form_main.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <exception>
+
+#include "ui/common/window_icon.h"
+
+// Resources compiled into a static library are only registered when asked for by name.
+static void InitMainResources() {
+    Q_INIT_RESOURCE(main_icons);
+}
+
+namespace veltrano {
+
+namespace {
+
+constexpr const char* kProductName = "Veltrano Video Joiner";
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+}  // namespace
+
+FormMain::FormMain(const FormMainParts& parts, QWidget* parent)
+    : QMainWindow(parent), parts_(parts) {
+    InitMainResources();
+    setObjectName(QStringLiteral("FormMain"));
+    setAccessibleName(Text(kProductName));
+    setWindowTitle(Text(kProductName));
+    QFont font = this->font();
+    font.setPointSize(9);
+    setFont(font);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    resize(kStartupWidth, kStartupHeight);
+
+    // The list fills whatever the bars leave free, on every resize.
+    listView_ = new JoinListView(parts_.List, this);
+    setCentralWidget(listView_);
+    connect(listView_, &JoinListView::FilesDropped, this, &FormMain::AddDroppedFiles,
+            Qt::QueuedConnection);  // the drop completes before probing starts
+    connect(listView_, &JoinListView::ContextMenuWanted, this, &FormMain::ShowContextMenu);
+
+    BuildActions();
+    BuildMenus();
+    BuildToolbar();
+    menuPopup_ = [](QMenu& menu, const QPoint& globalPos) { menu.popup(globalPos); };
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(kTotalsIntervalMs);
+    connect(timer1_, &QTimer::timeout, this, &FormMain::RefreshTotals);
+}
+
+void FormMain::BuildActions() {
+    for (const MainCommand& command : MainCommands()) {
+        const QString caption =
+            Text(command.MenuCaption != nullptr ? command.MenuCaption : command.ToolbarCaption);
+        auto* action = new QAction(caption, this);
+        action->setObjectName(Text(command.Name));
+        action->setData(static_cast<int>(command.Id));
+        if (command.ToolbarCaption != nullptr) {
+            action->setIconText(Text(command.ToolbarCaption));
+        }
+        if (command.ToolTip != nullptr) {
+            action->setToolTip(Text(command.ToolTip));
+        }
+        if (command.Shortcut != nullptr) {
+            action->setShortcut(QKeySequence(Text(command.Shortcut), QKeySequence::PortableText));
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        if (command.IconResource != nullptr) {
+            action->setIcon(QIcon(Text(command.IconResource)));
+        }
+        const CommandId id = command.Id;
+        connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
+        // Keys work while the window has the focus, whichever bar shows the command.
+        addAction(action);
+        actions_[id] = action;
+    }
+}
+
+void FormMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MenuBar"));
+    bar->setAccessibleName(QStringLiteral("Menu Bar"));
+    const struct {
+        const char* caption;
+        const char* name;
+        std::span<const CommandId> commands;
+    } menus[] = {{"File", "ID_FILE", FileMenuCommands()},
+                 {"List", "ID_LIST", ListMenuCommands()},
+                 {"Help", "ID_HELP", HelpMenuCommands()}};
+    for (const auto& entry : menus) {
+        QMenu* menu = bar->addMenu(Text(entry.caption));
+        menu->setObjectName(Text(entry.name));
+        menu->setAccessibleName(Text(entry.caption) + QStringLiteral(" menu"));
+        for (CommandId id : entry.commands) {
+            menu->addAction(Action(id));
+        }
+    }
+    contextMenu_ = new QMenu(QStringLiteral("List"), this);
+    contextMenu_->setObjectName(QStringLiteral("IDR_LIST"));
+    contextMenu_->setAccessibleName(QStringLiteral("List context menu"));
+    for (CommandId id : ContextMenuCommands()) {
+        contextMenu_->addAction(Action(id));
+    }
+}
+
+void FormMain::BuildToolbar() {
+    toolbar_ = addToolBar(QStringLiteral("Toobar"));
+    toolbar_->setObjectName(QStringLiteral("IDR_TOOBAR"));
+    toolbar_->setAccessibleName(QStringLiteral("Toolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(24, 24));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (CommandId id : ToolbarCommands()) {
+        QAction* action = Action(id);
+        toolbar_->addAction(action);
+        if (QWidget* button = toolbar_->widgetForAction(action)) {
+            button->setObjectName(action->objectName());
+            button->setAccessibleName(action->toolTip());
+        }
+    }
+}
+
+QAction* FormMain::Action(CommandId id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+bool FormMain::Load() {
+    ApplySkin();
+    SetUpStatusBar();
+    if (!parts_.Runner.EngineSetup(parts_.Folder.Path())) {
+        return false;
+    }
+    // The program-wide output folder starts as the stored one.
+    parts_.Request.OutputFolder = parts_.Runner.OutputFolder();
+    ApplyWindowIcon(this);
+    return true;
+}
+
+void FormMain::ApplySkin() {
+    // Without a readable skin the platform's own look stays, and nobody is told.
+    QFile skin(parts_.Folder.FilePath(QStringLiteral("skin.qss")));
+    if (skin.open(QIODevice::ReadOnly)) {
+        setStyleSheet(QString::fromUtf8(skin.readAll()));
+    }
+}
+
+void FormMain::SetUpStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setAccessibleName(QStringLiteral("Status Bar"));
+    bar->setVisible(true);
+    totalFiles_ = new QLabel(totals_.FilesText(), bar);
+    totalFiles_->setObjectName(QStringLiteral("StatusPane101"));
+    totalFiles_->setAccessibleName(QStringLiteral("Total files"));
+    totalFiles_->setFixedWidth(150);
+    totalDuration_ = new QLabel(totals_.DurationText(), bar);
+    totalDuration_->setObjectName(QStringLiteral("StatusPane102"));
+    totalDuration_->setAccessibleName(QStringLiteral("Total duration"));
+    totalDuration_->setFixedWidth(200);
+    bar->addWidget(totalFiles_);
+    bar->addWidget(totalDuration_);
+    timer1_->start();
+}
+
+void FormMain::RefreshTotals() {
+    if (totalFiles_ == nullptr || !totals_.RefreshTotals(parts_.List)) {
+        return;
+    }
+    totalFiles_->setText(totals_.FilesText());
+    totalDuration_->setText(totals_.DurationText());
+}
+
+void FormMain::Dispatch(int id) {
+    // A failing command leaves the window usable and says nothing.
+    try {
+        RunCommand(static_cast<CommandId>(id));
+    } catch (const std::exception&) {
+    }
+}
+
+void FormMain::RunCommand(CommandId id) {
+    switch (id) {
+        case CommandId::AddFiles:
+            AddFiles();
+            break;
+        case CommandId::Join:
+            Join();
+            break;
+        case CommandId::Exit:
+            Exit();
+            break;
+        case CommandId::SelectAll:
+            parts_.List.SelectAll();
+            break;
+        case CommandId::InvertSelection:
+            parts_.List.InvertSelection();
+            break;
+        case CommandId::RemoveSelected:
+            parts_.List.RemoveSelected();
+            break;
+        case CommandId::ClearAll:
+            parts_.List.ClearAll();
+            break;
+        case CommandId::HelpContents:
+            parts_.Links.OpenLink(
+                QUrl::fromLocalFile(parts_.Folder.FilePath(Text(kHelpIndexFile))));
+            break;
+        case CommandId::Website:
+            parts_.Links.OpenLink(QUrl(Text(kProductPageAddress)));
+            break;
+        case CommandId::About:
+            parts_.Openers.OpenAbout(this);
+            break;
+        case CommandId::Play:
+            Play();
+            break;
+        case CommandId::MoveUp:
+            parts_.List.MoveUp();
+            break;
+        case CommandId::MoveDown:
+            parts_.List.MoveDown();
+            break;
+    }
+}
+
+void FormMain::AddFiles() {
+    parts_.Prober.AddFiles(parts_.Chooser);
+}
+
+void FormMain::AddDroppedFiles(const QStringList& paths) {
+    parts_.Prober.AddDroppedFiles(paths);
+}
+
+void FormMain::Join() {
+    if (!parts_.List.HasEnoughFiles(parts_.Messages, *this)) {
+        return;
+    }
+    parts_.Openers.OpenOutputSettings(this);
+}
+
+void FormMain::Exit() {
+    // Exit ends the program through the same closing steps as the close box, so the output
+    // folder is stored on this path too.
+    if (parts_.Messages.AskYesNo(QStringLiteral("Do you want to exit?"), Text(kProductName))) {
+        close();
+    }
+}
+
+void FormMain::Play() {
+    const std::optional<int> focused = parts_.List.FocusedRow();
+    if (!focused || parts_.List.Row(*focused).SourcePath.isEmpty()) {
+        return;
+    }
+    parts_.Openers.OpenPlayer(this, parts_.List.Row(*focused).SourcePath);
+}
+
+void FormMain::ShowContextMenu(const QPoint& globalPos) {
+    menuPopup_(*contextMenu_, globalPos);
+}
+
+void FormMain::closeEvent(QCloseEvent* event) {
+    // The close is never refused: any job stops, and the output folder is stored, also empty.
+    parts_.Encoder.StopJobs(false);
+    parts_.Settings.WriteSetting(QString::fromLatin1(SettingsStore::kOutPath),
+                                 parts_.Request.OutputFolder);
+    event->accept();
+}
+
+}  // namespace veltrano

@@ -1,0 +1,62 @@
+// veltrano-video-joiner: the window program.
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include <QApplication>
+#include <cstdio>
+
+#include "app/join/join_action.h"
+#include "cli/console_messages.h"
+#include "cli/probe_report.h"
+#include "ui/program/placeholder_openers.h"
+#include "ui/program/program_options.h"
+#include "ui/program/window_program.h"
+
+using namespace veltrano;
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const ProgramOptions options = ParseProgramOptions(arguments);
+    if (options.PrintList && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        // Printing the list shows no window: it must also work without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (!options.Error.isEmpty()) {
+        std::fprintf(stderr, "veltrano-video-joiner: %s\n%s", qPrintable(options.Error),
+                     qPrintable(ProgramUsageText()));
+        return 2;
+    }
+    if (options.Help) {
+        std::fputs(qPrintable(ProgramUsageText()), stdout);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    // libav's own log lines would repeat, less clearly, what the messages already say.
+    av_log_set_level(AV_LOG_FATAL);
+    QApplication::setApplicationName(QStringLiteral("Veltrano Video Joiner"));
+    const ProgramFolder programFolder =
+        ProgramFolder::ForApplication(QCoreApplication::applicationDirPath());
+
+    ConsoleMessages consoleMessages(false);
+    MessageBoxMessages openerMessages;
+    PlaceholderOpeners openers(openerMessages);
+    WindowProgram program(programFolder, openers, options.PrintList ? &consoleMessages : nullptr);
+    openerMessages.SetOwner(&program.MainWindow());
+    if (!program.Start()) {
+        return 1;  // "Video lib not found" was shown
+    }
+    if (options.PrintList) {
+        program.AddFiles(options.Files);
+        const QByteArray rows = ProbeRowsAsText(JoinListRows(program.List()));
+        std::fwrite(rows.constData(), 1, static_cast<size_t>(rows.size()), stdout);
+        return 0;
+    }
+    program.MainWindow().show();
+    program.AddFiles(options.Files);
+    return app.exec();
+}
