@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <cstdio>
 
-#include "ui/program/placeholder_openers.h"
+#include "ui/program/program_windows.h"
 #include "ui/program/window_program.h"
 
 using namespace veltrano;
@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
         urls << QUrl::fromLocalFile(path);
     }
     CountingMessages messages;
-    PlaceholderOpeners openers(messages);
+    ProgramWindows openers;  // the commands that open windows are not used here
     WindowProgram program(ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
                           openers, &messages);
     if (!program.Start()) {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "bench/window_shown_probe.h"
-#include "ui/program/placeholder_openers.h"
+#include "ui/program/program_windows.h"
 #include "ui/program/window_program.h"
 
 using namespace veltrano;
@@ -14,9 +14,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const ProgramFolder programFolder =
         ProgramFolder::ForApplication(QCoreApplication::applicationDirPath());
-    MessageBoxMessages openerMessages;
-    PlaceholderOpeners openers(openerMessages);
+    ProgramWindows openers;
     WindowProgram program(programFolder, openers);
+    openers.Attach({program.Catalogue(), program.List(), program.Request(), program.Runner(),
+                    program.Messages(), program.Folder()});
     if (!program.Start()) {
         return 1;
     }

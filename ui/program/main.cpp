@@ -9,8 +9,8 @@ extern "C" {
 #include "app/join/join_action.h"
 #include "cli/console_messages.h"
 #include "cli/probe_report.h"
-#include "ui/program/placeholder_openers.h"
 #include "ui/program/program_options.h"
+#include "ui/program/program_windows.h"
 #include "ui/program/window_program.h"
 
 using namespace veltrano;
@@ -43,10 +43,10 @@ int main(int argc, char* argv[]) {
         ProgramFolder::ForApplication(QCoreApplication::applicationDirPath());
 
     ConsoleMessages consoleMessages(false);
-    MessageBoxMessages openerMessages;
-    PlaceholderOpeners openers(openerMessages);
+    ProgramWindows openers;
     WindowProgram program(programFolder, openers, options.PrintList ? &consoleMessages : nullptr);
-    openerMessages.SetOwner(&program.MainWindow());
+    openers.Attach({program.Catalogue(), program.List(), program.Request(), program.Runner(),
+                    program.Messages(), program.Folder()});
     if (!program.Start()) {
         return 1;  // "Video lib not found" was shown
     }

@@ -1,4 +1,4 @@
-// The window program's command line and its placeholder windows.
+// The window program's command line and its wiring.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "tests/support/recording_messages.h"
-#include "ui/program/placeholder_openers.h"
 #include "ui/program/program_options.h"
+#include "ui/program/program_windows.h"
 #include "ui/program/window_program.h"
 
 namespace {
@@ -36,23 +36,6 @@ TEST(ProgramOptionsTest, HelpAndUnknownOptions) {
     EXPECT_TRUE(ProgramUsageText().contains(QLatin1String("--help")));
 }
 
-TEST(PlaceholderOpenersTest, EachWindowNotBuiltYetSaysSo) {
-    RecordingMessages messages;
-    PlaceholderOpeners openers(messages);
-    openers.OpenOutputSettings(nullptr);
-    openers.OpenPlayer(nullptr, QStringLiteral("/videos/a.mp4"));
-    openers.OpenAbout(nullptr);
-    ASSERT_EQ(messages.shown.size(), 3);
-    EXPECT_EQ(messages.shown[0].text,
-              QStringLiteral("The output settings window is not built yet."));
-    EXPECT_EQ(messages.shown[1].text, QStringLiteral("The player window is not built yet."));
-    EXPECT_EQ(messages.shown[2].text, QStringLiteral("The about window is not built yet."));
-    for (const auto& shown : messages.shown) {
-        EXPECT_EQ(shown.title, QStringLiteral("Veltrano Video Joiner"));
-        EXPECT_EQ(shown.icon, UserMessages::Icon::Information);
-    }
-}
-
 // The wiring main() uses, without media: start-up reads the stored output folder, and files
 // from the command line are probed under their full names, folders skipped.
 TEST(WindowProgramTest, StartsAndAddsCommandLineFilesUnderTheirFullNames) {
@@ -70,7 +53,7 @@ TEST(WindowProgramTest, StartsAndAddsCommandLineFilesUnderTheirFullNames) {
     notVideo.close();
 
     RecordingMessages messages;
-    PlaceholderOpeners openers(messages);
+    ProgramWindows openers;  // not attached: the commands that open windows do nothing
     WindowProgram program(ProgramFolder::FirstExisting({work.path()}), openers, &messages);
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(program.Request().OutputFolder, QStringLiteral("/videos/out/"));

@@ -1,0 +1,58 @@
+#include "ui/program/program_windows.h"
+
+#include "engine/player/ff_player.h"
+#include "ui/about/form_flash.h"
+#include "ui/player/form_player.h"
+#include "ui/player/qt_player_messages.h"
+
+namespace veltrano {
+
+ProgramWindows::~ProgramWindows() = default;
+
+void ProgramWindows::Attach(const Parts& parts) {
+    parts_ = std::make_unique<Parts>(parts);
+    progress_ = std::make_unique<ProgressWindows>(parts.Runner, parts.Folder);
+}
+
+void ProgramWindows::OpenOutputSettings(QWidget* owner) {
+    if (!parts_) {
+        return;
+    }
+    if (!outputSettings_) {
+        folderBrowser_ = std::make_unique<QtFolderBrowser>(owner);
+        // The folder box starts from the stored output folder that start-up read.
+        outputSettings_ = std::make_unique<FormVideoFormat>(
+            parts_->Catalogue, parts_->List, parts_->Request, parts_->Messages, *folderBrowser_,
+            parts_->Request.OutputFolder, [this, owner] { ShowProgressWindow(owner); }, owner);
+    }
+    outputSettings_->OpenModal();
+}
+
+void ProgramWindows::ShowProgressWindow(QWidget* owner) {
+    const JoinRequest& request = parts_->Request;
+    const JoinOutputRequest output{request.OutputFolder, request.OutputName,
+                                   request.OutputExtension, request.EngineParameters};
+    progress_->RunJoin(owner, parts_->List.SourcePaths(), output);
+}
+
+void ProgramWindows::OpenPlayer(QWidget* owner, const QString& path) {
+    if (!parts_) {
+        return;
+    }
+    // The list row's duration goes behind the position while the engine has not said its own.
+    QString durationText;
+    const std::optional<int> focused = parts_->List.FocusedRow();
+    if (focused && parts_->List.Row(*focused).SourcePath == path) {
+        durationText = parts_->List.Row(*focused).DurationText;
+    }
+    FFPlayer player;
+    QtPlayerMessages messages(owner);
+    FormPlayer window(player, messages, parts_->Folder.Path(), owner);
+    window.PlayModal(path, durationText);
+}
+
+void ProgramWindows::OpenAbout(QWidget* owner) {
+    ShowAbout(owner);
+}
+
+}  // namespace veltrano

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "app/join/join_request.h"
+#include "app/join/join_runner.h"
+#include "core/join_list.h"
+#include "core/program_folder.h"
+#include "core/user_messages.h"
+#include "profiles/profile_catalogue.h"
+#include "ui/main/window_openers.h"
+#include "ui/progress/progress_windows.h"
+#include "ui/settings/form_video_format.h"
+#include "ui/settings/qt_folder_browser.h"
+
+namespace veltrano {
+
+// The windows the main window's commands open: the output settings dialog (built on its
+// first opening and only hidden afterwards, so every choice stays for the run), the progress
+// window of each join, the preview player (a fresh window and engine each time, released as
+// soon as it closes) and the about window.
+class ProgramWindows : public WindowOpeners {
+public:
+    // Everything the windows work on; owned by the program and outliving this object.
+    struct Parts {
+        const ProfileCatalogue& Catalogue;
+        JoinList& List;
+        JoinRequest& Request;
+        JoinRunner& Runner;
+        UserMessages& Messages;
+        const ProgramFolder& Folder;
+    };
+
+    ProgramWindows() = default;
+    ~ProgramWindows() override;
+
+    // The program's objects exist only after the main window, which needs the openers; the
+    // program hands them over once it is built. Until then every command is ignored.
+    void Attach(const Parts& parts);
+
+    void OpenOutputSettings(QWidget* owner) override;
+    void OpenPlayer(QWidget* owner, const QString& path) override;
+    void OpenAbout(QWidget* owner) override;
+
+    // The dialog once it has been opened (tests drive it); nullptr before.
+    FormVideoFormat* OutputSettingsDialog() { return outputSettings_.get(); }
+    ProgressWindows* Progress() { return progress_.get(); }
+
+private:
+    void ShowProgressWindow(QWidget* owner);
+
+    std::unique_ptr<Parts> parts_;
+    std::unique_ptr<ProgressWindows> progress_;
+    std::unique_ptr<QtFolderBrowser> folderBrowser_;
+    std::unique_ptr<FormVideoFormat> outputSettings_;
+};
+
+}  // namespace veltrano
