@@ -202,9 +202,7 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     for (const MediaItem& row : prepared.rows) {
         sources.push_back(row.SourcePath);
     }
-    const JoinOutputRequest output{request.OutputFolder, request.OutputName,
-                                   request.OutputExtension, request.EngineParameters};
-    if (runner.RunJoin(view, sources, output) != JoinRunner::RunResult::Started) {
+    if (runner.RunJoin(view, sources, request) != JoinRunner::RunResult::Started) {
         runner.ProgressWindowClosed();
         return kExitFailure;
     }
@@ -215,7 +213,7 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
 
     // A join that completed has its output in place, even if Ctrl+C came right after.
     if (view.State() == TerminalProgressView::Outcome::Completed) {
-        PrintOut((output.OutputPath() + QLatin1Char('\n')).toLocal8Bit());
+        PrintOut((request.OutputPath() + QLatin1Char('\n')).toLocal8Bit());
         return kExitSuccess;
     }
     if (interrupt.Interrupted()) {

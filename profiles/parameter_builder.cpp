@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "core/value_format.h"
+#include "profiles/leading_number.h"
+#include "profiles/trim_spaces.h"
 
 namespace {
 
@@ -150,17 +152,10 @@ const FormatRule* FindRule(const QString& key) {
     return found == std::end(kRules) ? nullptr : &*found;
 }
 
-// Value of the leading decimal digits (after trimming blanks); 0 when there are none.
-qint64 LeadingNumber(const QString& text) {
-    constexpr qint64 kCap = std::numeric_limits<int>::max();
-    qint64 value = 0;
-    for (QChar c : text.trimmed()) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            break;
-        }
-        value = std::min(kCap, value * 10 + (c.unicode() - u'0'));
-    }
-    return value;
+// The number a size or bitrate text starts with once its blanks are trimmed ("640 X 480"
+// splits into "640 " and " 480").
+qint64 TrimmedNumber(const QString& text) {
+    return LeadingNumber(TrimSpaces(text));
 }
 
 QString ByQuality(const std::array<const char*, 3>& values, int quality) {
@@ -218,8 +213,8 @@ ListSize SmallestListSize(std::span<const MediaItem> rows) {
         if (cross < 0) {
             continue;
         }
-        const qint64 width = LeadingNumber(text.left(cross));
-        const qint64 height = LeadingNumber(text.mid(cross + 1));
+        const qint64 width = TrimmedNumber(text.left(cross));
+        const qint64 height = TrimmedNumber(text.mid(cross + 1));
         if (width == 0 || height == 0) {
             continue;  // no picture: nothing to size the output by
         }
@@ -253,8 +248,8 @@ BuiltParameters BuildEngineParameters(const OutputSettings& settings,
 
     ListSize size;
     if (settings.SizeChoice > 0) {
-        const qint64 width = LeadingNumber(settings.Width);
-        const qint64 height = LeadingNumber(settings.Height);
+        const qint64 width = TrimmedNumber(settings.Width);
+        const qint64 height = TrimmedNumber(settings.Height);
         size = {SizeOption(width, height), width * height};
     } else {
         size = SmallestListSize(rows);
@@ -293,7 +288,7 @@ BuiltParameters BuildEngineParameters(const OutputSettings& settings,
         frameRatePart = QString::fromUtf8(kDefaultFrameRatePart);
     }
     if (rule->adjustment == Adjustment::CapRmBitrate &&
-        LeadingNumber(videoBitrate) > kRmBitrateCap) {
+        TrimmedNumber(videoBitrate) > kRmBitrateCap) {
         videoBitrate = QString::fromUtf8(kRmBitrateCapText);
     }
 

@@ -50,7 +50,7 @@ void JoinRunner::ResetView(ProgressView& view) {
 
 JoinRunner::RunResult JoinRunner::RunJoin(ProgressView& view,
                                           const std::vector<QString>& sourcePaths,
-                                          const JoinOutputRequest& request) {
+                                          const JoinRequest& request) {
     // Every job starts fresh, whatever the previous one left behind.
     view_ = &view;
     state_ = State::NotStarted;

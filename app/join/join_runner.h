@@ -6,23 +6,13 @@
 #include <optional>
 #include <vector>
 
+#include "app/join/join_request.h"
+
 class MediaEncoder;
 class ProgressView;
 class SecondsClock;
 class SettingsStore;
 class UserMessages;
-
-// Where and how one join writes its output: the output side of the join request.
-struct JoinOutputRequest {
-    QString OutputFolder;  // ends with "/"
-    QString OutputName;
-    QString OutputExtension;
-    QString EngineParameters;
-
-    QString OutputPath() const {
-        return OutputFolder + OutputName + QLatin1Char('.') + OutputExtension;
-    }
-};
 
 // Drives the encoder through one join at a time and turns its events into what the progress
 // window shows. Lives on the user-interface thread for the whole run, like the encoder.
@@ -54,7 +44,7 @@ public:
     // Hands the sources (join order) and the output to the encoder and starts the job.
     // `view` must stay valid until ProgressWindowClosed is called.
     RunResult RunJoin(ProgressView& view, const std::vector<QString>& sourcePaths,
-                      const JoinOutputRequest& request);
+                      const JoinRequest& request);
     // The progress window's button: stops the job and closes the window.
     void Stop();
     // The progress window closed by any path (button, close box, failure, the program).

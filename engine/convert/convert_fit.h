@@ -10,6 +10,7 @@ extern "C" {
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 // Fitting requested output values to what an encoder and a muxer accept, and fitting pictures
 // into the output frame. Pure functions: the conversion joiner's arithmetic, tested alone.
@@ -19,9 +20,9 @@ namespace convert {
 // the standard ones, so 29.97 becomes 30000/1001). Rates that make no sense fall back to 25.
 AVRational FitFrameRate(const AVCodec* codec, AVRational wanted);
 
-// The sample rate nearest to `wanted` that both the encoder and the muxer take (FLV and SWF
-// carry only 44100, 22050 and 11025 Hz).
-int FitSampleRate(const AVCodec* codec, const QString& muxerName, int wanted);
+// The sample rate nearest to `wanted` that both the encoder and the muxer take; `muxerRates`
+// is the plan's list of the rates the muxer carries (empty: any).
+int FitSampleRate(const AVCodec* codec, const std::vector<int>& muxerRates, int wanted);
 
 // yuv420p when the encoder takes it, else its first format.
 AVPixelFormat PickPixelFormat(const AVCodec* codec);
@@ -52,8 +53,5 @@ struct Rotation {
     bool swapsSides = false;  // a quarter turn: width and height change places
 };
 Rotation RotationFromMatrix(const std::int32_t* displayMatrix);
-
-// H.263 codes only five picture sizes.
-bool IsH263Size(int width, int height);
 
 }  // namespace convert

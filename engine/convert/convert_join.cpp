@@ -1,7 +1,6 @@
 // Joining by re-encoding: every input is decoded in order and encoded into one output.
 
 #include <QDir>
-#include <chrono>
 #include <new>
 #include <vector>
 
@@ -12,37 +11,26 @@
 #include "engine/convert/convert_output.h"
 #include "engine/convert/convert_segment.h"
 #include "engine/convert/convert_timeline.h"
+#include "engine/plan/progress_throttle.h"
 
 namespace {
 
-constexpr auto kProgressInterval = std::chrono::milliseconds(250);
-
-JoinOutcome Stopped() {
-    return {AVERROR_EXIT, QStringLiteral("Stopped")};
-}
-
-// Reports at most a few times per second, whatever the frame rate.
 class ProgressReporter {
 public:
     ProgressReporter(const JoinProgressFn& progress, std::int64_t totalUs)
         : progress_(progress), totalUs_(totalUs) {}
 
     void Report(const ConvertOutput& output, const ConvertTimeline& timeline, bool force) {
-        if (!progress_) {
+        if (!progress_ || !throttle_.Due(force)) {
             return;
         }
-        const auto now = std::chrono::steady_clock::now();
-        if (!force && now - last_ < kProgressInterval) {
-            return;
-        }
-        last_ = now;
         progress_(output.Bytes(), timeline.PositionUs(), totalUs_);
     }
 
 private:
     const JoinProgressFn& progress_;
     std::int64_t totalUs_;
-    std::chrono::steady_clock::time_point last_{};
+    ProgressThrottle throttle_;
 };
 
 JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
@@ -58,12 +46,12 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
     std::int64_t totalUs = 0;
     for (const QString& path : task.inputs) {
         if (cancel.load()) {
-            return Stopped();
+            return StoppedOutcome();
         }
         ConvertInput input;
         JoinOutcome outcome = input.Open(path, interrupt, false);
         if (!outcome.Succeeded()) {
-            return cancel.load() ? Stopped() : outcome;
+            return cancel.load() ? StoppedOutcome() : outcome;
         }
         sources.push_back(input.Info());
         totalUs += std::max<std::int64_t>(0, input.Info().durationUs);
@@ -72,7 +60,7 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
     ConvertOutput output;
     JoinOutcome outcome = output.Open(task.plan, sources, task.writePath, interrupt);
     if (!outcome.Succeeded()) {
-        return cancel.load() ? Stopped() : outcome;
+        return cancel.load() ? StoppedOutcome() : outcome;
     }
     ConvertTimeline timeline(output, cancel);
     ProgressReporter reporter(progress, totalUs);
@@ -83,12 +71,12 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
         ConvertInput input;  // one input open at a time keeps memory flat
         outcome = input.Open(path, interrupt, true);
         if (!outcome.Succeeded()) {
-            return cancel.load() ? Stopped() : outcome;
+            return cancel.load() ? StoppedOutcome() : outcome;
         }
         ConvertSegment segment(input, timeline, output.Format(), QDir::toNativeSeparators(path));
         outcome = segment.Run(cancel, tick);
         if (!outcome.Succeeded()) {
-            return cancel.load() ? Stopped() : outcome;
+            return cancel.load() ? StoppedOutcome() : outcome;
         }
     }
 
@@ -97,7 +85,7 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
         ret = output.Finish();
     }
     if (cancel.load()) {
-        return Stopped();
+        return StoppedOutcome();
     }
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot finish ") +

@@ -9,6 +9,7 @@ extern "C" {
 #include <cstring>
 
 #include "engine/av/av_error.h"
+#include "engine/plan/output_rules.h"
 
 namespace {
 
@@ -109,8 +110,8 @@ JoinOutcome ConvertOutput::ResolveFormat(const OutputPlan& plan,
         int height = plan.height;
         AVRational sar{1, 1};
         if (width <= 0 && height <= 0) {
-            width = first != nullptr ? first->width : 320;
-            height = first != nullptr ? first->height : 240;
+            width = first != nullptr ? first->width : kFallbackWidth;
+            height = first != nullptr ? first->height : kFallbackHeight;
             sar = first != nullptr ? first->sampleAspect : AVRational{1, 1};
         }
         const int align = AlignFor(videoCodec_);
@@ -121,12 +122,13 @@ JoinOutcome ConvertOutput::ResolveFormat(const OutputPlan& plan,
                                          .arg(plan.width)
                                          .arg(plan.height)};
         }
-        if (videoCodec_->id == AV_CODEC_ID_H263 && !convert::IsH263Size(width, height)) {
-            return {AVERROR(EINVAL),
-                    QStringLiteral("H.263 takes only the picture sizes 128x96, 176x144, 352x288, "
-                                   "704x576 and 1408x1152, not %1x%2.")
-                        .arg(width)
-                        .arg(height)};
+        const bool sizeTaken =
+            plan.pictureSizes.empty() ||
+            std::any_of(plan.pictureSizes.begin(), plan.pictureSizes.end(), [&](PictureSize size) {
+                return size.width == width && size.height == height;
+            });
+        if (!sizeTaken) {
+            return {AVERROR(EINVAL), PictureSizeRefusal(plan, width, height)};
         }
         if (plan.displayAspect.has_value()) {
             sar = convert::SampleAspectFor(*plan.displayAspect, width, height);
@@ -136,7 +138,7 @@ JoinOutcome ConvertOutput::ResolveFormat(const OutputPlan& plan,
         format_.sampleAspect = sar;
         const AVRational wanted = plan.frameRate.has_value() ? *plan.frameRate
                                   : first != nullptr         ? first->frameRate
-                                                             : AVRational{25, 1};
+                                                             : kFallbackFrameRate;
         format_.frameRate = convert::FitFrameRate(videoCodec_, wanted);
         format_.pixelFormat = convert::PickPixelFormat(videoCodec_);
     }
@@ -150,11 +152,11 @@ JoinOutcome ConvertOutput::ResolveFormat(const OutputPlan& plan,
         const ConvertSourceInfo* first = FirstWith(sources, false);
         const int rate = plan.sampleRate > 0 ? plan.sampleRate
                          : first != nullptr  ? first->sampleRate
-                                             : 44100;
+                                             : kFallbackSampleRate;
         const int channels = plan.channels > 0  ? plan.channels
-                             : first != nullptr ? std::min(first->channels, 8)
-                                                : 2;
-        format_.sampleRate = convert::FitSampleRate(audioCodec_, plan.muxerName, rate);
+                             : first != nullptr ? std::min(first->channels, kMaxChannels)
+                                                : kFallbackChannels;
+        format_.sampleRate = convert::FitSampleRate(audioCodec_, plan.muxerSampleRates, rate);
         format_.channelLayout = convert::PickChannelLayout(audioCodec_, channels);
         format_.sampleFormat = convert::PickSampleFormat(audioCodec_);
     }
@@ -209,13 +211,6 @@ JoinOutcome ConvertOutput::OpenVideoEncoder(const OutputPlan& plan) {
     }
     if (plan.gopSize > 0) {
         context->gop_size = plan.gopSize;
-    }
-    if (plan.muxerName == QLatin1String("rm") && context->rc_max_rate == 0) {
-        // The RM muxer refuses packets over 64 kB; a tight rate-control buffer keeps even a
-        // large key frame below that.
-        context->rc_max_rate = context->bit_rate;
-        context->rc_buffer_size =
-            static_cast<int>(std::min<std::int64_t>(400000, context->bit_rate));
     }
     if (!plan.x264Preset.isEmpty() &&
         QLatin1String(videoCodec_->name) == QLatin1String("libx264")) {

@@ -36,7 +36,7 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
     int ret = 0;
     for (;;) {
         if (cancel.load()) {
-            return {AVERROR_EXIT, QStringLiteral("Stopped")};
+            return StoppedOutcome();
         }
         ret = av_read_frame(input_.Format(), packet.get());
         if (ret < 0) {
@@ -60,7 +60,7 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
         tick();
     }
     if (cancel.load()) {
-        return {AVERROR_EXIT, QStringLiteral("Stopped")};
+        return StoppedOutcome();
     }
     // Drain in order: decoders, then filter chains; the timeline then closes the segment.
     if (ret >= 0 && decodeVideo_) {
@@ -96,7 +96,7 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
     }
     if (ret < 0) {
         if (cancel.load() || ret == AVERROR_EXIT) {
-            return {AVERROR_EXIT, QStringLiteral("Stopped")};
+            return StoppedOutcome();
         }
         return {ret, av::Describe(failure_ + shownName_, ret)};
     }

@@ -9,7 +9,6 @@ extern "C" {
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
-#include <chrono>
 #include <deque>
 #include <vector>
 
@@ -21,6 +20,7 @@ extern "C" {
 #include "engine/copy/copy_silence.h"
 #include "engine/copy/copy_stream_check.h"
 #include "engine/copy/copy_timeline.h"
+#include "engine/plan/progress_throttle.h"
 
 namespace {
 
@@ -30,19 +30,14 @@ constexpr std::size_t kMaxPendingPackets = 512;
 // A container's start time this close to the first packet read is the stream's own (open-GOP
 // pictures, audio priming); further away it was filled in from another stream.
 constexpr AVRational kStartHintRange{1, 2};
-constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 
 QString NameOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-JoinOutcome Stopped() {
-    return {AVERROR_EXIT, QStringLiteral("The join was stopped.")};
-}
-
 JoinOutcome Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
     if (cancel.load()) {
-        return Stopped();
+        return StoppedOutcome();
     }
     return {code < 0 ? code : -1, av::Describe(what, code)};
 }
@@ -101,7 +96,7 @@ private:
     std::vector<bool> streamSeen_;
     std::vector<int> inIndexOf_;
     std::deque<av::PacketPtr> pending_;
-    std::chrono::steady_clock::time_point lastProgress_{};
+    ProgressThrottle throttle_;
     // Per output stream: silence for gaps at joins, made on first need.
     std::vector<std::unique_ptr<CopySilence>> silence_;
     std::vector<bool> silenceTried_;
@@ -170,7 +165,7 @@ JoinOutcome CopyJoiner::ScanInputs() {
     // One input open at a time, so memory stays flat however many files are joined.
     for (const QString& path : task_.inputs) {
         if (cancel_.load()) {
-            return Stopped();
+            return StoppedOutcome();
         }
         JoinOutcome outcome = ScanFile(path, false);
         if (outcome.Succeeded() && copy_input::AnalysisFellShort(scans_.back())) {
@@ -191,11 +186,9 @@ JoinOutcome CopyJoiner::ScanInputs() {
                     .arg(first.fileName)};
     }
     muxer_ = task_.plan.muxerName;
-    // MPEG-1 system streams carry MPEG-1 video; anything else goes into an MPEG-2 program
-    // stream.
-    if (muxer_ == QLatin1String("mpeg") && withVideo_ &&
+    if (!task_.plan.muxerForOtherVideo.isEmpty() && withVideo_ &&
         first.video.codec != AV_CODEC_ID_MPEG1VIDEO) {
-        muxer_ = QStringLiteral("vob");
+        muxer_ = task_.plan.muxerForOtherVideo;
     }
     for (std::size_t i = 1; i < scans_.size(); ++i) {
         const QString mismatch = FindCopyMismatch(first, scans_[i], muxer_, withAudio_);
@@ -495,7 +488,7 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
     };
     while (true) {
         if (cancel_.load()) {
-            return Stopped();
+            return StoppedOutcome();
         }
         const int ret = av_read_frame(input, packet.get());
         if (ret == AVERROR_EOF) {
@@ -529,11 +522,9 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
 }
 
 void CopyJoiner::ReportProgress(bool force) {
-    const auto now = std::chrono::steady_clock::now();
-    if (!progress_ || (!force && now - lastProgress_ < kProgressInterval)) {
+    if (!progress_ || !throttle_.Due(force)) {
         return;
     }
-    lastProgress_ = now;
     std::int64_t bytes = output_->pb != nullptr ? avio_size(output_->pb) : 0;
     if (bytes < 0 && output_->pb != nullptr) {
         bytes = avio_tell(output_->pb);
@@ -567,7 +558,7 @@ JoinOutcome CopyJoiner::Run() {
         }
     }
     if (cancel_.load()) {
-        return Stopped();
+        return StoppedOutcome();
     }
     const int ret = av_write_trailer(output_.get());
     if (ret < 0) {

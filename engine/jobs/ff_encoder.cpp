@@ -18,7 +18,6 @@ extern "C" {
 
 namespace {
 
-constexpr auto kProgressInterval = std::chrono::milliseconds(250);
 constexpr auto kStopWait = std::chrono::milliseconds(450);
 
 // Opens a file; only the first input is analysed, for what the option rules need from its
@@ -241,27 +240,22 @@ void FFEncoder::RunOneJob(const Job& job) {
         return;
     }
     const JoinTask task{job.inputs, temporary, *job.plan};
-    auto lastReport = std::chrono::steady_clock::time_point{};
     std::int64_t lastTotal = 0;
+    // The joiners throttle their reports (ProgressThrottle); each one goes out as it comes.
     const JoinProgressFn progress = [&](std::int64_t bytes, std::int64_t positionUs,
                                         std::int64_t totalUs) {
         lastTotal = totalUs;
-        const auto now = std::chrono::steady_clock::now();
-        if (now - lastReport < kProgressInterval) {
-            return;
-        }
-        lastReport = now;
         PostProgress(job.handle, bytes, positionUs, totalUs);
     };
     if (cancel_.load()) {
-        PostTerminated(AVERROR_EXIT, false, false, QStringLiteral("The join was stopped."));
+        PostTerminated(AVERROR_EXIT, false, false, StoppedOutcome().message);
         return;
     }
     const JoinOutcome outcome = job.plan->copy ? RunCopyJoin(task, cancel_, progress)
                                                : RunConvertJoin(task, cancel_, progress);
     if (cancel_.load()) {
         QFile::remove(temporary);
-        PostTerminated(AVERROR_EXIT, false, false, QStringLiteral("The join was stopped."));
+        PostTerminated(AVERROR_EXIT, false, false, StoppedOutcome().message);
         return;
     }
     if (!outcome.Succeeded()) {

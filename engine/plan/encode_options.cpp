@@ -10,6 +10,7 @@ extern "C" {
 #include <cmath>
 
 #include "engine/plan/output_plan_resolver.h"
+#include "engine/plan/output_rules.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ std::optional<QString> ApplyTarget(const QString& target, const FirstInputFacts&
     if (kind == QLatin1String("vcd")) {
         options.videoCodec = QStringLiteral("mpeg1video");
         options.audioCodec = QStringLiteral("mp2");
-        options.muxerName = QStringLiteral("vcd");
+        options.muxerName = QString::fromLatin1(kVcdMuxer);
         options.width = 352;
         options.height = pal ? 288 : 240;
         options.sampleRate = 44100;
@@ -165,7 +166,7 @@ std::optional<QString> ApplyTarget(const QString& target, const FirstInputFacts&
     } else {
         options.videoCodec = QStringLiteral("mpeg2video");
         options.audioCodec = QStringLiteral("ac3");
-        options.muxerName = QStringLiteral("dvd");
+        options.muxerName = QString::fromLatin1(kDvdMuxer);
         options.width = 720;
         options.height = pal ? 576 : 480;
         options.sampleRate = 48000;

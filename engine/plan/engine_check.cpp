@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "engine/plan/output_rules.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavfilter/avfilter.h>
@@ -21,20 +23,8 @@ EngineRequirements EngineRequirements::ForProfiles() {
         {QStringLiteral("libswscale"), LIBSWSCALE_VERSION_MAJOR, swscale_version()},
         {QStringLiteral("libswresample"), LIBSWRESAMPLE_VERSION_MAJOR, swresample_version()},
     };
-    requirements.encoders = {
-        QStringLiteral("libx264"),   QStringLiteral("mpeg4"),      QStringLiteral("libxvid"),
-        QStringLiteral("h263"),      QStringLiteral("flv"),        QStringLiteral("wmv2"),
-        QStringLiteral("msmpeg4v2"), QStringLiteral("mpeg1video"), QStringLiteral("mpeg2video"),
-        QStringLiteral("rv20"),      QStringLiteral("aac"),        QStringLiteral("libmp3lame"),
-        QStringLiteral("mp2"),       QStringLiteral("ac3"),        QStringLiteral("wmav2"),
-    };
-    requirements.muxers = {
-        QStringLiteral("mp4"), QStringLiteral("mov"), QStringLiteral("3gp"),
-        QStringLiteral("flv"), QStringLiteral("swf"), QStringLiteral("matroska"),
-        QStringLiteral("avi"), QStringLiteral("asf"), QStringLiteral("mpeg"),
-        QStringLiteral("vcd"), QStringLiteral("dvd"), QStringLiteral("vob"),
-        QStringLiteral("rm"),
-    };
+    requirements.encoders = ProfileEncoders();
+    requirements.muxers = ProfileMuxers();
     return requirements;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+extern "C" {
+#include <libavutil/error.h>
+}
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -25,3 +29,8 @@ struct JoinOutcome {
     QString message;  // clear sentence for the user on failure
     bool Succeeded() const { return code >= 0; }
 };
+
+// What every stopped join returns, whichever stage it was in.
+inline JoinOutcome StoppedOutcome() {
+    return {AVERROR_EXIT, QStringLiteral("The join was stopped.")};
+}

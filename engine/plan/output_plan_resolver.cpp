@@ -9,37 +9,9 @@ extern "C" {
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/plan/output_rules.h"
+
 namespace {
-
-// What a container's profile promises when the string names no codec.
-struct ContainerDefaults {
-    const char* extension;
-    const char* muxer;
-    const char* videoEncoder;
-    const char* audioEncoder;
-};
-
-constexpr ContainerDefaults kContainers[] = {
-    {"mp4", "mp4", "mpeg4", "aac"},
-    {"m4v", "mp4", "mpeg4", "aac"},
-    {"mov", "mov", "libx264", "aac"},
-    {"qt", "mov", "libx264", "aac"},
-    // Debian ships no AMR encoder; AAC is what 3GP players take besides it.
-    {"3gp", "3gp", "h263", "aac"},
-    {"3g2", "3g2", "h263", "aac"},
-    {"flv", "flv", "flv", "libmp3lame"},
-    {"f4v", "flv", "libx264", "aac"},
-    {"swf", "swf", "flv", "libmp3lame"},
-    {"mkv", "matroska", "libx264", "libmp3lame"},
-    {"avi", "avi", "libxvid", "libmp3lame"},
-    {"asf", "asf", "msmpeg4v2", "wmav2"},
-    {"wmv", "asf", "wmv2", "wmav2"},
-    {"mpg", "mpeg", "mpeg1video", "mp2"},
-    {"mpeg", "mpeg", "mpeg1video", "mp2"},
-    {"vob", "vob", "mpeg2video", "ac3"},
-    {"rm", "rm", "rv20", "ac3"},
-    {"ts", "mpegts", "mpeg2video", "mp2"},
-};
 
 // Extensions whose container libavformat does not guess from the name (or guesses as a raw
 // stream) while the files the program lists under them are containers.
@@ -53,40 +25,13 @@ constexpr ExtensionMuxer kCopyMuxers[] = {
     {"k3g", "3gp"},    {"3gp2", "3g2"},    {"rmvb", "rm"},    {"f4v", "flv"},
 };
 
-const ContainerDefaults* DefaultsForExtension(const QString& extension) {
-    for (const ContainerDefaults& entry : kContainers) {
-        if (extension == QLatin1String(entry.extension)) {
-            return &entry;
-        }
-    }
-    return nullptr;
+int EvenDown(int value) {
+    return std::max(2, value & ~1);
 }
 
 QString EncoderOf(AVCodecID id) {
     const AVCodec* codec = id != AV_CODEC_ID_NONE ? avcodec_find_encoder(id) : nullptr;
     return codec != nullptr ? QString::fromLatin1(codec->name) : QString();
-}
-
-bool IsH263Size(int width, int height) {
-    static constexpr int kSizes[][2] = {
-        {128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
-    return std::any_of(std::begin(kSizes), std::end(kSizes),
-                       [&](const int* size) { return size[0] == width && size[1] == height; });
-}
-
-int EvenDown(int value) {
-    return std::max(2, value & ~1);
-}
-
-int NearestFlashRate(int rate) {
-    static constexpr int kRates[] = {44100, 22050, 11025};
-    int best = kRates[0];
-    for (const int candidate : kRates) {
-        if (std::abs(candidate - rate) < std::abs(best - rate)) {
-            best = candidate;
-        }
-    }
-    return best;
 }
 
 // Refuses a codec the encoder library lacks or the container cannot carry.
@@ -129,6 +74,7 @@ ParseResult<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QStr
                 QStringLiteral("Cannot tell the output format from the file name \"%1\".")
                     .arg(QFileInfo(outputPath).fileName())};
     }
+    ApplyOutputRules(plan);
     return {plan, {}};
 }
 
@@ -144,7 +90,7 @@ QString MuxerForExtension(const QString& outputPath) {
             return QString::fromLatin1(entry.muxer);
         }
     }
-    if (const ContainerDefaults* defaults = DefaultsForExtension(extension)) {
+    if (const ContainerProfile* defaults = ContainerForExtension(extension)) {
         return QString::fromLatin1(defaults->muxer);
     }
     const QByteArray name = QStringLiteral("x.%1").arg(extension).toUtf8();
@@ -159,8 +105,8 @@ ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QS
         return ResolveCopyPlan(options, outputPath);
     }
     const QString fileName = QFileInfo(outputPath).fileName();
-    const ContainerDefaults* defaults =
-        DefaultsForExtension(QFileInfo(outputPath).suffix().toLower());
+    const ContainerProfile* defaults =
+        ContainerForExtension(QFileInfo(outputPath).suffix().toLower());
 
     OutputPlan plan;
     if (options.muxerName) {
@@ -215,11 +161,6 @@ ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QS
             plan.videoEncoder = QStringLiteral("mpeg4");
         }
     }
-    // MPEG-2 video belongs in an MPEG-2 program stream.
-    if (!options.muxerName && plan.muxerName == QLatin1String("mpeg") &&
-        plan.videoEncoder == QLatin1String("mpeg2video")) {
-        plan.muxerName = QStringLiteral("vob");
-    }
     if (plan.removeAudio) {
         plan.audioEncoder.clear();
     } else if (options.audioCodec) {
@@ -229,6 +170,7 @@ ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QS
     } else {
         plan.audioEncoder = EncoderOf(format->audio_codec);
     }
+    ApplyOutputRules(plan, options.muxerName.has_value());
     if (plan.videoEncoder.isEmpty() && plan.audioEncoder.isEmpty()) {
         return {std::nullopt,
                 QStringLiteral("The format \"%1\" has no codec to write.").arg(plan.muxerName)};
@@ -242,21 +184,5 @@ ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QS
         }
     }
 
-    if ((plan.muxerName == QLatin1String("flv") || plan.muxerName == QLatin1String("swf")) &&
-        plan.sampleRate != 0) {
-        plan.sampleRate = NearestFlashRate(plan.sampleRate);
-    }
-    // rmenc refuses packets over 64 kB; a bounded rate-control buffer keeps key frames under
-    // it even at HD sizes.
-    if (plan.muxerName == QLatin1String("rm") && plan.videoEncoder == QLatin1String("rv20")) {
-        constexpr std::int64_t kRmBufferBits = 400000;
-        if (plan.videoBitrate <= 0) {
-            plan.videoBitrate = 1000000;
-        }
-        plan.videoMaxRate = plan.videoBitrate;
-        plan.videoBufferSize = plan.videoBufferSize > 0
-                                   ? std::min(plan.videoBufferSize, kRmBufferBits)
-                                   : kRmBufferBits;
-    }
     return {plan, {}};
 }

@@ -22,7 +22,7 @@ protected:
         Start(view);
     }
     void Start(FakeProgressView& target) {
-        JoinOutputRequest request;
+        JoinRequest request;
         request.OutputFolder = QStringLiteral("/out/");
         request.OutputName = QStringLiteral("joined");
         request.OutputExtension = QStringLiteral("mkv");

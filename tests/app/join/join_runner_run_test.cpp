@@ -17,8 +17,8 @@ const QString kProduct = QStringLiteral("Veltrano Video Joiner");
 
 class JoinRunnerRunTest : public ::testing::Test {
 protected:
-    JoinOutputRequest Request() const {
-        JoinOutputRequest request;
+    JoinRequest Request() const {
+        JoinRequest request;
         request.OutputFolder = QStringLiteral("/out/");
         request.OutputName = QStringLiteral("joined");
         request.OutputExtension = QStringLiteral("mp4");

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "engine/convert/convert_join.h"
+#include "engine/plan/output_rules.h"
 #include "tests/support/media_tools.h"
 
 extern "C" {
@@ -127,7 +128,7 @@ TEST_F(ConvertJoinControlTest, StopBeforeStartReturnsStopped) {
     std::atomic<bool> cancel{true};
     const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
     EXPECT_EQ(outcome.code, AVERROR_EXIT);
-    EXPECT_EQ(outcome.message, Q("Stopped"));
+    EXPECT_EQ(outcome.message, StoppedOutcome().message);
 }
 
 TEST_F(ConvertJoinControlTest, StopFromProgressEndsTheJoin) {
@@ -142,7 +143,7 @@ TEST_F(ConvertJoinControlTest, StopFromProgressEndsTheJoin) {
             cancel.store(true);
         });
     EXPECT_EQ(outcome.code, AVERROR_EXIT);
-    EXPECT_EQ(outcome.message, Q("Stopped"));
+    EXPECT_EQ(outcome.message, StoppedOutcome().message);
     EXPECT_EQ(callsAfterStop, 0);
 }
 
@@ -170,7 +171,7 @@ TEST_F(ConvertJoinControlTest, StopFromAnotherThreadReturnsPromptly) {
     worker.join();
     ASSERT_FALSE(finishedEarly) << "the join ended before it could be stopped";
     EXPECT_EQ(outcome.code, AVERROR_EXIT);
-    EXPECT_EQ(outcome.message, Q("Stopped"));
+    EXPECT_EQ(outcome.message, StoppedOutcome().message);
     EXPECT_LT(std::chrono::duration<double>(endAt - stopAt).count(), 0.5);
 }
 
@@ -237,6 +238,7 @@ OutputPlan Refused(const char* video, const char* audio, int width, int height) 
     plan.audioEncoder = Q(audio);
     plan.width = width;
     plan.height = height;
+    ApplyOutputRules(plan);
     return plan;
 }
 

@@ -13,6 +13,7 @@ extern "C" {
 #include "engine/av/av_ptr.h"
 #include "engine/convert/convert_audio_queue.h"
 #include "engine/convert/convert_fit.h"
+#include "engine/plan/output_rules.h"
 
 namespace {
 
@@ -68,7 +69,10 @@ class ConvertFitSampleRateTest : public testing::TestWithParam<SampleRateCase> {
 
 TEST_P(ConvertFitSampleRateTest, PicksNearestRateBothAccept) {
     const SampleRateCase& c = GetParam();
-    EXPECT_EQ(convert::FitSampleRate(Encoder(c.encoder), QString::fromLatin1(c.muxer), c.wanted),
+    OutputPlan plan;
+    plan.muxerName = QString::fromLatin1(c.muxer);
+    ApplyOutputRules(plan);
+    EXPECT_EQ(convert::FitSampleRate(Encoder(c.encoder), plan.muxerSampleRates, c.wanted),
               c.expected);
 }
 
@@ -176,13 +180,6 @@ TEST(ConvertFitTest, RotationFromDisplayMatrix) {
     av_display_rotation_set(matrix, 0.0);
     EXPECT_TRUE(convert::RotationFromMatrix(matrix).filters.isEmpty());
     EXPECT_TRUE(convert::RotationFromMatrix(nullptr).filters.isEmpty());
-}
-
-TEST(ConvertFitTest, H263SizesOnly) {
-    EXPECT_TRUE(convert::IsH263Size(176, 144));
-    EXPECT_TRUE(convert::IsH263Size(1408, 1152));
-    EXPECT_FALSE(convert::IsH263Size(320, 240));
-    EXPECT_FALSE(convert::IsH263Size(144, 176));
 }
 
 TEST(ConvertAudioQueueTest, KeepsOrderAndCutsTail) {

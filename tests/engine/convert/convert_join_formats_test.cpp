@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "engine/convert/convert_join.h"
+#include "engine/plan/output_rules.h"
 #include "tests/support/media_tools.h"
 
 namespace {
@@ -155,6 +156,7 @@ TEST_P(ConvertJoinFormatsTest, JoinsTwoClips) {
                    dir_->filePath(QStringLiteral("b.mkv"))};
     task.writePath = dir_->filePath(QStringLiteral("out-%1.tmp").arg(QLatin1String(c.name)));
     task.plan = c.plan;
+    ApplyOutputRules(task.plan);  // as the resolver would
     std::atomic<bool> cancel{false};
     const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
     ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
@@ -206,6 +208,7 @@ TEST(ConvertJoinRmTest, HdKeyFramesFitRmPackets) {
     task.writePath = dir.filePath(QStringLiteral("hd.rm"));
     task.plan = WithSize(Plan("rm", "rv20", "ac3"), 1920, 1080);
     task.plan.videoBitrate = 1000000;
+    ApplyOutputRules(task.plan);  // the resolver bounds RM's rate control
     std::atomic<bool> cancel{false};
     const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
     ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
