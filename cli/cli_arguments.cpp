@@ -130,13 +130,13 @@ bool Accepts(const OptionSpec& option, CliCommand command) {
     }
 }
 
-CliParseResult Fail(const QString& error) {
-    return CliParseResult{std::nullopt, error};
+Status Fail(const QString& error) {
+    return Status::Failed(error);
 }
 
 }  // namespace
 
-CliParseResult ParseCliArguments(const QStringList& args) {
+Result<CliArguments> ParseCliArguments(const QStringList& args) {
     CliArguments result;
     if (args.isEmpty()) {
         return Fail(
@@ -146,7 +146,7 @@ CliParseResult ParseCliArguments(const QStringList& args) {
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") ||
         command == QStringLiteral("help")) {
         result.command = CliCommand::Help;
-        return CliParseResult{result, {}};
+        return result;
     }
     static const std::map<QString, CliCommand> commands{
         {QStringLiteral("profiles"), CliCommand::Profiles},
@@ -172,7 +172,7 @@ CliParseResult ParseCliArguments(const QStringList& args) {
         }
         if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
             result.command = CliCommand::Help;
-            return CliParseResult{result, {}};
+            return result;
         }
         const qsizetype equals = arg.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? arg : arg.left(equals);
@@ -208,7 +208,7 @@ CliParseResult ParseCliArguments(const QStringList& args) {
         return Fail(needed == 2 ? QStringLiteral("join needs at least two files")
                                 : QStringLiteral("%1 needs at least one file").arg(command));
     }
-    return CliParseResult{result, {}};
+    return result;
 }
 
 QString CliUsageText() {

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/result.h"
+
 // The command line of veltrano-join, parsed but not yet applied.
 //
 //   veltrano-join profiles
@@ -40,14 +42,10 @@ struct CliArguments {
     QStringList files;
 };
 
-struct CliParseResult {
-    std::optional<CliArguments> arguments;
-    QString error;  // one line naming the option, when arguments is empty
-};
-
 // Every option takes its value as the next argument or after "=" ("--name=x"); the "=" form
 // keeps leading and trailing spaces. "--" ends the options.
-CliParseResult ParseCliArguments(const QStringList& args);
+// A failure carries one line naming the option.
+Result<CliArguments> ParseCliArguments(const QStringList& args);
 
 // The text of --help.
 QString CliUsageText();

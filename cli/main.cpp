@@ -23,12 +23,12 @@ int main(int argc, char* argv[]) {
     av_log_set_level(AV_LOG_FATAL);
     QCoreApplication::setApplicationName(QStringLiteral("veltrano-join"));
 
-    const CliParseResult parsed = ParseCliArguments(QCoreApplication::arguments().mid(1));
-    if (!parsed.arguments) {
-        std::fprintf(stderr, "veltrano-join: %s\n", parsed.error.toLocal8Bit().constData());
+    const Result<CliArguments> parsed = ParseCliArguments(QCoreApplication::arguments().mid(1));
+    if (!parsed.Ok()) {
+        std::fprintf(stderr, "veltrano-join: %s\n", parsed.Message().toLocal8Bit().constData());
         return kExitUsage;
     }
-    const CliArguments& args = *parsed.arguments;
+    const CliArguments& args = *parsed;
     if (args.command == CliCommand::Help) {
         std::fputs(CliUsageText().toLocal8Bit().constData(), stdout);
         return kExitSuccess;

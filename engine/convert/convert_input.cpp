@@ -14,8 +14,8 @@ AVStream* ConvertInput::AudioStream() const {
     return audioIndex_ >= 0 ? format_->streams[audioIndex_] : nullptr;
 }
 
-JoinOutcome ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
-                               bool withDecoders) {
+Status ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
+                          bool withDecoders) {
     const QString shown = QDir::toNativeSeparators(path);
     AVFormatContext* raw = avformat_alloc_context();
     if (raw == nullptr) {

@@ -28,7 +28,7 @@ struct ConvertSourceInfo {
 class ConvertInput {
 public:
     // Opens and analyses `path`; the interrupt callback lets a stop end a blocking read.
-    JoinOutcome Open(const QString& path, const AVIOInterruptCB& interrupt, bool withDecoders);
+    Status Open(const QString& path, const AVIOInterruptCB& interrupt, bool withDecoders);
 
     const ConvertSourceInfo& Info() const { return info_; }
     AVFormatContext* Format() const { return format_.get(); }

@@ -33,8 +33,7 @@ private:
     ProgressThrottle throttle_;
 };
 
-JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
-                 const JoinProgressFn& progress) {
+Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinProgressFn& progress) {
     if (task.inputs.empty()) {
         return {AVERROR(EINVAL), QStringLiteral("There are no files to join.")};
     }
@@ -46,21 +45,21 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
     std::int64_t totalUs = 0;
     for (const QString& path : task.inputs) {
         if (cancel.load()) {
-            return StoppedOutcome();
+            return StoppedStatus();
         }
         ConvertInput input;
-        JoinOutcome outcome = input.Open(path, interrupt, false);
-        if (!outcome.Succeeded()) {
-            return cancel.load() ? StoppedOutcome() : outcome;
+        Status outcome = input.Open(path, interrupt, false);
+        if (!outcome.Ok()) {
+            return cancel.load() ? StoppedStatus() : outcome;
         }
         sources.push_back(input.Info());
         totalUs += std::max<std::int64_t>(0, input.Info().durationUs);
     }
 
     ConvertOutput output;
-    JoinOutcome outcome = output.Open(task.plan, sources, task.writePath, interrupt);
-    if (!outcome.Succeeded()) {
-        return cancel.load() ? StoppedOutcome() : outcome;
+    Status outcome = output.Open(task.plan, sources, task.writePath, interrupt);
+    if (!outcome.Ok()) {
+        return cancel.load() ? StoppedStatus() : outcome;
     }
     ConvertTimeline timeline(output, cancel);
     ProgressReporter reporter(progress, totalUs);
@@ -70,13 +69,13 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
     for (const QString& path : task.inputs) {
         ConvertInput input;  // one input open at a time keeps memory flat
         outcome = input.Open(path, interrupt, true);
-        if (!outcome.Succeeded()) {
-            return cancel.load() ? StoppedOutcome() : outcome;
+        if (!outcome.Ok()) {
+            return cancel.load() ? StoppedStatus() : outcome;
         }
         ConvertSegment segment(input, timeline, output.Format(), QDir::toNativeSeparators(path));
         outcome = segment.Run(cancel, tick);
-        if (!outcome.Succeeded()) {
-            return cancel.load() ? StoppedOutcome() : outcome;
+        if (!outcome.Ok()) {
+            return cancel.load() ? StoppedStatus() : outcome;
         }
     }
 
@@ -85,7 +84,7 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
         ret = output.Finish();
     }
     if (cancel.load()) {
-        return StoppedOutcome();
+        return StoppedStatus();
     }
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot finish ") +
@@ -98,8 +97,8 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
 
 }  // namespace
 
-JoinOutcome RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
-                           const JoinProgressFn& progress) {
+Status RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                      const JoinProgressFn& progress) {
     try {
         return Join(task, cancel, progress);
     } catch (const std::bad_alloc&) {

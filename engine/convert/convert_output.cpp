@@ -36,9 +36,8 @@ int AlignFor(const AVCodec* codec) {
 
 }  // namespace
 
-JoinOutcome ConvertOutput::Open(const OutputPlan& plan,
-                                const std::vector<ConvertSourceInfo>& sources, const QString& path,
-                                const AVIOInterruptCB& interrupt) {
+Status ConvertOutput::Open(const OutputPlan& plan, const std::vector<ConvertSourceInfo>& sources,
+                           const QString& path, const AVIOInterruptCB& interrupt) {
     const QByteArray muxer = plan.muxerName.toUtf8();
     const QByteArray file = path.toUtf8();
     AVFormatContext* raw = nullptr;
@@ -54,14 +53,14 @@ JoinOutcome ConvertOutput::Open(const OutputPlan& plan,
     // As the ffmpeg tool: lets the muxer interleave up to 0.7 s apart.
     output_->max_delay = static_cast<int>(0.7 * AV_TIME_BASE);
 
-    JoinOutcome outcome = ResolveFormat(plan, sources);
-    if (outcome.Succeeded() && format_.hasVideo) {
+    Status outcome = ResolveFormat(plan, sources);
+    if (outcome.Ok() && format_.hasVideo) {
         outcome = OpenVideoEncoder(plan);
     }
-    if (outcome.Succeeded() && format_.hasAudio) {
+    if (outcome.Ok() && format_.hasAudio) {
         outcome = OpenAudioEncoder(plan);
     }
-    if (!outcome.Succeeded()) {
+    if (!outcome.Ok()) {
         return outcome;
     }
 
@@ -91,8 +90,8 @@ JoinOutcome ConvertOutput::Open(const OutputPlan& plan,
     return {};
 }
 
-JoinOutcome ConvertOutput::ResolveFormat(const OutputPlan& plan,
-                                         const std::vector<ConvertSourceInfo>& sources) {
+Status ConvertOutput::ResolveFormat(const OutputPlan& plan,
+                                    const std::vector<ConvertSourceInfo>& sources) {
     format_.hasVideo = !plan.videoEncoder.isEmpty();
     format_.hasAudio = !plan.audioEncoder.isEmpty() && !plan.removeAudio;
     if (!format_.hasVideo && !format_.hasAudio) {
@@ -185,7 +184,7 @@ AVStream* ConvertOutput::AddStream(const AVCodecContext* context) {
     return stream;
 }
 
-JoinOutcome ConvertOutput::OpenVideoEncoder(const OutputPlan& plan) {
+Status ConvertOutput::OpenVideoEncoder(const OutputPlan& plan) {
     av::CodecContextPtr context(avcodec_alloc_context3(videoCodec_));
     if (context == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening the video encoder.")};
@@ -236,7 +235,7 @@ JoinOutcome ConvertOutput::OpenVideoEncoder(const OutputPlan& plan) {
     return {};
 }
 
-JoinOutcome ConvertOutput::OpenAudioEncoder(const OutputPlan& plan) {
+Status ConvertOutput::OpenAudioEncoder(const OutputPlan& plan) {
     av::CodecContextPtr context(avcodec_alloc_context3(audioCodec_));
     if (context == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening the audio encoder.")};

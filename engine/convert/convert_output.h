@@ -31,8 +31,8 @@ struct ConvertOutputFormat {
 // the encoders' time bases, finished with the trailer.
 class ConvertOutput {
 public:
-    JoinOutcome Open(const OutputPlan& plan, const std::vector<ConvertSourceInfo>& sources,
-                     const QString& path, const AVIOInterruptCB& interrupt);
+    Status Open(const OutputPlan& plan, const std::vector<ConvertSourceInfo>& sources,
+                const QString& path, const AVIOInterruptCB& interrupt);
 
     const ConvertOutputFormat& Format() const { return format_; }
     ConvertStreamEncoder* Video() const { return video_.get(); }
@@ -44,10 +44,9 @@ public:
     std::int64_t Bytes() const;
 
 private:
-    JoinOutcome ResolveFormat(const OutputPlan& plan,
-                              const std::vector<ConvertSourceInfo>& sources);
-    JoinOutcome OpenVideoEncoder(const OutputPlan& plan);
-    JoinOutcome OpenAudioEncoder(const OutputPlan& plan);
+    Status ResolveFormat(const OutputPlan& plan, const std::vector<ConvertSourceInfo>& sources);
+    Status OpenVideoEncoder(const OutputPlan& plan);
+    Status OpenAudioEncoder(const OutputPlan& plan);
     AVStream* AddStream(const AVCodecContext* context);
 
     av::OutputFormatPtr output_;

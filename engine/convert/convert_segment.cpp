@@ -23,8 +23,7 @@ ConvertSegment::ConvertSegment(ConvertInput& input, ConvertTimeline& timeline,
     }
 }
 
-JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
-                                const std::function<void()>& tick) {
+Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<void()>& tick) {
     if (decoded_ == nullptr || filtered_ == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory.")};
     }
@@ -36,7 +35,7 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
     int ret = 0;
     for (;;) {
         if (cancel.load()) {
-            return StoppedOutcome();
+            return StoppedStatus();
         }
         ret = av_read_frame(input_.Format(), packet.get());
         if (ret < 0) {
@@ -60,7 +59,7 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
         tick();
     }
     if (cancel.load()) {
-        return StoppedOutcome();
+        return StoppedStatus();
     }
     // Drain in order: decoders, then filter chains; the timeline then closes the segment.
     if (ret >= 0 && decodeVideo_) {
@@ -96,7 +95,7 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
     }
     if (ret < 0) {
         if (cancel.load() || ret == AVERROR_EXIT) {
-            return StoppedOutcome();
+            return StoppedStatus();
         }
         return {ret, av::Describe(failure_ + shownName_, ret)};
     }

@@ -20,7 +20,7 @@ public:
                    const ConvertOutputFormat& format, QString shownName);
 
     // Runs the input to its end; `tick` is called once per packet (for progress).
-    JoinOutcome Run(const std::atomic<bool>& cancel, const std::function<void()>& tick);
+    Status Run(const std::atomic<bool>& cancel, const std::function<void()>& tick);
 
 private:
     int Decode(AVCodecContext* decoder, const AVPacket* packet, bool video);

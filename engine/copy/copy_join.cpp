@@ -35,9 +35,9 @@ QString NameOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-JoinOutcome Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
+Status Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
     if (cancel.load()) {
-        return StoppedOutcome();
+        return StoppedStatus();
     }
     return {code < 0 ? code : -1, av::Describe(what, code)};
 }
@@ -57,22 +57,22 @@ public:
                const JoinProgressFn& progress)
         : task_(task), cancel_(cancel), progress_(progress) {}
 
-    JoinOutcome Run();
+    Status Run();
 
 private:
-    JoinOutcome ScanInputs();
-    JoinOutcome OpenFile(std::size_t index, OpenedInput& opened);
+    Status ScanInputs();
+    Status OpenFile(std::size_t index, OpenedInput& opened);
     // The scan's facts of the kept stream `inIndex` of input `index`.
     const CopyStreamParams& ScannedStream(std::size_t index, int inIndex) const {
         const CopyInputScan& scan = scans_[index];
         return inIndex == scan.video.index ? scan.video : scan.audio;
     }
-    JoinOutcome CreateOutput(const OpenedInput& first);
-    JoinOutcome CopyFile(std::size_t index, OpenedInput& opened);
-    JoinOutcome ScanFile(const QString& path, bool deep);
-    JoinOutcome Deliver(std::size_t index, int outIndex, AVPacket* packet);
-    JoinOutcome StartFile(std::size_t index);
-    JoinOutcome Write(std::size_t index, int outIndex, AVPacket* packet);
+    Status CreateOutput(const OpenedInput& first);
+    Status CopyFile(std::size_t index, OpenedInput& opened);
+    Status ScanFile(const QString& path, bool deep);
+    Status Deliver(std::size_t index, int outIndex, AVPacket* packet);
+    Status StartFile(std::size_t index);
+    Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
     int LendAudioConfig(AVCodecParameters* par) const;
@@ -143,7 +143,7 @@ bool CopyJoiner::CanFillGaps(int outIndex) {
     return silence_[outIndex] != nullptr;
 }
 
-JoinOutcome CopyJoiner::ScanFile(const QString& path, bool deep) {
+Status CopyJoiner::ScanFile(const QString& path, bool deep) {
     av::InputFormatPtr input;
     int ret = copy_input::Open(path, cancel_, input, false);
     // Read before the analysis: demuxers drop the flag once they have found their streams.
@@ -161,18 +161,18 @@ JoinOutcome CopyJoiner::ScanFile(const QString& path, bool deep) {
     return {};
 }
 
-JoinOutcome CopyJoiner::ScanInputs() {
+Status CopyJoiner::ScanInputs() {
     // One input open at a time, so memory stays flat however many files are joined.
     for (const QString& path : task_.inputs) {
         if (cancel_.load()) {
-            return StoppedOutcome();
+            return StoppedStatus();
         }
-        JoinOutcome outcome = ScanFile(path, false);
-        if (outcome.Succeeded() && copy_input::AnalysisFellShort(scans_.back())) {
+        Status outcome = ScanFile(path, false);
+        if (outcome.Ok() && copy_input::AnalysisFellShort(scans_.back())) {
             scans_.pop_back();
             outcome = ScanFile(path, true);
         }
-        if (!outcome.Succeeded()) {
+        if (!outcome.Ok()) {
             return outcome;
         }
         totalUs_ += scans_.back().durationUs;
@@ -191,15 +191,14 @@ JoinOutcome CopyJoiner::ScanInputs() {
         muxer_ = task_.plan.muxerForOtherVideo;
     }
     for (std::size_t i = 1; i < scans_.size(); ++i) {
-        const QString mismatch = FindCopyMismatch(first, scans_[i], muxer_, withAudio_);
-        if (!mismatch.isEmpty()) {
-            return {AVERROR(EINVAL), mismatch};
+        if (Status match = CheckCopyMatch(first, scans_[i], muxer_, withAudio_); !match.Ok()) {
+            return match;
         }
     }
     return {};
 }
 
-JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
+Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     const QString& path = task_.inputs[index];
     const CopyInputScan& scan = scans_[index];
     // The scan analysed every file already. Only the first file, whose parameters the output
@@ -249,7 +248,7 @@ JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     return {};
 }
 
-JoinOutcome CopyJoiner::CreateOutput(const OpenedInput& first) {
+Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     const QByteArray path = QFile::encodeName(task_.writePath);
     AVFormatContext* raw = nullptr;
     int ret = avformat_alloc_output_context2(&raw, nullptr, muxer_.toLatin1().constData(),
@@ -316,7 +315,7 @@ JoinOutcome CopyJoiner::CreateOutput(const OpenedInput& first) {
     return {};
 }
 
-JoinOutcome CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
+Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
     CopyTimeline::Verdict verdict = timeline_->Place(outIndex, packet, CanFillGaps(outIndex));
     while (verdict == CopyTimeline::Verdict::FillGap) {
         av::PacketPtr filler = silence_[outIndex]->Packet();
@@ -360,7 +359,7 @@ JoinOutcome CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet)
     return {};
 }
 
-JoinOutcome CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
+Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     packet->stream_index = outIndex;
     if (started_) {
         return Write(index, outIndex, packet);
@@ -389,7 +388,7 @@ JoinOutcome CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packe
 }
 
 // Fixes where the current file starts and writes what was held, in the order it was read.
-JoinOutcome CopyJoiner::StartFile(std::size_t index) {
+Status CopyJoiner::StartFile(std::size_t index) {
     started_ = true;
     for (std::size_t outIndex = 0; outIndex < fileStreams_.size(); ++outIndex) {
         CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
@@ -414,23 +413,23 @@ JoinOutcome CopyJoiner::StartFile(std::size_t index) {
     if (first != pending_.end()) {
         av::PacketPtr held = std::move(*first);
         pending_.erase(first);
-        const JoinOutcome outcome = Write(index, held->stream_index, held.get());
-        if (!outcome.Succeeded()) {
+        const Status outcome = Write(index, held->stream_index, held.get());
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
     while (!pending_.empty()) {
         av::PacketPtr held = std::move(pending_.front());
         pending_.pop_front();
-        const JoinOutcome outcome = Write(index, held->stream_index, held.get());
-        if (!outcome.Succeeded()) {
+        const Status outcome = Write(index, held->stream_index, held.get());
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
     return {};
 }
 
-JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
+Status CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
     AVFormatContext* input = opened.context.get();
     std::vector<CopyTimeline::StreamInFile> streams(opened.inIndexOf.size());
     for (std::size_t outIndex = 0; outIndex < opened.inIndexOf.size(); ++outIndex) {
@@ -464,10 +463,10 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
         return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
     }
     // Runs one packet (or the end, nullptr) through the stream's filter, if any.
-    auto feed = [&](int outIndex, AVPacket* in) -> JoinOutcome {
+    auto feed = [&](int outIndex, AVPacket* in) -> Status {
         AVBSFContext* filter = opened.filters[outIndex].get();
         if (filter == nullptr) {
-            return in != nullptr ? Deliver(index, outIndex, in) : JoinOutcome{};
+            return in != nullptr ? Deliver(index, outIndex, in) : Status{};
         }
         int ret = av_bsf_send_packet(filter, in);
         if (ret < 0) {
@@ -475,8 +474,8 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
                            cancel_);
         }
         while ((ret = av_bsf_receive_packet(filter, filtered.get())) >= 0) {
-            const JoinOutcome outcome = Deliver(index, outIndex, filtered.get());
-            if (!outcome.Succeeded()) {
+            const Status outcome = Deliver(index, outIndex, filtered.get());
+            if (!outcome.Ok()) {
                 return outcome;
             }
         }
@@ -488,7 +487,7 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
     };
     while (true) {
         if (cancel_.load()) {
-            return StoppedOutcome();
+            return StoppedStatus();
         }
         const int ret = av_read_frame(input, packet.get());
         if (ret == AVERROR_EOF) {
@@ -505,20 +504,20 @@ JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
             av_packet_unref(packet.get());
             continue;
         }
-        const JoinOutcome outcome = feed(outIndex, packet.get());
+        const Status outcome = feed(outIndex, packet.get());
         av_packet_unref(packet.get());
-        if (!outcome.Succeeded()) {
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
     for (int outIndex = 0; outIndex < static_cast<int>(opened.filters.size()); ++outIndex) {
-        const JoinOutcome outcome = feed(outIndex, nullptr);
-        if (!outcome.Succeeded()) {
+        const Status outcome = feed(outIndex, nullptr);
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
     // A file with a stream that sent nothing: the others go out as they are.
-    return started_ ? JoinOutcome{} : StartFile(index);
+    return started_ ? Status{} : StartFile(index);
 }
 
 void CopyJoiner::ReportProgress(bool force) {
@@ -532,33 +531,33 @@ void CopyJoiner::ReportProgress(bool force) {
     progress_(std::max<std::int64_t>(bytes, 0), timeline_->PositionUs(), totalUs_);
 }
 
-JoinOutcome CopyJoiner::Run() {
+Status CopyJoiner::Run() {
     if (task_.inputs.empty()) {
         return {AVERROR(EINVAL), QStringLiteral("There is nothing to join.")};
     }
-    JoinOutcome outcome = ScanInputs();
-    if (!outcome.Succeeded()) {
+    Status outcome = ScanInputs();
+    if (!outcome.Ok()) {
         return outcome;
     }
     for (std::size_t index = 0; index < task_.inputs.size(); ++index) {
         OpenedInput opened;
         outcome = OpenFile(index, opened);
-        if (!outcome.Succeeded()) {
+        if (!outcome.Ok()) {
             return outcome;
         }
         if (index == 0) {
             outcome = CreateOutput(opened);
-            if (!outcome.Succeeded()) {
+            if (!outcome.Ok()) {
                 return outcome;
             }
         }
         outcome = CopyFile(index, opened);
-        if (!outcome.Succeeded()) {
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
     if (cancel_.load()) {
-        return StoppedOutcome();
+        return StoppedStatus();
     }
     const int ret = av_write_trailer(output_.get());
     if (ret < 0) {
@@ -576,8 +575,8 @@ JoinOutcome CopyJoiner::Run() {
 
 }  // namespace
 
-JoinOutcome RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
-                        const JoinProgressFn& progress) {
+Status RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                   const JoinProgressFn& progress) {
     CopyJoiner joiner(task, cancel, progress);
     return joiner.Run();
 }

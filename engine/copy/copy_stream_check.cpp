@@ -154,8 +154,8 @@ CopyInputScan ScanCopyInput(AVFormatContext* input, const QString& fileName) {
     return scan;
 }
 
-QString FindCopyMismatch(const CopyInputScan& first, const CopyInputScan& other,
-                         const QString& muxerName, bool withAudio) {
+Status CheckCopyMatch(const CopyInputScan& first, const CopyInputScan& other,
+                      const QString& muxerName, bool withAudio) {
     const bool compareSetup = !IsMpegStreamMuxer(muxerName);
     std::optional<Difference> difference =
         CompareStreams(QStringLiteral("video"), first.video, other.video, compareSetup);
@@ -166,7 +166,8 @@ QString FindCopyMismatch(const CopyInputScan& first, const CopyInputScan& other,
     if (!difference) {
         return {};
     }
-    return QStringLiteral("Cannot join by stream copy: %1 differs from %2 in %3 (%4 vs %5).")
-        .arg(other.fileName, first.fileName, difference->parameter, difference->otherValue,
-             difference->firstValue);
+    return Status(AVERROR(EINVAL),
+                  QStringLiteral("Cannot join by stream copy: %1 differs from %2 in %3 (%4 vs %5).")
+                      .arg(other.fileName, first.fileName, difference->parameter,
+                           difference->otherValue, difference->firstValue));
 }

@@ -8,6 +8,7 @@ extern "C" {
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include "core/result.h"
 
 // What a stream copy keeps from one input: its first video and first audio stream, with the
 // parameters every later input must share, because every muxer writes the first file's
@@ -53,12 +54,12 @@ int FindCopyStream(const AVFormatContext* input, AVMediaType type);
 // Reads what the copy compares from an opened and analysed input.
 CopyInputScan ScanCopyInput(AVFormatContext* input, const QString& fileName);
 
-// Empty when `other` can follow `first` in one stream copy into `muxerName`; otherwise the
-// sentence naming the file and the first parameter that differs, e.g. "Cannot join by stream
+// Ok when `other` can follow `first` in one stream copy into `muxerName`; otherwise a failure
+// whose sentence names the file and the first parameter that differs, e.g. "Cannot join by stream
 // copy: b.mp4 differs from a.mp4 in picture size (1280x720 vs 640x480)." Codec setup data is
 // not compared for MPEG transport and program streams, which repeat it inside the stream.
-QString FindCopyMismatch(const CopyInputScan& first, const CopyInputScan& other,
-                         const QString& muxerName, bool withAudio);
+Status CheckCopyMatch(const CopyInputScan& first, const CopyInputScan& other,
+                      const QString& muxerName, bool withAudio);
 
 // True for the MPEG transport and program stream muxers.
 bool IsMpegStreamMuxer(const QString& muxerName);

@@ -153,13 +153,13 @@ int FFEncoder::SetJobOutput(int handle, const QString& outputPath, const QString
         lastError_ = QStringLiteral("Cannot write to the folder %1.").arg(folder.filePath());
         return -1;
     }
-    const ParseResult<OutputPlan> plan = ParseEncodeOptions(parameters, outputPath, job->facts);
+    const Result<OutputPlan> plan = ParseEncodeOptions(parameters, outputPath, job->facts);
     if (!plan.Ok()) {
-        lastError_ = plan.error;
+        lastError_ = plan.Message();
         return -1;
     }
     job->outputPath = outputPath;
-    job->plan = plan.value;
+    job->plan = *plan;
     return 0;
 }
 
@@ -248,27 +248,27 @@ void FFEncoder::RunOneJob(const Job& job) {
         PostProgress(job.handle, bytes, positionUs, totalUs);
     };
     if (cancel_.load()) {
-        PostTerminated(AVERROR_EXIT, false, false, StoppedOutcome().message);
+        PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    const JoinOutcome outcome = job.plan->copy ? RunCopyJoin(task, cancel_, progress)
-                                               : RunConvertJoin(task, cancel_, progress);
+    const Status outcome = job.plan->copy ? RunCopyJoin(task, cancel_, progress)
+                                          : RunConvertJoin(task, cancel_, progress);
     if (cancel_.load()) {
         QFile::remove(temporary);
-        PostTerminated(AVERROR_EXIT, false, false, StoppedOutcome().message);
+        PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    if (!outcome.Succeeded()) {
+    if (!outcome.Ok()) {
         QFile::remove(temporary);
-        PostTerminated(outcome.code, false, true, outcome.message);
+        PostTerminated(outcome.Code(), false, true, outcome.Message());
         return;
     }
-    QString reason;
-    if (!encoder_output_file::Commit(temporary, job.outputPath, &reason)) {
+    if (const Status committed = encoder_output_file::Commit(temporary, job.outputPath);
+        !committed.Ok()) {
         QFile::remove(temporary);
-        PostTerminated(
-            -1, false, true,
-            QStringLiteral("Cannot save %1: %2").arg(QFileInfo(job.outputPath).fileName(), reason));
+        PostTerminated(-1, false, true,
+                       QStringLiteral("Cannot save %1: %2")
+                           .arg(QFileInfo(job.outputPath).fileName(), committed.Message()));
         return;
     }
     // The last report shows the whole output and the whole timeline.

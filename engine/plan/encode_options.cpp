@@ -91,32 +91,30 @@ QString EncoderAlias(const QString& name) {
 }
 
 // An encoder name of the right kind, "copy", or an error sentence.
-ParseResult<QString> CheckEncoder(const QString& option, const QString& value,
-                                  AVMediaType wantedType) {
+Result<QString> CheckEncoder(const QString& option, const QString& value, AVMediaType wantedType) {
     if (value == QLatin1String("copy")) {
-        return {value, {}};
+        return value;
     }
     const QString name = EncoderAlias(value);
     const AVCodec* codec = avcodec_find_encoder_by_name(name.toUtf8().constData());
     if (codec == nullptr) {
-        return {std::nullopt,
-                QStringLiteral("Unknown codec %1 for option %2.").arg(Quoted(value), option)};
+        return Status::Failed(
+            QStringLiteral("Unknown codec %1 for option %2.").arg(Quoted(value), option));
     }
     if (codec->type != wantedType) {
         const QString kind = wantedType == AVMEDIA_TYPE_VIDEO ? QStringLiteral("a video")
                                                               : QStringLiteral("an audio");
-        return {std::nullopt, QStringLiteral("Codec %1 given to option %2 is not %3 codec.")
-                                  .arg(Quoted(value), option, kind)};
+        return Status::Failed(QStringLiteral("Codec %1 given to option %2 is not %3 codec.")
+                                  .arg(Quoted(value), option, kind));
     }
-    return {name, {}};
+    return name;
 }
 
 enum class Norm { Pal, Ntsc };
 
 // What "-target" does at its place in the string: the ffmpeg tool's opt_target for vcd and
 // dvd. Later options override these; the defaults it records never override the string.
-std::optional<QString> ApplyTarget(const QString& target, const FirstInputFacts& facts,
-                                   EncodeOptions& options) {
+Status ApplyTarget(const QString& target, const FirstInputFacts& facts, EncodeOptions& options) {
     QString kind = target;
     std::optional<Norm> norm;
     if (target.startsWith(QLatin1String("pal-"))) {
@@ -127,16 +125,17 @@ std::optional<QString> ApplyTarget(const QString& target, const FirstInputFacts&
         kind = target.mid(5);
     }
     if (kind != QLatin1String("vcd") && kind != QLatin1String("dvd")) {
-        return QStringLiteral("Unknown target %1.").arg(Quoted(target));
+        return Status::Failed(QStringLiteral("Unknown target %1.").arg(Quoted(target)));
     }
     if (!norm) {
         // Like the ffmpeg tool: 25 (or 50) frames per second is PAL, 29.97, 23.976 and the
         // other rates are NTSC.
         if (!facts.frameRate || facts.frameRate->num <= 0 || facts.frameRate->den <= 0) {
-            return QStringLiteral(
-                       "Cannot tell PAL from NTSC for target %1: the first input has no video "
-                       "frame rate.")
-                .arg(Quoted(target));
+            return Status::Failed(
+                QStringLiteral(
+                    "Cannot tell PAL from NTSC for target %1: the first input has no video "
+                    "frame rate.")
+                    .arg(Quoted(target)));
         }
         const double fps = av_q2d(*facts.frameRate);
         norm =
@@ -180,43 +179,43 @@ std::optional<QString> ApplyTarget(const QString& target, const FirstInputFacts&
         defaults.muxRate = 10080000;
     }
     options.targetDefaults = defaults;
-    return std::nullopt;
+    return {};
 }
 
 // Applies one option with its value; an error sentence when the value is unusable.
-std::optional<QString> ApplyValueOption(const QString& option, const QString& value,
-                                        const FirstInputFacts& facts, EncodeOptions& options) {
+Status ApplyValueOption(const QString& option, const QString& value, const FirstInputFacts& facts,
+                        EncodeOptions& options) {
     auto bad = [&](const QString& what) {
         return QStringLiteral("Invalid %1 %2 for option %3.").arg(what, Quoted(value), option);
     };
     if (option == QLatin1String("-r")) {
         const auto rate = ParseFrameRate(value);
         if (!rate) {
-            return bad(QStringLiteral("frame rate"));
+            return Status::Failed(bad(QStringLiteral("frame rate")));
         }
         options.frameRate = rate;
     } else if (option == QLatin1String("-aspect")) {
         const auto aspect = ParseAspect(value);
         if (!aspect) {
-            return bad(QStringLiteral("aspect ratio"));
+            return Status::Failed(bad(QStringLiteral("aspect ratio")));
         }
         options.displayAspect = aspect;
     } else if (option == QLatin1String("-ac")) {
         const auto channels = ParsePositiveInt(value, 8);
         if (!channels) {
-            return bad(QStringLiteral("channel count"));
+            return Status::Failed(bad(QStringLiteral("channel count")));
         }
         options.channels = channels;
     } else if (option == QLatin1String("-ar")) {
         const auto rate = ParsePositiveInt(value, 384000);
         if (!rate || *rate < 1000) {
-            return bad(QStringLiteral("sample rate"));
+            return Status::Failed(bad(QStringLiteral("sample rate")));
         }
         options.sampleRate = rate;
     } else if (option == QLatin1String("-vb") || option == QLatin1String("-ab")) {
         const auto bitrate = ParseBitrate(value);
         if (!bitrate) {
-            return bad(QStringLiteral("bitrate"));
+            return Status::Failed(bad(QStringLiteral("bitrate")));
         }
         (option == QLatin1String("-vb") ? options.videoBitrate : options.audioBitrate) = bitrate;
     } else if (option == QLatin1String("-s")) {
@@ -227,7 +226,7 @@ std::optional<QString> ApplyValueOption(const QString& option, const QString& va
         const auto height =
             match.hasMatch() ? ParsePositiveInt(match.captured(2), 16384) : std::optional<int>();
         if (!width || !height) {
-            return bad(QStringLiteral("picture size"));
+            return Status::Failed(bad(QStringLiteral("picture size")));
         }
         options.width = width;
         options.height = height;
@@ -236,24 +235,26 @@ std::optional<QString> ApplyValueOption(const QString& option, const QString& va
         const auto codec =
             CheckEncoder(option, value, video ? AVMEDIA_TYPE_VIDEO : AVMEDIA_TYPE_AUDIO);
         if (!codec.Ok()) {
-            return codec.error;
+            return codec.GetStatus();
         }
-        (video ? options.videoCodec : options.audioCodec) = codec.value;
+        (video ? options.videoCodec : options.audioCodec) = *codec;
     } else if (option == QLatin1String("-vpre")) {
         const auto preset = X264PresetFor(value);
         if (!preset) {
-            return QStringLiteral("Unknown preset %1 for option -vpre.").arg(Quoted(value));
+            return Status::Failed(
+                QStringLiteral("Unknown preset %1 for option -vpre.").arg(Quoted(value)));
         }
         options.x264Preset = preset;
     } else if (option == QLatin1String("-f")) {
         if (av_guess_format(value.toUtf8().constData(), nullptr, nullptr) == nullptr) {
-            return QStringLiteral("Unknown output format %1 for option -f.").arg(Quoted(value));
+            return Status::Failed(
+                QStringLiteral("Unknown output format %1 for option -f.").arg(Quoted(value)));
         }
         options.muxerName = value;
     } else if (option == QLatin1String("-target")) {
         return ApplyTarget(value, facts, options);
     }
-    return std::nullopt;
+    return {};
 }
 
 bool TakesValue(const QString& option) {
@@ -319,8 +320,7 @@ std::optional<AVRational> ParseFrameRate(const QString& text) {
     return rate;
 }
 
-ParseResult<EncodeOptions> ReadEncodeOptions(const QString& parameters,
-                                             const FirstInputFacts& facts) {
+Result<EncodeOptions> ReadEncodeOptions(const QString& parameters, const FirstInputFacts& facts) {
     const QStringList tokens = parameters.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     EncodeOptions options;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
@@ -334,26 +334,26 @@ ParseResult<EncodeOptions> ReadEncodeOptions(const QString& parameters,
             continue;
         }
         if (!TakesValue(option)) {
-            return {std::nullopt, QStringLiteral("Unknown option %1.").arg(Quoted(option))};
+            return Status::Failed(QStringLiteral("Unknown option %1.").arg(Quoted(option)));
         }
         // A value never starts with '-' here: no option takes a negative number, so a dash
         // means the value was left out ("-vb  -ab 128k").
         if (i + 1 >= tokens.size() || tokens[i + 1].startsWith(QLatin1Char('-'))) {
-            return {std::nullopt, QStringLiteral("Missing value for option %1.").arg(option)};
+            return Status::Failed(QStringLiteral("Missing value for option %1.").arg(option));
         }
         const QString& value = tokens[++i];
-        if (const auto error = ApplyValueOption(option, value, facts, options)) {
-            return {std::nullopt, *error};
+        if (const Status applied = ApplyValueOption(option, value, facts, options); !applied.Ok()) {
+            return applied;
         }
     }
-    return {options, {}};
+    return options;
 }
 
-ParseResult<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
-                                           const FirstInputFacts& facts) {
-    const ParseResult<EncodeOptions> options = ReadEncodeOptions(parameters, facts);
+Result<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
+                                      const FirstInputFacts& facts) {
+    const Result<EncodeOptions> options = ReadEncodeOptions(parameters, facts);
     if (!options.Ok()) {
-        return {std::nullopt, options.error};
+        return options.GetStatus();
     }
-    return ResolveOutputPlan(*options.value, outputPath, facts);
+    return ResolveOutputPlan(*options, outputPath, facts);
 }

@@ -8,6 +8,7 @@ extern "C" {
 #include <cstdint>
 #include <optional>
 
+#include "core/result.h"
 #include "engine/plan/output_plan.h"
 
 // What the first input tells about itself, for the rules that depend on it: plain
@@ -56,23 +57,16 @@ struct EncodeOptions {
     bool join = false;  // -join: concatenate every input into the one output
 };
 
-template <typename T>
-struct ParseResult {
-    std::optional<T> value;
-    QString error;  // a clear sentence when value is empty
-    bool Ok() const { return value.has_value(); }
-};
-
 // Reads an FFmpeg-style option string. Tokens are separated by one or more spaces. Refuses,
 // with a sentence naming the option, an unknown option, a missing or malformed value, a size
 // with a zero side, an unknown encoder, muxer or preset. `facts` settles plain "-target dvd".
-ParseResult<EncodeOptions> ReadEncodeOptions(const QString& parameters,
-                                             const FirstInputFacts& facts = {});
+Result<EncodeOptions> ReadEncodeOptions(const QString& parameters,
+                                        const FirstInputFacts& facts = {});
 
 // The whole road from option string to plan: ReadEncodeOptions, then ResolveOutputPlan
 // (output_plan_resolver.h) for the container's defaults.
-ParseResult<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
-                                           const FirstInputFacts& facts = {});
+Result<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
+                                      const FirstInputFacts& facts = {});
 
 // Number forms shared with the resolver. Bitrate: digits with an optional fraction and an
 // optional k/K (x1000) or m/M (x1000000) suffix. Rate: a decimal ("29.97") or a fraction

@@ -9,6 +9,7 @@ extern "C" {
 #include <functional>
 #include <vector>
 
+#include "core/result.h"
 #include "engine/plan/output_plan.h"
 
 // The contract between the encoder's job shell and the two joiners. A joiner runs
@@ -24,13 +25,7 @@ struct JoinTask {
 using JoinProgressFn =
     std::function<void(std::int64_t bytes, std::int64_t positionUs, std::int64_t totalUs)>;
 
-struct JoinOutcome {
-    int code = 0;     // >= 0 success; negative AVERROR or -1 on failure
-    QString message;  // clear sentence for the user on failure
-    bool Succeeded() const { return code >= 0; }
-};
-
 // What every stopped join returns, whichever stage it was in.
-inline JoinOutcome StoppedOutcome() {
+inline Status StoppedStatus() {
     return {AVERROR_EXIT, QStringLiteral("The join was stopped.")};
 }

@@ -35,47 +35,47 @@ QString EncoderOf(AVCodecID id) {
 }
 
 // Refuses a codec the encoder library lacks or the container cannot carry.
-std::optional<QString> CheckCodec(const QString& encoder, const QString& muxer,
-                                  const QString& fileName) {
+Status CheckCodec(const QString& encoder, const QString& muxer, const QString& fileName) {
     const AVCodec* codec = avcodec_find_encoder_by_name(encoder.toUtf8().constData());
     if (codec == nullptr) {
-        return QStringLiteral("The encoder \"%1\" needed for %2 is not available.")
-            .arg(encoder, fileName);
+        return Status::Failed(QStringLiteral("The encoder \"%1\" needed for %2 is not available.")
+                                  .arg(encoder, fileName));
     }
     const AVOutputFormat* format = av_guess_format(muxer.toUtf8().constData(), nullptr, nullptr);
     if (format != nullptr && avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) == 0) {
-        return QStringLiteral("The format \"%1\" cannot carry the codec \"%2\".")
-            .arg(muxer, encoder);
+        return Status::Failed(
+            QStringLiteral("The format \"%1\" cannot carry the codec \"%2\".").arg(muxer, encoder));
     }
-    return std::nullopt;
+    return {};
 }
 
-ParseResult<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& outputPath) {
+Result<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& outputPath) {
     const bool videoCopy = options.videoCodec == QStringLiteral("copy");
     const bool audioCopy = options.audioCodec == QStringLiteral("copy");
     if (!videoCopy || !(audioCopy || options.removeAudio)) {
-        return {std::nullopt,
-                QStringLiteral("Stream copy needs both -vcodec copy and -acodec copy.")};
+        return Status::Failed(
+            QStringLiteral("Stream copy needs both -vcodec copy and -acodec copy."));
     }
     // Copying cannot change the pictures, the sound or their rates.
     const bool changes = options.frameRate || options.displayAspect || options.channels ||
                          options.videoBitrate || options.audioBitrate || options.sampleRate ||
                          options.width || options.x264Preset || options.target;
     if (changes) {
-        return {std::nullopt, QStringLiteral("Stream copy cannot change size, rates, aspect, "
-                                             "channels or target; remove those options.")};
+        return Status::Failed(
+            QStringLiteral("Stream copy cannot change size, rates, aspect, "
+                           "channels or target; remove those options."));
     }
     OutputPlan plan;
     plan.copy = true;
     plan.removeAudio = options.removeAudio;
     plan.muxerName = options.muxerName.value_or(MuxerForExtension(outputPath));
     if (plan.muxerName.isEmpty()) {
-        return {std::nullopt,
-                QStringLiteral("Cannot tell the output format from the file name \"%1\".")
-                    .arg(QFileInfo(outputPath).fileName())};
+        return Status::Failed(
+            QStringLiteral("Cannot tell the output format from the file name \"%1\".")
+                .arg(QFileInfo(outputPath).fileName()));
     }
     ApplyOutputRules(plan);
-    return {plan, {}};
+    return plan;
 }
 
 }  // namespace
@@ -98,8 +98,8 @@ QString MuxerForExtension(const QString& outputPath) {
     return format != nullptr ? QString::fromLatin1(format->name) : QString();
 }
 
-ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString& outputPath,
-                                          const FirstInputFacts& facts) {
+Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString& outputPath,
+                                     const FirstInputFacts& facts) {
     if (options.videoCodec == QStringLiteral("copy") ||
         options.audioCodec == QStringLiteral("copy")) {
         return ResolveCopyPlan(options, outputPath);
@@ -114,14 +114,14 @@ ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QS
     } else if (defaults != nullptr) {
         plan.muxerName = QString::fromLatin1(defaults->muxer);
     } else {
-        return {std::nullopt,
-                QStringLiteral("Cannot tell the output format from the file name \"%1\".")
-                    .arg(fileName)};
+        return Status::Failed(
+            QStringLiteral("Cannot tell the output format from the file name \"%1\".")
+                .arg(fileName));
     }
     const AVOutputFormat* format =
         av_guess_format(plan.muxerName.toUtf8().constData(), nullptr, nullptr);
     if (format == nullptr) {
-        return {std::nullopt, QStringLiteral("Unknown output format \"%1\".").arg(plan.muxerName)};
+        return Status::Failed(QStringLiteral("Unknown output format \"%1\".").arg(plan.muxerName));
     }
 
     const TargetDefaults target = options.targetDefaults.value_or(TargetDefaults{});
@@ -172,17 +172,17 @@ ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QS
     }
     ApplyOutputRules(plan, options.muxerName.has_value());
     if (plan.videoEncoder.isEmpty() && plan.audioEncoder.isEmpty()) {
-        return {std::nullopt,
-                QStringLiteral("The format \"%1\" has no codec to write.").arg(plan.muxerName)};
+        return Status::Failed(
+            QStringLiteral("The format \"%1\" has no codec to write.").arg(plan.muxerName));
     }
     for (const QString& encoder : {plan.videoEncoder, plan.audioEncoder}) {
         if (encoder.isEmpty()) {
             continue;
         }
-        if (const auto error = CheckCodec(encoder, plan.muxerName, fileName)) {
-            return {std::nullopt, *error};
+        if (const Status codec = CheckCodec(encoder, plan.muxerName, fileName); !codec.Ok()) {
+            return codec;
         }
     }
 
-    return {plan, {}};
+    return plan;
 }

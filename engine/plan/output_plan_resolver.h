@@ -22,8 +22,8 @@
 // - sizes are made even (4:2:0 pictures need it).
 // Fitting to what one encoder supports (frame rates for MPEG-1/2, sample rates, channel
 // layouts, pixel formats) happens when the encoder opens: see convert_fit.h.
-ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString& outputPath,
-                                          const FirstInputFacts& facts = {});
+Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString& outputPath,
+                                     const FirstInputFacts& facts = {});
 
 // The libavformat muxer for a file name's extension, empty when none fits.
 QString MuxerForExtension(const QString& outputPath);

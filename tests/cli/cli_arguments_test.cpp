@@ -5,15 +5,15 @@
 namespace {
 
 CliArguments Parsed(const QStringList& args) {
-    const CliParseResult result = ParseCliArguments(args);
-    EXPECT_TRUE(result.arguments.has_value()) << result.error.toStdString();
-    return result.arguments.value_or(CliArguments{});
+    const Result<CliArguments> result = ParseCliArguments(args);
+    EXPECT_TRUE(result.Ok()) << result.Message().toStdString();
+    return result.Ok() ? *result : CliArguments{};
 }
 
 QString ErrorOf(const QStringList& args) {
-    const CliParseResult result = ParseCliArguments(args);
-    EXPECT_FALSE(result.arguments.has_value());
-    return result.error;
+    const Result<CliArguments> result = ParseCliArguments(args);
+    EXPECT_FALSE(result.Ok());
+    return result.Message();
 }
 
 TEST(CliArgumentsTest, CommandsAndFiles) {

@@ -87,11 +87,11 @@ TEST_F(ConvertJoinControlTest, ProgressCoversTheJoinedTimeline) {
     JoinTask task{{Path("one.mp4"), Path("two.mp4")}, Path("progress.mp4"), Mpeg4Plan()};
     std::vector<ProgressCall> calls;
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(
+    const Status outcome = RunConvertJoin(
         task, cancel, [&](std::int64_t bytes, std::int64_t position, std::int64_t total) {
             calls.push_back({bytes, position, total});
         });
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     ASSERT_GE(calls.size(), 2U);
     const double inputsSeconds = media_tools::FormatDuration(media_tools::Probe(Path("one.mp4"))) +
                                  media_tools::FormatDuration(media_tools::Probe(Path("two.mp4")));
@@ -114,11 +114,11 @@ TEST_F(ConvertJoinControlTest, ProgressIsThrottledByTime) {
     int calls = 0;
     std::atomic<bool> cancel{false};
     const auto started = std::chrono::steady_clock::now();
-    const JoinOutcome outcome =
+    const Status outcome =
         RunConvertJoin(task, cancel, [&](std::int64_t, std::int64_t, std::int64_t) { ++calls; });
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     EXPECT_GE(calls, 2);
     EXPECT_LE(calls, 2 + static_cast<int>(seconds * 10));
 }
@@ -126,24 +126,24 @@ TEST_F(ConvertJoinControlTest, ProgressIsThrottledByTime) {
 TEST_F(ConvertJoinControlTest, StopBeforeStartReturnsStopped) {
     JoinTask task{{Path("one.mp4")}, Path("never.mp4"), Mpeg4Plan()};
     std::atomic<bool> cancel{true};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    EXPECT_EQ(outcome.code, AVERROR_EXIT);
-    EXPECT_EQ(outcome.message, StoppedOutcome().message);
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    EXPECT_EQ(outcome.Code(), AVERROR_EXIT);
+    EXPECT_EQ(outcome.Message(), StoppedStatus().Message());
 }
 
 TEST_F(ConvertJoinControlTest, StopFromProgressEndsTheJoin) {
     JoinTask task{{Path("one.mp4"), Path("two.mp4")}, Path("stopped.mp4"), Mpeg4Plan()};
     std::atomic<bool> cancel{false};
     int callsAfterStop = 0;
-    const JoinOutcome outcome =
+    const Status outcome =
         RunConvertJoin(task, cancel, [&](std::int64_t, std::int64_t, std::int64_t) {
             if (cancel.load()) {
                 ++callsAfterStop;
             }
             cancel.store(true);
         });
-    EXPECT_EQ(outcome.code, AVERROR_EXIT);
-    EXPECT_EQ(outcome.message, StoppedOutcome().message);
+    EXPECT_EQ(outcome.Code(), AVERROR_EXIT);
+    EXPECT_EQ(outcome.Message(), StoppedStatus().Message());
     EXPECT_EQ(callsAfterStop, 0);
 }
 
@@ -158,7 +158,7 @@ TEST_F(ConvertJoinControlTest, StopFromAnotherThreadReturnsPromptly) {
     std::atomic<bool> finished{false};
     std::chrono::steady_clock::time_point stopAt;
     std::chrono::steady_clock::time_point endAt;
-    JoinOutcome outcome;
+    Status outcome;
     std::thread worker([&] {
         outcome = RunConvertJoin(task, cancel, {});
         endAt = std::chrono::steady_clock::now();
@@ -170,8 +170,8 @@ TEST_F(ConvertJoinControlTest, StopFromAnotherThreadReturnsPromptly) {
     cancel.store(true);
     worker.join();
     ASSERT_FALSE(finishedEarly) << "the join ended before it could be stopped";
-    EXPECT_EQ(outcome.code, AVERROR_EXIT);
-    EXPECT_EQ(outcome.message, StoppedOutcome().message);
+    EXPECT_EQ(outcome.Code(), AVERROR_EXIT);
+    EXPECT_EQ(outcome.Message(), StoppedStatus().Message());
     EXPECT_LT(std::chrono::duration<double>(endAt - stopAt).count(), 0.5);
 }
 
@@ -191,13 +191,13 @@ TEST_P(ConvertJoinBrokenInputTest, FailsWithReasonBeforeWriting) {
     const QString broken = Path(GetParam().file);
     JoinTask task{{Path("one.mp4"), broken}, Path("broken-out.mp4"), Mpeg4Plan()};
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    EXPECT_LT(outcome.code, 0);
-    EXPECT_TRUE(outcome.message.startsWith(Q("Cannot open input file ")))
-        << outcome.message.toStdString();
-    EXPECT_TRUE(outcome.message.contains(QFileInfo(broken).fileName()));
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    EXPECT_LT(outcome.Code(), 0);
+    EXPECT_TRUE(outcome.Message().startsWith(Q("Cannot open input file ")))
+        << outcome.Message().toStdString();
+    EXPECT_TRUE(outcome.Message().contains(QFileInfo(broken).fileName()));
     // libav's reason follows the colon.
-    EXPECT_GT(outcome.message.section(Q(": "), -1).size(), 3);
+    EXPECT_GT(outcome.Message().section(Q(": "), -1).size(), 3);
     EXPECT_FALSE(QFileInfo::exists(task.writePath));
 }
 
@@ -213,8 +213,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, ConvertJoinBrokenInputTest,
 TEST_F(ConvertJoinControlTest, TruncatedStreamJoinsWhatItHolds) {
     JoinTask task{{Path("cut.ts"), Path("one.mp4")}, Path("cut-out.mp4"), Mpeg4Plan()};
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const double video = media_tools::StreamDuration(task.writePath, Q("video"));
     const double audio = media_tools::StreamDuration(task.writePath, Q("audio"));
     EXPECT_GT(video, 1.5);
@@ -248,9 +248,9 @@ class ConvertJoinRefusedPlanTest : public ConvertJoinControlTest,
 TEST_P(ConvertJoinRefusedPlanTest, SaysWhy) {
     JoinTask task{{Path("one.mp4")}, Path("refused.out"), GetParam().plan};
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    EXPECT_LT(outcome.code, 0);
-    EXPECT_EQ(outcome.message, Q(GetParam().message));
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    EXPECT_LT(outcome.Code(), 0);
+    EXPECT_EQ(outcome.Message(), Q(GetParam().message));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -275,9 +275,9 @@ TEST_F(ConvertJoinControlTest, EncoderRefusalCarriesLibavReason) {
     plan.muxerName = Q("mpeg");
     JoinTask task{{Path("one.mp4")}, Path("refused.mpg"), plan};
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    EXPECT_EQ(outcome.code, AVERROR(EINVAL));
-    EXPECT_EQ(outcome.message, Q("Cannot open encoder mpeg1video: Invalid argument"));
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    EXPECT_EQ(outcome.Code(), AVERROR(EINVAL));
+    EXPECT_EQ(outcome.Message(), Q("Cannot open encoder mpeg1video: Invalid argument"));
 }
 
 }  // namespace

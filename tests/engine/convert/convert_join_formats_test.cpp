@@ -158,8 +158,8 @@ TEST_P(ConvertJoinFormatsTest, JoinsTwoClips) {
     task.plan = c.plan;
     ApplyOutputRules(task.plan);  // as the resolver would
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
 
     const QJsonObject probe = media_tools::Probe(task.writePath);
     ASSERT_FALSE(probe.isEmpty()) << "ffprobe cannot read the output";
@@ -210,8 +210,8 @@ TEST(ConvertJoinRmTest, HdKeyFramesFitRmPackets) {
     task.plan.videoBitrate = 1000000;
     ApplyOutputRules(task.plan);  // the resolver bounds RM's rate control
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const QJsonObject probe = media_tools::Probe(task.writePath);
     const QJsonArray video = media_tools::StreamsOfType(probe, QStringLiteral("video"));
     ASSERT_EQ(video.size(), 1);

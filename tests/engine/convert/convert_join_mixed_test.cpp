@@ -102,8 +102,8 @@ protected:
 
     static QString Path(const char* name) { return dir_->filePath(Q(name)); }
 
-    static JoinOutcome Join(const std::vector<QString>& inputs, const OutputPlan& plan,
-                            const QString& out) {
+    static Status Join(const std::vector<QString>& inputs, const OutputPlan& plan,
+                       const QString& out) {
         JoinTask task{inputs, out, plan};
         std::atomic<bool> cancel{false};
         return RunConvertJoin(task, cancel, {});
@@ -124,10 +124,10 @@ std::unique_ptr<QTemporaryDir> ConvertJoinMixedTest::dir_;
 
 TEST_F(ConvertJoinMixedTest, UnlikeInputsShareOneTimeline) {
     const QString out = Path("mixed.mp4");
-    const JoinOutcome outcome =
+    const Status outcome =
         Join({Path("wide43.mp4"), Path("silent169.mp4"), Path("rotated.mp4"), Path("voice.m4a")},
              H264Plan(320, 240), out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
 
     const QJsonObject probe = media_tools::Probe(out);
     const QJsonArray video = media_tools::StreamsOfType(probe, Q("video"));
@@ -161,8 +161,8 @@ TEST_F(ConvertJoinMixedTest, SizeComesFromFirstInputWithPictures) {
     OutputPlan plan = H264Plan(0, 0);
     plan.muxerName = Q("matroska");
     plan.audioEncoder = Q("libmp3lame");
-    const JoinOutcome outcome = Join({Path("voice.m4a"), Path("silent169.mp4")}, plan, out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = Join({Path("voice.m4a"), Path("silent169.mp4")}, plan, out);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const QJsonArray video = media_tools::StreamsOfType(media_tools::Probe(out), Q("video"));
     ASSERT_EQ(video.size(), 1);
     EXPECT_EQ(video.at(0).toObject().value(Q("width")).toInt(), 320);
@@ -176,8 +176,8 @@ TEST_F(ConvertJoinMixedTest, ManyJoinsDoNotDrift) {
         inputs.push_back(i % 2 == 0 ? Path("wide43.mp4") : Path("rotated.mp4"));
     }
     const QString out = Path("ten.mp4");
-    const JoinOutcome outcome = Join(inputs, H264Plan(160, 120), out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = Join(inputs, H264Plan(160, 120), out);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const double video = media_tools::StreamDuration(out, Q("video"));
     const double audio = media_tools::StreamDuration(out, Q("audio"));
     EXPECT_NEAR(video, 11.0, 0.1);
@@ -199,8 +199,8 @@ TEST_F(ConvertJoinMixedTest, DisplayAspectSetsSampleAspect) {
     plan.videoBufferSize = 1835008;
     plan.sampleRate = 48000;
     const QString out = Path("wide.vob");
-    const JoinOutcome outcome = Join({Path("wide43.mp4"), Path("silent169.mp4")}, plan, out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = Join({Path("wide43.mp4"), Path("silent169.mp4")}, plan, out);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const QJsonArray video = media_tools::StreamsOfType(media_tools::Probe(out), Q("video"));
     ASSERT_EQ(video.size(), 1);
     EXPECT_EQ(video.at(0).toObject().value(Q("display_aspect_ratio")).toString(), Q("16:9"));
@@ -218,8 +218,8 @@ TEST_F(ConvertJoinMixedTest, RemovedAudioLeavesVideoOnly) {
     OutputPlan plan = H264Plan(160, 120);
     plan.removeAudio = true;
     const QString out = Path("mute.mp4");
-    const JoinOutcome outcome = Join({Path("wide43.mp4"), Path("voice.m4a")}, plan, out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = Join({Path("wide43.mp4"), Path("voice.m4a")}, plan, out);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const QJsonObject probe = media_tools::Probe(out);
     EXPECT_EQ(media_tools::StreamsOfType(probe, Q("audio")).size(), 0);
     EXPECT_NEAR(media_tools::StreamDuration(out, Q("video")), 1.8, 0.1);

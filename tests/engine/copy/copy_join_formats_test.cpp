@@ -34,10 +34,10 @@ void PrintTo(const CopyFormat& format, std::ostream* os) {
     *os << format.name;
 }
 
-JoinOutcome CopyJoin(const std::vector<QString>& inputs, const QString& output) {
+Status CopyJoin(const std::vector<QString>& inputs, const QString& output) {
     const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
-    EXPECT_TRUE(plan.Ok()) << plan.error.toStdString();
-    JoinTask task{inputs, output, plan.value.value_or(OutputPlan{})};
+    EXPECT_TRUE(plan.Ok()) << plan.Message().toStdString();
+    JoinTask task{inputs, output, (plan.Ok() ? *plan : OutputPlan{})};
     std::atomic<bool> cancel{false};
     return RunCopyJoin(task, cancel, {});
 }
@@ -69,8 +69,8 @@ TEST_P(CopyJoinFormats, TenClipsStayContinuousAndInStep) {
         videoSum += media_tools::StreamDuration(copy, QStringLiteral("video"));
     }
     const QString output = dir_.filePath(QStringLiteral("joined.") + format.outputExtension);
-    const JoinOutcome outcome = CopyJoin(inputs, output);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = CopyJoin(inputs, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
 
     const QJsonObject probe = media_tools::Probe(output);
     const QJsonArray video = media_tools::StreamsOfType(probe, QStringLiteral("video"));
@@ -150,9 +150,9 @@ TEST_F(CopyJoinChecks, RefusesDifferentPictureSizesBeforeWriting) {
     const QString a = Clip(QStringLiteral("a.mp4"), 160, 120);
     const QString b = Clip(QStringLiteral("b.mp4"), 176, 144);
     const QString output = dir_.filePath(QStringLiteral("out.mp4"));
-    const JoinOutcome outcome = CopyJoin({a, a, b}, output);
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_EQ(outcome.message.toStdString(),
+    const Status outcome = CopyJoin({a, a, b}, output);
+    EXPECT_FALSE(outcome.Ok());
+    EXPECT_EQ(outcome.Message().toStdString(),
               "Cannot join by stream copy: b.mp4 differs from a.mp4 in picture size (176x144 vs "
               "160x120).");
     EXPECT_FALSE(QFileInfo::exists(output));
@@ -161,9 +161,9 @@ TEST_F(CopyJoinChecks, RefusesDifferentPictureSizesBeforeWriting) {
 TEST_F(CopyJoinChecks, RefusesDifferentSampleRates) {
     const QString a = Clip(QStringLiteral("a.mp4"), 160, 120, 44100);
     const QString c = Clip(QStringLiteral("c.mp4"), 160, 120, 48000);
-    const JoinOutcome outcome = CopyJoin({a, c}, dir_.filePath(QStringLiteral("out.mkv")));
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_EQ(outcome.message.toStdString(),
+    const Status outcome = CopyJoin({a, c}, dir_.filePath(QStringLiteral("out.mkv")));
+    EXPECT_FALSE(outcome.Ok());
+    EXPECT_EQ(outcome.Message().toStdString(),
               "Cannot join by stream copy: c.mp4 differs from a.mp4 in sample rate (48000 Hz vs "
               "44100 Hz).");
 }
@@ -173,9 +173,9 @@ TEST_F(CopyJoinChecks, RefusesAMissingAudioStream) {
     const QString silent = dir_.filePath(QStringLiteral("silent.mp4"));
     ASSERT_TRUE(
         media_tools::MakeClip(silent, 0.5, 160, 120, QStringLiteral("25"), kH264Aac, true, false));
-    const JoinOutcome outcome = CopyJoin({a, silent}, dir_.filePath(QStringLiteral("out.mp4")));
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_EQ(outcome.message.toStdString(),
+    const Status outcome = CopyJoin({a, silent}, dir_.filePath(QStringLiteral("out.mp4")));
+    EXPECT_FALSE(outcome.Ok());
+    EXPECT_EQ(outcome.Message().toStdString(),
               "Cannot join by stream copy: silent.mp4 differs from a.mp4 in audio stream (none vs "
               "aac).");
 }
@@ -187,8 +187,8 @@ TEST_F(CopyJoinChecks, MixedContainersIntoTransportStreamDecode) {
     ASSERT_TRUE(media_tools::RunFfmpeg(
         {QStringLiteral("-i"), mp4, QStringLiteral("-c"), QStringLiteral("copy"), ts}));
     const QString output = dir_.filePath(QStringLiteral("out.ts"));
-    const JoinOutcome outcome = CopyJoin({ts, mp4, ts, mp4}, output);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = CopyJoin({ts, mp4, ts, mp4}, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     EXPECT_EQ(DecodedFrames(output, QStringLiteral("video")),
               4 * DecodedFrames(mp4, QStringLiteral("video")));
 }
@@ -201,10 +201,10 @@ TEST_F(CopyJoinChecks, AnUnreadableInputIsNamed) {
     file.write("this is not a video\n");
     file.close();
     const QString output = dir_.filePath(QStringLiteral("out.mp4"));
-    const JoinOutcome outcome = CopyJoin({a, text}, output);
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("Cannot open notes.mp4: ")))
-        << outcome.message.toStdString();
+    const Status outcome = CopyJoin({a, text}, output);
+    EXPECT_FALSE(outcome.Ok());
+    EXPECT_TRUE(outcome.Message().startsWith(QStringLiteral("Cannot open notes.mp4: ")))
+        << outcome.Message().toStdString();
     EXPECT_FALSE(QFileInfo::exists(output));
 }
 
@@ -214,8 +214,8 @@ TEST_F(CopyJoinChecks, ACancelledJoinStopsAtOnce) {
     const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
     ASSERT_TRUE(plan.Ok());
     std::atomic<bool> cancel{true};
-    const JoinOutcome outcome = RunCopyJoin(JoinTask{{a, a}, output, *plan.value}, cancel, {});
-    EXPECT_EQ(outcome.code, AVERROR_EXIT);
+    const Status outcome = RunCopyJoin(JoinTask{{a, a}, output, *plan}, cancel, {});
+    EXPECT_EQ(outcome.Code(), AVERROR_EXIT);
 }
 
 TEST_F(CopyJoinChecks, ProgressCoversTheJoinedTimeline) {
@@ -228,8 +228,8 @@ TEST_F(CopyJoinChecks, ProgressCoversTheJoinedTimeline) {
     std::int64_t lastPosition = -1;
     std::int64_t total = 0;
     int calls = 0;
-    const JoinOutcome outcome =
-        RunCopyJoin(JoinTask{{a, a, a}, output, *plan.value}, cancel,
+    const Status outcome =
+        RunCopyJoin(JoinTask{{a, a, a}, output, *plan}, cancel,
                     [&](std::int64_t bytes, std::int64_t position, std::int64_t totalUs) {
                         EXPECT_GE(bytes, lastBytes);
                         EXPECT_GE(position, lastPosition);
@@ -238,7 +238,7 @@ TEST_F(CopyJoinChecks, ProgressCoversTheJoinedTimeline) {
                         total = totalUs;
                         ++calls;
                     });
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     EXPECT_GE(calls, 1);
     const double inputDuration = media_tools::FormatDuration(media_tools::Probe(a));
     EXPECT_NEAR(static_cast<double>(total) / 1e6, 3 * inputDuration, 0.01);

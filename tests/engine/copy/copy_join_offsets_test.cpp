@@ -17,10 +17,10 @@ namespace {
 using copy_join_probe::DecodedFrames;
 using copy_join_probe::StreamSpan;
 
-JoinOutcome CopyJoin(const std::vector<QString>& inputs, const QString& output) {
+Status CopyJoin(const std::vector<QString>& inputs, const QString& output) {
     const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
-    EXPECT_TRUE(plan.Ok()) << plan.error.toStdString();
-    JoinTask task{inputs, output, plan.value.value_or(OutputPlan{})};
+    EXPECT_TRUE(plan.Ok()) << plan.Message().toStdString();
+    JoinTask task{inputs, output, (plan.Ok() ? *plan : OutputPlan{})};
     std::atomic<bool> cancel{false};
     return RunCopyJoin(task, cancel, {});
 }
@@ -95,8 +95,8 @@ TEST_P(CopyJoinLateVideo, KeepsAllTheSoundAndTheOffset) {
     const QString a = MakeInput(QStringLiteral("a"));
     const QString b = MakeInput(QStringLiteral("b"));
     const QString output = dir_.filePath(QStringLiteral("joined.") + clip.outputExtension);
-    const JoinOutcome outcome = CopyJoin({a, b}, output);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = CopyJoin({a, b}, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
 
     const auto inAudio = StreamSpan(a, QStringLiteral("audio"));
     const auto inVideo = StreamSpan(a, QStringLiteral("video"));

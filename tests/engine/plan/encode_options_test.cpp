@@ -7,9 +7,10 @@ namespace {
 
 OutputPlan PlanFor(const QString& parameters, const QString& output,
                    const FirstInputFacts& facts = {}) {
-    const ParseResult<OutputPlan> result = ParseEncodeOptions(parameters, output, facts);
-    EXPECT_TRUE(result.Ok()) << parameters.toStdString() << " -> " << result.error.toStdString();
-    return result.value.value_or(OutputPlan{});
+    const Result<OutputPlan> result = ParseEncodeOptions(parameters, output, facts);
+    EXPECT_TRUE(result.Ok()) << parameters.toStdString() << " -> "
+                             << result.Message().toStdString();
+    return (result.Ok() ? *result : OutputPlan{});
 }
 
 bool SameRate(const std::optional<AVRational>& rate, int num, int den) {
@@ -155,7 +156,8 @@ TEST(EncodeOptions, PlainDvdTakesTheNormFromTheFirstInput) {
     EXPECT_EQ(film.height, 480);
     const auto unknown = ParseEncodeOptions(text, QStringLiteral("/tmp/o.vob"), {});
     EXPECT_FALSE(unknown.Ok());
-    EXPECT_TRUE(unknown.error.contains(QStringLiteral("PAL"))) << unknown.error.toStdString();
+    EXPECT_TRUE(unknown.Message().contains(QStringLiteral("PAL")))
+        << unknown.Message().toStdString();
 }
 
 TEST(EncodeOptions, ValuesAndLastOccurrence) {
@@ -247,8 +249,8 @@ TEST_P(RefusedStrings, AnswerWithAClearReason) {
                                            QStringLiteral("/tmp/o.") + QLatin1String(c.output),
                                            {AVRational{25, 1}, 320, 240});
     EXPECT_FALSE(result.Ok()) << c.parameters;
-    EXPECT_TRUE(result.error.contains(QLatin1String(c.errorFragment)))
-        << c.parameters << " -> " << result.error.toStdString();
+    EXPECT_TRUE(result.Message().contains(QLatin1String(c.errorFragment)))
+        << c.parameters << " -> " << result.Message().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
