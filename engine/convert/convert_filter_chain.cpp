@@ -77,12 +77,8 @@ int ConvertFilterChain::Open(const char* sourceName, const QString& sourceArgs,
         inputs->filter_ctx = sink_;
         inputs->pad_idx = 0;
         inputs->next = nullptr;
-        AVFilterInOut* in = inputs.release();
-        AVFilterInOut* out = outputs.release();
-        ret = avfilter_graph_parse_ptr(graph_.get(), description.toUtf8().constData(), &in, &out,
-                                       nullptr);
-        inputs.reset(in);
-        outputs.reset(out);
+        ret = avfilter_graph_parse_ptr(graph_.get(), description.toUtf8().constData(),
+                                       av::OutPtr(inputs), av::OutPtr(outputs), nullptr);
     }
     if (ret >= 0) {
         ret = avfilter_graph_config(graph_.get(), nullptr);

@@ -17,17 +17,25 @@ AVStream* ConvertInput::AudioStream() const {
 Status ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
                           bool withDecoders) {
     const QString shown = QDir::toNativeSeparators(path);
-    AVFormatContext* raw = avformat_alloc_context();
-    if (raw == nullptr) {
+    Status status = OpenStreams(path, shown, interrupt);
+    if (!status.Ok()) {
+        return status;
+    }
+    DescribeStreams();
+    return withDecoders ? OpenDecoders(shown) : Status{};
+}
+
+Status ConvertInput::OpenStreams(const QString& path, const QString& shown,
+                                 const AVIOInterruptCB& interrupt) {
+    format_.reset(avformat_alloc_context());
+    if (format_ == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening ") + shown};
     }
-    raw->interrupt_callback = interrupt;
-    // avformat_open_input frees the context itself when it fails.
-    int ret = avformat_open_input(&raw, path.toUtf8().constData(), nullptr, nullptr);
+    format_->interrupt_callback = interrupt;
+    int ret = avformat_open_input(av::OutPtr(format_), path.toUtf8().constData(), nullptr, nullptr);
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot open input file ") + shown, ret)};
     }
-    format_.reset(raw);
     ret = avformat_find_stream_info(format_.get(), nullptr);
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot read the streams of ") + shown, ret)};
@@ -45,7 +53,10 @@ Status ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
         return {AVERROR_STREAM_NOT_FOUND,
                 QStringLiteral("%1 holds neither video nor audio.").arg(shown)};
     }
+    return {};
+}
 
+void ConvertInput::DescribeStreams() {
     std::int64_t start = std::numeric_limits<std::int64_t>::max();
     std::int64_t streamDuration = 0;
     for (AVStream* stream : {VideoStream(), AudioStream()}) {
@@ -96,18 +107,18 @@ Status ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
             audioIndex_ = -1;
         }
     }
-    if (!withDecoders) {
-        return {};
-    }
+}
+
+Status ConvertInput::OpenDecoders(const QString& shown) {
     if (AVStream* video = VideoStream()) {
-        ret = OpenDecoder(video, &videoDecoder_);
+        const int ret = OpenDecoder(video, &videoDecoder_);
         if (ret < 0) {
             return {ret, av::Describe(QStringLiteral("Cannot decode the video of ") + shown, ret)};
         }
         videoDecoder_->framerate = info_.frameRate;
     }
     if (AVStream* audio = AudioStream()) {
-        ret = OpenDecoder(audio, &audioDecoder_);
+        const int ret = OpenDecoder(audio, &audioDecoder_);
         if (ret < 0) {
             return {ret, av::Describe(QStringLiteral("Cannot decode the audio of ") + shown, ret)};
         }

@@ -40,6 +40,10 @@ public:
     AVCodecContext* AudioDecoder() const { return audioDecoder_.get(); }
 
 private:
+    // The stages of Open: the file and its chosen streams, what they tell, their decoders.
+    Status OpenStreams(const QString& path, const QString& shown, const AVIOInterruptCB& interrupt);
+    void DescribeStreams();
+    Status OpenDecoders(const QString& shown);
     int OpenDecoder(AVStream* stream, av::CodecContextPtr* decoder);
 
     av::InputFormatPtr format_;

@@ -40,15 +40,14 @@ Status ConvertOutput::Open(const OutputPlan& plan, const std::vector<ConvertSour
                            const QString& path, const AVIOInterruptCB& interrupt) {
     const QByteArray muxer = plan.muxerName.toUtf8();
     const QByteArray file = path.toUtf8();
-    AVFormatContext* raw = nullptr;
-    int ret = avformat_alloc_output_context2(&raw, nullptr, muxer.constData(), file.constData());
-    if (ret < 0 || raw == nullptr) {
+    int ret = avformat_alloc_output_context2(av::OutPtr(output_), nullptr, muxer.constData(),
+                                             file.constData());
+    if (ret < 0 || output_ == nullptr) {
         return {
             ret < 0 ? ret : AVERROR_MUXER_NOT_FOUND,
             av::Describe(QStringLiteral("Cannot create an output of format %1").arg(plan.muxerName),
                          ret < 0 ? ret : AVERROR_MUXER_NOT_FOUND)};
     }
-    output_.reset(raw);
     output_->interrupt_callback = interrupt;
     // As the ffmpeg tool: lets the muxer interleave up to 0.7 s apart.
     output_->max_delay = static_cast<int>(0.7 * AV_TIME_BASE);
@@ -71,19 +70,19 @@ Status ConvertOutput::Open(const OutputPlan& plan, const std::vector<ConvertSour
             return {ret, av::Describe(QStringLiteral("Cannot create ") + shown, ret)};
         }
     }
-    AVDictionary* rawOptions = nullptr;
+    // Options this muxer does not know are left in the dictionary and ignored.
+    av::DictionaryPtr options;
     if (plan.packetSize > 0) {
-        av_dict_set_int(&rawOptions, "packetsize", plan.packetSize, 0);
+        av_dict_set_int(av::OutPtr(options), "packetsize", plan.packetSize, 0);
     }
     if (plan.muxRate > 0) {
-        av_dict_set_int(&rawOptions, "muxrate", plan.muxRate, 0);
+        av_dict_set_int(av::OutPtr(options), "muxrate", plan.muxRate, 0);
     }
     if (plan.preloadSeconds > 0.0) {
-        av_dict_set_int(&rawOptions, "preload",
+        av_dict_set_int(av::OutPtr(options), "preload",
                         static_cast<std::int64_t>(plan.preloadSeconds * AV_TIME_BASE), 0);
     }
-    ret = avformat_write_header(output_.get(), &rawOptions);
-    av::DictionaryPtr leftover(rawOptions);  // options this muxer does not know are ignored
+    ret = avformat_write_header(output_.get(), av::OutPtr(options));
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot write the header of ") + shown, ret)};
     }

@@ -6,6 +6,7 @@ extern "C" {
 
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 
 #include "engine/av/av_interrupt.h"
 #include "engine/copy/copy_stream_check.h"
@@ -34,21 +35,17 @@ bool AnalysisFellShort(const CopyInputScan& scan) {
 
 int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
          bool analyse) {
-    AVFormatContext* context = avformat_alloc_context();
-    if (context == nullptr) {
+    input.reset(avformat_alloc_context());
+    if (input == nullptr) {
         return AVERROR(ENOMEM);
     }
-    context->interrupt_callback = av::InterruptFor(cancel);
-    // avformat_open_input frees the context itself on failure.
-    int ret = avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr);
-    if (ret < 0) {
-        return ret;
+    input->interrupt_callback = av::InterruptFor(cancel);
+    int ret = avformat_open_input(av::OutPtr(input), QFile::encodeName(path).constData(), nullptr,
+                                  nullptr);
+    if (ret < 0 || !analyse) {
+        return std::min(ret, 0);
     }
-    input.reset(context);
-    if (!analyse) {
-        return 0;
-    }
-    ret = avformat_find_stream_info(context, nullptr);
+    ret = avformat_find_stream_info(input.get(), nullptr);
     return ret < 0 ? ret : 0;
 }
 

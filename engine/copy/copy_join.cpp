@@ -69,6 +69,9 @@ private:
     }
     Status CreateOutput(const OpenedInput& first);
     Status CopyFile(std::size_t index, OpenedInput& opened);
+    void BeginFileStreams(std::size_t index, const OpenedInput& opened);
+    Status Feed(std::size_t index, OpenedInput& opened, int outIndex, AVPacket* in,
+                AVPacket* filtered);
     Status ScanFile(const QString& path, bool deep);
     Status Deliver(std::size_t index, int outIndex, AVPacket* packet);
     Status StartFile(std::size_t index);
@@ -250,14 +253,12 @@ Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
 
 Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     const QByteArray path = QFile::encodeName(task_.writePath);
-    AVFormatContext* raw = nullptr;
-    int ret = avformat_alloc_output_context2(&raw, nullptr, muxer_.toLatin1().constData(),
-                                             path.constData());
-    if (ret < 0 || raw == nullptr) {
+    int ret = avformat_alloc_output_context2(av::OutPtr(output_), nullptr,
+                                             muxer_.toLatin1().constData(), path.constData());
+    if (ret < 0 || output_ == nullptr) {
         return Failure(ret < 0 ? ret : AVERROR_MUXER_NOT_FOUND,
                        QStringLiteral("Cannot create the %1 output").arg(muxer_), cancel_);
     }
-    output_.reset(raw);
     output_->interrupt_callback = av::InterruptFor(cancel_);
     const AVFormatContext* input = first.context.get();
     std::vector<AVRational> timeBases;
@@ -429,7 +430,8 @@ Status CopyJoiner::StartFile(std::size_t index) {
     return {};
 }
 
-Status CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
+// Timing of the file's kept streams, and a fresh start: nothing held, no stream seen yet.
+void CopyJoiner::BeginFileStreams(std::size_t index, const OpenedInput& opened) {
     AVFormatContext* input = opened.context.get();
     std::vector<CopyTimeline::StreamInFile> streams(opened.inIndexOf.size());
     for (std::size_t outIndex = 0; outIndex < opened.inIndexOf.size(); ++outIndex) {
@@ -456,35 +458,39 @@ Status CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
     streamSeen_.assign(fileStreams_.size(), false);
     started_ = false;
     pending_.clear();
+}
 
+// Runs one packet (or the end, nullptr) through the stream's filter, if any.
+Status CopyJoiner::Feed(std::size_t index, OpenedInput& opened, int outIndex, AVPacket* in,
+                        AVPacket* filtered) {
+    AVBSFContext* filter = opened.filters[outIndex].get();
+    if (filter == nullptr) {
+        return in != nullptr ? Deliver(index, outIndex, in) : Status{};
+    }
+    int ret = av_bsf_send_packet(filter, in);
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].fileName), cancel_);
+    }
+    while ((ret = av_bsf_receive_packet(filter, filtered)) >= 0) {
+        const Status status = Deliver(index, outIndex, filtered);
+        if (!status.Ok()) {
+            return status;
+        }
+    }
+    if (ret != AVERROR(EAGAIN) && ret != AVERROR_EOF) {
+        return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].fileName), cancel_);
+    }
+    return {};
+}
+
+Status CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
+    BeginFileStreams(index, opened);
+    AVFormatContext* input = opened.context.get();
     av::PacketPtr packet = av::MakePacket();
     av::PacketPtr filtered = av::MakePacket();
     if (packet == nullptr || filtered == nullptr) {
         return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
     }
-    // Runs one packet (or the end, nullptr) through the stream's filter, if any.
-    auto feed = [&](int outIndex, AVPacket* in) -> Status {
-        AVBSFContext* filter = opened.filters[outIndex].get();
-        if (filter == nullptr) {
-            return in != nullptr ? Deliver(index, outIndex, in) : Status{};
-        }
-        int ret = av_bsf_send_packet(filter, in);
-        if (ret < 0) {
-            return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].fileName),
-                           cancel_);
-        }
-        while ((ret = av_bsf_receive_packet(filter, filtered.get())) >= 0) {
-            const Status outcome = Deliver(index, outIndex, filtered.get());
-            if (!outcome.Ok()) {
-                return outcome;
-            }
-        }
-        if (ret != AVERROR(EAGAIN) && ret != AVERROR_EOF) {
-            return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].fileName),
-                           cancel_);
-        }
-        return {};
-    };
     while (true) {
         if (cancel_.load()) {
             return StoppedStatus();
@@ -504,14 +510,14 @@ Status CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
             av_packet_unref(packet.get());
             continue;
         }
-        const Status outcome = feed(outIndex, packet.get());
+        const Status outcome = Feed(index, opened, outIndex, packet.get(), filtered.get());
         av_packet_unref(packet.get());
         if (!outcome.Ok()) {
             return outcome;
         }
     }
     for (int outIndex = 0; outIndex < static_cast<int>(opened.filters.size()); ++outIndex) {
-        const Status outcome = feed(outIndex, nullptr);
+        const Status outcome = Feed(index, opened, outIndex, nullptr, filtered.get());
         if (!outcome.Ok()) {
             return outcome;
         }

@@ -24,12 +24,12 @@ constexpr auto kStopWait = std::chrono::milliseconds(450);
 // first video stream. The others are analysed by the join itself, so opening them here is
 // enough to refuse what cannot be read without decoding every input one time more.
 int ProbeInput(const QString& path, FirstInputFacts* facts) {
-    AVFormatContext* raw = nullptr;
-    int ret = avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr);
+    av::InputFormatPtr input;
+    int ret = avformat_open_input(av::OutPtr(input), QFile::encodeName(path).constData(), nullptr,
+                                  nullptr);
     if (ret < 0) {
         return ret;
     }
-    av::InputFormatPtr input(raw);
     if (facts == nullptr) {
         return 0;
     }

@@ -78,6 +78,82 @@ Result<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& 
     return plan;
 }
 
+// The muxer: "-f" or the target's, else the extension's profile.
+Result<const AVOutputFormat*> ResolveMuxer(const EncodeOptions& options,
+                                           const ContainerProfile* profile,
+                                           const QString& fileName) {
+    QString muxer;
+    if (options.muxerName) {
+        muxer = *options.muxerName;
+    } else if (profile != nullptr) {
+        muxer = QString::fromLatin1(profile->muxer);
+    } else {
+        return Status::Failed(
+            QStringLiteral("Cannot tell the output format from the file name \"%1\".")
+                .arg(fileName));
+    }
+    const AVOutputFormat* format = av_guess_format(muxer.toUtf8().constData(), nullptr, nullptr);
+    if (format == nullptr) {
+        return Status::Failed(QStringLiteral("Unknown output format \"%1\".").arg(muxer));
+    }
+    return format;
+}
+
+// What the string sets itself, with the target's values wherever the string sets none.
+OutputPlan PlanFromOptions(const EncodeOptions& options) {
+    const TargetDefaults target = options.targetDefaults.value_or(TargetDefaults{});
+    OutputPlan plan;
+    plan.removeAudio = options.removeAudio;
+    plan.frameRate = options.frameRate;
+    plan.displayAspect = options.displayAspect;
+    if (options.width && options.height) {
+        plan.width = EvenDown(*options.width);
+        plan.height = EvenDown(*options.height);
+    }
+    plan.videoBitrate = options.videoBitrate.value_or(target.videoBitrate);
+    plan.videoMaxRate = target.videoMaxRate;
+    plan.videoMinRate = target.videoMinRate;
+    plan.videoBufferSize = target.videoBufferSize;
+    plan.gopSize = target.gopSize;
+    plan.x264Preset = options.x264Preset.value_or(QString());
+    plan.audioBitrate = options.audioBitrate.value_or(target.audioBitrate);
+    plan.sampleRate = options.sampleRate.value_or(0);
+    plan.channels = options.channels.value_or(0);
+    plan.packetSize = target.packetSize;
+    plan.muxRate = target.muxRate;
+    plan.preloadSeconds = target.preloadSeconds;
+    return plan;
+}
+
+// Each encoder: the string's, else the profile's promise for the extension, else the muxer's
+// own default. The profile's H.263 gives way to MPEG-4 at sizes H.263 cannot code.
+void ResolveEncoders(const EncodeOptions& options, const ContainerProfile* profile,
+                     const AVOutputFormat* format, const FirstInputFacts& facts, OutputPlan& plan) {
+    if (options.videoCodec) {
+        plan.videoEncoder = *options.videoCodec;
+    } else if (profile != nullptr) {
+        plan.videoEncoder = QString::fromLatin1(profile->videoEncoder);
+    } else {
+        plan.videoEncoder = EncoderOf(format->video_codec);
+    }
+    if (!options.videoCodec && plan.videoEncoder == QLatin1String("h263")) {
+        const int width = plan.width != 0 ? plan.width : facts.width;
+        const int height = plan.height != 0 ? plan.height : facts.height;
+        if (!IsH263Size(width, height)) {
+            plan.videoEncoder = QStringLiteral("mpeg4");
+        }
+    }
+    if (plan.removeAudio) {
+        plan.audioEncoder.clear();
+    } else if (options.audioCodec) {
+        plan.audioEncoder = *options.audioCodec;
+    } else if (profile != nullptr) {
+        plan.audioEncoder = QString::fromLatin1(profile->audioEncoder);
+    } else {
+        plan.audioEncoder = EncoderOf(format->audio_codec);
+    }
+}
+
 }  // namespace
 
 QString MuxerForExtension(const QString& outputPath) {
@@ -105,71 +181,16 @@ Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString
         return ResolveCopyPlan(options, outputPath);
     }
     const QString fileName = QFileInfo(outputPath).fileName();
-    const ContainerProfile* defaults =
+    const ContainerProfile* profile =
         ContainerForExtension(QFileInfo(outputPath).suffix().toLower());
-
-    OutputPlan plan;
-    if (options.muxerName) {
-        plan.muxerName = *options.muxerName;
-    } else if (defaults != nullptr) {
-        plan.muxerName = QString::fromLatin1(defaults->muxer);
-    } else {
-        return Status::Failed(
-            QStringLiteral("Cannot tell the output format from the file name \"%1\".")
-                .arg(fileName));
+    Result<const AVOutputFormat*> format = ResolveMuxer(options, profile, fileName);
+    if (!format.Ok()) {
+        return format.GetStatus();
     }
-    const AVOutputFormat* format =
-        av_guess_format(plan.muxerName.toUtf8().constData(), nullptr, nullptr);
-    if (format == nullptr) {
-        return Status::Failed(QStringLiteral("Unknown output format \"%1\".").arg(plan.muxerName));
-    }
-
-    const TargetDefaults target = options.targetDefaults.value_or(TargetDefaults{});
-    plan.removeAudio = options.removeAudio;
-    plan.frameRate = options.frameRate;
-    plan.displayAspect = options.displayAspect;
-    if (options.width && options.height) {
-        plan.width = EvenDown(*options.width);
-        plan.height = EvenDown(*options.height);
-    }
-    plan.videoBitrate = options.videoBitrate.value_or(target.videoBitrate);
-    plan.videoMaxRate = target.videoMaxRate;
-    plan.videoMinRate = target.videoMinRate;
-    plan.videoBufferSize = target.videoBufferSize;
-    plan.gopSize = target.gopSize;
-    plan.x264Preset = options.x264Preset.value_or(QString());
-    plan.audioBitrate = options.audioBitrate.value_or(target.audioBitrate);
-    plan.sampleRate = options.sampleRate.value_or(0);
-    plan.channels = options.channels.value_or(0);
-    plan.packetSize = target.packetSize;
-    plan.muxRate = target.muxRate;
-    plan.preloadSeconds = target.preloadSeconds;
-
-    // Video encoder: the string's, else the profile's promise for the extension, else the
-    // muxer's own default.
-    if (options.videoCodec) {
-        plan.videoEncoder = *options.videoCodec;
-    } else if (defaults != nullptr) {
-        plan.videoEncoder = QString::fromLatin1(defaults->videoEncoder);
-    } else {
-        plan.videoEncoder = EncoderOf(format->video_codec);
-    }
-    if (!options.videoCodec && plan.videoEncoder == QLatin1String("h263")) {
-        const int width = plan.width != 0 ? plan.width : facts.width;
-        const int height = plan.height != 0 ? plan.height : facts.height;
-        if (!IsH263Size(width, height)) {
-            plan.videoEncoder = QStringLiteral("mpeg4");
-        }
-    }
-    if (plan.removeAudio) {
-        plan.audioEncoder.clear();
-    } else if (options.audioCodec) {
-        plan.audioEncoder = *options.audioCodec;
-    } else if (defaults != nullptr) {
-        plan.audioEncoder = QString::fromLatin1(defaults->audioEncoder);
-    } else {
-        plan.audioEncoder = EncoderOf(format->audio_codec);
-    }
+    OutputPlan plan = PlanFromOptions(options);
+    // As named (ResolveMuxer found one of the two), not libavformat's canonical name.
+    plan.muxerName = options.muxerName ? *options.muxerName : QString::fromLatin1(profile->muxer);
+    ResolveEncoders(options, profile, *format, facts, plan);
     ApplyOutputRules(plan, options.muxerName.has_value());
     if (plan.videoEncoder.isEmpty() && plan.audioEncoder.isEmpty()) {
         return Status::Failed(
@@ -183,6 +204,5 @@ Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString
             return codec;
         }
     }
-
     return plan;
 }

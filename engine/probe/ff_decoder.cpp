@@ -20,27 +20,20 @@ bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
     CloseMedia();
     last_error_.clear();
 
-    AVDictionary* raw_options = nullptr;
-    av_dict_set_int(&raw_options, "probesize", kProbeSizeBytes, 0);
-    av_dict_set_int(&raw_options, "analyzeduration", kAnalyzeDurationUs, 0);
-    av::DictionaryPtr open_options(raw_options);
+    av::DictionaryPtr open_options;
+    av_dict_set_int(av::OutPtr(open_options), "probesize", kProbeSizeBytes, 0);
+    av_dict_set_int(av::OutPtr(open_options), "analyzeduration", kAnalyzeDurationUs, 0);
     if (!options.trimmed().isEmpty()) {
-        raw_options = open_options.release();
-        const int parsed =
-            av_dict_parse_string(&raw_options, options.trimmed().toUtf8().constData(), "=", ":", 0);
-        open_options.reset(raw_options);
+        const int parsed = av_dict_parse_string(
+            av::OutPtr(open_options), options.trimmed().toUtf8().constData(), "=", ":", 0);
         if (parsed < 0) {
             return Fail(av::Describe(QStringLiteral("Cannot read the open options"), parsed));
         }
     }
 
-    AVFormatContext* raw_context = nullptr;
-    raw_options = open_options.release();
-    const int opened = avformat_open_input(&raw_context, QFile::encodeName(path).constData(),
-                                           nullptr, &raw_options);
-    open_options.reset(raw_options);
-    // On failure avformat_open_input has freed the context and set the pointer to null.
-    format_.reset(raw_context);
+    // The options left in the dictionary afterwards are those no one took.
+    const int opened = avformat_open_input(av::OutPtr(format_), QFile::encodeName(path).constData(),
+                                           nullptr, av::OutPtr(open_options));
     if (opened < 0) {
         return Fail(av::Describe(QStringLiteral("Cannot open file"), opened));
     }
