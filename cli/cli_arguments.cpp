@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+namespace veltrano {
+
 namespace {
 
 enum class Arity { Flag, Value };
@@ -256,3 +258,5 @@ keeps leading and trailing spaces. Exit status: 0 success, 1 failure, 2 bad usag
 130 stopped by Ctrl+C.
 )");
 }
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@
 
 #include "core/result.h"
 
+namespace veltrano {
+
 // The command line of veltrano-join, parsed but not yet applied.
 //
 //   veltrano-join profiles
@@ -49,3 +51,5 @@ Result<CliArguments> ParseCliArguments(const QStringList& args);
 
 // The text of --help.
 QString CliUsageText();
+
+}  // namespace veltrano

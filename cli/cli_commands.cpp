@@ -25,6 +25,8 @@
 #include "profiles/profile_catalogue.h"
 #include "profiles/same_format_check.h"
 
+namespace veltrano {
+
 namespace {
 
 void PrintOut(const QByteArray& bytes) {
@@ -223,3 +225,5 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     }
     return kExitFailure;
 }
+
+}  // namespace veltrano

@@ -4,6 +4,8 @@
 #include "profiles/output_settings.h"
 #include "profiles/profile_catalogue.h"
 
+namespace veltrano {
+
 const OutputProfile* FindProfile(const ProfileCatalogue& catalogue, const QString& text) {
     bool isNumber = false;
     const int id = text.toInt(&isNumber);
@@ -71,3 +73,5 @@ QString ApplyCliSettings(OutputSettings& settings, const CliSettings& cli,
     }
     return {};
 }
+
+}  // namespace veltrano

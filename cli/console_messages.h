@@ -5,6 +5,8 @@
 
 #include "core/user_messages.h"
 
+namespace veltrano {
+
 // Message boxes as lines on standard error. A Yes/No question is answered by the command
 // line (--yes) instead of a person.
 class ConsoleMessages : public UserMessages {
@@ -22,3 +24,5 @@ private:
     std::FILE* stream_;
     int shown_ = 0;
 };
+
+}  // namespace veltrano

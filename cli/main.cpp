@@ -15,7 +15,9 @@ extern "C" {
 #include "engine/probe/ff_decoder.h"
 #include "profiles/profile_catalogue.h"
 
-int main(int argc, char* argv[]) {
+namespace veltrano {
+
+int Main(int argc, char* argv[]) {
     // A closed pipe on standard error must not kill a join halfway; writes simply fail.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
@@ -57,4 +59,10 @@ int main(int argc, char* argv[]) {
         default:
             return kExitUsage;
     }
+}
+
+}  // namespace veltrano
+
+int main(int argc, char* argv[]) {
+    return veltrano::Main(argc, argv);
 }

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace veltrano {
+
 TerminalProgressView::TerminalProgressView(bool isTerminal, std::function<void()> onEnded,
                                            std::FILE* stream)
     : is_terminal_(isTerminal), on_ended_(std::move(onEnded)), stream_(stream) {}
@@ -68,3 +70,5 @@ void TerminalProgressView::CloseWindow() {
 void TerminalProgressView::ProcessPendingEvents() {
     QCoreApplication::processEvents();
 }
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@
 
 #include "app/join/progress_view.h"
 
+namespace veltrano {
+
 // The progress window of a join as one line on standard error: percent, elapsed, remaining
 // and estimated size. On a terminal the line is redrawn in place; otherwise a plain line is
 // written each time the percentage changes.
@@ -48,3 +50,5 @@ private:
     bool line_open_ = false;
     Outcome outcome_ = Outcome::Running;
 };
+
+}  // namespace veltrano

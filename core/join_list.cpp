@@ -4,6 +4,8 @@
 
 #include "core/user_messages.h"
 
+namespace veltrano {
+
 JoinList::JoinList(QObject* parent) : QObject(parent) {}
 
 std::vector<QString> JoinList::SourcePaths() const {
@@ -164,3 +166,5 @@ bool JoinList::HasEnoughFiles(UserMessages& messages, AddFilesAction& addFiles) 
     addFiles.AddFiles();
     return false;
 }
+
+}  // namespace veltrano

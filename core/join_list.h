@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "core/media_item.h"
+#include "core/user_messages.h"
 
-class UserMessages;
+namespace veltrano {
 
 // Opens the Add Files dialog; HasEnoughFiles hands the user straight to it.
 class AddFilesAction {
@@ -77,3 +78,5 @@ private:
     std::optional<int> focused_;
     quint64 revision_ = 0;
 };
+
+}  // namespace veltrano

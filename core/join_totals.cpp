@@ -3,6 +3,8 @@
 #include "core/join_list.h"
 #include "core/value_format.h"
 
+namespace veltrano {
+
 JoinTotals::JoinTotals()
     : files_text_(QStringLiteral("Total Files: 0")),
       duration_text_(QStringLiteral("Total Duration: 00:00:00")) {}
@@ -21,3 +23,5 @@ bool JoinTotals::RefreshTotals(const JoinList& list) {
     last_revision_seen_ = list.ContentRevision();
     return true;
 }
+
+}  // namespace veltrano

@@ -2,7 +2,9 @@
 
 #include <QString>
 
-class JoinList;
+#include "core/join_list.h"
+
+namespace veltrano {
 
 // The two status texts beside the list ("Total Files: ", "Total Duration: "), refreshed by
 // a 300 ms timer. Recomputes whenever the list's content changed since the last refresh,
@@ -24,3 +26,5 @@ private:
     const JoinList* last_list_ = nullptr;
     quint64 last_revision_seen_ = 0;
 };
+
+}  // namespace veltrano

@@ -4,6 +4,8 @@
 #include <optional>
 #include <utility>
 
+namespace veltrano {
+
 // How every step below the windows reports failure: Status for a step that yields nothing,
 // Result<T> for one that yields a T. A failure carries the sentence the user is shown and a
 // negative code: the libav AVERROR behind it, or kFailed when no library call failed.
@@ -57,3 +59,5 @@ private:
     std::optional<T> value_;
     Status status_;
 };
+
+}  // namespace veltrano

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace veltrano {
+
 qint64 LeadingNumber(QStringView text) {
     constexpr qint64 kCap = std::numeric_limits<int>::max();
     qint64 value = 0;
@@ -14,3 +16,5 @@ qint64 LeadingNumber(QStringView text) {
     }
     return value;
 }
+
+}  // namespace veltrano

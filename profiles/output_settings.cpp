@@ -9,6 +9,8 @@
 #include "profiles/profile_catalogue.h"
 #include "profiles/trim_spaces.h"
 
+namespace veltrano {
+
 namespace Texts = OutputDialogTexts;
 
 namespace {
@@ -261,3 +263,5 @@ void OutputSettings::ProposeOutputName(const QString& firstRowPath) {
         SetFileNameText(*proposal);
     }
 }
+
+}  // namespace veltrano

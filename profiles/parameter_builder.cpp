@@ -9,6 +9,8 @@
 #include "profiles/leading_number.h"
 #include "profiles/trim_spaces.h"
 
+namespace veltrano {
+
 namespace {
 
 // --- The option fragments of every format key --------------------------------------------
@@ -318,3 +320,5 @@ BuiltParameters BuildEngineParameters(const OutputSettings& settings,
     return {removeAudioPart + frameRatePart + aspectPart + channelPart + formatPart,
             QString::fromUtf8(rule->extension)};
 }
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@
 #include "core/media_item.h"
 #include "profiles/output_settings.h"
 
+namespace veltrano {
+
 // The engine option string and the output file's extension.
 struct BuiltParameters {
     QString EngineParameters;
@@ -45,3 +47,5 @@ QString AutoVideoBitrate(qint64 pixelCount, int bitrateBase, int videoQuality);
 qint64 RoundHalfEven(double value);
 
 bool IsKnownFormatKey(const QString& formatKey);
+
+}  // namespace veltrano

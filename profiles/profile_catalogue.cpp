@@ -4,6 +4,8 @@
 
 #include "profiles/profile_table.h"
 
+namespace veltrano {
+
 namespace {
 
 std::optional<QString> OptionalText(const char* text) {
@@ -101,3 +103,5 @@ QString ExtensionForFormatKey(const QString& formatKey) {
     }
     return formatKey;
 }
+
+}  // namespace veltrano

@@ -2,6 +2,8 @@
 
 #include <span>
 
+namespace veltrano {
+
 // The built-in catalogue rows, in menu order. Read only by ProfileCatalogue.
 struct ProfileTableRow {
     int commandId;
@@ -17,3 +19,5 @@ struct ProfileTableRow {
 };
 
 std::span<const ProfileTableRow> ProfileTable();
+
+}  // namespace veltrano

@@ -8,6 +8,8 @@
 #include "engine/api/engine_messages.h"
 #include "engine/api/media_encoder.h"
 
+namespace veltrano {
+
 namespace {
 
 QString ProductName() {
@@ -175,3 +177,5 @@ void JoinRunner::EndJob() {
     state_ = State::Ended;
     view_ = nullptr;
 }
+
+}  // namespace veltrano

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "app/join/join_request.h"
+#include "app/join/progress_view.h"
+#include "app/join/seconds_clock.h"
+#include "core/settings_store.h"
+#include "core/user_messages.h"
+#include "engine/api/media_encoder.h"
 
-class MediaEncoder;
-class ProgressView;
-class SecondsClock;
-class SettingsStore;
-class UserMessages;
+namespace veltrano {
 
 // Drives the encoder through one join at a time and turns its events into what the progress
 // window shows. Lives on the user-interface thread for the whole run, like the encoder.
@@ -85,3 +86,5 @@ private:
     bool stop_requested_ = false;
     std::optional<double> job_start_time_;
 };
+
+}  // namespace veltrano

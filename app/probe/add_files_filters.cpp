@@ -1,5 +1,7 @@
 #include "app/probe/add_files_filters.h"
 
+namespace veltrano {
+
 QStringList FileFilter::PatternList() const {
     return patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
 }
@@ -40,3 +42,5 @@ std::vector<FileFilter> AddFilesFilters() {
         {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")},
     };
 }
+
+}  // namespace veltrano

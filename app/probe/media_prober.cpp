@@ -13,6 +13,8 @@
 #include "engine/api/engine_messages.h"
 #include "engine/api/media_decoder.h"
 
+namespace veltrano {
+
 namespace {
 
 QString FolderOf(const QString& path) {
@@ -108,3 +110,5 @@ void MediaProber::AddDroppedFiles(const QStringList& paths) {
     }
     feedback_.CloseWaitWindow();
 }
+
+}  // namespace veltrano

@@ -5,13 +5,14 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/probe/file_chooser.h"
+#include "app/probe/probe_feedback.h"
+#include "core/join_list.h"
 #include "core/media_item.h"
+#include "core/user_messages.h"
+#include "engine/api/media_decoder.h"
 
-class FileChooser;
-class JoinList;
-class MediaDecoder;
-class ProbeFeedback;
-class UserMessages;
+namespace veltrano {
 
 // Turns file paths into complete join-list rows: the Add Files dialog, drops and the probe of
 // one file. Synchronous on the user-interface thread by design; each file is opened, queried
@@ -50,3 +51,5 @@ private:
     QLocale locale_;
     QString last_add_folder_;
 };
+
+}  // namespace veltrano

@@ -13,6 +13,8 @@ extern "C" {
 
 #include <memory>
 
+namespace veltrano {
+
 namespace av {
 
 struct InputFormatCloser {
@@ -104,3 +106,5 @@ inline FramePtr MakeFrame() {
 }
 
 }  // namespace av
+
+}  // namespace veltrano

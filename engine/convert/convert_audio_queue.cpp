@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace veltrano {
+
 ConvertAudioQueue::ConvertAudioQueue(AVSampleFormat format, int channels)
     : format_(format), channels_(channels) {
     const bool planar = av_sample_fmt_is_planar(format) != 0;
@@ -53,3 +55,5 @@ void ConvertAudioQueue::Pop(AVFrame* frame, int count) {
     }
     size_ -= count;
 }
+
+}  // namespace veltrano

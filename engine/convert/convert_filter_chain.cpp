@@ -6,6 +6,8 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 }
 
+namespace veltrano {
+
 int ConvertFilterChain::OpenVideo(const AVFrame& first, AVRational timeBase,
                                   const QString& description) {
     const AVRational sar =
@@ -109,3 +111,5 @@ int ConvertFilterChain::Pull(AVFrame* frame) {
 AVRational ConvertFilterChain::OutputTimeBase() const {
     return av_buffersink_get_time_base(sink_);
 }
+
+}  // namespace veltrano

@@ -12,6 +12,8 @@ extern "C" {
 
 #include "engine/plan/output_rules.h"
 
+namespace veltrano {
+
 namespace convert {
 
 namespace {
@@ -177,3 +179,5 @@ Rotation RotationFromMatrix(const std::int32_t* matrix) {
 }
 
 }  // namespace convert
+
+}  // namespace veltrano

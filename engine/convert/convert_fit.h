@@ -12,6 +12,8 @@ extern "C" {
 #include <cstdint>
 #include <vector>
 
+namespace veltrano {
+
 // Fitting requested output values to what an encoder and a muxer accept, and fitting pictures
 // into the output frame. Pure functions: the conversion joiner's arithmetic, tested alone.
 namespace convert {
@@ -55,3 +57,5 @@ struct Rotation {
 Rotation RotationFromMatrix(const std::int32_t* displayMatrix);
 
 }  // namespace convert
+
+}  // namespace veltrano

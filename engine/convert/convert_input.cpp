@@ -6,6 +6,8 @@
 
 #include "engine/av/av_error.h"
 
+namespace veltrano {
+
 AVStream* ConvertInput::VideoStream() const {
     return videoIndex_ >= 0 ? format_->streams[videoIndex_] : nullptr;
 }
@@ -142,3 +144,5 @@ int ConvertInput::OpenDecoder(AVStream* stream, av::CodecContextPtr* decoder) {
     (*decoder)->pkt_timebase = stream->time_base;
     return avcodec_open2(decoder->get(), codec, nullptr);
 }
+
+}  // namespace veltrano

@@ -7,6 +7,8 @@
 #include "engine/convert/convert_fit.h"
 #include "engine/plan/join_task.h"
 
+namespace veltrano {
+
 // What the conversion joiner needs to know of an input before decoding it. Picture values are
 // as displayed: width, height and aspect after the rotation metadata is applied.
 struct ConvertSourceInfo {
@@ -53,3 +55,5 @@ private:
     int audioIndex_ = -1;
     ConvertSourceInfo info_;
 };
+
+}  // namespace veltrano

@@ -13,6 +13,8 @@
 #include "engine/convert/convert_timeline.h"
 #include "engine/plan/progress_throttle.h"
 
+namespace veltrano {
+
 namespace {
 
 class ProgressReporter {
@@ -105,3 +107,5 @@ Status RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory while joining.")};
     }
 }
+
+}  // namespace veltrano

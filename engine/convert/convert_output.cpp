@@ -11,6 +11,8 @@ extern "C" {
 #include "engine/av/av_error.h"
 #include "engine/plan/output_rules.h"
 
+namespace veltrano {
+
 namespace {
 
 const ConvertSourceInfo* FirstWith(const std::vector<ConvertSourceInfo>& sources, bool video) {
@@ -293,3 +295,5 @@ std::int64_t ConvertOutput::Bytes() const {
     const std::int64_t size = avio_size(output_->pb);
     return size > 0 ? size : avio_tell(output_->pb);
 }
+
+}  // namespace veltrano

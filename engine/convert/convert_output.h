@@ -10,6 +10,8 @@
 #include "engine/plan/join_task.h"
 #include "engine/plan/output_plan.h"
 
+namespace veltrano {
+
 // The output's stream settings once the plan, the first inputs and the encoders' limits are
 // combined. Time bases: video 1/frameRate, audio 1/sampleRate.
 struct ConvertOutputFormat {
@@ -56,3 +58,5 @@ private:
     const AVCodec* videoCodec_ = nullptr;
     const AVCodec* audioCodec_ = nullptr;
 };
+
+}  // namespace veltrano

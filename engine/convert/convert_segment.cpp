@@ -9,6 +9,8 @@ extern "C" {
 #include "engine/av/av_error.h"
 #include "engine/convert/convert_fit.h"
 
+namespace veltrano {
+
 ConvertSegment::ConvertSegment(ConvertInput& input, ConvertTimeline& timeline,
                                const ConvertOutputFormat& format, QString shownName)
     : input_(input), timeline_(timeline), format_(format), shownName_(std::move(shownName)) {
@@ -242,3 +244,5 @@ QString ConvertSegment::AudioDescription() const {
         .arg(format_.sampleRate)
         .arg(QLatin1String(av_get_sample_fmt_name(format_.sampleFormat)), QLatin1String(layout));
 }
+
+}  // namespace veltrano

@@ -12,6 +12,8 @@
 #include "engine/convert/convert_timeline.h"
 #include "engine/plan/join_task.h"
 
+namespace veltrano {
+
 // Decodes one opened input through its own filter chains (recreated for every input) and
 // places the result on the timeline as one segment.
 class ConvertSegment {
@@ -46,3 +48,5 @@ private:
     std::int64_t videoEnd_ = 0;  // end of the last picture, relative, video stream time base
     QString failure_;            // which stage failed, for the message
 };
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@ extern "C" {
 
 #include <algorithm>
 
+namespace veltrano {
+
 namespace {
 
 constexpr int kVariableChunk = 1024;  // samples per frame for encoders that take any size
@@ -298,3 +300,5 @@ std::int64_t ConvertTimeline::PositionUs() const {
     }
     return position;
 }
+
+}  // namespace veltrano

@@ -8,6 +8,8 @@
 #include "engine/convert/convert_audio_queue.h"
 #include "engine/convert/convert_output.h"
 
+namespace veltrano {
+
 // The joined timeline. Each input is one segment; its frames arrive with timestamps relative
 // to the segment's start and are placed after everything written before. At a segment's end
 // the shorter of video and audio is padded (last picture repeated or black, silence) and
@@ -61,3 +63,5 @@ private:
     bool segmentSound_ = false;
     int holdBack_ = 0;  // samples kept queued so a segment's end can still be cut
 };
+
+}  // namespace veltrano

@@ -11,6 +11,8 @@ extern "C" {
 #include "engine/av/av_interrupt.h"
 #include "engine/copy/copy_stream_check.h"
 
+namespace veltrano {
+
 namespace copy_input {
 
 namespace {
@@ -102,3 +104,5 @@ int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter) {
 }
 
 }  // namespace copy_input
+
+}  // namespace veltrano

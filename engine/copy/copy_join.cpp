@@ -22,6 +22,8 @@ extern "C" {
 #include "engine/copy/copy_timeline.h"
 #include "engine/plan/progress_throttle.h"
 
+namespace veltrano {
+
 namespace {
 
 constexpr std::size_t kMaxPendingPackets = 512;
@@ -586,3 +588,5 @@ Status RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
     CopyJoiner joiner(task, cancel, progress);
     return joiner.Run();
 }
+
+}  // namespace veltrano

@@ -7,6 +7,8 @@ extern "C" {
 
 #include <QStringList>
 
+namespace veltrano {
+
 namespace {
 
 CopyStreamParams ParamsOf(AVFormatContext* input, int index) {
@@ -171,3 +173,5 @@ Status CheckCopyMatch(const CopyInputScan& first, const CopyInputScan& other,
                       .arg(other.fileName, first.fileName, difference->parameter,
                            difference->otherValue, difference->firstValue));
 }
+
+}  // namespace veltrano

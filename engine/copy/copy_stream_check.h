@@ -10,6 +10,8 @@ extern "C" {
 #include <cstdint>
 #include "core/result.h"
 
+namespace veltrano {
+
 // What a stream copy keeps from one input: its first video and first audio stream, with the
 // parameters every later input must share, because every muxer writes the first file's
 // headers only.
@@ -63,3 +65,5 @@ Status CheckCopyMatch(const CopyInputScan& first, const CopyInputScan& other,
 
 // True for the MPEG transport and program stream muxers.
 bool IsMpegStreamMuxer(const QString& muxerName);
+
+}  // namespace veltrano

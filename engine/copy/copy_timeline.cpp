@@ -7,6 +7,8 @@ extern "C" {
 #include <algorithm>
 #include <utility>
 
+namespace veltrano {
+
 CopyTimeline::CopyTimeline(std::vector<AVRational> outTimeBases, int master) : master_(master) {
     streams_.resize(outTimeBases.size());
     for (std::size_t i = 0; i < outTimeBases.size(); ++i) {
@@ -232,3 +234,5 @@ std::int64_t CopyTimeline::PositionUs() const {
     }
     return position;
 }
+
+}  // namespace veltrano

@@ -9,6 +9,8 @@ extern "C" {
 #include <cstdint>
 #include <vector>
 
+namespace veltrano {
+
 // Places the packets of consecutive input files on one output timeline for a stream copy.
 //
 // The master stream (video when there is one) is continuous: each file starts where the
@@ -99,3 +101,5 @@ private:
     int dropped_ = 0;
     int filled_ = 0;
 };
+
+}  // namespace veltrano

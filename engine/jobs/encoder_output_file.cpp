@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace veltrano {
+
 namespace encoder_output_file {
 
 namespace {
@@ -64,3 +66,5 @@ bool SameFile(const QString& first, const QString& second) {
 }
 
 }  // namespace encoder_output_file
+
+}  // namespace veltrano

@@ -4,6 +4,8 @@
 
 #include "core/result.h"
 
+namespace veltrano {
+
 // Where a job writes while it runs, and how the result reaches its final name. The job writes
 // to a hidden temporary file in the destination folder, so the final name appears only once
 // the output is complete and the rename stays on one file system.
@@ -22,3 +24,5 @@ Status Commit(const QString& temporaryPath, const QString& finalPath);
 bool SameFile(const QString& first, const QString& second);
 
 }  // namespace encoder_output_file
+
+}  // namespace veltrano

@@ -16,6 +16,8 @@ extern "C" {
 #include "engine/jobs/encoder_output_file.h"
 #include "engine/plan/join_task.h"
 
+namespace veltrano {
+
 namespace {
 
 constexpr auto kStopWait = std::chrono::milliseconds(450);
@@ -294,3 +296,5 @@ void FFEncoder::PostTerminated(int code, bool completed, bool failed, const QStr
         },
         Qt::QueuedConnection);
 }
+
+}  // namespace veltrano

@@ -12,6 +12,8 @@ extern "C" {
 #include "engine/plan/output_plan_resolver.h"
 #include "engine/plan/output_rules.h"
 
+namespace veltrano {
+
 namespace {
 
 QString Quoted(const QString& text) {
@@ -357,3 +359,5 @@ Result<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& 
     }
     return ResolveOutputPlan(*options, outputPath, facts);
 }
+
+}  // namespace veltrano

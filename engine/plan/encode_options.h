@@ -11,6 +11,8 @@ extern "C" {
 #include "core/result.h"
 #include "engine/plan/output_plan.h"
 
+namespace veltrano {
+
 // What the first input tells about itself, for the rules that depend on it: plain
 // "-target dvd" takes PAL or NTSC from the frame rate, and 3GP picks H.263 only for its five
 // standard sizes.
@@ -73,3 +75,5 @@ Result<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& 
 // ("30000/1001"); decimals within 0.01 of the NTSC rates become their exact fractions.
 std::optional<std::int64_t> ParseBitrate(const QString& text);
 std::optional<AVRational> ParseFrameRate(const QString& text);
+
+}  // namespace veltrano

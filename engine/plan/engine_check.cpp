@@ -13,6 +13,8 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+namespace veltrano {
+
 EngineRequirements EngineRequirements::ForProfiles() {
     EngineRequirements requirements;
     requirements.libraries = {
@@ -80,3 +82,5 @@ void EngineCheck::RunChecks() {
                           : QStringLiteral("The media libraries are not usable: ") +
                                 problems.join(QStringLiteral("; "));
 }
+
+}  // namespace veltrano

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <vector>
 
+namespace veltrano {
+
 // One linked library: the major version we were compiled against and the version the
 // running library reports (AV_VERSION_INT form, major in the top bits).
 struct LibraryVersion {
@@ -47,3 +49,5 @@ private:
     bool usable_ = false;
     QString last_error_;
 };
+
+}  // namespace veltrano

@@ -12,6 +12,8 @@ extern "C" {
 #include "core/result.h"
 #include "engine/plan/output_plan.h"
 
+namespace veltrano {
+
 // The contract between the encoder's job shell and the two joiners. A joiner runs
 // synchronously on the job's worker thread, writes only to writePath (the job shell renames
 // it into place after success and deletes it otherwise) and only ever reads the inputs.
@@ -29,3 +31,5 @@ using JoinProgressFn =
 inline Status StoppedStatus() {
     return {AVERROR_EXIT, QStringLiteral("The join was stopped.")};
 }
+
+}  // namespace veltrano

@@ -9,6 +9,8 @@ extern "C" {
 #include <optional>
 #include <vector>
 
+namespace veltrano {
+
 struct PictureSize {
     int width = 0;
     int height = 0;
@@ -51,3 +53,5 @@ struct OutputPlan {
     std::int64_t muxRate = 0;
     double preloadSeconds = 0.0;
 };
+
+}  // namespace veltrano

@@ -11,6 +11,8 @@ extern "C" {
 
 #include "engine/plan/output_rules.h"
 
+namespace veltrano {
+
 namespace {
 
 // Extensions whose container libavformat does not guess from the name (or guesses as a raw
@@ -206,3 +208,5 @@ Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString
     }
     return plan;
 }
+
+}  // namespace veltrano

@@ -5,6 +5,8 @@
 #include "engine/plan/encode_options.h"
 #include "engine/plan/output_plan.h"
 
+namespace veltrano {
+
 // Fills in what an option string leaves to the output container, and settles every rule a
 // plan can settle before any input is decoded:
 // - muxer: "-f" or the target's, else from the extension (.mp4 mp4, .mov mov, .3gp 3gp,
@@ -23,3 +25,5 @@ Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString
 
 // The libavformat muxer for a file name's extension, empty when none fits.
 QString MuxerForExtension(const QString& outputPath);
+
+}  // namespace veltrano

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
+namespace veltrano {
+
 namespace {
 
 constexpr ContainerProfile kContainers[] = {
@@ -159,3 +161,5 @@ QString PictureSizeRefusal(const OutputPlan& plan, int width, int height) {
         .arg(width)
         .arg(height);
 }
+
+}  // namespace veltrano

@@ -11,6 +11,8 @@ extern "C" {
 
 #include "engine/plan/output_plan.h"
 
+namespace veltrano {
+
 // The output rules that depend only on the container and the encoders. The resolver applies
 // them while it builds a plan; the joiners read the result from the plan and never decide
 // them again.
@@ -59,3 +61,5 @@ void ApplyOutputRules(OutputPlan& plan, bool muxerNamed = false);
 
 // The sentence refusing a picture size outside plan.pictureSizes.
 QString PictureSizeRefusal(const OutputPlan& plan, int width, int height);
+
+}  // namespace veltrano

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <functional>
 
+namespace veltrano {
+
 // Lets a joiner's progress through a few times per second, whatever the packet or frame rate;
 // the first report and forced ones (the start, the end) always pass. The clock is a seam for
 // tests. Used on the job's worker thread only.
@@ -31,3 +33,5 @@ private:
     bool reported_ = false;
     std::chrono::steady_clock::time_point last_{};
 };
+
+}  // namespace veltrano

@@ -10,6 +10,8 @@ extern "C" {
 #include <libavutil/mathematics.h>
 }
 
+namespace veltrano {
+
 bool FFDecoder::Fail(const QString& text) {
     CloseMedia();
     last_error_ = text;
@@ -155,3 +157,5 @@ int FFDecoder::VideoHeight(int index) const {
     const AVCodecParameters* parameters = StreamParameters(index, AVMEDIA_TYPE_VIDEO);
     return parameters ? std::max(parameters->height, 0) : 0;
 }
+
+}  // namespace veltrano

@@ -5,6 +5,8 @@
 #include "engine/api/media_decoder.h"
 #include "engine/av/av_ptr.h"
 
+namespace veltrano {
+
 // MediaDecoder over libavformat. Opens a file, reads its headers and a bounded slice of its
 // packets to learn the streams, and never decodes the file as a whole, so a long file probes
 // as fast as a short one. User-interface thread only.
@@ -45,3 +47,5 @@ private:
     std::int64_t duration_us_ = 0;
     QString last_error_;
 };
+
+}  // namespace veltrano

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace veltrano {
+
 namespace {
 
 CliArguments Parsed(const QStringList& args) {
@@ -84,3 +86,5 @@ TEST(CliArgumentsTest, UsageDocumentsTheInterface) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

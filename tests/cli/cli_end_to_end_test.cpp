@@ -13,6 +13,8 @@
 
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 struct CliRun {
@@ -245,3 +247,5 @@ TEST_F(CliEndToEndTest, CtrlCStopsTheJoinAndRemovesThePartialOutput) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

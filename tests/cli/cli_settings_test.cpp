@@ -5,6 +5,8 @@
 #include "profiles/output_settings.h"
 #include "profiles/profile_catalogue.h"
 
+namespace veltrano {
+
 namespace {
 
 class CliSettingsTest : public testing::Test {
@@ -109,3 +111,5 @@ TEST_F(CliSettingsTest, RemoveAudioComesLast) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

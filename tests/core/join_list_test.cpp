@@ -6,6 +6,8 @@
 
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 MediaItem Item(const QString& path, double seconds = 1.0) {
@@ -203,3 +205,5 @@ TEST(JoinListTest, HasEnoughFilesAsksForMoreBelowTwoRows) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+namespace veltrano {
+
 namespace {
 
 struct DurationCase {
@@ -114,3 +116,5 @@ TEST(FolderExistsTest, RelativeFolderStillResolvesFromTheOriginalDirectory) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -15,6 +15,8 @@
 #include "profiles/profile_catalogue.h"
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 struct KeyCase {
@@ -146,3 +148,5 @@ INSTANTIATE_TEST_SUITE_P(EveryFormatKey, ProfileJoinTest, testing::ValuesIn(kCas
                          });
 
 }  // namespace
+
+}  // namespace veltrano

@@ -4,6 +4,8 @@
 
 #include "profiles/output_settings.h"
 
+namespace veltrano {
+
 namespace {
 
 const QString kAuto = QStringLiteral("Auto");
@@ -229,3 +231,5 @@ TEST(GridEdits, RefuseItemsThatAreNotFreeText) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -12,6 +12,8 @@
 #include "profiles/parameter_builder.h"
 #include "profiles/profile_catalogue.h"
 
+namespace veltrano {
+
 namespace {
 
 struct KeyFacts {
@@ -268,3 +270,5 @@ TEST(EveryProfile, CoversTheWholeCatalogue) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -3,6 +3,8 @@
 #include "profiles/leading_number.h"
 #include "profiles/trim_spaces.h"
 
+namespace veltrano {
+
 namespace {
 
 TEST(LeadingNumberTest, ReadsTheDigitsAtTheStartOnly) {
@@ -23,3 +25,5 @@ TEST(LeadingNumberTest, SaturatesInsteadOfOverflowing) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

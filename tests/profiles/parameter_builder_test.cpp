@@ -4,6 +4,8 @@
 
 #include "profiles/profile_catalogue.h"
 
+namespace veltrano {
+
 namespace {
 
 MediaItem SizedRow(const QString& size, const QString& path = QStringLiteral("/clips/a.avi")) {
@@ -323,3 +325,5 @@ TEST(BuildEngineParameters, UnknownKeyGivesEmptyResult) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

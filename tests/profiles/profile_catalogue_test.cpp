@@ -7,6 +7,8 @@
 
 #include "profiles/advanced_grid.h"
 
+namespace veltrano {
+
 namespace {
 
 TEST(ProfileCatalogue, HoldsAllProfilesWithUniqueIdentifiers) {
@@ -284,3 +286,5 @@ TEST(ExtensionForFormatKey, FollowsTheKeyRule) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -5,6 +5,8 @@
 
 #include "core/user_messages.h"
 
+namespace veltrano {
+
 // Records every message box instead of showing it; answers questions from a script.
 class RecordingMessages : public UserMessages {
 public:
@@ -25,3 +27,5 @@ public:
     QList<Shown> shown;
     QList<bool> answers;  // answers to AskYesNo, in order; No once exhausted
 };
+
+}  // namespace veltrano

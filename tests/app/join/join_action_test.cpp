@@ -10,6 +10,8 @@
 #include "profiles/output_dialog_texts.h"
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 namespace Texts = OutputDialogTexts;
@@ -262,3 +264,5 @@ TEST(JoinListRows, CopiesTheRowsInJoinOrder) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -10,6 +10,8 @@
 #include "tests/support/probe_test_printers.h"
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 constexpr std::int64_t kSecond = 1'000'000;
@@ -241,3 +243,5 @@ TEST_F(JoinRunnerEventsTest, ASecondJobTimesFromItsOwnFirstReport) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -11,6 +11,8 @@
 #include "tests/support/probe_test_printers.h"
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 const QString kProduct = QStringLiteral("Veltrano Video Joiner");
@@ -180,3 +182,5 @@ TEST_F(JoinRunnerRunTest, ANewJoinClearsAnEarlierStopRequest) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

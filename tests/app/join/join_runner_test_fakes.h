@@ -10,6 +10,8 @@
 #include "core/settings_store.h"
 #include "engine/api/media_encoder.h"
 
+namespace veltrano {
+
 // An encoder that records every call as one line of text and refuses what it is told to.
 class FakeEncoder : public MediaEncoder {
 public:
@@ -125,3 +127,5 @@ public:
     void WriteSetting(const QString& name, const QString& text) override { values[name] = text; }
     std::map<QString, QString> values;
 };
+
+}  // namespace veltrano

@@ -17,6 +17,8 @@
 #include "tests/support/probe_test_printers.h"
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 // Answers what it is told and records the calls a probe makes.
@@ -304,3 +306,5 @@ TEST(AddFilesFiltersTest, NameFiltersCarryPatternsQtCanRead) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -19,6 +19,8 @@ extern "C" {
 #include <libavutil/error.h>
 }
 
+namespace veltrano {
+
 namespace {
 
 QString Q(const char* text) {
@@ -281,3 +283,5 @@ TEST_F(ConvertJoinControlTest, EncoderRefusalCarriesLibavReason) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

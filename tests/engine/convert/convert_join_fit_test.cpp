@@ -15,6 +15,8 @@ extern "C" {
 #include "engine/convert/convert_fit.h"
 #include "engine/plan/output_rules.h"
 
+namespace veltrano {
+
 namespace {
 
 const AVCodec* Encoder(const char* name) {
@@ -219,3 +221,5 @@ TEST(ConvertAudioQueueTest, KeepsOrderAndCutsTail) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

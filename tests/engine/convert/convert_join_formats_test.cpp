@@ -12,6 +12,8 @@
 #include "engine/plan/output_rules.h"
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 struct FormatCase {
@@ -225,3 +227,5 @@ INSTANTIATE_TEST_SUITE_P(Formats, ConvertJoinFormatsTest, testing::ValuesIn(kCas
                          });
 
 }  // namespace
+
+}  // namespace veltrano

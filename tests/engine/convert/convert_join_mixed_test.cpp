@@ -12,6 +12,8 @@
 #include "engine/convert/convert_join.h"
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 QString Q(const char* text) {
@@ -226,3 +228,5 @@ TEST_F(ConvertJoinMixedTest, RemovedAudioLeavesVideoOnly) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

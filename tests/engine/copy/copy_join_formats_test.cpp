@@ -14,6 +14,8 @@ extern "C" {
 #include "tests/engine/copy/copy_join_probe.h"
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 using copy_join_probe::DecodedFrames;
@@ -249,3 +251,5 @@ TEST_F(CopyJoinChecks, ProgressCoversTheJoinedTimeline) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

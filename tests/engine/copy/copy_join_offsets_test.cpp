@@ -12,6 +12,8 @@
 #include "tests/engine/copy/copy_join_probe.h"
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 using copy_join_probe::DecodedFrames;
@@ -149,3 +151,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LateVideo>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace veltrano

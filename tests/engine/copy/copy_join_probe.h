@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <algorithm>
 
+namespace veltrano {
+
 // ffprobe readings the copy-join tests need beyond tests/support/media_tools.h: where a
 // stream starts and ends on the file's timeline, and how many frames really decode.
 namespace copy_join_probe {
@@ -69,3 +71,5 @@ inline int DecodedFrames(const QString& path, const QString& type) {
 }
 
 }  // namespace copy_join_probe
+
+}  // namespace veltrano

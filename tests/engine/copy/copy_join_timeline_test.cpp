@@ -3,6 +3,8 @@
 #include "engine/av/av_ptr.h"
 #include "engine/copy/copy_timeline.h"
 
+namespace veltrano {
+
 namespace {
 
 constexpr AVRational kVideoBase{1, 25};
@@ -183,3 +185,5 @@ TEST(CopyJoinTimeline, MissingDtsIsGuessedLikeTheMuxer) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

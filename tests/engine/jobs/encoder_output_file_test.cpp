@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+namespace veltrano {
+
 namespace {
 
 TEST(EncoderOutputFileTest, TemporaryFileIsNewHiddenAndShortWhateverTheFinalName) {
@@ -46,3 +48,5 @@ TEST(EncoderOutputFileTest, SameFileSeesThroughLinksAndDots) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -16,6 +16,8 @@ extern "C" {
 #include "engine/jobs/ff_encoder.h"
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 const QString kCopy = QStringLiteral("-vcodec copy -acodec copy -join");
@@ -265,3 +267,5 @@ TEST_F(FFEncoderJobs, EngineCheckAnswers) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -3,6 +3,8 @@
 #include "engine/plan/encode_options.h"
 #include "engine/plan/output_plan_resolver.h"
 
+namespace veltrano {
+
 namespace {
 
 OutputPlan PlanFor(const QString& parameters, const QString& output,
@@ -284,3 +286,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RefusedCase>& info) { return std::to_string(info.index); });
 
 }  // namespace
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@ extern "C" {
 
 #include "engine/plan/engine_check.h"
 
+namespace veltrano {
+
 namespace {
 
 TEST(EngineCheckTest, TheLinkedLibrariesCarryEverythingTheProfilesNeed) {
@@ -59,3 +61,5 @@ TEST(EngineCheckTest, NothingRequiredIsNothingMissing) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -8,6 +8,8 @@
 #include "engine/plan/output_rules.h"
 #include "engine/plan/progress_throttle.h"
 
+namespace veltrano {
+
 namespace {
 
 OutputPlan Plan(const char* muxer, const char* video) {
@@ -144,3 +146,5 @@ TEST(ProgressThrottleTest, LetsAReportThroughPerInterval) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -10,6 +10,8 @@
 #include "tests/support/media_tools.h"
 #include "tests/support/probe_test_printers.h"
 
+namespace veltrano {
+
 namespace {
 
 class FFDecoderTest : public ::testing::Test {
@@ -139,3 +141,5 @@ TEST(MediaDecoderHalvesTest, SplitsLowHalfFirst) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -18,6 +18,8 @@
 #include "tests/support/probe_test_printers.h"
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 class NullFeedback : public ProbeFeedback {
@@ -223,3 +225,5 @@ TEST_F(ProbeMediaTest, ALongFileProbesQuickly) {
 }
 
 }  // namespace
+
+}  // namespace veltrano
