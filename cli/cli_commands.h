@@ -12,11 +12,11 @@ namespace veltrano {
 
 // What the commands work with; main() builds it once.
 struct CliEnvironment {
-    const ProfileCatalogue& catalogue;
-    MediaDecoder& decoder;
-    MediaEncoder& encoder;
-    SettingsStore& settings;
-    QString programFolder;  // ends with "/"
+    const ProfileCatalogue& Catalogue;
+    MediaDecoder& Decoder;
+    MediaEncoder& Encoder;
+    SettingsStore& Settings;
+    QString ProgramFolder;  // ends with "/"
 };
 
 // Exit statuses of veltrano-join.

@@ -20,7 +20,7 @@ void ConsoleMessages::Show(const QString& text, const QString&, Icon) {
 }
 
 bool ConsoleMessages::AskYesNo(const QString& text, const QString&) {
-    if (answer_yes_) {
+    if (answerYes_) {
         return true;
     }
     ++shown_;

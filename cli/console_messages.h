@@ -12,7 +12,7 @@ namespace veltrano {
 class ConsoleMessages : public UserMessages {
 public:
     explicit ConsoleMessages(bool answerYes, std::FILE* stream = stderr)
-        : answer_yes_(answerYes), stream_(stream) {}
+        : answerYes_(answerYes), stream_(stream) {}
 
     void Show(const QString& text, const QString& title, Icon icon) override;
     bool AskYesNo(const QString& text, const QString& title) override;
@@ -20,7 +20,7 @@ public:
     int MessagesShown() const { return shown_; }
 
 private:
-    bool answer_yes_;
+    bool answerYes_;
     std::FILE* stream_;
     int shown_ = 0;
 };

@@ -31,13 +31,13 @@ int Main(int argc, char* argv[]) {
         return kExitUsage;
     }
     const CliArguments& args = *parsed;
-    if (args.command == CliCommand::Help) {
+    if (args.Command == CliCommand::Help) {
         std::fputs(CliUsageText().toLocal8Bit().constData(), stdout);
         return kExitSuccess;
     }
 
     const ProfileCatalogue catalogue;
-    if (args.command == CliCommand::Profiles) {
+    if (args.Command == CliCommand::Profiles) {
         return RunProfilesCommand(catalogue);
     }
 
@@ -49,7 +49,7 @@ int Main(int argc, char* argv[]) {
         programFolder += QLatin1Char('/');
     }
     CliEnvironment env{catalogue, decoder, encoder, settings, programFolder};
-    switch (args.command) {
+    switch (args.Command) {
         case CliCommand::Probe:
             return RunProbeCommand(args, env);
         case CliCommand::Params:

@@ -39,15 +39,15 @@ private:
     void Draw();
     void EndLine();
 
-    bool is_terminal_;
-    std::function<void()> on_ended_;
+    bool isTerminal_;
+    std::function<void()> onEnded_;
     std::FILE* stream_;
     QString caption_;
     QString elapsed_;
     QString remaining_;
     QString size_;
     int percent_ = -1;
-    bool line_open_ = false;
+    bool lineOpen_ = false;
     Outcome outcome_ = Outcome::Running;
 };
 

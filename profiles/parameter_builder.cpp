@@ -18,8 +18,8 @@ namespace {
 enum class Slot { Text, VideoBitrate, AudioBitrate, SampleRate, Size, Preset };
 
 struct Fragment {
-    Slot slot;
-    const char* text = "";
+    Slot Fill;
+    const char* Text = "";
 };
 
 constexpr Fragment T(const char* text) {
@@ -87,8 +87,8 @@ constexpr Fragment kVob[] = {
 // --- Automatic audio values, by audio quality High / Normal / Low ------------------------
 
 struct AudioDefaults {
-    std::array<const char*, 3> bitrate;
-    std::array<const char*, 3> sampleRate;
+    std::array<const char*, 3> Bitrate;
+    std::array<const char*, 3> SampleRate;
 };
 
 // AMR rates in bits per second; the 3GP template fixes its own sample rate.
@@ -105,12 +105,12 @@ constexpr AudioDefaults kAudioVob{{"320k", "192k", "96k"}, {"48000", "48000", "4
 enum class Adjustment { None, Small3gpSize, DefaultFrameRate, CapRmBitrate, FixedVobBitrate };
 
 struct FormatRule {
-    const char* key;
-    const char* extension;
-    int bitrateBase;
-    const AudioDefaults* audio;
-    Adjustment adjustment;
-    std::span<const Fragment> fragments;
+    const char* Key;
+    const char* Extension;
+    int BitrateBase;
+    const AudioDefaults* Audio;
+    Adjustment Adjust;
+    std::span<const Fragment> Fragments;
 };
 
 const FormatRule kRules[] = {
@@ -149,7 +149,7 @@ const QString kAuto = QStringLiteral("Auto");
 
 const FormatRule* FindRule(const QString& key) {
     auto found = std::find_if(std::begin(kRules), std::end(kRules), [&](const FormatRule& rule) {
-        return key == QLatin1String(rule.key);
+        return key == QLatin1String(rule.Key);
     });
     return found == std::end(kRules) ? nullptr : &*found;
 }
@@ -271,34 +271,34 @@ BuiltParameters BuildEngineParameters(const OutputSettings& settings,
         QStringLiteral("-ac %1 ").arg(settings.Channels != 0 ? settings.Channels : 2);
     const QString preset = ByQuality(kX264Presets, settings.VideoQuality);
 
-    if (rule->adjustment == Adjustment::Small3gpSize && settings.SizeChoice <= 0) {
+    if (rule->Adjust == Adjustment::Small3gpSize && settings.SizeChoice <= 0) {
         size = {QString::fromUtf8(kSmall3gpSize), kSmall3gpPixels};
     }
     if (settings.VideoBitrate == kAuto) {
         videoBitrate =
-            rule->adjustment == Adjustment::FixedVobBitrate
+            rule->Adjust == Adjustment::FixedVobBitrate
                 ? ByQuality(kVobVideoBitrates, settings.VideoQuality)
-                : AutoVideoBitrate(size.PixelCount, rule->bitrateBase, settings.VideoQuality);
+                : AutoVideoBitrate(size.PixelCount, rule->BitrateBase, settings.VideoQuality);
     }
     if (settings.AudioBitrate == kAuto) {
-        audioBitrate = ByQuality(rule->audio->bitrate, settings.AudioQuality);
+        audioBitrate = ByQuality(rule->Audio->Bitrate, settings.AudioQuality);
     }
     if (settings.SampleRate == kAuto) {
-        sampleRate = ByQuality(rule->audio->sampleRate, settings.AudioQuality);
+        sampleRate = ByQuality(rule->Audio->SampleRate, settings.AudioQuality);
     }
-    if (rule->adjustment == Adjustment::DefaultFrameRate && frameRatePart.isEmpty()) {
+    if (rule->Adjust == Adjustment::DefaultFrameRate && frameRatePart.isEmpty()) {
         frameRatePart = QString::fromUtf8(kDefaultFrameRatePart);
     }
-    if (rule->adjustment == Adjustment::CapRmBitrate &&
+    if (rule->Adjust == Adjustment::CapRmBitrate &&
         TrimmedNumber(videoBitrate) > kRmBitrateCap) {
         videoBitrate = QString::fromUtf8(kRmBitrateCapText);
     }
 
     QString formatPart;
-    for (const Fragment& fragment : rule->fragments) {
-        switch (fragment.slot) {
+    for (const Fragment& fragment : rule->Fragments) {
+        switch (fragment.Fill) {
             case Slot::Text:
-                formatPart += QLatin1String(fragment.text);
+                formatPart += QLatin1String(fragment.Text);
                 break;
             case Slot::VideoBitrate:
                 formatPart += videoBitrate;
@@ -318,7 +318,7 @@ BuiltParameters BuildEngineParameters(const OutputSettings& settings,
         }
     }
     return {removeAudioPart + frameRatePart + aspectPart + channelPart + formatPart,
-            QString::fromUtf8(rule->extension)};
+            QString::fromUtf8(rule->Extension)};
 }
 
 }  // namespace veltrano

@@ -38,9 +38,9 @@ public:
     // Start-up: sets ProgramFolder and OutputFolder and makes sure the engine is usable.
     // False after "Video lib not found" was shown: the program must end at once.
     bool EngineSetup(const QString& programFolder);
-    const QString& ProgramFolder() const { return program_folder_; }
+    const QString& ProgramFolder() const { return programFolder_; }
     // The stored output folder (OutPath) as read by EngineSetup.
-    const QString& OutputFolder() const { return output_folder_; }
+    const QString& OutputFolder() const { return outputFolder_; }
 
     // Hands the sources (join order) and the output to the encoder and starts the job.
     // `view` must stay valid until ProgressWindowClosed is called.
@@ -51,10 +51,10 @@ public:
     // The progress window closed by any path (button, close box, failure, the program).
     void ProgressWindowClosed();
 
-    bool StopRequested() const { return stop_requested_; }
-    void SetStopRequested(bool requested) { stop_requested_ = requested; }
+    bool StopRequested() const { return stopRequested_; }
+    void SetStopRequested(bool requested) { stopRequested_ = requested; }
     // Clock time of the job's first progress report; 0 while there was none.
-    double JobStartTime() const { return job_start_time_.value_or(0.0); }
+    double JobStartTime() const { return jobStartTime_.value_or(0.0); }
     bool IsRunning() const { return state_ == State::Running; }
     // The separators of the size text (the user's locale by default).
     void SetLocale(const QLocale& locale) { locale_ = locale; }
@@ -76,15 +76,15 @@ private:
     const SecondsClock& clock_;
     QLocale locale_;
 
-    QString program_folder_;
-    QString output_folder_;
+    QString programFolder_;
+    QString outputFolder_;
 
     State state_ = State::Idle;
     ProgressView* view_ = nullptr;  // the open progress window, not owned
-    int job_handle_ = -1;
-    QString job_output_folder_;
-    bool stop_requested_ = false;
-    std::optional<double> job_start_time_;
+    int jobHandle_ = -1;
+    QString jobOutputFolder_;
+    bool stopRequested_ = false;
+    std::optional<double> jobStartTime_;
 };
 
 }  // namespace veltrano

@@ -35,7 +35,7 @@ public:
 
     // The folder the Add Files dialog opens in, ending with "/"; empty until the first Add
     // Files. Kept for the run only.
-    const QString& LastAddFolder() const { return last_add_folder_; }
+    const QString& LastAddFolder() const { return lastAddFolder_; }
     // The locale of the size column's separators (the user's by default).
     void SetLocale(const QLocale& locale) { locale_ = locale; }
 
@@ -49,7 +49,7 @@ private:
     UserMessages& messages_;
     ProbeFeedback& feedback_;
     QLocale locale_;
-    QString last_add_folder_;
+    QString lastAddFolder_;
 };
 
 }  // namespace veltrano

@@ -135,10 +135,10 @@ PictureFit FitPicture(int srcWidth, int srcHeight, AVRational srcSar, int outWid
         width = outWidth;
         height = outWidth * frameSar / srcAspect;
     }
-    fit.width = std::min(NearestEven(width), EvenDown(outWidth));
-    fit.height = std::min(NearestEven(height), EvenDown(outHeight));
-    fit.x = EvenDown((outWidth - fit.width) / 2);
-    fit.y = EvenDown((outHeight - fit.height) / 2);
+    fit.Width = std::min(NearestEven(width), EvenDown(outWidth));
+    fit.Height = std::min(NearestEven(height), EvenDown(outHeight));
+    fit.X = EvenDown((outWidth - fit.Width) / 2);
+    fit.Y = EvenDown((outHeight - fit.Height) / 2);
     return fit;
 }
 
@@ -153,9 +153,9 @@ Rotation RotationFromMatrix(const std::int32_t* matrix) {
     }
     theta -= 360.0 * std::floor(theta / 360.0 + 0.9 / 360.0);
     if (std::fabs(theta - 90.0) < 1.0) {
-        rotation.filters = matrix[3] > 0 ? QStringLiteral("transpose=cclock_flip")
+        rotation.Filters = matrix[3] > 0 ? QStringLiteral("transpose=cclock_flip")
                                          : QStringLiteral("transpose=clock");
-        rotation.swapsSides = true;
+        rotation.SwapsSides = true;
     } else if (std::fabs(theta - 180.0) < 1.0) {
         QStringList parts;
         if (matrix[0] < 0) {
@@ -164,14 +164,14 @@ Rotation RotationFromMatrix(const std::int32_t* matrix) {
         if (matrix[4] < 0) {
             parts << QStringLiteral("vflip");
         }
-        rotation.filters = parts.join(QLatin1Char(','));
+        rotation.Filters = parts.join(QLatin1Char(','));
     } else if (std::fabs(theta - 270.0) < 1.0) {
-        rotation.filters = matrix[3] < 0 ? QStringLiteral("transpose=clock_flip")
+        rotation.Filters = matrix[3] < 0 ? QStringLiteral("transpose=clock_flip")
                                          : QStringLiteral("transpose=cclock");
-        rotation.swapsSides = true;
+        rotation.SwapsSides = true;
     } else if (std::fabs(theta) < 1.0) {
         if (matrix[4] < 0) {
-            rotation.filters = QStringLiteral("vflip");
+            rotation.Filters = QStringLiteral("vflip");
         }
     }
     // Other angles are left upright: a free rotation would need a larger frame than we fit.

@@ -39,10 +39,10 @@ AVRational SampleAspectFor(AVRational displayAspect, int width, int height);
 
 // Where a picture lands inside the output frame: scaled size and offset, all even.
 struct PictureFit {
-    int width = 0;
-    int height = 0;
-    int x = 0;
-    int y = 0;
+    int Width = 0;
+    int Height = 0;
+    int X = 0;
+    int Y = 0;
 };
 // Fits a source of srcWidth x srcHeight pixels shown with srcSar into an output frame of
 // outWidth x outHeight pixels shown with outSar, keeping the source's display aspect.
@@ -51,8 +51,8 @@ PictureFit FitPicture(int srcWidth, int srcHeight, AVRational srcSar, int outWid
 
 // How a display matrix turns the decoded picture, as the ffmpeg tool's autorotate applies it.
 struct Rotation {
-    QString filters;  // libavfilter chain ("transpose=clock", "hflip,vflip"), empty when upright
-    bool swapsSides = false;  // a quarter turn: width and height change places
+    QString Filters;  // libavfilter chain ("transpose=clock", "hflip,vflip"), empty when upright
+    bool SwapsSides = false;  // a quarter turn: width and height change places
 };
 Rotation RotationFromMatrix(const std::int32_t* displayMatrix);
 

@@ -77,35 +77,35 @@ void ConvertInput::DescribeStreams() {
     if (start == std::numeric_limits<std::int64_t>::max()) {
         start = format_->start_time != AV_NOPTS_VALUE ? format_->start_time : 0;
     }
-    info_.startUs = start;
-    info_.durationUs = format_->duration > 0 ? format_->duration : streamDuration;
+    info_.StartUs = start;
+    info_.DurationUs = format_->duration > 0 ? format_->duration : streamDuration;
 
     if (AVStream* video = VideoStream()) {
         const AVCodecParameters* par = video->codecpar;
-        info_.hasVideo = par->width > 0 && par->height > 0;
-        info_.rotation = convert::RotationFromMatrix(reinterpret_cast<const std::int32_t*>(
+        info_.HasVideo = par->width > 0 && par->height > 0;
+        info_.Rotation = convert::RotationFromMatrix(reinterpret_cast<const std::int32_t*>(
             av_stream_get_side_data(video, AV_PKT_DATA_DISPLAYMATRIX, nullptr)));
         AVRational sar = av_guess_sample_aspect_ratio(format_.get(), video, nullptr);
         if (sar.num <= 0 || sar.den <= 0) {
             sar = {1, 1};
         }
-        info_.width = par->width;
-        info_.height = par->height;
-        info_.sampleAspect = sar;
-        if (info_.rotation.swapsSides) {
-            std::swap(info_.width, info_.height);
-            info_.sampleAspect = {sar.den, sar.num};
+        info_.Width = par->width;
+        info_.Height = par->height;
+        info_.SampleAspect = sar;
+        if (info_.Rotation.SwapsSides) {
+            std::swap(info_.Width, info_.Height);
+            info_.SampleAspect = {sar.den, sar.num};
         }
-        info_.frameRate = av_guess_frame_rate(format_.get(), video, nullptr);
-        if (!info_.hasVideo) {
+        info_.FrameRate = av_guess_frame_rate(format_.get(), video, nullptr);
+        if (!info_.HasVideo) {
             videoIndex_ = -1;
         }
     }
     if (AVStream* audio = AudioStream()) {
-        info_.hasAudio = audio->codecpar->sample_rate > 0;
-        info_.sampleRate = audio->codecpar->sample_rate;
-        info_.channels = audio->codecpar->ch_layout.nb_channels;
-        if (!info_.hasAudio) {
+        info_.HasAudio = audio->codecpar->sample_rate > 0;
+        info_.SampleRate = audio->codecpar->sample_rate;
+        info_.Channels = audio->codecpar->ch_layout.nb_channels;
+        if (!info_.HasAudio) {
             audioIndex_ = -1;
         }
     }
@@ -117,7 +117,7 @@ Status ConvertInput::OpenDecoders(const QString& shown) {
         if (ret < 0) {
             return {ret, av::Describe(QStringLiteral("Cannot decode the video of ") + shown, ret)};
         }
-        videoDecoder_->framerate = info_.frameRate;
+        videoDecoder_->framerate = info_.FrameRate;
     }
     if (AVStream* audio = AudioStream()) {
         const int ret = OpenDecoder(audio, &audioDecoder_);

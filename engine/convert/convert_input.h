@@ -12,17 +12,17 @@ namespace veltrano {
 // What the conversion joiner needs to know of an input before decoding it. Picture values are
 // as displayed: width, height and aspect after the rotation metadata is applied.
 struct ConvertSourceInfo {
-    std::int64_t durationUs = 0;
-    std::int64_t startUs = 0;  // earliest start over the chosen streams
-    bool hasVideo = false;
-    int width = 0;
-    int height = 0;
-    AVRational sampleAspect{1, 1};
-    AVRational frameRate{0, 1};
-    convert::Rotation rotation;
-    bool hasAudio = false;
-    int sampleRate = 0;
-    int channels = 0;
+    std::int64_t DurationUs = 0;
+    std::int64_t StartUs = 0;  // earliest start over the chosen streams
+    bool HasVideo = false;
+    int Width = 0;
+    int Height = 0;
+    AVRational SampleAspect{1, 1};
+    AVRational FrameRate{0, 1};
+    convert::Rotation Rotation;
+    bool HasAudio = false;
+    int SampleRate = 0;
+    int Channels = 0;
 };
 
 // One input file opened for the conversion joiner: its best video and audio streams and, when

@@ -36,7 +36,7 @@ private:
 };
 
 Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinProgressFn& progress) {
-    if (task.inputs.empty()) {
+    if (task.Inputs.empty()) {
         return {AVERROR(EINVAL), QStringLiteral("There are no files to join.")};
     }
     const AVIOInterruptCB interrupt = av::InterruptFor(cancel);
@@ -45,7 +45,7 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
     // total needs every duration, and a file that cannot be opened fails before any writing.
     std::vector<ConvertSourceInfo> sources;
     std::int64_t totalUs = 0;
-    for (const QString& path : task.inputs) {
+    for (const QString& path : task.Inputs) {
         if (cancel.load()) {
             return StoppedStatus();
         }
@@ -55,11 +55,11 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
             return cancel.load() ? StoppedStatus() : outcome;
         }
         sources.push_back(input.Info());
-        totalUs += std::max<std::int64_t>(0, input.Info().durationUs);
+        totalUs += std::max<std::int64_t>(0, input.Info().DurationUs);
     }
 
     ConvertOutput output;
-    Status outcome = output.Open(task.plan, sources, task.writePath, interrupt);
+    Status outcome = output.Open(task.Plan, sources, task.WritePath, interrupt);
     if (!outcome.Ok()) {
         return cancel.load() ? StoppedStatus() : outcome;
     }
@@ -68,7 +68,7 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
     reporter.Report(output, timeline, true);
     const auto tick = [&] { reporter.Report(output, timeline, false); };
 
-    for (const QString& path : task.inputs) {
+    for (const QString& path : task.Inputs) {
         ConvertInput input;  // one input open at a time keeps memory flat
         outcome = input.Open(path, interrupt, true);
         if (!outcome.Ok()) {
@@ -90,7 +90,7 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
     }
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot finish ") +
-                                      QDir::toNativeSeparators(task.writePath),
+                                      QDir::toNativeSeparators(task.WritePath),
                                   ret)};
     }
     reporter.Report(output, timeline, true);

@@ -15,18 +15,18 @@ namespace veltrano {
 // The output's stream settings once the plan, the first inputs and the encoders' limits are
 // combined. Time bases: video 1/frameRate, audio 1/sampleRate.
 struct ConvertOutputFormat {
-    bool hasVideo = false;
-    int width = 0;
-    int height = 0;
-    AVRational sampleAspect{1, 1};
-    AVRational frameRate{25, 1};
-    AVPixelFormat pixelFormat = AV_PIX_FMT_YUV420P;
+    bool HasVideo = false;
+    int Width = 0;
+    int Height = 0;
+    AVRational SampleAspect{1, 1};
+    AVRational FrameRate{25, 1};
+    AVPixelFormat PixelFormat = AV_PIX_FMT_YUV420P;
 
-    bool hasAudio = false;
-    int sampleRate = 0;
-    AVChannelLayout channelLayout{};  // native order, owns no memory
-    AVSampleFormat sampleFormat = AV_SAMPLE_FMT_NONE;
-    int frameSize = 0;  // samples per encoder frame; 0 when any size goes
+    bool HasAudio = false;
+    int SampleRate = 0;
+    AVChannelLayout ChannelLayout{};  // native order, owns no memory
+    AVSampleFormat SampleFormat = AV_SAMPLE_FMT_NONE;
+    int FrameSize = 0;  // samples per encoder frame; 0 when any size goes
 };
 
 // The muxer and its encoders for one conversion join: opened from the plan, fed frames in

@@ -31,8 +31,8 @@ int Analyse(AVFormatContext* input, bool deep) {
 }
 
 bool AnalysisFellShort(const CopyInputScan& scan) {
-    return (scan.video.present && scan.video.pixelFormat < 0) ||
-           (scan.audio.present && (scan.audio.sampleRate <= 0 || scan.audio.channels <= 0));
+    return (scan.Video.Present && scan.Video.PixelFormat < 0) ||
+           (scan.Audio.Present && (scan.Audio.SampleRate <= 0 || scan.Audio.Channels <= 0));
 }
 
 int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,

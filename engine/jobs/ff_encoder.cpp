@@ -49,10 +49,10 @@ int ProbeInput(const QString& path, FirstInputFacts* facts) {
             }
             const AVRational rate = av_guess_frame_rate(input.get(), stream, nullptr);
             if (rate.num > 0 && rate.den > 0) {
-                facts->frameRate = rate;
+                facts->FrameRate = rate;
             }
-            facts->width = stream->codecpar->width;
-            facts->height = stream->codecpar->height;
+            facts->Width = stream->codecpar->width;
+            facts->Height = stream->codecpar->height;
             break;
         }
     }
@@ -92,7 +92,7 @@ void FFEncoder::ClearJobs() {
 
 FFEncoder::Job* FFEncoder::FindJob(int handle) {
     const auto found = std::find_if(jobs_.begin(), jobs_.end(),
-                                    [&](const Job& job) { return job.handle == handle; });
+                                    [&](const Job& job) { return job.Handle == handle; });
     return found != jobs_.end() ? &*found : nullptr;
 }
 
@@ -107,14 +107,14 @@ int FFEncoder::CheckInput(const QString& path, FirstInputFacts* facts) {
 
 int FFEncoder::CreateJob(const QString& firstInput, const QString& /*inputOptions*/) {
     Job job;
-    const int ret = CheckInput(firstInput, &job.facts);
+    const int ret = CheckInput(firstInput, &job.Facts);
     if (ret < 0) {
         return ret;
     }
-    job.handle = nextHandle_++;
-    job.inputs.push_back(firstInput);
+    job.Handle = nextHandle_++;
+    job.Inputs.push_back(firstInput);
     jobs_.push_back(std::move(job));
-    return jobs_.back().handle;
+    return jobs_.back().Handle;
 }
 
 int FFEncoder::AddJobInput(int handle, const QString& input, const QString& /*inputOptions*/) {
@@ -127,7 +127,7 @@ int FFEncoder::AddJobInput(int handle, const QString& input, const QString& /*in
     if (ret < 0) {
         return ret;
     }
-    job->inputs.push_back(input);
+    job->Inputs.push_back(input);
     return 0;
 }
 
@@ -141,7 +141,7 @@ int FFEncoder::SetJobOutput(int handle, const QString& outputPath, const QString
         lastError_ = QStringLiteral("The output file has no name.");
         return -1;
     }
-    for (const QString& input : job->inputs) {
+    for (const QString& input : job->Inputs) {
         if (encoder_output_file::SameFile(input, outputPath)) {
             lastError_ = QStringLiteral(
                              "The output file %1 is one of the files to join; choose another "
@@ -155,19 +155,19 @@ int FFEncoder::SetJobOutput(int handle, const QString& outputPath, const QString
         lastError_ = QStringLiteral("Cannot write to the folder %1.").arg(folder.filePath());
         return -1;
     }
-    const Result<OutputPlan> plan = ParseEncodeOptions(parameters, outputPath, job->facts);
+    const Result<OutputPlan> plan = ParseEncodeOptions(parameters, outputPath, job->Facts);
     if (!plan.Ok()) {
         lastError_ = plan.Message();
         return -1;
     }
-    job->outputPath = outputPath;
-    job->plan = *plan;
+    job->OutputPath = outputPath;
+    job->Plan = *plan;
     return 0;
 }
 
 void FFEncoder::RemoveJob(int handle) {
     jobs_.erase(std::remove_if(jobs_.begin(), jobs_.end(),
-                               [&](const Job& job) { return job.handle == handle; }),
+                               [&](const Job& job) { return job.Handle == handle; }),
                 jobs_.end());
 }
 
@@ -191,7 +191,7 @@ void FFEncoder::StartJobs(int /*parallel*/) {
     }
     std::vector<Job> ready;
     for (auto it = jobs_.begin(); it != jobs_.end();) {
-        if (it->plan) {
+        if (it->Plan) {
             ready.push_back(std::move(*it));
             it = jobs_.erase(it);
         } else {
@@ -234,26 +234,26 @@ void FFEncoder::RunJobs(std::vector<Job> jobs) {
 }
 
 void FFEncoder::RunOneJob(const Job& job) {
-    const QString temporary = encoder_output_file::TemporaryPathFor(job.outputPath);
+    const QString temporary = encoder_output_file::TemporaryPathFor(job.OutputPath);
     if (temporary.isEmpty()) {
         PostTerminated(AVERROR(EACCES), false, true,
                        QStringLiteral("Cannot create a file in the folder %1.")
-                           .arg(QFileInfo(job.outputPath).absolutePath()));
+                           .arg(QFileInfo(job.OutputPath).absolutePath()));
         return;
     }
-    const JoinTask task{job.inputs, temporary, *job.plan};
+    const JoinTask task{job.Inputs, temporary, *job.Plan};
     std::int64_t lastTotal = 0;
     // The joiners throttle their reports (ProgressThrottle); each one goes out as it comes.
     const JoinProgressFn progress = [&](std::int64_t bytes, std::int64_t positionUs,
                                         std::int64_t totalUs) {
         lastTotal = totalUs;
-        PostProgress(job.handle, bytes, positionUs, totalUs);
+        PostProgress(job.Handle, bytes, positionUs, totalUs);
     };
     if (cancel_.load()) {
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    const Status outcome = job.plan->copy ? RunCopyJoin(task, cancel_, progress)
+    const Status outcome = job.Plan->Copy ? RunCopyJoin(task, cancel_, progress)
                                           : RunConvertJoin(task, cancel_, progress);
     if (cancel_.load()) {
         QFile::remove(temporary);
@@ -265,16 +265,16 @@ void FFEncoder::RunOneJob(const Job& job) {
         PostTerminated(outcome.Code(), false, true, outcome.Message());
         return;
     }
-    if (const Status committed = encoder_output_file::Commit(temporary, job.outputPath);
+    if (const Status committed = encoder_output_file::Commit(temporary, job.OutputPath);
         !committed.Ok()) {
         QFile::remove(temporary);
         PostTerminated(-1, false, true,
                        QStringLiteral("Cannot save %1: %2")
-                           .arg(QFileInfo(job.outputPath).fileName(), committed.Message()));
+                           .arg(QFileInfo(job.OutputPath).fileName(), committed.Message()));
         return;
     }
     // The last report shows the whole output and the whole timeline.
-    PostProgress(job.handle, QFileInfo(job.outputPath).size(), lastTotal, lastTotal);
+    PostProgress(job.Handle, QFileInfo(job.OutputPath).size(), lastTotal, lastTotal);
     PostTerminated(0, true, false, QString());
 }
 

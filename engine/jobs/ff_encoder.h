@@ -55,11 +55,11 @@ public:
 
 private:
     struct Job {
-        int handle = -1;
-        std::vector<QString> inputs;
-        FirstInputFacts facts;
-        QString outputPath;
-        std::optional<OutputPlan> plan;
+        int Handle = -1;
+        std::vector<QString> Inputs;
+        FirstInputFacts Facts;
+        QString OutputPath;
+        std::optional<OutputPlan> Plan;
     };
 
     Job* FindJob(int handle);

@@ -132,55 +132,55 @@ Status ApplyTarget(const QString& target, const FirstInputFacts& facts, EncodeOp
     if (!norm) {
         // Like the ffmpeg tool: 25 (or 50) frames per second is PAL, 29.97, 23.976 and the
         // other rates are NTSC.
-        if (!facts.frameRate || facts.frameRate->num <= 0 || facts.frameRate->den <= 0) {
+        if (!facts.FrameRate || facts.FrameRate->num <= 0 || facts.FrameRate->den <= 0) {
             return Status::Failed(
                 QStringLiteral(
                     "Cannot tell PAL from NTSC for target %1: the first input has no video "
                     "frame rate.")
                     .arg(Quoted(target)));
         }
-        const double fps = av_q2d(*facts.frameRate);
+        const double fps = av_q2d(*facts.FrameRate);
         norm =
             (std::fabs(fps - 25.0) < 0.01 || std::fabs(fps - 50.0) < 0.01) ? Norm::Pal : Norm::Ntsc;
     }
     const bool pal = *norm == Norm::Pal;
-    options.target = target;
-    options.frameRate = pal ? AVRational{25, 1} : AVRational{30000, 1001};
+    options.Target = target;
+    options.FrameRate = pal ? AVRational{25, 1} : AVRational{30000, 1001};
     TargetDefaults defaults;
     if (kind == QLatin1String("vcd")) {
-        options.videoCodec = QStringLiteral("mpeg1video");
-        options.audioCodec = QStringLiteral("mp2");
-        options.muxerName = QString::fromLatin1(kVcdMuxer);
-        options.width = 352;
-        options.height = pal ? 288 : 240;
-        options.sampleRate = 44100;
-        options.channels = 2;
-        defaults.gopSize = pal ? 15 : 18;
-        defaults.videoBitrate = 1150000;
-        defaults.videoMaxRate = 1150000;
-        defaults.videoMinRate = 1150000;
-        defaults.videoBufferSize = 327680;
-        defaults.audioBitrate = 224000;
-        defaults.packetSize = 2324;
-        defaults.muxRate = 1411200;
-        defaults.preloadSeconds = 0.44;
+        options.VideoCodec = QStringLiteral("mpeg1video");
+        options.AudioCodec = QStringLiteral("mp2");
+        options.MuxerName = QString::fromLatin1(kVcdMuxer);
+        options.Width = 352;
+        options.Height = pal ? 288 : 240;
+        options.SampleRate = 44100;
+        options.Channels = 2;
+        defaults.GopSize = pal ? 15 : 18;
+        defaults.VideoBitrate = 1150000;
+        defaults.VideoMaxRate = 1150000;
+        defaults.VideoMinRate = 1150000;
+        defaults.VideoBufferSize = 327680;
+        defaults.AudioBitrate = 224000;
+        defaults.PacketSize = 2324;
+        defaults.MuxRate = 1411200;
+        defaults.PreloadSeconds = 0.44;
     } else {
-        options.videoCodec = QStringLiteral("mpeg2video");
-        options.audioCodec = QStringLiteral("ac3");
-        options.muxerName = QString::fromLatin1(kDvdMuxer);
-        options.width = 720;
-        options.height = pal ? 576 : 480;
-        options.sampleRate = 48000;
-        defaults.gopSize = pal ? 15 : 18;
-        defaults.videoBitrate = 6000000;
-        defaults.videoMaxRate = 9000000;
-        defaults.videoMinRate = 0;
-        defaults.videoBufferSize = 1835008;
-        defaults.audioBitrate = 448000;
-        defaults.packetSize = 2048;
-        defaults.muxRate = 10080000;
+        options.VideoCodec = QStringLiteral("mpeg2video");
+        options.AudioCodec = QStringLiteral("ac3");
+        options.MuxerName = QString::fromLatin1(kDvdMuxer);
+        options.Width = 720;
+        options.Height = pal ? 576 : 480;
+        options.SampleRate = 48000;
+        defaults.GopSize = pal ? 15 : 18;
+        defaults.VideoBitrate = 6000000;
+        defaults.VideoMaxRate = 9000000;
+        defaults.VideoMinRate = 0;
+        defaults.VideoBufferSize = 1835008;
+        defaults.AudioBitrate = 448000;
+        defaults.PacketSize = 2048;
+        defaults.MuxRate = 10080000;
     }
-    options.targetDefaults = defaults;
+    options.TargetValues = defaults;
     return {};
 }
 
@@ -195,31 +195,31 @@ Status ApplyValueOption(const QString& option, const QString& value, const First
         if (!rate) {
             return Status::Failed(bad(QStringLiteral("frame rate")));
         }
-        options.frameRate = rate;
+        options.FrameRate = rate;
     } else if (option == QLatin1String("-aspect")) {
         const auto aspect = ParseAspect(value);
         if (!aspect) {
             return Status::Failed(bad(QStringLiteral("aspect ratio")));
         }
-        options.displayAspect = aspect;
+        options.DisplayAspect = aspect;
     } else if (option == QLatin1String("-ac")) {
         const auto channels = ParsePositiveInt(value, 8);
         if (!channels) {
             return Status::Failed(bad(QStringLiteral("channel count")));
         }
-        options.channels = channels;
+        options.Channels = channels;
     } else if (option == QLatin1String("-ar")) {
         const auto rate = ParsePositiveInt(value, 384000);
         if (!rate || *rate < 1000) {
             return Status::Failed(bad(QStringLiteral("sample rate")));
         }
-        options.sampleRate = rate;
+        options.SampleRate = rate;
     } else if (option == QLatin1String("-vb") || option == QLatin1String("-ab")) {
         const auto bitrate = ParseBitrate(value);
         if (!bitrate) {
             return Status::Failed(bad(QStringLiteral("bitrate")));
         }
-        (option == QLatin1String("-vb") ? options.videoBitrate : options.audioBitrate) = bitrate;
+        (option == QLatin1String("-vb") ? options.VideoBitrate : options.AudioBitrate) = bitrate;
     } else if (option == QLatin1String("-s")) {
         static const QRegularExpression size(QStringLiteral("^([0-9]+)[xX]([0-9]+)$"));
         const QRegularExpressionMatch match = size.match(value);
@@ -230,8 +230,8 @@ Status ApplyValueOption(const QString& option, const QString& value, const First
         if (!width || !height) {
             return Status::Failed(bad(QStringLiteral("picture size")));
         }
-        options.width = width;
-        options.height = height;
+        options.Width = width;
+        options.Height = height;
     } else if (option == QLatin1String("-vcodec") || option == QLatin1String("-acodec")) {
         const bool video = option == QLatin1String("-vcodec");
         const auto codec =
@@ -239,20 +239,20 @@ Status ApplyValueOption(const QString& option, const QString& value, const First
         if (!codec.Ok()) {
             return codec.GetStatus();
         }
-        (video ? options.videoCodec : options.audioCodec) = *codec;
+        (video ? options.VideoCodec : options.AudioCodec) = *codec;
     } else if (option == QLatin1String("-vpre")) {
         const auto preset = X264PresetFor(value);
         if (!preset) {
             return Status::Failed(
                 QStringLiteral("Unknown preset %1 for option -vpre.").arg(Quoted(value)));
         }
-        options.x264Preset = preset;
+        options.X264Preset = preset;
     } else if (option == QLatin1String("-f")) {
         if (av_guess_format(value.toUtf8().constData(), nullptr, nullptr) == nullptr) {
             return Status::Failed(
                 QStringLiteral("Unknown output format %1 for option -f.").arg(Quoted(value)));
         }
-        options.muxerName = value;
+        options.MuxerName = value;
     } else if (option == QLatin1String("-target")) {
         return ApplyTarget(value, facts, options);
     }
@@ -328,11 +328,11 @@ Result<EncodeOptions> ReadEncodeOptions(const QString& parameters, const FirstIn
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const QString& option = tokens[i];
         if (option == QLatin1String("-an")) {
-            options.removeAudio = true;
+            options.RemoveAudio = true;
             continue;
         }
         if (option == QLatin1String("-join")) {
-            options.join = true;
+            options.Join = true;
             continue;
         }
         if (!TakesValue(option)) {

@@ -18,9 +18,9 @@ namespace veltrano {
 // synchronously on the job's worker thread, writes only to writePath (the job shell renames
 // it into place after success and deletes it otherwise) and only ever reads the inputs.
 struct JoinTask {
-    std::vector<QString> inputs;  // in join order
-    QString writePath;            // temporary file in the destination folder
-    OutputPlan plan;
+    std::vector<QString> Inputs;  // in join order
+    QString WritePath;            // temporary file in the destination folder
+    OutputPlan Plan;
 };
 
 // bytes the output holds, position on the joined timeline and total duration (microseconds).

@@ -18,8 +18,8 @@ namespace {
 // Extensions whose container libavformat does not guess from the name (or guesses as a raw
 // stream) while the files the program lists under them are containers.
 struct ExtensionMuxer {
-    const char* extension;
-    const char* muxer;
+    const char* Extension;
+    const char* Muxer;
 };
 constexpr ExtensionMuxer kCopyMuxers[] = {
     {"m2t", "mpegts"}, {"m2ts", "mpegts"}, {"mts", "mpegts"}, {"tod", "mpegts"}, {"dat", "mpeg"},
@@ -52,26 +52,26 @@ Status CheckCodec(const QString& encoder, const QString& muxer, const QString& f
 }
 
 Result<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& outputPath) {
-    const bool videoCopy = options.videoCodec == QStringLiteral("copy");
-    const bool audioCopy = options.audioCodec == QStringLiteral("copy");
-    if (!videoCopy || !(audioCopy || options.removeAudio)) {
+    const bool videoCopy = options.VideoCodec == QStringLiteral("copy");
+    const bool audioCopy = options.AudioCodec == QStringLiteral("copy");
+    if (!videoCopy || !(audioCopy || options.RemoveAudio)) {
         return Status::Failed(
             QStringLiteral("Stream copy needs both -vcodec copy and -acodec copy."));
     }
     // Copying cannot change the pictures, the sound or their rates.
-    const bool changes = options.frameRate || options.displayAspect || options.channels ||
-                         options.videoBitrate || options.audioBitrate || options.sampleRate ||
-                         options.width || options.x264Preset || options.target;
+    const bool changes = options.FrameRate || options.DisplayAspect || options.Channels ||
+                         options.VideoBitrate || options.AudioBitrate || options.SampleRate ||
+                         options.Width || options.X264Preset || options.Target;
     if (changes) {
         return Status::Failed(
             QStringLiteral("Stream copy cannot change size, rates, aspect, "
                            "channels or target; remove those options."));
     }
     OutputPlan plan;
-    plan.copy = true;
-    plan.removeAudio = options.removeAudio;
-    plan.muxerName = options.muxerName.value_or(MuxerForExtension(outputPath));
-    if (plan.muxerName.isEmpty()) {
+    plan.Copy = true;
+    plan.RemoveAudio = options.RemoveAudio;
+    plan.MuxerName = options.MuxerName.value_or(MuxerForExtension(outputPath));
+    if (plan.MuxerName.isEmpty()) {
         return Status::Failed(
             QStringLiteral("Cannot tell the output format from the file name \"%1\".")
                 .arg(QFileInfo(outputPath).fileName()));
@@ -85,10 +85,10 @@ Result<const AVOutputFormat*> ResolveMuxer(const EncodeOptions& options,
                                            const ContainerProfile* profile,
                                            const QString& fileName) {
     QString muxer;
-    if (options.muxerName) {
-        muxer = *options.muxerName;
+    if (options.MuxerName) {
+        muxer = *options.MuxerName;
     } else if (profile != nullptr) {
-        muxer = QString::fromLatin1(profile->muxer);
+        muxer = QString::fromLatin1(profile->Muxer);
     } else {
         return Status::Failed(
             QStringLiteral("Cannot tell the output format from the file name \"%1\".")
@@ -103,27 +103,27 @@ Result<const AVOutputFormat*> ResolveMuxer(const EncodeOptions& options,
 
 // What the string sets itself, with the target's values wherever the string sets none.
 OutputPlan PlanFromOptions(const EncodeOptions& options) {
-    const TargetDefaults target = options.targetDefaults.value_or(TargetDefaults{});
+    const TargetDefaults target = options.TargetValues.value_or(TargetDefaults{});
     OutputPlan plan;
-    plan.removeAudio = options.removeAudio;
-    plan.frameRate = options.frameRate;
-    plan.displayAspect = options.displayAspect;
-    if (options.width && options.height) {
-        plan.width = EvenDown(*options.width);
-        plan.height = EvenDown(*options.height);
+    plan.RemoveAudio = options.RemoveAudio;
+    plan.FrameRate = options.FrameRate;
+    plan.DisplayAspect = options.DisplayAspect;
+    if (options.Width && options.Height) {
+        plan.Width = EvenDown(*options.Width);
+        plan.Height = EvenDown(*options.Height);
     }
-    plan.videoBitrate = options.videoBitrate.value_or(target.videoBitrate);
-    plan.videoMaxRate = target.videoMaxRate;
-    plan.videoMinRate = target.videoMinRate;
-    plan.videoBufferSize = target.videoBufferSize;
-    plan.gopSize = target.gopSize;
-    plan.x264Preset = options.x264Preset.value_or(QString());
-    plan.audioBitrate = options.audioBitrate.value_or(target.audioBitrate);
-    plan.sampleRate = options.sampleRate.value_or(0);
-    plan.channels = options.channels.value_or(0);
-    plan.packetSize = target.packetSize;
-    plan.muxRate = target.muxRate;
-    plan.preloadSeconds = target.preloadSeconds;
+    plan.VideoBitrate = options.VideoBitrate.value_or(target.VideoBitrate);
+    plan.VideoMaxRate = target.VideoMaxRate;
+    plan.VideoMinRate = target.VideoMinRate;
+    plan.VideoBufferSize = target.VideoBufferSize;
+    plan.GopSize = target.GopSize;
+    plan.X264Preset = options.X264Preset.value_or(QString());
+    plan.AudioBitrate = options.AudioBitrate.value_or(target.AudioBitrate);
+    plan.SampleRate = options.SampleRate.value_or(0);
+    plan.Channels = options.Channels.value_or(0);
+    plan.PacketSize = target.PacketSize;
+    plan.MuxRate = target.MuxRate;
+    plan.PreloadSeconds = target.PreloadSeconds;
     return plan;
 }
 
@@ -131,28 +131,28 @@ OutputPlan PlanFromOptions(const EncodeOptions& options) {
 // own default. The profile's H.263 gives way to MPEG-4 at sizes H.263 cannot code.
 void ResolveEncoders(const EncodeOptions& options, const ContainerProfile* profile,
                      const AVOutputFormat* format, const FirstInputFacts& facts, OutputPlan& plan) {
-    if (options.videoCodec) {
-        plan.videoEncoder = *options.videoCodec;
+    if (options.VideoCodec) {
+        plan.VideoEncoder = *options.VideoCodec;
     } else if (profile != nullptr) {
-        plan.videoEncoder = QString::fromLatin1(profile->videoEncoder);
+        plan.VideoEncoder = QString::fromLatin1(profile->VideoEncoder);
     } else {
-        plan.videoEncoder = EncoderOf(format->video_codec);
+        plan.VideoEncoder = EncoderOf(format->video_codec);
     }
-    if (!options.videoCodec && plan.videoEncoder == QLatin1String("h263")) {
-        const int width = plan.width != 0 ? plan.width : facts.width;
-        const int height = plan.height != 0 ? plan.height : facts.height;
+    if (!options.VideoCodec && plan.VideoEncoder == QLatin1String("h263")) {
+        const int width = plan.Width != 0 ? plan.Width : facts.Width;
+        const int height = plan.Height != 0 ? plan.Height : facts.Height;
         if (!IsH263Size(width, height)) {
-            plan.videoEncoder = QStringLiteral("mpeg4");
+            plan.VideoEncoder = QStringLiteral("mpeg4");
         }
     }
-    if (plan.removeAudio) {
-        plan.audioEncoder.clear();
-    } else if (options.audioCodec) {
-        plan.audioEncoder = *options.audioCodec;
+    if (plan.RemoveAudio) {
+        plan.AudioEncoder.clear();
+    } else if (options.AudioCodec) {
+        plan.AudioEncoder = *options.AudioCodec;
     } else if (profile != nullptr) {
-        plan.audioEncoder = QString::fromLatin1(profile->audioEncoder);
+        plan.AudioEncoder = QString::fromLatin1(profile->AudioEncoder);
     } else {
-        plan.audioEncoder = EncoderOf(format->audio_codec);
+        plan.AudioEncoder = EncoderOf(format->audio_codec);
     }
 }
 
@@ -164,12 +164,12 @@ QString MuxerForExtension(const QString& outputPath) {
         return {};
     }
     for (const ExtensionMuxer& entry : kCopyMuxers) {
-        if (extension == QLatin1String(entry.extension)) {
-            return QString::fromLatin1(entry.muxer);
+        if (extension == QLatin1String(entry.Extension)) {
+            return QString::fromLatin1(entry.Muxer);
         }
     }
     if (const ContainerProfile* defaults = ContainerForExtension(extension)) {
-        return QString::fromLatin1(defaults->muxer);
+        return QString::fromLatin1(defaults->Muxer);
     }
     const QByteArray name = QStringLiteral("x.%1").arg(extension).toUtf8();
     const AVOutputFormat* format = av_guess_format(nullptr, name.constData(), nullptr);
@@ -178,8 +178,8 @@ QString MuxerForExtension(const QString& outputPath) {
 
 Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString& outputPath,
                                      const FirstInputFacts& facts) {
-    if (options.videoCodec == QStringLiteral("copy") ||
-        options.audioCodec == QStringLiteral("copy")) {
+    if (options.VideoCodec == QStringLiteral("copy") ||
+        options.AudioCodec == QStringLiteral("copy")) {
         return ResolveCopyPlan(options, outputPath);
     }
     const QString fileName = QFileInfo(outputPath).fileName();
@@ -191,18 +191,18 @@ Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString
     }
     OutputPlan plan = PlanFromOptions(options);
     // As named (ResolveMuxer found one of the two), not libavformat's canonical name.
-    plan.muxerName = options.muxerName ? *options.muxerName : QString::fromLatin1(profile->muxer);
+    plan.MuxerName = options.MuxerName ? *options.MuxerName : QString::fromLatin1(profile->Muxer);
     ResolveEncoders(options, profile, *format, facts, plan);
-    ApplyOutputRules(plan, options.muxerName.has_value());
-    if (plan.videoEncoder.isEmpty() && plan.audioEncoder.isEmpty()) {
+    ApplyOutputRules(plan, options.MuxerName.has_value());
+    if (plan.VideoEncoder.isEmpty() && plan.AudioEncoder.isEmpty()) {
         return Status::Failed(
-            QStringLiteral("The format \"%1\" has no codec to write.").arg(plan.muxerName));
+            QStringLiteral("The format \"%1\" has no codec to write.").arg(plan.MuxerName));
     }
-    for (const QString& encoder : {plan.videoEncoder, plan.audioEncoder}) {
+    for (const QString& encoder : {plan.VideoEncoder, plan.AudioEncoder}) {
         if (encoder.isEmpty()) {
             continue;
         }
-        if (const Status codec = CheckCodec(encoder, plan.muxerName, fileName); !codec.Ok()) {
+        if (const Status codec = CheckCodec(encoder, plan.MuxerName, fileName); !codec.Ok()) {
             return codec;
         }
     }

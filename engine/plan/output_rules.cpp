@@ -50,22 +50,22 @@ void AddOnce(QStringList& list, const char* name) {
 }
 
 void BoundRmRateControl(OutputPlan& plan) {
-    if (plan.muxerName != QLatin1String("rm") || plan.videoEncoder.isEmpty()) {
+    if (plan.MuxerName != QLatin1String("rm") || plan.VideoEncoder.isEmpty()) {
         return;
     }
-    if (plan.videoEncoder == QLatin1String("rv20")) {
-        if (plan.videoBitrate <= 0) {
-            plan.videoBitrate = kRmDefaultBitrate;
+    if (plan.VideoEncoder == QLatin1String("rv20")) {
+        if (plan.VideoBitrate <= 0) {
+            plan.VideoBitrate = kRmDefaultBitrate;
         }
-        plan.videoMaxRate = plan.videoBitrate;
-        plan.videoBufferSize = plan.videoBufferSize > 0
-                                   ? std::min(plan.videoBufferSize, kRmBufferBits)
+        plan.VideoMaxRate = plan.VideoBitrate;
+        plan.VideoBufferSize = plan.VideoBufferSize > 0
+                                   ? std::min(plan.VideoBufferSize, kRmBufferBits)
                                    : kRmBufferBits;
-    } else if (plan.videoMaxRate <= 0) {
+    } else if (plan.VideoMaxRate <= 0) {
         const std::int64_t bitrate =
-            plan.videoBitrate > 0 ? plan.videoBitrate : kEncoderDefaultBitrate;
-        plan.videoMaxRate = bitrate;
-        plan.videoBufferSize = std::min(bitrate, kRmBufferBits);
+            plan.VideoBitrate > 0 ? plan.VideoBitrate : kEncoderDefaultBitrate;
+        plan.VideoMaxRate = bitrate;
+        plan.VideoBufferSize = std::min(bitrate, kRmBufferBits);
     }
 }
 
@@ -73,7 +73,7 @@ void BoundRmRateControl(OutputPlan& plan) {
 
 const ContainerProfile* ContainerForExtension(const QString& extension) {
     for (const ContainerProfile& entry : kContainers) {
-        if (extension == QLatin1String(entry.extension)) {
+        if (extension == QLatin1String(entry.Extension)) {
             return &entry;
         }
     }
@@ -83,10 +83,10 @@ const ContainerProfile* ContainerForExtension(const QString& extension) {
 QStringList ProfileEncoders() {
     QStringList encoders;
     for (const ContainerProfile& entry : kContainers) {
-        AddOnce(encoders, entry.videoEncoder);
+        AddOnce(encoders, entry.VideoEncoder);
     }
     for (const ContainerProfile& entry : kContainers) {
-        AddOnce(encoders, entry.audioEncoder);
+        AddOnce(encoders, entry.AudioEncoder);
     }
     return encoders;
 }
@@ -94,7 +94,7 @@ QStringList ProfileEncoders() {
 QStringList ProfileMuxers() {
     QStringList muxers;
     for (const ContainerProfile& entry : kContainers) {
-        AddOnce(muxers, entry.muxer);
+        AddOnce(muxers, entry.Muxer);
     }
     AddOnce(muxers, kVcdMuxer);
     AddOnce(muxers, kDvdMuxer);
@@ -103,7 +103,7 @@ QStringList ProfileMuxers() {
 
 bool IsH263Size(int width, int height) {
     return std::any_of(std::begin(kH263Sizes), std::end(kH263Sizes), [&](PictureSize size) {
-        return size.width == width && size.height == height;
+        return size.Width == width && size.Height == height;
     });
 }
 
@@ -121,41 +121,41 @@ int NearestRate(const std::vector<int>& rates, int wanted) {
 }
 
 void ApplyOutputRules(OutputPlan& plan, bool muxerNamed) {
-    if (plan.copy) {
+    if (plan.Copy) {
         // Only a stream copy keeps video it does not know in advance: MPEG-1 system streams
         // carry MPEG-1 video, anything else goes into an MPEG-2 program stream.
-        if (plan.muxerName == QLatin1String("mpeg")) {
-            plan.muxerForOtherVideo = QStringLiteral("vob");
+        if (plan.MuxerName == QLatin1String("mpeg")) {
+            plan.MuxerForOtherVideo = QStringLiteral("vob");
         }
         return;
     }
     // MPEG-2 video belongs in an MPEG-2 program stream, unless "-f" asked for the other.
-    if (!muxerNamed && plan.muxerName == QLatin1String("mpeg") &&
-        plan.videoEncoder == QLatin1String("mpeg2video")) {
-        plan.muxerName = QStringLiteral("vob");
+    if (!muxerNamed && plan.MuxerName == QLatin1String("mpeg") &&
+        plan.VideoEncoder == QLatin1String("mpeg2video")) {
+        plan.MuxerName = QStringLiteral("vob");
     }
-    if (plan.muxerName == QLatin1String("flv") || plan.muxerName == QLatin1String("swf")) {
-        plan.muxerSampleRates = kFlashSampleRates;
-        if (plan.sampleRate != 0) {
-            plan.sampleRate = NearestRate(plan.muxerSampleRates, plan.sampleRate);
+    if (plan.MuxerName == QLatin1String("flv") || plan.MuxerName == QLatin1String("swf")) {
+        plan.MuxerSampleRates = kFlashSampleRates;
+        if (plan.SampleRate != 0) {
+            plan.SampleRate = NearestRate(plan.MuxerSampleRates, plan.SampleRate);
         }
     }
-    if (plan.videoEncoder == QLatin1String("h263")) {
-        plan.pictureSizes.assign(std::begin(kH263Sizes), std::end(kH263Sizes));
+    if (plan.VideoEncoder == QLatin1String("h263")) {
+        plan.PictureSizes.assign(std::begin(kH263Sizes), std::end(kH263Sizes));
     }
     BoundRmRateControl(plan);
 }
 
 QString PictureSizeRefusal(const OutputPlan& plan, int width, int height) {
     QStringList sizes;
-    for (const PictureSize size : plan.pictureSizes) {
-        sizes << QStringLiteral("%1x%2").arg(size.width).arg(size.height);
+    for (const PictureSize size : plan.PictureSizes) {
+        sizes << QStringLiteral("%1x%2").arg(size.Width).arg(size.Height);
     }
     const QString last = sizes.isEmpty() ? QString() : sizes.takeLast();
     const QString listed =
         sizes.isEmpty() ? last : sizes.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
     const QString who =
-        plan.videoEncoder == QLatin1String("h263") ? QStringLiteral("H.263") : plan.videoEncoder;
+        plan.VideoEncoder == QLatin1String("h263") ? QStringLiteral("H.263") : plan.VideoEncoder;
     return QStringLiteral("%1 takes only the picture sizes %2, not %3x%4.")
         .arg(who, listed)
         .arg(width)

@@ -19,10 +19,10 @@ namespace veltrano {
 
 // What a container's profile promises when the string names no codec.
 struct ContainerProfile {
-    const char* extension;
-    const char* muxer;
-    const char* videoEncoder;
-    const char* audioEncoder;
+    const char* Extension;
+    const char* Muxer;
+    const char* VideoEncoder;
+    const char* AudioEncoder;
 };
 
 // The profile for a lower-case extension without the dot, nullptr when none.

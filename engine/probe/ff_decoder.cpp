@@ -14,20 +14,20 @@ namespace veltrano {
 
 bool FFDecoder::Fail(const QString& text) {
     CloseMedia();
-    last_error_ = text;
+    lastError_ = text;
     return false;
 }
 
 bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
     CloseMedia();
-    last_error_.clear();
+    lastError_.clear();
 
-    av::DictionaryPtr open_options;
-    av_dict_set_int(av::OutPtr(open_options), "probesize", kProbeSizeBytes, 0);
-    av_dict_set_int(av::OutPtr(open_options), "analyzeduration", kAnalyzeDurationUs, 0);
+    av::DictionaryPtr openOptions;
+    av_dict_set_int(av::OutPtr(openOptions), "probesize", kProbeSizeBytes, 0);
+    av_dict_set_int(av::OutPtr(openOptions), "analyzeduration", kAnalyzeDurationUs, 0);
     if (!options.trimmed().isEmpty()) {
         const int parsed = av_dict_parse_string(
-            av::OutPtr(open_options), options.trimmed().toUtf8().constData(), "=", ":", 0);
+            av::OutPtr(openOptions), options.trimmed().toUtf8().constData(), "=", ":", 0);
         if (parsed < 0) {
             return Fail(av::Describe(QStringLiteral("Cannot read the open options"), parsed));
         }
@@ -35,12 +35,12 @@ bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
 
     // The options left in the dictionary afterwards are those no one took.
     const int opened = avformat_open_input(av::OutPtr(format_), QFile::encodeName(path).constData(),
-                                           nullptr, av::OutPtr(open_options));
+                                           nullptr, av::OutPtr(openOptions));
     if (opened < 0) {
         return Fail(av::Describe(QStringLiteral("Cannot open file"), opened));
     }
     if (const AVDictionaryEntry* unused =
-            av_dict_get(open_options.get(), "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
+            av_dict_get(openOptions.get(), "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
         return Fail(QStringLiteral("Cannot open file: unknown option \"%1\"")
                         .arg(QString::fromUtf8(unused->key)));
     }
@@ -53,13 +53,13 @@ bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
         }
     }
 
-    audio_index_ = FindBestStream(AVMEDIA_TYPE_AUDIO);
-    video_index_ = FindBestStream(AVMEDIA_TYPE_VIDEO);
-    if (audio_index_ < 0 && video_index_ < 0) {
+    audioIndex_ = FindBestStream(AVMEDIA_TYPE_AUDIO);
+    videoIndex_ = FindBestStream(AVMEDIA_TYPE_VIDEO);
+    if (audioIndex_ < 0 && videoIndex_ < 0) {
         return Fail(
             QStringLiteral("Cannot open file: it holds neither a video nor an audio stream"));
     }
-    duration_us_ = ComputeDuration();
+    durationUs_ = ComputeDuration();
     return true;
 }
 
@@ -87,9 +87,9 @@ bool FFDecoder::HeaderSuffices() const {
 
 void FFDecoder::CloseMedia() {
     format_.reset();
-    audio_index_ = -1;
-    video_index_ = -1;
-    duration_us_ = 0;
+    audioIndex_ = -1;
+    videoIndex_ = -1;
+    durationUs_ = 0;
 }
 
 int FFDecoder::FindBestStream(AVMediaType type) const {

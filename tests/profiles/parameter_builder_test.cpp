@@ -134,8 +134,8 @@ std::vector<MediaItem> Rows(std::initializer_list<const char*> sizes) {
 
 TEST(SmallestListSize, WritesSizeOnlyWhenALaterRowIsStrictlySmaller) {
     struct Case {
-        std::vector<MediaItem> rows;
-        ListSize expected;
+        std::vector<MediaItem> Rows;
+        ListSize Expected;
     };
     const std::vector<Case> cases = {
         {Rows({}), {"", 0}},
@@ -149,8 +149,8 @@ TEST(SmallestListSize, WritesSizeOnlyWhenALaterRowIsStrictlySmaller) {
         {Rows({"", "none"}), {"", 0}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SmallestListSize(c.rows), c.expected)
-            << (c.rows.empty() ? std::string("(none)") : c.rows.back().VideoSizeText.toStdString());
+        EXPECT_EQ(SmallestListSize(c.Rows), c.Expected)
+            << (c.Rows.empty() ? std::string("(none)") : c.Rows.back().VideoSizeText.toStdString());
     }
 }
 

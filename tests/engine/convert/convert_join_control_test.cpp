@@ -28,18 +28,18 @@ QString Q(const char* text) {
 }
 
 struct ProgressCall {
-    std::int64_t bytes;
-    std::int64_t positionUs;
-    std::int64_t totalUs;
+    std::int64_t Bytes;
+    std::int64_t PositionUs;
+    std::int64_t TotalUs;
 };
 
 OutputPlan Mpeg4Plan() {
     OutputPlan plan;
-    plan.muxerName = Q("mp4");
-    plan.videoEncoder = Q("mpeg4");
-    plan.audioEncoder = Q("aac");
-    plan.width = 160;
-    plan.height = 120;
+    plan.MuxerName = Q("mp4");
+    plan.VideoEncoder = Q("mpeg4");
+    plan.AudioEncoder = Q("aac");
+    plan.Width = 160;
+    plan.Height = 120;
     return plan;
 }
 
@@ -98,15 +98,15 @@ TEST_F(ConvertJoinControlTest, ProgressCoversTheJoinedTimeline) {
     const double inputsSeconds = media_tools::FormatDuration(media_tools::Probe(Path("one.mp4"))) +
                                  media_tools::FormatDuration(media_tools::Probe(Path("two.mp4")));
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        EXPECT_NEAR(calls[i].totalUs / 1e6, inputsSeconds, 0.001);
+        EXPECT_NEAR(calls[i].TotalUs / 1e6, inputsSeconds, 0.001);
         if (i > 0) {
-            EXPECT_GE(calls[i].positionUs, calls[i - 1].positionUs);
-            EXPECT_GE(calls[i].bytes, calls[i - 1].bytes);
+            EXPECT_GE(calls[i].PositionUs, calls[i - 1].PositionUs);
+            EXPECT_GE(calls[i].Bytes, calls[i - 1].Bytes);
         }
     }
-    EXPECT_NEAR(calls.back().positionUs / 1e6, inputsSeconds, 0.1);
-    const QJsonObject format = media_tools::Probe(task.writePath).value(Q("format")).toObject();
-    EXPECT_EQ(calls.back().bytes, format.value(Q("size")).toString().toLongLong());
+    EXPECT_NEAR(calls.back().PositionUs / 1e6, inputsSeconds, 0.1);
+    const QJsonObject format = media_tools::Probe(task.WritePath).value(Q("format")).toObject();
+    EXPECT_EQ(calls.back().Bytes, format.value(Q("size")).toString().toLongLong());
 }
 
 TEST_F(ConvertJoinControlTest, ProgressIsThrottledByTime) {
@@ -151,10 +151,10 @@ TEST_F(ConvertJoinControlTest, StopFromProgressEndsTheJoin) {
 
 TEST_F(ConvertJoinControlTest, StopFromAnotherThreadReturnsPromptly) {
     OutputPlan plan = Mpeg4Plan();
-    plan.videoEncoder = Q("libx264");
-    plan.x264Preset = Q("medium");
-    plan.width = 640;
-    plan.height = 480;
+    plan.VideoEncoder = Q("libx264");
+    plan.X264Preset = Q("medium");
+    plan.Width = 640;
+    plan.Height = 480;
     JoinTask task{{Path("long.mp4"), Path("long.mp4")}, Path("stopped-thread.mp4"), plan};
     std::atomic<bool> cancel{false};
     std::atomic<bool> finished{false};
@@ -178,19 +178,19 @@ TEST_F(ConvertJoinControlTest, StopFromAnotherThreadReturnsPromptly) {
 }
 
 struct BrokenCase {
-    const char* name;
-    const char* file;
+    const char* Name;
+    const char* File;
 };
 
 void PrintTo(const BrokenCase& c, std::ostream* os) {
-    *os << c.name;
+    *os << c.Name;
 }
 
 class ConvertJoinBrokenInputTest : public ConvertJoinControlTest,
                                    public testing::WithParamInterface<BrokenCase> {};
 
 TEST_P(ConvertJoinBrokenInputTest, FailsWithReasonBeforeWriting) {
-    const QString broken = Path(GetParam().file);
+    const QString broken = Path(GetParam().File);
     JoinTask task{{Path("one.mp4"), broken}, Path("broken-out.mp4"), Mpeg4Plan()};
     std::atomic<bool> cancel{false};
     const Status outcome = RunConvertJoin(task, cancel, {});
@@ -200,7 +200,7 @@ TEST_P(ConvertJoinBrokenInputTest, FailsWithReasonBeforeWriting) {
     EXPECT_TRUE(outcome.Message().contains(QFileInfo(broken).fileName()));
     // libav's reason follows the colon.
     EXPECT_GT(outcome.Message().section(Q(": "), -1).size(), 3);
-    EXPECT_FALSE(QFileInfo::exists(task.writePath));
+    EXPECT_FALSE(QFileInfo::exists(task.WritePath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, ConvertJoinBrokenInputTest,
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, ConvertJoinBrokenInputTest,
                                          BrokenCase{"TruncatedMp4", "cut.mp4"},
                                          BrokenCase{"Missing", "no-such-file.mp4"}),
                          [](const testing::TestParamInfo<BrokenCase>& info) {
-                             return std::string(info.param.name);
+                             return std::string(info.param.Name);
                          });
 
 TEST_F(ConvertJoinControlTest, TruncatedStreamJoinsWhatItHolds) {
@@ -217,29 +217,29 @@ TEST_F(ConvertJoinControlTest, TruncatedStreamJoinsWhatItHolds) {
     std::atomic<bool> cancel{false};
     const Status outcome = RunConvertJoin(task, cancel, {});
     ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
-    const double video = media_tools::StreamDuration(task.writePath, Q("video"));
-    const double audio = media_tools::StreamDuration(task.writePath, Q("audio"));
+    const double video = media_tools::StreamDuration(task.WritePath, Q("video"));
+    const double audio = media_tools::StreamDuration(task.WritePath, Q("audio"));
     EXPECT_GT(video, 1.5);
     EXPECT_LT(video, 3.0);
     EXPECT_NEAR(audio, video, 0.1);
 }
 
 struct RefusedCase {
-    const char* name;
-    OutputPlan plan;
-    const char* message;
+    const char* Name;
+    OutputPlan Plan;
+    const char* Message;
 };
 
 void PrintTo(const RefusedCase& c, std::ostream* os) {
-    *os << c.name;
+    *os << c.Name;
 }
 
 OutputPlan Refused(const char* video, const char* audio, int width, int height) {
     OutputPlan plan = Mpeg4Plan();
-    plan.videoEncoder = Q(video);
-    plan.audioEncoder = Q(audio);
-    plan.width = width;
-    plan.height = height;
+    plan.VideoEncoder = Q(video);
+    plan.AudioEncoder = Q(audio);
+    plan.Width = width;
+    plan.Height = height;
     ApplyOutputRules(plan);
     return plan;
 }
@@ -248,11 +248,11 @@ class ConvertJoinRefusedPlanTest : public ConvertJoinControlTest,
                                    public testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(ConvertJoinRefusedPlanTest, SaysWhy) {
-    JoinTask task{{Path("one.mp4")}, Path("refused.out"), GetParam().plan};
+    JoinTask task{{Path("one.mp4")}, Path("refused.out"), GetParam().Plan};
     std::atomic<bool> cancel{false};
     const Status outcome = RunConvertJoin(task, cancel, {});
     EXPECT_LT(outcome.Code(), 0);
-    EXPECT_EQ(outcome.Message(), Q(GetParam().message));
+    EXPECT_EQ(outcome.Message(), Q(GetParam().Message));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -269,12 +269,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "The output picture size 16x0 is not valid."},
         RefusedCase{"NothingToWrite", Refused("", "", 160, 120),
                     "The output would hold neither video nor audio."}),
-    [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.Name); });
 
 TEST_F(ConvertJoinControlTest, EncoderRefusalCarriesLibavReason) {
     // MPEG-1 codes at most 4095 pixels a side: libav refuses to open the encoder.
     OutputPlan plan = Refused("mpeg1video", "mp2", 4096, 96);
-    plan.muxerName = Q("mpeg");
+    plan.MuxerName = Q("mpeg");
     JoinTask task{{Path("one.mp4")}, Path("refused.mpg"), plan};
     std::atomic<bool> cancel{false};
     const Status outcome = RunConvertJoin(task, cancel, {});

@@ -24,16 +24,16 @@ using copy_join_probe::StreamSpan;
 constexpr double kFrame = 1.0 / 25.0;
 
 struct CopyFormat {
-    const char* name;
-    const char* inputExtension;
-    const char* outputExtension;
-    QStringList codecArgs;
-    const char* videoCodec;
-    const char* audioCodec;
+    const char* Name;
+    const char* InputExtension;
+    const char* OutputExtension;
+    QStringList CodecArgs;
+    const char* VideoCodec;
+    const char* AudioCodec;
 };
 
 void PrintTo(const CopyFormat& format, std::ostream* os) {
-    *os << format.name;
+    *os << format.Name;
 }
 
 Status CopyJoin(const std::vector<QString>& inputs, const QString& output) {
@@ -53,24 +53,24 @@ protected:
 TEST_P(CopyJoinFormats, TenClipsStayContinuousAndInStep) {
     const CopyFormat& format = GetParam();
     ASSERT_TRUE(dir_.isValid());
-    const QString longClip = dir_.filePath(QStringLiteral("long.") + format.inputExtension);
-    const QString shortClip = dir_.filePath(QStringLiteral("short.") + format.inputExtension);
+    const QString longClip = dir_.filePath(QStringLiteral("long.") + format.InputExtension);
+    const QString shortClip = dir_.filePath(QStringLiteral("short.") + format.InputExtension);
     ASSERT_TRUE(
-        media_tools::MakeClip(longClip, 1.0, 160, 120, QStringLiteral("25"), format.codecArgs));
+        media_tools::MakeClip(longClip, 1.0, 160, 120, QStringLiteral("25"), format.CodecArgs));
     ASSERT_TRUE(
-        media_tools::MakeClip(shortClip, 0.6, 160, 120, QStringLiteral("25"), format.codecArgs));
+        media_tools::MakeClip(shortClip, 0.6, 160, 120, QStringLiteral("25"), format.CodecArgs));
     std::vector<QString> inputs;
     double videoSum = 0.0;
     for (int i = 0; i < 10; ++i) {
         // Copies under their own names: every input is a separate file, as in real use.
         const QString source = i % 2 == 0 ? longClip : shortClip;
         const QString copy =
-            dir_.filePath(QStringLiteral("clip%1.").arg(i) + QLatin1String(format.inputExtension));
+            dir_.filePath(QStringLiteral("clip%1.").arg(i) + QLatin1String(format.InputExtension));
         ASSERT_TRUE(QFile::copy(source, copy));
         inputs.push_back(copy);
         videoSum += media_tools::StreamDuration(copy, QStringLiteral("video"));
     }
-    const QString output = dir_.filePath(QStringLiteral("joined.") + format.outputExtension);
+    const QString output = dir_.filePath(QStringLiteral("joined.") + format.OutputExtension);
     const Status outcome = CopyJoin(inputs, output);
     ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
 
@@ -80,9 +80,9 @@ TEST_P(CopyJoinFormats, TenClipsStayContinuousAndInStep) {
     ASSERT_EQ(video.size(), 1);
     ASSERT_EQ(audio.size(), 1);
     EXPECT_EQ(video[0].toObject().value(QStringLiteral("codec_name")).toString(),
-              QLatin1String(format.videoCodec));
+              QLatin1String(format.VideoCodec));
     EXPECT_EQ(audio[0].toObject().value(QStringLiteral("codec_name")).toString(),
-              QLatin1String(format.audioCodec));
+              QLatin1String(format.AudioCodec));
 
     // The inputs' own format durations include encoder priming that a join must not repeat;
     // the pictures are what the output has to hold end to end.
@@ -93,8 +93,8 @@ TEST_P(CopyJoinFormats, TenClipsStayContinuousAndInStep) {
 
     const auto videoSpan = StreamSpan(output, QStringLiteral("video"));
     const auto audioSpan = StreamSpan(output, QStringLiteral("audio"));
-    EXPECT_NEAR(audioSpan.end, videoSpan.end, 0.05) << "audio and video ends";
-    EXPECT_NEAR(audioSpan.start, videoSpan.start, 0.05) << "audio and video starts";
+    EXPECT_NEAR(audioSpan.End, videoSpan.End, 0.05) << "audio and video ends";
+    EXPECT_NEAR(audioSpan.Start, videoSpan.Start, 0.05) << "audio and video starts";
 
     for (const QString& type : {QStringLiteral("video"), QStringLiteral("audio")}) {
         const QList<double> dts = media_tools::PacketDts(output, type);
@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CopyFormat{"mpeg_ts", "ts", "ts", kH264Aac, "h264", "aac"},
                       // ADTS audio and Annex B video into MP4: filters chosen per input.
                       CopyFormat{"ts_into_mp4", "ts", "mp4", kH264Aac, "h264", "aac"}),
-    [](const ::testing::TestParamInfo<CopyFormat>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<CopyFormat>& info) { return std::string(info.param.Name); });
 
 class CopyJoinChecks : public ::testing::Test {
 protected:

@@ -14,8 +14,8 @@ namespace {
 
 OutputPlan Plan(const char* muxer, const char* video) {
     OutputPlan plan;
-    plan.muxerName = QString::fromLatin1(muxer);
-    plan.videoEncoder = QString::fromLatin1(video);
+    plan.MuxerName = QString::fromLatin1(muxer);
+    plan.VideoEncoder = QString::fromLatin1(video);
     return plan;
 }
 
@@ -27,31 +27,31 @@ TEST(OutputRulesTest, H263TakesFiveSizesOnly) {
 
     OutputPlan plan = Plan("3gp", "h263");
     ApplyOutputRules(plan);
-    ASSERT_EQ(plan.pictureSizes.size(), 5u);
+    ASSERT_EQ(plan.PictureSizes.size(), 5u);
     EXPECT_EQ(PictureSizeRefusal(plan, 320, 240),
               QStringLiteral("H.263 takes only the picture sizes 128x96, 176x144, 352x288, "
                              "704x576 and 1408x1152, not 320x240."));
     OutputPlan other = Plan("3gp", "mpeg4");
     ApplyOutputRules(other);
-    EXPECT_TRUE(other.pictureSizes.empty());
+    EXPECT_TRUE(other.PictureSizes.empty());
 }
 
 TEST(OutputRulesTest, FlashCarriesThreeSampleRates) {
     for (const char* muxer : {"flv", "swf"}) {
         OutputPlan plan = Plan(muxer, "flv");
-        plan.sampleRate = 48000;
+        plan.SampleRate = 48000;
         ApplyOutputRules(plan);
-        EXPECT_EQ(plan.sampleRate, 44100) << muxer;
-        EXPECT_EQ(plan.muxerSampleRates, (std::vector<int>{44100, 22050, 11025})) << muxer;
+        EXPECT_EQ(plan.SampleRate, 44100) << muxer;
+        EXPECT_EQ(plan.MuxerSampleRates, (std::vector<int>{44100, 22050, 11025})) << muxer;
     }
     OutputPlan unset = Plan("flv", "flv");
     ApplyOutputRules(unset);
-    EXPECT_EQ(unset.sampleRate, 0);  // the input's rate is fitted when the encoder opens
+    EXPECT_EQ(unset.SampleRate, 0);  // the input's rate is fitted when the encoder opens
     OutputPlan mkv = Plan("matroska", "libx264");
-    mkv.sampleRate = 48000;
+    mkv.SampleRate = 48000;
     ApplyOutputRules(mkv);
-    EXPECT_EQ(mkv.sampleRate, 48000);
-    EXPECT_TRUE(mkv.muxerSampleRates.empty());
+    EXPECT_EQ(mkv.SampleRate, 48000);
+    EXPECT_TRUE(mkv.MuxerSampleRates.empty());
 }
 
 TEST(OutputRulesTest, NearestRatePrefersTheHigherOnATie) {
@@ -63,48 +63,48 @@ TEST(OutputRulesTest, NearestRatePrefersTheHigherOnATie) {
 TEST(OutputRulesTest, RmRateControlStaysUnderThePacketLimit) {
     OutputPlan rv20 = Plan("rm", "rv20");
     ApplyOutputRules(rv20);
-    EXPECT_EQ(rv20.videoBitrate, 1000000);
-    EXPECT_EQ(rv20.videoMaxRate, 1000000);
-    EXPECT_EQ(rv20.videoBufferSize, 400000);
+    EXPECT_EQ(rv20.VideoBitrate, 1000000);
+    EXPECT_EQ(rv20.VideoMaxRate, 1000000);
+    EXPECT_EQ(rv20.VideoBufferSize, 400000);
 
     OutputPlan small = Plan("rm", "rv20");
-    small.videoBitrate = 300000;
-    small.videoBufferSize = 100000;
+    small.VideoBitrate = 300000;
+    small.VideoBufferSize = 100000;
     ApplyOutputRules(small);
-    EXPECT_EQ(small.videoMaxRate, 300000);
-    EXPECT_EQ(small.videoBufferSize, 100000);
+    EXPECT_EQ(small.VideoMaxRate, 300000);
+    EXPECT_EQ(small.VideoBufferSize, 100000);
 
     // Another encoder keeps its bitrate (libavcodec's default when none is given).
     OutputPlan rv10 = Plan("rm", "rv10");
     ApplyOutputRules(rv10);
-    EXPECT_EQ(rv10.videoBitrate, 0);
-    EXPECT_EQ(rv10.videoMaxRate, 200000);
-    EXPECT_EQ(rv10.videoBufferSize, 200000);
+    EXPECT_EQ(rv10.VideoBitrate, 0);
+    EXPECT_EQ(rv10.VideoMaxRate, 200000);
+    EXPECT_EQ(rv10.VideoBufferSize, 200000);
 
     OutputPlan mp4 = Plan("mp4", "mpeg4");
     ApplyOutputRules(mp4);
-    EXPECT_EQ(mp4.videoMaxRate, 0);
-    EXPECT_EQ(mp4.videoBufferSize, 0);
+    EXPECT_EQ(mp4.VideoMaxRate, 0);
+    EXPECT_EQ(mp4.VideoBufferSize, 0);
 }
 
 TEST(OutputRulesTest, MpegProgramStreamFollowsTheVideo) {
     OutputPlan mpeg2 = Plan("mpeg", "mpeg2video");
     ApplyOutputRules(mpeg2);
-    EXPECT_EQ(mpeg2.muxerName, QStringLiteral("vob"));
+    EXPECT_EQ(mpeg2.MuxerName, QStringLiteral("vob"));
     OutputPlan named = Plan("mpeg", "mpeg2video");
     ApplyOutputRules(named, true);
-    EXPECT_EQ(named.muxerName, QStringLiteral("mpeg"));
+    EXPECT_EQ(named.MuxerName, QStringLiteral("mpeg"));
     OutputPlan mpeg1 = Plan("mpeg", "mpeg1video");
     ApplyOutputRules(mpeg1);
-    EXPECT_EQ(mpeg1.muxerName, QStringLiteral("mpeg"));
+    EXPECT_EQ(mpeg1.MuxerName, QStringLiteral("mpeg"));
 
     // A copy cannot know the video in advance: the joiner switches on what it finds.
     OutputPlan copy;
-    copy.copy = true;
-    copy.muxerName = QStringLiteral("mpeg");
+    copy.Copy = true;
+    copy.MuxerName = QStringLiteral("mpeg");
     ApplyOutputRules(copy, true);
-    EXPECT_EQ(copy.muxerName, QStringLiteral("mpeg"));
-    EXPECT_EQ(copy.muxerForOtherVideo, QStringLiteral("vob"));
+    EXPECT_EQ(copy.MuxerName, QStringLiteral("mpeg"));
+    EXPECT_EQ(copy.MuxerForOtherVideo, QStringLiteral("vob"));
 }
 
 TEST(OutputRulesTest, ProfileListsComeFromTheContainerTable) {
@@ -116,9 +116,9 @@ TEST(OutputRulesTest, ProfileListsComeFromTheContainerTable) {
          {"mp4", "mov", "3gp", "flv", "swf", "mkv", "avi", "asf", "wmv", "mpg", "vob", "rm"}) {
         const ContainerProfile* profile = ContainerForExtension(QString::fromLatin1(extension));
         ASSERT_NE(profile, nullptr) << extension;
-        EXPECT_TRUE(encoders.contains(QString::fromLatin1(profile->videoEncoder))) << extension;
-        EXPECT_TRUE(encoders.contains(QString::fromLatin1(profile->audioEncoder))) << extension;
-        EXPECT_TRUE(muxers.contains(QString::fromLatin1(profile->muxer))) << extension;
+        EXPECT_TRUE(encoders.contains(QString::fromLatin1(profile->VideoEncoder))) << extension;
+        EXPECT_TRUE(encoders.contains(QString::fromLatin1(profile->AudioEncoder))) << extension;
+        EXPECT_TRUE(muxers.contains(QString::fromLatin1(profile->Muxer))) << extension;
     }
     EXPECT_TRUE(muxers.contains(QStringLiteral("vcd")));
     EXPECT_TRUE(muxers.contains(QStringLiteral("dvd")));
