@@ -14,6 +14,7 @@
 #include "engine/convert/convert_join.h"
 #include "engine/plan/output_rules.h"
 #include "tests/support/media_tools.h"
+#include "tests/support/test_text.h"
 
 extern "C" {
 #include <libavutil/error.h>
@@ -22,10 +23,6 @@ extern "C" {
 namespace veltrano {
 
 namespace {
-
-QString Q(const char* text) {
-    return QString::fromLatin1(text);
-}
 
 struct ProgressCall {
     std::int64_t Bytes;

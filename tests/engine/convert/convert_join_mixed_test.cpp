@@ -11,14 +11,11 @@
 
 #include "engine/convert/convert_join.h"
 #include "tests/support/media_tools.h"
+#include "tests/support/test_text.h"
 
 namespace veltrano {
 
 namespace {
-
-QString Q(const char* text) {
-    return QString::fromLatin1(text);
-}
 
 // The box of non-black pixels of the frame shown `seconds` after the first one, found by
 // ffprobe running the cropdetect filter over the output; width <= 0 when the frame is black.

@@ -12,6 +12,7 @@ extern "C" {
 #include "engine/copy/copy_join.h"
 #include "engine/plan/encode_options.h"
 #include "tests/engine/copy/copy_join_probe.h"
+#include "tests/support/copy_join_helpers.h"
 #include "tests/support/media_tools.h"
 
 namespace veltrano {
@@ -34,14 +35,6 @@ struct CopyFormat {
 
 void PrintTo(const CopyFormat& format, std::ostream* os) {
     *os << format.Name;
-}
-
-Status CopyJoin(const std::vector<QString>& inputs, const QString& output) {
-    const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
-    EXPECT_TRUE(plan.Ok()) << plan.Message().toStdString();
-    JoinTask task{inputs, output, (plan.Ok() ? *plan : OutputPlan{})};
-    std::atomic<bool> cancel{false};
-    return RunCopyJoin(task, cancel, {});
 }
 
 class CopyJoinFormats : public ::testing::TestWithParam<CopyFormat> {

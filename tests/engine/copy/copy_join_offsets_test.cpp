@@ -10,6 +10,7 @@
 #include "engine/copy/copy_join.h"
 #include "engine/plan/encode_options.h"
 #include "tests/engine/copy/copy_join_probe.h"
+#include "tests/support/copy_join_helpers.h"
 #include "tests/support/media_tools.h"
 
 namespace veltrano {
@@ -18,14 +19,6 @@ namespace {
 
 using copy_join_probe::DecodedFrames;
 using copy_join_probe::StreamSpan;
-
-Status CopyJoin(const std::vector<QString>& inputs, const QString& output) {
-    const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
-    EXPECT_TRUE(plan.Ok()) << plan.Message().toStdString();
-    JoinTask task{inputs, output, (plan.Ok() ? *plan : OutputPlan{})};
-    std::atomic<bool> cancel{false};
-    return RunCopyJoin(task, cancel, {});
-}
 
 // Presentation times of every packet of the first stream of a kind, in ascending order.
 QList<double> PresentationTimes(const QString& path, const QString& type) {
