@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "engine/av/av_ptr.h"
-#include "engine/convert/convert_fit.h"
+#include "engine/fit/convert_fit.h"
 #include "engine/plan/join_task.h"
 
 namespace veltrano {

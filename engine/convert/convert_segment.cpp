@@ -7,7 +7,7 @@ extern "C" {
 #include <algorithm>
 
 #include "engine/av/av_error.h"
-#include "engine/convert/convert_fit.h"
+#include "engine/fit/convert_fit.h"
 
 namespace veltrano {
 

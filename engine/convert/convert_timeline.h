@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "engine/av/av_ptr.h"
-#include "engine/convert/convert_audio_queue.h"
+#include "engine/fit/convert_audio_queue.h"
 #include "engine/convert/convert_output.h"
 
 namespace veltrano {

@@ -1,4 +1,4 @@
-#include "engine/convert/convert_fit.h"
+#include "engine/fit/convert_fit.h"
 
 extern "C" {
 #include <libavutil/display.h>

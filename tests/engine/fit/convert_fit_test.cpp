@@ -11,8 +11,8 @@ extern "C" {
 #include <cstring>
 
 #include "engine/av/av_ptr.h"
-#include "engine/convert/convert_audio_queue.h"
-#include "engine/convert/convert_fit.h"
+#include "engine/fit/convert_audio_queue.h"
+#include "engine/fit/convert_fit.h"
 #include "engine/plan/output_rules.h"
 
 namespace veltrano {

@@ -1,4 +1,4 @@
-#include "engine/convert/convert_audio_queue.h"
+#include "engine/fit/convert_audio_queue.h"
 
 #include <algorithm>
 #include <cstring>
