@@ -13,7 +13,7 @@
 namespace veltrano {
 
 // The output's stream settings once the plan, the first inputs and the encoders' limits are
-// combined. Time bases: video 1/frameRate, audio 1/sampleRate.
+// combined. Time bases: video 1/FrameRate, audio 1/SampleRate.
 struct ConvertOutputFormat {
     bool HasVideo = false;
     int Width = 0;

@@ -15,7 +15,7 @@ extern "C" {
 namespace veltrano {
 
 // The contract between the encoder's job shell and the two joiners. A joiner runs
-// synchronously on the job's worker thread, writes only to writePath (the job shell renames
+// synchronously on the job's worker thread, writes only to WritePath (the job shell renames
 // it into place after success and deletes it otherwise) and only ever reads the inputs.
 struct JoinTask {
     std::vector<QString> Inputs;  // in join order
