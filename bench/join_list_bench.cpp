@@ -4,6 +4,8 @@
 #include "core/join_list.h"
 #include "core/join_totals.h"
 
+namespace veltrano {
+
 namespace {
 
 constexpr int kRows = 10000;
@@ -107,4 +109,5 @@ BENCHMARK(BM_ClearAll)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
+}  // namespace veltrano
 BENCHMARK_MAIN();

@@ -6,16 +6,18 @@
 
 #include "core/version.h"
 
+namespace veltrano {
+
 namespace {
 
 enum class Arity { Flag, Value };
 
 struct OptionSpec {
-    Arity arity;
+    Arity Takes;
     // Which commands accept the option.
-    bool probe, params, join;
+    bool Probe, Params, Join;
     // Stores the value (or sets the flag); returns an error text, empty when accepted.
-    std::function<QString(CliArguments&, const QString&)> apply;
+    std::function<QString(CliArguments&, const QString&)> Apply;
 };
 
 std::optional<int> ParseQuality(const QString& text) {
@@ -35,22 +37,22 @@ bool IsSizeText(const QString& text) {
 // A setting typed as text: stored as given, checked later as the dialog would.
 OptionSpec TextSetting(std::optional<QString> CliSettings::*field) {
     return {Arity::Value, false, true, true, [field](CliArguments& a, const QString& v) {
-                a.settings.*field = v;
+                a.Settings.*field = v;
                 return QString();
             }};
 }
 
 OptionSpec FlagSetting(bool CliSettings::*field) {
     return {Arity::Flag, false, true, true, [field](CliArguments& a, const QString&) {
-                a.settings.*field = true;
+                a.Settings.*field = true;
                 return QString();
             }};
 }
 
 OptionSpec QualitySetting(std::optional<int> CliSettings::*field) {
     return {Arity::Value, false, true, true, [field](CliArguments& a, const QString& v) {
-                a.settings.*field = ParseQuality(v);
-                return (a.settings.*field).has_value()
+                a.Settings.*field = ParseQuality(v);
+                return (a.Settings.*field).has_value()
                            ? QString()
                            : QStringLiteral("expects high, normal, low, 0, 1 or 2");
             }};
@@ -62,44 +64,44 @@ const std::map<QString, OptionSpec>& Options() {
         {QStringLiteral("--json"),
          {Arity::Flag, true, false, false,
           [](A& a, const QString&) {
-              a.json = true;
+              a.Json = true;
               return QString();
           }}},
         {QStringLiteral("--yes"),
          {Arity::Flag, false, false, true,
           [](A& a, const QString&) {
-              a.yes = true;
+              a.AssumeYes = true;
               return QString();
           }}},
         {QStringLiteral("--name"),
          {Arity::Value, false, false, true,
           [](A& a, const QString& v) {
-              a.name = v;
+              a.Name = v;
               return QString();
           }}},
         {QStringLiteral("--folder"),
          {Arity::Value, false, false, true,
           [](A& a, const QString& v) {
-              a.folder = v;
+              a.Folder = v;
               return QString();
           }}},
-        {QStringLiteral("--copy"), FlagSetting(&CliSettings::copy)},
-        {QStringLiteral("--remove-audio"), FlagSetting(&CliSettings::removeAudio)},
-        {QStringLiteral("--profile"), TextSetting(&CliSettings::profile)},
-        {QStringLiteral("--video-bitrate"), TextSetting(&CliSettings::videoBitrate)},
-        {QStringLiteral("--frame-rate"), TextSetting(&CliSettings::frameRate)},
-        {QStringLiteral("--aspect"), TextSetting(&CliSettings::aspect)},
-        {QStringLiteral("--audio-bitrate"), TextSetting(&CliSettings::audioBitrate)},
-        {QStringLiteral("--sample-rate"), TextSetting(&CliSettings::sampleRate)},
-        {QStringLiteral("--video-quality"), QualitySetting(&CliSettings::videoQuality)},
-        {QStringLiteral("--audio-quality"), QualitySetting(&CliSettings::audioQuality)},
+        {QStringLiteral("--copy"), FlagSetting(&CliSettings::Copy)},
+        {QStringLiteral("--remove-audio"), FlagSetting(&CliSettings::RemoveAudio)},
+        {QStringLiteral("--profile"), TextSetting(&CliSettings::Profile)},
+        {QStringLiteral("--video-bitrate"), TextSetting(&CliSettings::VideoBitrate)},
+        {QStringLiteral("--frame-rate"), TextSetting(&CliSettings::FrameRate)},
+        {QStringLiteral("--aspect"), TextSetting(&CliSettings::Aspect)},
+        {QStringLiteral("--audio-bitrate"), TextSetting(&CliSettings::AudioBitrate)},
+        {QStringLiteral("--sample-rate"), TextSetting(&CliSettings::SampleRate)},
+        {QStringLiteral("--video-quality"), QualitySetting(&CliSettings::VideoQuality)},
+        {QStringLiteral("--audio-quality"), QualitySetting(&CliSettings::AudioQuality)},
         {QStringLiteral("--size"),
          {Arity::Value, false, true, true,
           [](A& a, const QString& v) {
               if (!IsSizeText(v)) {
                   return QStringLiteral("expects a size row 0 to 15 or WIDTHxHEIGHT");
               }
-              a.settings.size = v;
+              a.Settings.Size = v;
               return QString();
           }}},
         {QStringLiteral("--channels"),
@@ -107,9 +109,9 @@ const std::map<QString, OptionSpec>& Options() {
           [](A& a, const QString& v) {
               const QString lower = v.toLower();
               if (lower == QStringLiteral("auto")) {
-                  a.settings.channels = 0;
+                  a.Settings.Channels = 0;
               } else if (lower == QStringLiteral("1") || lower == QStringLiteral("2")) {
-                  a.settings.channels = lower.toInt();
+                  a.Settings.Channels = lower.toInt();
               } else {
                   return QStringLiteral("expects auto, 1 or 2");
               }
@@ -122,23 +124,23 @@ const std::map<QString, OptionSpec>& Options() {
 bool Accepts(const OptionSpec& option, CliCommand command) {
     switch (command) {
         case CliCommand::Probe:
-            return option.probe;
+            return option.Probe;
         case CliCommand::Params:
-            return option.params;
+            return option.Params;
         case CliCommand::Join:
-            return option.join;
+            return option.Join;
         default:
             return false;
     }
 }
 
-CliParseResult Fail(const QString& error) {
-    return CliParseResult{std::nullopt, error};
+Status Fail(const QString& error) {
+    return Status::Failed(error);
 }
 
 }  // namespace
 
-CliParseResult ParseCliArguments(const QStringList& args) {
+Result<CliArguments> ParseCliArguments(const QStringList& args) {
     CliArguments result;
     if (args.isEmpty()) {
         return Fail(
@@ -147,15 +149,15 @@ CliParseResult ParseCliArguments(const QStringList& args) {
     const QString& command = args.front();
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") ||
         command == QStringLiteral("help")) {
-        result.command = CliCommand::Help;
-        return CliParseResult{result, {}};
+        result.Command = CliCommand::Help;
+        return result;
     }
     if (command == QStringLiteral("--version")) {
         if (args.size() > 1) {
             return Fail(QStringLiteral("--version takes no arguments"));
         }
-        result.command = CliCommand::Version;
-        return CliParseResult{result, {}};
+        result.Command = CliCommand::Version;
+        return result;
     }
     static const std::map<QString, CliCommand> commands{
         {QStringLiteral("profiles"), CliCommand::Profiles},
@@ -166,13 +168,13 @@ CliParseResult ParseCliArguments(const QStringList& args) {
     if (found == commands.end()) {
         return Fail(QStringLiteral("unknown command: %1").arg(command));
     }
-    result.command = found->second;
+    result.Command = found->second;
 
     bool optionsEnded = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (optionsEnded || !arg.startsWith(QStringLiteral("-")) || arg == QStringLiteral("-")) {
-            result.files << arg;
+            result.Files << arg;
             continue;
         }
         if (arg == QStringLiteral("--")) {
@@ -180,17 +182,17 @@ CliParseResult ParseCliArguments(const QStringList& args) {
             continue;
         }
         if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
-            result.command = CliCommand::Help;
-            return CliParseResult{result, {}};
+            result.Command = CliCommand::Help;
+            return result;
         }
         const qsizetype equals = arg.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? arg : arg.left(equals);
         const auto option = Options().find(name);
-        if (option == Options().end() || !Accepts(option->second, result.command)) {
+        if (option == Options().end() || !Accepts(option->second, result.Command)) {
             return Fail(QStringLiteral("unknown option for %1: %2").arg(command, name));
         }
         QString value;
-        if (option->second.arity == Arity::Flag) {
+        if (option->second.Takes == Arity::Flag) {
             if (equals >= 0) {
                 return Fail(QStringLiteral("option %1 takes no value").arg(name));
             }
@@ -201,23 +203,23 @@ CliParseResult ParseCliArguments(const QStringList& args) {
         } else {
             return Fail(QStringLiteral("option %1 needs a value").arg(name));
         }
-        const QString error = option->second.apply(result, value);
+        const QString error = option->second.Apply(result, value);
         if (!error.isEmpty()) {
             return Fail(QStringLiteral("option %1 %2, not \"%3\"").arg(name, error, value));
         }
     }
 
-    const qsizetype needed = result.command == CliCommand::Join       ? 2
-                             : result.command == CliCommand::Profiles ? 0
+    const qsizetype needed = result.Command == CliCommand::Join       ? 2
+                             : result.Command == CliCommand::Profiles ? 0
                                                                       : 1;
-    if (result.command == CliCommand::Profiles && !result.files.isEmpty()) {
+    if (result.Command == CliCommand::Profiles && !result.Files.isEmpty()) {
         return Fail(QStringLiteral("profiles takes no files"));
     }
-    if (result.files.size() < needed) {
+    if (result.Files.size() < needed) {
         return Fail(needed == 2 ? QStringLiteral("join needs at least two files")
                                 : QStringLiteral("%1 needs at least one file").arg(command));
     }
-    return CliParseResult{result, {}};
+    return result;
 }
 
 QString CliUsageText() {
@@ -273,3 +275,5 @@ keeps leading and trailing spaces. Exit status: 0 success, 1 failure, 2 bad usag
 QString CliVersionText() {
     return QStringLiteral("veltrano-join ") + QString::fromLatin1(veltrano::kVersion);
 }
+
+}  // namespace veltrano

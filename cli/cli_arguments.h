@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/result.h"
+
+namespace veltrano {
+
 // The command line of veltrano-join, parsed but not yet applied.
 //
 //   veltrano-join profiles
@@ -17,40 +21,38 @@ enum class CliCommand { Help, Version, Profiles, Probe, Params, Join };
 // The output settings given on the command line. They are always applied in one fixed order
 // (see ApplyCliSettings), whatever their order on the command line.
 struct CliSettings {
-    bool copy = false;
-    std::optional<QString> profile;
-    std::optional<QString> size;  // "0".."15" or "WxH"
-    std::optional<int> videoQuality;
-    std::optional<int> audioQuality;
-    std::optional<QString> videoBitrate;
-    std::optional<QString> frameRate;
-    std::optional<QString> aspect;
-    std::optional<QString> audioBitrate;
-    std::optional<QString> sampleRate;
-    std::optional<int> channels;  // 0 = auto
-    bool removeAudio = false;
+    bool Copy = false;
+    std::optional<QString> Profile;
+    std::optional<QString> Size;  // "0".."15" or "WxH"
+    std::optional<int> VideoQuality;
+    std::optional<int> AudioQuality;
+    std::optional<QString> VideoBitrate;
+    std::optional<QString> FrameRate;
+    std::optional<QString> Aspect;
+    std::optional<QString> AudioBitrate;
+    std::optional<QString> SampleRate;
+    std::optional<int> Channels;  // 0 = auto
+    bool RemoveAudio = false;
 };
 
 struct CliArguments {
-    CliCommand command = CliCommand::Help;
-    bool json = false;
-    CliSettings settings;
-    std::optional<QString> name;
-    std::optional<QString> folder;
-    bool yes = false;
-    QStringList files;
-};
-
-struct CliParseResult {
-    std::optional<CliArguments> arguments;
-    QString error;  // one line naming the option, when arguments is empty
+    CliCommand Command = CliCommand::Help;
+    bool Json = false;
+    CliSettings Settings;
+    std::optional<QString> Name;
+    std::optional<QString> Folder;
+    bool AssumeYes = false;  // --yes
+    QStringList Files;
 };
 
 // Every option takes its value as the next argument or after "=" ("--name=x"); the "=" form
 // keeps leading and trailing spaces. "--" ends the options.
-CliParseResult ParseCliArguments(const QStringList& args);
+// A failure carries one line naming the option.
+Result<CliArguments> ParseCliArguments(const QStringList& args);
 
 // The text of --help.
 QString CliUsageText();
 // The line --version prints: "veltrano-join " and the program's version.
 QString CliVersionText();
+
+}  // namespace veltrano

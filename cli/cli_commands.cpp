@@ -25,6 +25,8 @@
 #include "profiles/profile_catalogue.h"
 #include "profiles/same_format_check.h"
 
+namespace veltrano {
+
 namespace {
 
 void PrintOut(const QByteArray& bytes) {
@@ -61,23 +63,23 @@ bool ProbeAll(const QStringList& files, JoinList& list, MediaDecoder& decoder,
 
 // The settings and rows a params or join command works on.
 struct PreparedJoin {
-    OutputSettings settings;
-    JoinList list;
-    std::vector<MediaItem> rows;
+    OutputSettings Settings;
+    JoinList List;
+    std::vector<MediaItem> Rows;
 };
 
 // Applies the settings, then probes. Returns an exit status, or -1 when all went well.
 int Prepare(const CliArguments& args, CliEnvironment& env, UserMessages& messages,
             PreparedJoin& prepared) {
-    const QString error = ApplyCliSettings(prepared.settings, args.settings, env.catalogue);
+    const QString error = ApplyCliSettings(prepared.Settings, args.Settings, env.Catalogue);
     if (!error.isEmpty()) {
         PrintError(error);
         return kExitUsage;
     }
-    if (!ProbeAll(args.files, prepared.list, env.decoder, messages)) {
+    if (!ProbeAll(args.Files, prepared.List, env.Decoder, messages)) {
         return kExitFailure;
     }
-    prepared.rows = JoinListRows(prepared.list);
+    prepared.Rows = JoinListRows(prepared.List);
     return -1;
 }
 
@@ -89,12 +91,12 @@ public:
     void FocusFolder() override {}
     void HideDialog() override {}
     void ClearStopRequested() override { runner_.SetStopRequested(false); }
-    void ShowProgressWindow() override { progress_requested_ = true; }
-    bool ProgressRequested() const { return progress_requested_; }
+    void ShowProgressWindow() override { progressRequested_ = true; }
+    bool ProgressRequested() const { return progressRequested_; }
 
 private:
     JoinRunner& runner_;
-    bool progress_requested_ = false;
+    bool progressRequested_ = false;
 };
 
 // There is no folder browser to open after "Invalid path!".
@@ -105,12 +107,12 @@ public:
 
 // A relative --folder means the current folder's subfolder, as a shell user expects.
 QString FolderForJoin(const CliArguments& args, const QString& storedFolder) {
-    if (args.folder) {
-        const QString trimmed = args.folder->trimmed();
+    if (args.Folder) {
+        const QString trimmed = args.Folder->trimmed();
         if (!trimmed.isEmpty() && QDir::isRelativePath(trimmed)) {
             return QDir::current().absoluteFilePath(trimmed);
         }
-        return *args.folder;
+        return *args.Folder;
     }
     if (!storedFolder.isEmpty()) {
         return storedFolder;
@@ -138,9 +140,9 @@ int RunProfilesCommand(const ProfileCatalogue& catalogue) {
 int RunProbeCommand(const CliArguments& args, CliEnvironment& env) {
     ConsoleMessages messages(false);
     JoinList list;
-    const bool allOpened = ProbeAll(args.files, list, env.decoder, messages);
+    const bool allOpened = ProbeAll(args.Files, list, env.Decoder, messages);
     const std::vector<MediaItem> rows = JoinListRows(list);
-    PrintOut(args.json ? ProbeRowsAsJson(rows) : ProbeRowsAsText(rows));
+    PrintOut(args.Json ? ProbeRowsAsJson(rows) : ProbeRowsAsText(rows));
     return allOpened ? kExitSuccess : kExitFailure;
 }
 
@@ -150,13 +152,13 @@ int RunParamsCommand(const CliArguments& args, CliEnvironment& env) {
     if (const int status = Prepare(args, env, messages, prepared); status >= 0) {
         return status;
     }
-    if (prepared.settings.Mode == JoinMode::DirectCopy && !SameFormatCheck(prepared.rows)) {
+    if (prepared.Settings.Mode == JoinMode::DirectCopy && !SameFormatCheck(prepared.Rows)) {
         messages.Show(QString::fromLatin1(OutputDialogTexts::kNotSameFormat),
                       QString::fromLatin1(OutputDialogTexts::kNotSameFormatTitle),
                       UserMessages::Icon::Information);
         return kExitFailure;
     }
-    const BuiltParameters built = BuildEngineParameters(prepared.settings, prepared.rows);
+    const BuiltParameters built = BuildEngineParameters(prepared.Settings, prepared.Rows);
     PrintOut(
         (built.EngineParameters + QLatin1Char('\n') + built.OutputExtension + QLatin1Char('\n'))
             .toUtf8());
@@ -164,23 +166,23 @@ int RunParamsCommand(const CliArguments& args, CliEnvironment& env) {
 }
 
 int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
-    ConsoleMessages messages(args.yes);
+    ConsoleMessages messages(args.AssumeYes);
     PreparedJoin prepared;
     if (const int status = Prepare(args, env, messages, prepared); status >= 0) {
         return status;
     }
 
     SteadySecondsClock clock;
-    JoinRunner runner(env.encoder, messages, env.settings, clock);
-    if (!runner.EngineSetup(env.programFolder)) {
+    JoinRunner runner(env.Encoder, messages, env.Settings, clock);
+    if (!runner.EngineSetup(env.ProgramFolder)) {
         return kExitFailure;
     }
 
-    OutputSettings& settings = prepared.settings;
-    if (args.name) {
-        settings.SetFileNameText(*args.name);
+    OutputSettings& settings = prepared.Settings;
+    if (args.Name) {
+        settings.SetFileNameText(*args.Name);
     } else {
-        settings.ProposeOutputName(prepared.rows.front().SourcePath);
+        settings.ProposeOutputName(prepared.Rows.front().SourcePath);
     }
     settings.FolderText = FolderForJoin(args, runner.OutputFolder());
 
@@ -188,7 +190,7 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     CommandLineJoinView dialog(runner);
     NoFolderBrowser browser;
     JoinAction action(settings, request, messages, dialog, browser);
-    if (action.Run(prepared.rows) != JoinActionResult::Started || !dialog.ProgressRequested()) {
+    if (action.Run(prepared.Rows) != JoinActionResult::Started || !dialog.ProgressRequested()) {
         return kExitFailure;
     }
 
@@ -199,12 +201,10 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
                      [&runner] { runner.Stop(); });
 
     std::vector<QString> sources;
-    for (const MediaItem& row : prepared.rows) {
+    for (const MediaItem& row : prepared.Rows) {
         sources.push_back(row.SourcePath);
     }
-    const JoinOutputRequest output{request.OutputFolder, request.OutputName,
-                                   request.OutputExtension, request.EngineParameters};
-    if (runner.RunJoin(view, sources, output) != JoinRunner::RunResult::Started) {
+    if (runner.RunJoin(view, sources, request) != JoinRunner::RunResult::Started) {
         runner.ProgressWindowClosed();
         return kExitFailure;
     }
@@ -215,13 +215,15 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
 
     // A join that completed has its output in place, even if Ctrl+C came right after.
     if (view.State() == TerminalProgressView::Outcome::Completed) {
-        PrintOut((output.OutputPath() + QLatin1Char('\n')).toLocal8Bit());
+        PrintOut((request.OutputPath() + QLatin1Char('\n')).toLocal8Bit());
         return kExitSuccess;
     }
     if (interrupt.Interrupted()) {
         // Wait, still catching further Ctrl+C, until the worker has removed the partial file.
-        env.encoder.StopJobs(true);
+        env.Encoder.StopJobs(true);
         return kExitInterrupted;
     }
     return kExitFailure;
 }
+
+}  // namespace veltrano

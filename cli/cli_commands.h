@@ -3,19 +3,20 @@
 #include <QString>
 
 #include "cli/cli_arguments.h"
+#include "core/settings_store.h"
+#include "engine/api/media_decoder.h"
+#include "engine/api/media_encoder.h"
+#include "profiles/profile_catalogue.h"
 
-class MediaDecoder;
-class MediaEncoder;
-class ProfileCatalogue;
-class SettingsStore;
+namespace veltrano {
 
 // What the commands work with; main() builds it once.
 struct CliEnvironment {
-    const ProfileCatalogue& catalogue;
-    MediaDecoder& decoder;
-    MediaEncoder& encoder;
-    SettingsStore& settings;
-    QString programFolder;  // ends with "/"
+    const ProfileCatalogue& Catalogue;
+    MediaDecoder& Decoder;
+    MediaEncoder& Encoder;
+    SettingsStore& Settings;
+    QString ProgramFolder;  // ends with "/"
 };
 
 // Exit statuses of veltrano-join.
@@ -25,3 +26,5 @@ int RunProfilesCommand(const ProfileCatalogue& catalogue);
 int RunProbeCommand(const CliArguments& args, CliEnvironment& env);
 int RunParamsCommand(const CliArguments& args, CliEnvironment& env);
 int RunJoinCommand(const CliArguments& args, CliEnvironment& env);
+
+}  // namespace veltrano

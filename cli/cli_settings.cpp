@@ -4,6 +4,8 @@
 #include "profiles/output_settings.h"
 #include "profiles/profile_catalogue.h"
 
+namespace veltrano {
+
 const OutputProfile* FindProfile(const ProfileCatalogue& catalogue, const QString& text) {
     bool isNumber = false;
     const int id = text.toInt(&isNumber);
@@ -20,54 +22,56 @@ const OutputProfile* FindProfile(const ProfileCatalogue& catalogue, const QStrin
 
 QString ApplyCliSettings(OutputSettings& settings, const CliSettings& cli,
                          const ProfileCatalogue& catalogue) {
-    settings.SelectJoinMode(cli.copy ? JoinMode::DirectCopy : JoinMode::Convert);
+    settings.SelectJoinMode(cli.Copy ? JoinMode::DirectCopy : JoinMode::Convert);
 
-    if (cli.profile) {
-        const OutputProfile* profile = FindProfile(catalogue, *cli.profile);
+    if (cli.Profile) {
+        const OutputProfile* profile = FindProfile(catalogue, *cli.Profile);
         if (profile == nullptr) {
-            return QStringLiteral("option --profile: unknown profile \"%1\"").arg(*cli.profile);
+            return QStringLiteral("option --profile: unknown profile \"%1\"").arg(*cli.Profile);
         }
         settings.ApplyProfile(*profile);
     }
 
-    if (cli.size) {
-        const qsizetype x = cli.size->indexOf(QLatin1Char('x'), 0, Qt::CaseInsensitive);
+    if (cli.Size) {
+        const qsizetype x = cli.Size->indexOf(QLatin1Char('x'), 0, Qt::CaseInsensitive);
         if (x < 0) {
-            settings.SelectSizeRow(cli.size->toInt());
+            settings.SelectSizeRow(cli.Size->toInt());
         } else {
             // A custom size goes into the boxes as typed, then is normalised as when the
             // boxes lose the focus.
             settings.SelectSizeRow(OutputDialogTexts::kCustomSizeRow);
-            settings.Width = cli.size->left(x);
-            settings.Height = cli.size->mid(x + 1);
+            settings.Width = cli.Size->left(x);
+            settings.Height = cli.Size->mid(x + 1);
             settings.NormalizeDimension(DimensionBox::Width);
             settings.NormalizeDimension(DimensionBox::Height);
         }
     }
 
-    if (cli.videoQuality) {
-        settings.SelectVideoQuality(*cli.videoQuality);
+    if (cli.VideoQuality) {
+        settings.SelectVideoQuality(*cli.VideoQuality);
     }
-    if (cli.audioQuality) {
-        settings.SelectAudioQuality(*cli.audioQuality);
+    if (cli.AudioQuality) {
+        settings.SelectAudioQuality(*cli.AudioQuality);
     }
 
     const std::pair<GridItem, const std::optional<QString>*> typed[] = {
-        {GridItem::VideoBitrate, &cli.videoBitrate},
-        {GridItem::FrameRate, &cli.frameRate},
-        {GridItem::AspectRate, &cli.aspect},
-        {GridItem::AudioBitrate, &cli.audioBitrate},
-        {GridItem::SampleRate, &cli.sampleRate}};
+        {GridItem::VideoBitrate, &cli.VideoBitrate},
+        {GridItem::FrameRate, &cli.FrameRate},
+        {GridItem::AspectRate, &cli.Aspect},
+        {GridItem::AudioBitrate, &cli.AudioBitrate},
+        {GridItem::SampleRate, &cli.SampleRate}};
     for (const auto& [item, value] : typed) {
         if (*value) {
             settings.EditGridText(item, **value);
         }
     }
-    if (cli.channels) {
-        settings.EditChannels(*cli.channels);
+    if (cli.Channels) {
+        settings.EditChannels(*cli.Channels);
     }
-    if (cli.removeAudio) {
+    if (cli.RemoveAudio) {
         settings.EditRemoveAudio(true);
     }
     return {};
 }
+
+}  // namespace veltrano

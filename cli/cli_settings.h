@@ -3,10 +3,11 @@
 #include <QString>
 
 #include "cli/cli_arguments.h"
+#include "profiles/output_profile.h"
+#include "profiles/output_settings.h"
+#include "profiles/profile_catalogue.h"
 
-class ProfileCatalogue;
-struct OutputProfile;
-struct OutputSettings;
+namespace veltrano {
 
 // A profile by command identifier ("1057"), command name ("ID_MPH") or exact caption.
 const OutputProfile* FindProfile(const ProfileCatalogue& catalogue, const QString& text);
@@ -18,3 +19,5 @@ const OutputProfile* FindProfile(const ProfileCatalogue& catalogue, const QStrin
 // removal. Returns an error naming the option when the profile is unknown, else empty.
 QString ApplyCliSettings(OutputSettings& settings, const CliSettings& cli,
                          const ProfileCatalogue& catalogue);
+
+}  // namespace veltrano

@@ -1,5 +1,7 @@
 #include "cli/console_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 // Message texts break lines with "\r\n"; a terminal wants plain line feeds.
@@ -18,7 +20,7 @@ void ConsoleMessages::Show(const QString& text, const QString&, Icon) {
 }
 
 bool ConsoleMessages::AskYesNo(const QString& text, const QString&) {
-    if (answer_yes_) {
+    if (answerYes_) {
         return true;
     }
     ++shown_;
@@ -27,3 +29,5 @@ bool ConsoleMessages::AskYesNo(const QString& text, const QString&) {
     std::fflush(stream_);
     return false;
 }
+
+}  // namespace veltrano

@@ -5,12 +5,14 @@
 
 #include "core/user_messages.h"
 
+namespace veltrano {
+
 // Message boxes as lines on standard error. A Yes/No question is answered by the command
 // line (--yes) instead of a person.
 class ConsoleMessages : public UserMessages {
 public:
     explicit ConsoleMessages(bool answerYes, std::FILE* stream = stderr)
-        : answer_yes_(answerYes), stream_(stream) {}
+        : answerYes_(answerYes), stream_(stream) {}
 
     void Show(const QString& text, const QString& title, Icon icon) override;
     bool AskYesNo(const QString& text, const QString& title) override;
@@ -18,7 +20,9 @@ public:
     int MessagesShown() const { return shown_; }
 
 private:
-    bool answer_yes_;
+    bool answerYes_;
     std::FILE* stream_;
     int shown_ = 0;
 };
+
+}  // namespace veltrano

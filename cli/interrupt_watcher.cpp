@@ -3,6 +3,8 @@
 #include <atomic>
 #include <csignal>
 
+namespace veltrano {
+
 namespace {
 
 std::atomic<bool> g_interrupted{false};
@@ -38,3 +40,5 @@ InterruptWatcher::~InterruptWatcher() {
 bool InterruptWatcher::Interrupted() const {
     return g_interrupted.load();
 }
+
+}  // namespace veltrano

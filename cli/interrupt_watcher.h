@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+namespace veltrano {
+
 // Turns Ctrl+C (SIGINT), SIGTERM and SIGHUP into a Qt signal on the thread that owns the watcher.
 // The signal handler only sets a flag; a short timer notices it, so nothing unsafe runs inside the
 // handler.
@@ -22,3 +24,5 @@ private:
     QTimer timer_;
     bool reported_ = false;
 };
+
+}  // namespace veltrano

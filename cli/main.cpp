@@ -15,7 +15,9 @@ extern "C" {
 #include "engine/probe/ff_decoder.h"
 #include "profiles/profile_catalogue.h"
 
-int main(int argc, char* argv[]) {
+namespace veltrano {
+
+int Main(int argc, char* argv[]) {
     // A closed pipe on standard error must not kill a join halfway; writes simply fail.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
@@ -23,23 +25,23 @@ int main(int argc, char* argv[]) {
     av_log_set_level(AV_LOG_FATAL);
     QCoreApplication::setApplicationName(QStringLiteral("veltrano-join"));
 
-    const CliParseResult parsed = ParseCliArguments(QCoreApplication::arguments().mid(1));
-    if (!parsed.arguments) {
-        std::fprintf(stderr, "veltrano-join: %s\n", parsed.error.toLocal8Bit().constData());
+    const Result<CliArguments> parsed = ParseCliArguments(QCoreApplication::arguments().mid(1));
+    if (!parsed.Ok()) {
+        std::fprintf(stderr, "veltrano-join: %s\n", parsed.Message().toLocal8Bit().constData());
         return kExitUsage;
     }
-    const CliArguments& args = *parsed.arguments;
-    if (args.command == CliCommand::Help) {
+    const CliArguments& args = *parsed;
+    if (args.Command == CliCommand::Help) {
         std::fputs(CliUsageText().toLocal8Bit().constData(), stdout);
         return kExitSuccess;
     }
-    if (args.command == CliCommand::Version) {
+    if (args.Command == CliCommand::Version) {
         std::printf("%s\n", CliVersionText().toLocal8Bit().constData());
         return kExitSuccess;
     }
 
     const ProfileCatalogue catalogue;
-    if (args.command == CliCommand::Profiles) {
+    if (args.Command == CliCommand::Profiles) {
         return RunProfilesCommand(catalogue);
     }
 
@@ -51,7 +53,7 @@ int main(int argc, char* argv[]) {
         programFolder += QLatin1Char('/');
     }
     CliEnvironment env{catalogue, decoder, encoder, settings, programFolder};
-    switch (args.command) {
+    switch (args.Command) {
         case CliCommand::Probe:
             return RunProbeCommand(args, env);
         case CliCommand::Params:
@@ -61,4 +63,10 @@ int main(int argc, char* argv[]) {
         default:
             return kExitUsage;
     }
+}
+
+}  // namespace veltrano
+
+int main(int argc, char* argv[]) {
+    return veltrano::Main(argc, argv);
 }

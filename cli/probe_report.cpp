@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QStringList>
 
+namespace veltrano {
+
 QByteArray ProbeRowsAsText(std::span<const MediaItem> rows) {
     QByteArray out;
     for (const MediaItem& row : rows) {
@@ -32,3 +34,5 @@ QByteArray ProbeRowsAsJson(std::span<const MediaItem> rows) {
     }
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
+
+}  // namespace veltrano

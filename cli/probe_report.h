@@ -5,7 +5,11 @@
 
 #include "core/media_item.h"
 
+namespace veltrano {
+
 // The probe command's output: the eight column texts of each row separated by tabs, one line
 // per row; or one JSON array of objects.
 QByteArray ProbeRowsAsText(std::span<const MediaItem> rows);
 QByteArray ProbeRowsAsJson(std::span<const MediaItem> rows);
+
+}  // namespace veltrano

@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 
+namespace veltrano {
+
 TerminalProgressView::TerminalProgressView(bool isTerminal, std::function<void()> onEnded,
                                            std::FILE* stream)
-    : is_terminal_(isTerminal), on_ended_(std::move(onEnded)), stream_(stream) {}
+    : isTerminal_(isTerminal), onEnded_(std::move(onEnded)), stream_(stream) {}
 
 QString TerminalProgressView::Line() const {
     const auto orDash = [](const QString& text) {
@@ -22,16 +24,16 @@ void TerminalProgressView::SetCaption(const QString& caption) {
 void TerminalProgressView::SetProgress(int percent) {
     const bool changed = percent != percent_;
     percent_ = percent;
-    if (is_terminal_ || changed) {
+    if (isTerminal_ || changed) {
         Draw();
     }
 }
 
 void TerminalProgressView::Draw() {
     const QByteArray line = Line().toLocal8Bit();
-    if (is_terminal_) {
+    if (isTerminal_) {
         std::fprintf(stream_, "\r%s\x1b[K", line.constData());
-        line_open_ = true;
+        lineOpen_ = true;
     } else {
         std::fprintf(stream_, "%s\n", line.constData());
     }
@@ -39,10 +41,10 @@ void TerminalProgressView::Draw() {
 }
 
 void TerminalProgressView::EndLine() {
-    if (line_open_) {
+    if (lineOpen_) {
         std::fprintf(stream_, "\n");
         std::fflush(stream_);
-        line_open_ = false;
+        lineOpen_ = false;
     }
 }
 
@@ -50,8 +52,8 @@ void TerminalProgressView::ShowCompletionNotice(const QString&) {
     // The bar already went to 100 and was drawn; only the line needs ending.
     EndLine();
     outcome_ = Outcome::Completed;
-    if (on_ended_) {
-        on_ended_();
+    if (onEnded_) {
+        onEnded_();
     }
 }
 
@@ -59,8 +61,8 @@ void TerminalProgressView::CloseWindow() {
     EndLine();
     if (outcome_ == Outcome::Running) {
         outcome_ = Outcome::Closed;
-        if (on_ended_) {
-            on_ended_();
+        if (onEnded_) {
+            onEnded_();
         }
     }
 }
@@ -68,3 +70,5 @@ void TerminalProgressView::CloseWindow() {
 void TerminalProgressView::ProcessPendingEvents() {
     QCoreApplication::processEvents();
 }
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@
 
 #include "app/join/progress_view.h"
 
+namespace veltrano {
+
 // The progress window of a join as one line on standard error: percent, elapsed, remaining
 // and estimated size. On a terminal the line is redrawn in place; otherwise a plain line is
 // written each time the percentage changes.
@@ -37,14 +39,16 @@ private:
     void Draw();
     void EndLine();
 
-    bool is_terminal_;
-    std::function<void()> on_ended_;
+    bool isTerminal_;
+    std::function<void()> onEnded_;
     std::FILE* stream_;
     QString caption_;
     QString elapsed_;
     QString remaining_;
     QString size_;
     int percent_ = -1;
-    bool line_open_ = false;
+    bool lineOpen_ = false;
     Outcome outcome_ = Outcome::Running;
 };
+
+}  // namespace veltrano

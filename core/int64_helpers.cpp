@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+namespace veltrano {
+
 double MicrosecondsToSeconds(std::int64_t value) {
     return static_cast<double>(value) / 1000000.0;
 }
@@ -50,3 +52,5 @@ std::int64_t ScaleTime64(std::int64_t duration, std::int32_t numerator, std::int
     }
     return static_cast<std::int64_t>(std::llround(scaled));
 }
+
+}  // namespace veltrano

@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+namespace veltrano {
+
 // The engine reports 64-bit values, in events as two 32-bit halves, low half first.
 // Times are signed microseconds.
 
@@ -22,3 +24,5 @@ QString FormatCount64(std::int64_t value);
 QString FormatCount64(std::uint32_t low, std::int32_t high);
 // duration x numerator / denominator, rounded to the nearest microsecond.
 std::int64_t ScaleTime64(std::int64_t duration, std::int32_t numerator, std::int32_t denominator);
+
+}  // namespace veltrano

@@ -4,13 +4,15 @@
 
 #include "core/user_messages.h"
 
+namespace veltrano {
+
 JoinList::JoinList(QObject* parent) : QObject(parent) {}
 
 std::vector<QString> JoinList::SourcePaths() const {
     std::vector<QString> paths;
     paths.reserve(rows_.size());
     for (const Entry& entry : rows_) {
-        paths.push_back(entry.item.SourcePath);
+        paths.push_back(entry.Item.SourcePath);
     }
     return paths;
 }
@@ -27,16 +29,16 @@ void JoinList::UpdateRow(int row, const MediaItem& item) {
     if (row < 0 || row >= Count()) {
         return;
     }
-    rows_[static_cast<size_t>(row)].item = item;
+    rows_[static_cast<size_t>(row)].Item = item;
     ++revision_;
     emit RowsChanged(row, row);
 }
 
 void JoinList::SetSelected(int row, bool selected) {
-    if (row < 0 || row >= Count() || rows_[static_cast<size_t>(row)].selected == selected) {
+    if (row < 0 || row >= Count() || rows_[static_cast<size_t>(row)].Selected == selected) {
         return;
     }
-    rows_[static_cast<size_t>(row)].selected = selected;
+    rows_[static_cast<size_t>(row)].Selected = selected;
     emit SelectionChanged();
 }
 
@@ -56,7 +58,7 @@ void JoinList::RemoveSelected() {
         return;
     }
     const bool anySelected =
-        std::any_of(rows_.begin(), rows_.end(), [](const Entry& e) { return e.selected; });
+        std::any_of(rows_.begin(), rows_.end(), [](const Entry& e) { return e.Selected; });
     if (anySelected) {
         // One pass keeps the rows that stay in their order; the focused row follows its file
         // or is gone with it.
@@ -64,7 +66,7 @@ void JoinList::RemoveSelected() {
         size_t kept = 0;
         emit AboutToReset();
         for (size_t i = 0; i < rows_.size(); ++i) {
-            if (rows_[i].selected) {
+            if (rows_[i].Selected) {
                 continue;
             }
             if (focused_ && static_cast<size_t>(*focused_) == i) {
@@ -100,7 +102,7 @@ void JoinList::SelectAll() {
         return;
     }
     for (Entry& entry : rows_) {
-        entry.selected = true;
+        entry.Selected = true;
     }
     emit SelectionChanged();
     emit FocusRequested();
@@ -111,14 +113,14 @@ void JoinList::InvertSelection() {
         return;
     }
     for (Entry& entry : rows_) {
-        entry.selected = !entry.selected;
+        entry.Selected = !entry.Selected;
     }
     emit SelectionChanged();
     emit FocusRequested();
 }
 
 void JoinList::ExchangeFocusedWith(int offset) {
-    if (!focused_ || rows_[static_cast<size_t>(*focused_)].item.SourcePath.isEmpty()) {
+    if (!focused_ || rows_[static_cast<size_t>(*focused_)].Item.SourcePath.isEmpty()) {
         return;
     }
     const int from = *focused_;
@@ -126,9 +128,9 @@ void JoinList::ExchangeFocusedWith(int offset) {
     if (to < 0 || to >= Count()) {
         return;
     }
-    std::swap(rows_[static_cast<size_t>(from)].item, rows_[static_cast<size_t>(to)].item);
-    rows_[static_cast<size_t>(from)].selected = false;
-    rows_[static_cast<size_t>(to)].selected = true;
+    std::swap(rows_[static_cast<size_t>(from)].Item, rows_[static_cast<size_t>(to)].Item);
+    rows_[static_cast<size_t>(from)].Selected = false;
+    rows_[static_cast<size_t>(to)].Selected = true;
     focused_ = to;
     emit RowsChanged(std::min(from, to), std::max(from, to));
     emit SelectionChanged();
@@ -149,9 +151,9 @@ void JoinList::SelectOnlyLast() {
         return;
     }
     for (Entry& entry : rows_) {
-        entry.selected = false;
+        entry.Selected = false;
     }
-    rows_.back().selected = true;
+    rows_.back().Selected = true;
     emit SelectionChanged();
 }
 
@@ -164,3 +166,5 @@ bool JoinList::HasEnoughFiles(UserMessages& messages, AddFilesAction& addFiles) 
     addFiles.AddFiles();
     return false;
 }
+
+}  // namespace veltrano

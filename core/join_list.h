@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "core/media_item.h"
+#include "core/user_messages.h"
 
-class UserMessages;
+namespace veltrano {
 
 // Opens the Add Files dialog; HasEnoughFiles hands the user straight to it.
 class AddFilesAction {
@@ -29,8 +30,8 @@ public:
 
     int Count() const { return static_cast<int>(rows_.size()); }
     bool IsEmpty() const { return rows_.empty(); }
-    const MediaItem& Row(int row) const { return rows_.at(static_cast<size_t>(row)).item; }
-    bool IsSelected(int row) const { return rows_.at(static_cast<size_t>(row)).selected; }
+    const MediaItem& Row(int row) const { return rows_.at(static_cast<size_t>(row)).Item; }
+    bool IsSelected(int row) const { return rows_.at(static_cast<size_t>(row)).Selected; }
     std::optional<int> FocusedRow() const { return focused_; }
     std::vector<QString> SourcePaths() const;
 
@@ -68,8 +69,8 @@ signals:
 
 private:
     struct Entry {
-        MediaItem item;
-        bool selected = false;
+        MediaItem Item;
+        bool Selected = false;
     };
     void ExchangeFocusedWith(int offset);
 
@@ -77,3 +78,5 @@ private:
     std::optional<int> focused_;
     quint64 revision_ = 0;
 };
+
+}  // namespace veltrano

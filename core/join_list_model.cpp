@@ -2,6 +2,8 @@
 
 #include "core/join_list.h"
 
+namespace veltrano {
+
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
@@ -101,3 +103,5 @@ QVariant JoinListModel::headerData(int section, Qt::Orientation orientation, int
 void JoinListModel::sort(int, Qt::SortOrder) {
     // Clicking a header must never reorder: the row order is the join order.
 }
+
+}  // namespace veltrano

@@ -3,7 +3,9 @@
 #include <QAbstractTableModel>
 #include <array>
 
-class JoinList;
+#include "core/join_list.h"
+
+namespace veltrano {
 
 // The join list as the report view shows it: eight text columns, rows in join order.
 // The view never sorts: the row order is the join order.
@@ -42,3 +44,5 @@ public:
 private:
     JoinList& list_;
 };
+
+}  // namespace veltrano

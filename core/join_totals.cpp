@@ -3,21 +3,25 @@
 #include "core/join_list.h"
 #include "core/value_format.h"
 
+namespace veltrano {
+
 JoinTotals::JoinTotals()
-    : files_text_(QStringLiteral("Total Files: 0")),
-      duration_text_(QStringLiteral("Total Duration: 00:00:00")) {}
+    : filesText_(QStringLiteral("Total Files: 0")),
+      durationText_(QStringLiteral("Total Duration: 00:00:00")) {}
 
 bool JoinTotals::RefreshTotals(const JoinList& list) {
-    if (last_list_ == &list && list.ContentRevision() == last_revision_seen_) {
+    if (lastList_ == &list && list.ContentRevision() == lastRevisionSeen_) {
         return false;
     }
     double total = 0.0;
     for (int row = 0; row < list.Count(); ++row) {
         total += list.Row(row).DurationSeconds;
     }
-    files_text_ = QStringLiteral("Total Files: ") + QString::number(list.Count());
-    duration_text_ = QStringLiteral("Total Duration: ") + FormatDuration(total);
-    last_list_ = &list;
-    last_revision_seen_ = list.ContentRevision();
+    filesText_ = QStringLiteral("Total Files: ") + QString::number(list.Count());
+    durationText_ = QStringLiteral("Total Duration: ") + FormatDuration(total);
+    lastList_ = &list;
+    lastRevisionSeen_ = list.ContentRevision();
     return true;
 }
+
+}  // namespace veltrano

@@ -2,7 +2,9 @@
 
 #include <QString>
 
-class JoinList;
+#include "core/join_list.h"
+
+namespace veltrano {
 
 // The two status texts beside the list ("Total Files: ", "Total Duration: "), refreshed by
 // a 300 ms timer. Recomputes whenever the list's content changed since the last refresh,
@@ -15,12 +17,14 @@ public:
     // Returns true when the texts were recomputed.
     bool RefreshTotals(const JoinList& list);
 
-    const QString& FilesText() const { return files_text_; }
-    const QString& DurationText() const { return duration_text_; }
+    const QString& FilesText() const { return filesText_; }
+    const QString& DurationText() const { return durationText_; }
 
 private:
-    QString files_text_;
-    QString duration_text_;
-    const JoinList* last_list_ = nullptr;
-    quint64 last_revision_seen_ = 0;
+    QString filesText_;
+    QString durationText_;
+    const JoinList* lastList_ = nullptr;
+    quint64 lastRevisionSeen_ = 0;
 };
+
+}  // namespace veltrano

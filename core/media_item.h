@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace veltrano {
+
 // One row of the join list. Every visible field is kept as the text the list shows;
 // only the duration is kept a second time as a number, for the totals.
 struct MediaItem {
@@ -17,3 +19,5 @@ struct MediaItem {
 
     bool operator==(const MediaItem&) const = default;
 };
+
+}  // namespace veltrano

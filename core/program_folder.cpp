@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace veltrano {
+
 namespace {
 
 QString WithSlash(const QString& folder) {
@@ -38,3 +40,5 @@ QStringList ProgramFolder::CandidatesFor(const QString& applicationDir) {
 ProgramFolder ProgramFolder::ForApplication(const QString& applicationDir) {
     return FirstExisting(CandidatesFor(applicationDir));
 }
+
+}  // namespace veltrano

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace veltrano {
+
 // The folder of the files that come with the program: the help pages, the completion sound,
 // the skin. Installed, it is <prefix>/share/veltrano-video-joiner beside <prefix>/bin; run from
 // the build tree, it is the source tree's data/ folder. Always ends with "/".
@@ -24,3 +26,5 @@ private:
     explicit ProgramFolder(QString path);
     QString path_;
 };
+
+}  // namespace veltrano

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QVariant>
 
+namespace veltrano {
+
 namespace {
 
 QSettings OpenStore() {
@@ -45,3 +47,5 @@ void SettingsStore::WriteSetting(const QString& name, const QString& text) {
     store.setValue(name, text);
     store.sync();  // a failed write leaves the store as it was; nothing is reported
 }
+
+}  // namespace veltrano

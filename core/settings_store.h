@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace veltrano {
+
 // Per-user persistent values ("Veltrano Software" / "Veltrano Video Joiner", the platform's
 // native store). Forgiving by design: anything missing or unreadable reads as empty text and
 // a failed write is ignored.
@@ -17,3 +19,5 @@ public:
     static constexpr const char* kApplication = "Veltrano Video Joiner";
     static constexpr const char* kOutPath = "OutPath";
 };
+
+}  // namespace veltrano

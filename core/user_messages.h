@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace veltrano {
+
 // Message boxes go through this interface so that logic can be tested without a window.
 // Texts, titles and icons are the program's own; multi-line texts use "\r\n".
 class UserMessages {
@@ -14,3 +16,5 @@ public:
     // A box with Yes and No; true for Yes.
     virtual bool AskYesNo(const QString& text, const QString& title) = 0;
 };
+
+}  // namespace veltrano

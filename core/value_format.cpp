@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cmath>
 
+namespace veltrano {
+
 namespace {
 
 QString TwoDigits(long long value) {
@@ -76,3 +78,5 @@ bool FolderExists(const QString& path) {
     }
     return ::access(native.constData(), X_OK) == 0;
 }
+
+}  // namespace veltrano

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+namespace veltrano {
+
 // Text forms of durations, sizes and file facts used by every window.
 
 // "hh:mm:ss"; a half second rounds up below 60 s and to even from 60 s on; hours unbounded.
@@ -17,3 +19,5 @@ double GetFileSize(const QString& path);
 QString FormatMegabytes(double megabytes, const QLocale& locale = QLocale());
 // True when the path is a folder that can be entered. Never changes the working directory.
 bool FolderExists(const QString& path);
+
+}  // namespace veltrano

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace veltrano {
+
 namespace {
 
 constexpr const char* kAuto = "Auto";
@@ -142,3 +144,5 @@ bool IsAspectForm(const QString& value) {
     return AllDigits(QStringView(value).left(colon)) &&
            AllDigits(QStringView(value).mid(colon + 1));
 }
+
+}  // namespace veltrano

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+namespace veltrano {
+
 // The items of the advanced settings grid, in display order.
 enum class GridItem {
     FilenameExtension,
@@ -71,3 +73,5 @@ bool IsSampleRateForm(const QString& value);
 bool IsFrameRateForm(const QString& value);
 // Digits with exactly one colon anywhere ("16:9", ":9", "16:").
 bool IsAspectForm(const QString& value);
+
+}  // namespace veltrano

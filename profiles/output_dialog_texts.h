@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace veltrano {
+
 // Every caption and message of the output settings dialog that its logic decides, kept in one
 // place so that the dialog window, the tests and the command-line front end agree.
 namespace OutputDialogTexts {
@@ -61,3 +63,5 @@ inline constexpr const char* kReplaceOutput =
     "The output file already exists. Do you want to replace it?";
 
 }  // namespace OutputDialogTexts
+
+}  // namespace veltrano

@@ -7,6 +7,8 @@
 #include "profiles/output_dialog_texts.h"
 #include "profiles/trim_spaces.h"
 
+namespace veltrano {
+
 QChar OutputPathSeparator() {
     return QDir::separator();
 }
@@ -60,3 +62,5 @@ QString NormalizeFolderText(const QString& folderText) {
 bool IsFolderTextValid(const QString& normalizedFolder) {
     return FolderExists(normalizedFolder) && normalizedFolder.size() >= 3;
 }
+
+}  // namespace veltrano

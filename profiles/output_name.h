@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 
+namespace veltrano {
+
 // Characters a file name cannot hold, in the order the change filter removes them.
 inline constexpr std::array<char16_t, 10> kRefusedNameCharacters = {u'*', u'/', u':',  u'?', u'<',
                                                                     u'>', u'|', u'\\', u'@', u'"'};
@@ -31,3 +33,5 @@ QString NormalizeFolderText(const QString& folderText);
 // A normalised folder text is usable when it names an enterable folder and has at least
 // three characters (so the bare root "/" is refused).
 bool IsFolderTextValid(const QString& normalizedFolder);
+
+}  // namespace veltrano

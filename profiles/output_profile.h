@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+namespace veltrano {
+
 // Width and height texts exactly as a profile puts them into the size boxes.
 struct ProfileSize {
     QString Width;
@@ -23,3 +25,5 @@ struct OutputProfile {
     std::optional<QString> AudioBitrate;  // "96k", "160k", "192k"
     std::optional<int> Channels;          // only ever 2
 };
+
+}  // namespace veltrano

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <limits>
 
+#include "profiles/leading_number.h"
 #include "profiles/output_dialog_texts.h"
 #include "profiles/output_name.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/trim_spaces.h"
+
+namespace veltrano {
 
 namespace Texts = OutputDialogTexts;
 
@@ -17,20 +20,6 @@ constexpr int kMaximumDimension = 5000;
 
 bool IsAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// Value of the leading decimal digits; 0 when there are none. Saturates instead of
-// overflowing, which is enough for a box whose value is clamped to 5000 anyway.
-qint64 LeadingNumber(QStringView text) {
-    constexpr qint64 kCap = std::numeric_limits<int>::max();
-    qint64 value = 0;
-    for (QChar c : text) {
-        if (!IsAsciiDigit(c)) {
-            break;
-        }
-        value = std::min(kCap, value * 10 + (c.unicode() - u'0'));
-    }
-    return value;
 }
 
 bool IsAllDigits(const QString& text) {
@@ -274,3 +263,5 @@ void OutputSettings::ProposeOutputName(const QString& firstRowPath) {
         SetFileNameText(*proposal);
     }
 }
+
+}  // namespace veltrano

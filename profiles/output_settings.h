@@ -7,6 +7,8 @@
 #include "profiles/advanced_grid.h"
 #include "profiles/output_profile.h"
 
+namespace veltrano {
+
 enum class JoinMode { DirectCopy, Convert };
 
 // Where the dialog should put the keyboard focus after an operation.
@@ -108,3 +110,5 @@ private:
 std::optional<QChar> FilterDimensionKey(QChar key);
 // The text a dimension box holds after losing the focus: an even number from 16 to 5000.
 QString NormalizeDimensionText(const QString& text);
+
+}  // namespace veltrano

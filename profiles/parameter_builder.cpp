@@ -1,11 +1,17 @@
 #include "profiles/parameter_builder.h"
 
+#include "core/rounding.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 
 #include "core/value_format.h"
+#include "profiles/leading_number.h"
+#include "profiles/trim_spaces.h"
+
+namespace veltrano {
 
 namespace {
 
@@ -14,8 +20,8 @@ namespace {
 enum class Slot { Text, VideoBitrate, AudioBitrate, SampleRate, Size, Preset };
 
 struct Fragment {
-    Slot slot;
-    const char* text = "";
+    Slot Fill;
+    const char* Text = "";
 };
 
 constexpr Fragment T(const char* text) {
@@ -83,8 +89,8 @@ constexpr Fragment kVob[] = {
 // --- Automatic audio values, by audio quality High / Normal / Low ------------------------
 
 struct AudioDefaults {
-    std::array<const char*, 3> bitrate;
-    std::array<const char*, 3> sampleRate;
+    std::array<const char*, 3> Bitrate;
+    std::array<const char*, 3> SampleRate;
 };
 
 // AMR rates in bits per second; the 3GP template fixes its own sample rate.
@@ -101,12 +107,12 @@ constexpr AudioDefaults kAudioVob{{"320k", "192k", "96k"}, {"48000", "48000", "4
 enum class Adjustment { None, Small3gpSize, DefaultFrameRate, CapRmBitrate, FixedVobBitrate };
 
 struct FormatRule {
-    const char* key;
-    const char* extension;
-    int bitrateBase;
-    const AudioDefaults* audio;
-    Adjustment adjustment;
-    std::span<const Fragment> fragments;
+    const char* Key;
+    const char* Extension;
+    int BitrateBase;
+    const AudioDefaults* Audio;
+    Adjustment Adjust;
+    std::span<const Fragment> Fragments;
 };
 
 const FormatRule kRules[] = {
@@ -145,22 +151,15 @@ const QString kAuto = QStringLiteral("Auto");
 
 const FormatRule* FindRule(const QString& key) {
     auto found = std::find_if(std::begin(kRules), std::end(kRules), [&](const FormatRule& rule) {
-        return key == QLatin1String(rule.key);
+        return key == QLatin1String(rule.Key);
     });
     return found == std::end(kRules) ? nullptr : &*found;
 }
 
-// Value of the leading decimal digits (after trimming blanks); 0 when there are none.
-qint64 LeadingNumber(const QString& text) {
-    constexpr qint64 kCap = std::numeric_limits<int>::max();
-    qint64 value = 0;
-    for (QChar c : text.trimmed()) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            break;
-        }
-        value = std::min(kCap, value * 10 + (c.unicode() - u'0'));
-    }
-    return value;
+// The number a size or bitrate text starts with once its blanks are trimmed ("640 X 480"
+// splits into "640 " and " 480").
+qint64 TrimmedNumber(const QString& text) {
+    return LeadingNumber(TrimSpaces(text));
 }
 
 QString ByQuality(const std::array<const char*, 3>& values, int quality) {
@@ -176,32 +175,19 @@ QString SizeOption(qint64 width, qint64 height) {
 
 }  // namespace
 
-qint64 RoundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > 0.5) {
-        return static_cast<qint64>(below) + 1;
-    }
-    if (fraction < 0.5) {
-        return static_cast<qint64>(below);
-    }
-    return std::fmod(below, 2.0) == 0.0 ? static_cast<qint64>(below)
-                                        : static_cast<qint64>(below) + 1;
-}
-
 QString AutoVideoBitrate(qint64 pixelCount, int bitrateBase, int videoQuality) {
-    const qint64 r =
-        RoundHalfEven(static_cast<double>(pixelCount) / kReferencePixels * bitrateBase);
+    const qint64 r = static_cast<qint64>(
+        RoundHalfEven(static_cast<double>(pixelCount) / kReferencePixels * bitrateBase));
     qint64 kilobits = 0;
     switch (videoQuality) {
         case 0:
-            kilobits = RoundHalfEven(static_cast<double>(r) * 1.5);
+            kilobits = static_cast<qint64>(RoundHalfEven(static_cast<double>(r) * 1.5));
             break;
         case 1:
             kilobits = r;
             break;
         case 2:
-            kilobits = RoundHalfEven(static_cast<double>(r) / 1.5);
+            kilobits = static_cast<qint64>(RoundHalfEven(static_cast<double>(r) / 1.5));
             break;
         default:
             return {};
@@ -218,8 +204,8 @@ ListSize SmallestListSize(std::span<const MediaItem> rows) {
         if (cross < 0) {
             continue;
         }
-        const qint64 width = LeadingNumber(text.left(cross));
-        const qint64 height = LeadingNumber(text.mid(cross + 1));
+        const qint64 width = TrimmedNumber(text.left(cross));
+        const qint64 height = TrimmedNumber(text.mid(cross + 1));
         if (width == 0 || height == 0) {
             continue;  // no picture: nothing to size the output by
         }
@@ -253,8 +239,8 @@ BuiltParameters BuildEngineParameters(const OutputSettings& settings,
 
     ListSize size;
     if (settings.SizeChoice > 0) {
-        const qint64 width = LeadingNumber(settings.Width);
-        const qint64 height = LeadingNumber(settings.Height);
+        const qint64 width = TrimmedNumber(settings.Width);
+        const qint64 height = TrimmedNumber(settings.Height);
         size = {SizeOption(width, height), width * height};
     } else {
         size = SmallestListSize(rows);
@@ -274,34 +260,33 @@ BuiltParameters BuildEngineParameters(const OutputSettings& settings,
         QStringLiteral("-ac %1 ").arg(settings.Channels != 0 ? settings.Channels : 2);
     const QString preset = ByQuality(kX264Presets, settings.VideoQuality);
 
-    if (rule->adjustment == Adjustment::Small3gpSize && settings.SizeChoice <= 0) {
+    if (rule->Adjust == Adjustment::Small3gpSize && settings.SizeChoice <= 0) {
         size = {QString::fromUtf8(kSmall3gpSize), kSmall3gpPixels};
     }
     if (settings.VideoBitrate == kAuto) {
         videoBitrate =
-            rule->adjustment == Adjustment::FixedVobBitrate
+            rule->Adjust == Adjustment::FixedVobBitrate
                 ? ByQuality(kVobVideoBitrates, settings.VideoQuality)
-                : AutoVideoBitrate(size.PixelCount, rule->bitrateBase, settings.VideoQuality);
+                : AutoVideoBitrate(size.PixelCount, rule->BitrateBase, settings.VideoQuality);
     }
     if (settings.AudioBitrate == kAuto) {
-        audioBitrate = ByQuality(rule->audio->bitrate, settings.AudioQuality);
+        audioBitrate = ByQuality(rule->Audio->Bitrate, settings.AudioQuality);
     }
     if (settings.SampleRate == kAuto) {
-        sampleRate = ByQuality(rule->audio->sampleRate, settings.AudioQuality);
+        sampleRate = ByQuality(rule->Audio->SampleRate, settings.AudioQuality);
     }
-    if (rule->adjustment == Adjustment::DefaultFrameRate && frameRatePart.isEmpty()) {
+    if (rule->Adjust == Adjustment::DefaultFrameRate && frameRatePart.isEmpty()) {
         frameRatePart = QString::fromUtf8(kDefaultFrameRatePart);
     }
-    if (rule->adjustment == Adjustment::CapRmBitrate &&
-        LeadingNumber(videoBitrate) > kRmBitrateCap) {
+    if (rule->Adjust == Adjustment::CapRmBitrate && TrimmedNumber(videoBitrate) > kRmBitrateCap) {
         videoBitrate = QString::fromUtf8(kRmBitrateCapText);
     }
 
     QString formatPart;
-    for (const Fragment& fragment : rule->fragments) {
-        switch (fragment.slot) {
+    for (const Fragment& fragment : rule->Fragments) {
+        switch (fragment.Fill) {
             case Slot::Text:
-                formatPart += QLatin1String(fragment.text);
+                formatPart += QLatin1String(fragment.Text);
                 break;
             case Slot::VideoBitrate:
                 formatPart += videoBitrate;
@@ -321,5 +306,7 @@ BuiltParameters BuildEngineParameters(const OutputSettings& settings,
         }
     }
     return {removeAudioPart + frameRatePart + aspectPart + channelPart + formatPart,
-            QString::fromUtf8(rule->extension)};
+            QString::fromUtf8(rule->Extension)};
 }
+
+}  // namespace veltrano

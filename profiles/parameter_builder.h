@@ -6,6 +6,8 @@
 #include "core/media_item.h"
 #include "profiles/output_settings.h"
 
+namespace veltrano {
+
 // The engine option string and the output file's extension.
 struct BuiltParameters {
     QString EngineParameters;
@@ -41,7 +43,6 @@ ListSize SmallestListSize(std::span<const MediaItem> rows);
 // half to even, followed by "k"; empty for a quality outside 0..2.
 QString AutoVideoBitrate(qint64 pixelCount, int bitrateBase, int videoQuality);
 
-// Nearest integer; an exact half goes to the even neighbour.
-qint64 RoundHalfEven(double value);
-
 bool IsKnownFormatKey(const QString& formatKey);
+
+}  // namespace veltrano

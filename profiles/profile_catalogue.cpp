@@ -4,6 +4,8 @@
 
 #include "profiles/profile_table.h"
 
+namespace veltrano {
+
 namespace {
 
 std::optional<QString> OptionalText(const char* text) {
@@ -15,18 +17,18 @@ std::optional<QString> OptionalText(const char* text) {
 
 OutputProfile FromRow(const ProfileTableRow& row) {
     OutputProfile profile;
-    profile.CommandId = row.commandId;
-    profile.CommandName = QString::fromUtf8(row.commandName);
-    profile.Caption = QString::fromUtf8(row.caption);
-    profile.Group = QString::fromUtf8(row.group);
-    profile.FormatKey = QString::fromUtf8(row.formatKey);
-    if (row.width != nullptr && row.height != nullptr) {
-        profile.Size = ProfileSize{QString::fromUtf8(row.width), QString::fromUtf8(row.height)};
+    profile.CommandId = row.CommandId;
+    profile.CommandName = QString::fromUtf8(row.CommandName);
+    profile.Caption = QString::fromUtf8(row.Caption);
+    profile.Group = QString::fromUtf8(row.Group);
+    profile.FormatKey = QString::fromUtf8(row.FormatKey);
+    if (row.Width != nullptr && row.Height != nullptr) {
+        profile.Size = ProfileSize{QString::fromUtf8(row.Width), QString::fromUtf8(row.Height)};
     }
-    profile.FrameRate = OptionalText(row.frameRate);
-    profile.AudioBitrate = OptionalText(row.audioBitrate);
-    if (row.channels != 0) {
-        profile.Channels = row.channels;
+    profile.FrameRate = OptionalText(row.FrameRate);
+    profile.AudioBitrate = OptionalText(row.AudioBitrate);
+    if (row.Channels != 0) {
+        profile.Channels = row.Channels;
     }
     return profile;
 }
@@ -101,3 +103,5 @@ QString ExtensionForFormatKey(const QString& formatKey) {
     }
     return formatKey;
 }
+
+}  // namespace veltrano

@@ -5,6 +5,8 @@
 
 #include "profiles/output_profile.h"
 
+namespace veltrano {
+
 // A node of the profile pop-up menu: either sub-menus or profile entries, in display order.
 struct ProfileMenu {
     QString Caption;
@@ -45,3 +47,5 @@ private:
 // File extension (no dot) that a format key produces: "mp4h264" gives "mp4", the MPEG-2 and
 // VCD/DVD keys give "mpg", every other key gives itself.
 QString ExtensionForFormatKey(const QString& formatKey);
+
+}  // namespace veltrano

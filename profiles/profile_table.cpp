@@ -1,5 +1,7 @@
 #include "profiles/profile_table.h"
 
+namespace veltrano {
+
 namespace {
 
 // Every output profile the menu offers, grouped by sub-menu in display order. The groups
@@ -258,3 +260,5 @@ constexpr ProfileTableRow kRows[] = {
 std::span<const ProfileTableRow> ProfileTable() {
     return kRows;
 }
+
+}  // namespace veltrano

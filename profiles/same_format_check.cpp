@@ -1,5 +1,7 @@
 #include "profiles/same_format_check.h"
 
+namespace veltrano {
+
 namespace {
 
 bool SameText(const QString& a, const QString& b) {
@@ -21,3 +23,5 @@ bool SameFormatCheck(std::span<const MediaItem> rows) {
     }
     return true;
 }
+
+}  // namespace veltrano

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace veltrano {
+
 // Removes leading and trailing blanks (U+0020) only; the dialog's boxes and grid items are
 // trimmed of spaces, while other white space is kept as typed.
 inline QString TrimSpaces(const QString& text) {
@@ -15,3 +17,5 @@ inline QString TrimSpaces(const QString& text) {
     }
     return text.mid(first, last - first);
 }
+
+}  // namespace veltrano

@@ -11,6 +11,8 @@
 #include "profiles/same_format_check.h"
 #include "profiles/trim_spaces.h"
 
+namespace veltrano {
+
 namespace Texts = OutputDialogTexts;
 
 namespace {
@@ -106,3 +108,5 @@ JoinActionResult JoinAction::Run(std::span<const MediaItem> rows) {
     view_.ShowProgressWindow();
     return JoinActionResult::Started;
 }
+
+}  // namespace veltrano

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "app/join/join_request.h"
+#include "core/join_list.h"
 #include "core/media_item.h"
+#include "core/user_messages.h"
 #include "profiles/output_settings.h"
 
-class JoinList;
-class UserMessages;
+namespace veltrano {
 
 // What the Join action needs from the dialog window and the program around it.
 class JoinDialogView {
@@ -73,3 +74,5 @@ std::vector<MediaItem> JoinListRows(const JoinList& list);
 // True when outputPath names the same file as one of the rows' source paths (canonical
 // paths when the files exist, cleaned absolute paths otherwise).
 bool IsOneOfSourceFiles(const QString& outputPath, std::span<const MediaItem> rows);
+
+}  // namespace veltrano

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace veltrano {
+
 // What Join Now hands to the join job. One program-wide instance lives for the whole run; the
 // Join action overwrites its fields as it passes each step, and the job reads it afterwards.
 struct JoinRequest {
@@ -15,3 +17,5 @@ struct JoinRequest {
         return OutputFolder + OutputName + QLatin1Char('.') + OutputExtension;
     }
 };
+
+}  // namespace veltrano

@@ -8,6 +8,8 @@
 #include "engine/api/engine_messages.h"
 #include "engine/api/media_encoder.h"
 
+namespace veltrano {
+
 namespace {
 
 QString ProductName() {
@@ -24,15 +26,15 @@ JoinRunner::JoinRunner(MediaEncoder& encoder, UserMessages& messages, SettingsSt
 }
 
 bool JoinRunner::EngineSetup(const QString& programFolder) {
-    program_folder_ = programFolder;
-    if (!program_folder_.endsWith(QLatin1Char('/'))) {
-        program_folder_ += QLatin1Char('/');
+    programFolder_ = programFolder;
+    if (!programFolder_.endsWith(QLatin1Char('/'))) {
+        programFolder_ += QLatin1Char('/');
     }
-    output_folder_ = settings_.ReadSetting(QString::fromLatin1(SettingsStore::kOutPath));
+    outputFolder_ = settings_.ReadSetting(QString::fromLatin1(SettingsStore::kOutPath));
     if (encoder_.IsEngineLoaded()) {
         return true;
     }
-    if (encoder_.LoadEngine(program_folder_ + QStringLiteral("LibAV"))) {
+    if (encoder_.LoadEngine(programFolder_ + QStringLiteral("LibAV"))) {
         return true;
     }
     messages_.Show(QStringLiteral("Video lib not found"), ProductName(), UserMessages::Icon::Error);
@@ -50,34 +52,34 @@ void JoinRunner::ResetView(ProgressView& view) {
 
 JoinRunner::RunResult JoinRunner::RunJoin(ProgressView& view,
                                           const std::vector<QString>& sourcePaths,
-                                          const JoinOutputRequest& request) {
+                                          const JoinRequest& request) {
     // Every job starts fresh, whatever the previous one left behind.
     view_ = &view;
     state_ = State::NotStarted;
-    stop_requested_ = false;
-    job_start_time_.reset();
-    job_handle_ = -1;
-    job_output_folder_ = request.OutputFolder;
+    stopRequested_ = false;
+    jobStartTime_.reset();
+    jobHandle_ = -1;
+    jobOutputFolder_ = request.OutputFolder;
     ResetView(view);
     if (sourcePaths.empty()) {
         return RunResult::NothingToJoin;
     }
 
-    const QString output_path = request.OutputPath();
+    const QString outputPath = request.OutputPath();
     encoder_.ClearJobs();
     const int handle = encoder_.CreateJob(sourcePaths.front(), QString());
     if (handle < 0) {
         ReportInputFailure(sourcePaths.front());
         return RunResult::InputFailed;
     }
-    job_handle_ = handle;
+    jobHandle_ = handle;
     for (size_t i = 1; i < sourcePaths.size(); ++i) {
         if (encoder_.AddJobInput(handle, sourcePaths[i], QString()) < 0) {
             ReportInputFailure(sourcePaths[i]);
             return RunResult::InputFailed;
         }
     }
-    if (encoder_.SetJobOutput(handle, output_path, request.EngineParameters) < 0) {
+    if (encoder_.SetJobOutput(handle, outputPath, request.EngineParameters) < 0) {
         // Read the reason before the job is dropped: removing a job may reset it.
         const QString reason = encoder_.LastErrorText();
         encoder_.RemoveJob(handle);
@@ -101,15 +103,15 @@ void JoinRunner::ReportInputFailure(const QString& path) {
 }
 
 void JoinRunner::OnJobProgress(int handle, qint64 bytesWritten, qint64 positionUs, qint64 totalUs) {
-    if (stop_requested_ || state_ != State::Running || view_ == nullptr || handle != job_handle_) {
+    if (stopRequested_ || state_ != State::Running || view_ == nullptr || handle != jobHandle_) {
         return;
     }
     const double now = clock_.Now();
-    if (!job_start_time_) {
-        job_start_time_ = now;
+    if (!jobStartTime_) {
+        jobStartTime_ = now;
     }
-    const std::optional<ProgressEstimate> estimate = ProgressEstimate::Compute(
-        bytesWritten, positionUs, totalUs, now - *job_start_time_, locale_);
+    const std::optional<ProgressEstimate> estimate =
+        ProgressEstimate::Compute(bytesWritten, positionUs, totalUs, now - *jobStartTime_, locale_);
     if (!estimate) {
         return;
     }
@@ -133,9 +135,9 @@ void JoinRunner::OnJobTerminated(int resultCode, bool completed, bool failed,
         view_->SetButtonCaption(QStringLiteral("Close"));
         view_->PlayCompletionSound();
         view_->SetRemainingText(QStringLiteral("00:00:00"));
-        job_start_time_.reset();
+        jobStartTime_.reset();
         view_->ClearTaskbarProgress();
-        view_->ShowCompletionNotice(job_output_folder_);
+        view_->ShowCompletionNotice(jobOutputFolder_);
     }
     if (failed && view_ != nullptr) {
         // The job is over before the message box opens: events that arrive while it is
@@ -143,16 +145,16 @@ void JoinRunner::OnJobTerminated(int resultCode, bool completed, bool failed,
         ProgressView* view = view_;
         EndJob();
         messages_.Show(message, ProductName(), UserMessages::Icon::Warning);
-        job_start_time_.reset();
+        jobStartTime_.reset();
         view->ClearTaskbarProgress();
         view->CloseWindow();
     }
 }
 
 void JoinRunner::Stop() {
-    stop_requested_ = true;
+    stopRequested_ = true;
     encoder_.StopJobs(false);
-    job_start_time_.reset();
+    jobStartTime_.reset();
     ProgressView* view = view_;
     EndJob();
     if (view != nullptr) {
@@ -175,3 +177,5 @@ void JoinRunner::EndJob() {
     state_ = State::Ended;
     view_ = nullptr;
 }
+
+}  // namespace veltrano

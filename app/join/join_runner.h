@@ -6,23 +6,14 @@
 #include <optional>
 #include <vector>
 
-class MediaEncoder;
-class ProgressView;
-class SecondsClock;
-class SettingsStore;
-class UserMessages;
+#include "app/join/join_request.h"
+#include "app/join/progress_view.h"
+#include "app/join/seconds_clock.h"
+#include "core/settings_store.h"
+#include "core/user_messages.h"
+#include "engine/api/media_encoder.h"
 
-// Where and how one join writes its output: the output side of the join request.
-struct JoinOutputRequest {
-    QString OutputFolder;  // ends with "/"
-    QString OutputName;
-    QString OutputExtension;
-    QString EngineParameters;
-
-    QString OutputPath() const {
-        return OutputFolder + OutputName + QLatin1Char('.') + OutputExtension;
-    }
-};
+namespace veltrano {
 
 // Drives the encoder through one join at a time and turns its events into what the progress
 // window shows. Lives on the user-interface thread for the whole run, like the encoder.
@@ -47,23 +38,23 @@ public:
     // Start-up: sets ProgramFolder and OutputFolder and makes sure the engine is usable.
     // False after "Video lib not found" was shown: the program must end at once.
     bool EngineSetup(const QString& programFolder);
-    const QString& ProgramFolder() const { return program_folder_; }
+    const QString& ProgramFolder() const { return programFolder_; }
     // The stored output folder (OutPath) as read by EngineSetup.
-    const QString& OutputFolder() const { return output_folder_; }
+    const QString& OutputFolder() const { return outputFolder_; }
 
     // Hands the sources (join order) and the output to the encoder and starts the job.
     // `view` must stay valid until ProgressWindowClosed is called.
     RunResult RunJoin(ProgressView& view, const std::vector<QString>& sourcePaths,
-                      const JoinOutputRequest& request);
+                      const JoinRequest& request);
     // The progress window's button: stops the job and closes the window.
     void Stop();
     // The progress window closed by any path (button, close box, failure, the program).
     void ProgressWindowClosed();
 
-    bool StopRequested() const { return stop_requested_; }
-    void SetStopRequested(bool requested) { stop_requested_ = requested; }
+    bool StopRequested() const { return stopRequested_; }
+    void SetStopRequested(bool requested) { stopRequested_ = requested; }
     // Clock time of the job's first progress report; 0 while there was none.
-    double JobStartTime() const { return job_start_time_.value_or(0.0); }
+    double JobStartTime() const { return jobStartTime_.value_or(0.0); }
     bool IsRunning() const { return state_ == State::Running; }
     // The separators of the size text (the user's locale by default).
     void SetLocale(const QLocale& locale) { locale_ = locale; }
@@ -85,13 +76,15 @@ private:
     const SecondsClock& clock_;
     QLocale locale_;
 
-    QString program_folder_;
-    QString output_folder_;
+    QString programFolder_;
+    QString outputFolder_;
 
     State state_ = State::Idle;
     ProgressView* view_ = nullptr;  // the open progress window, not owned
-    int job_handle_ = -1;
-    QString job_output_folder_;
-    bool stop_requested_ = false;
-    std::optional<double> job_start_time_;
+    int jobHandle_ = -1;
+    QString jobOutputFolder_;
+    bool stopRequested_ = false;
+    std::optional<double> jobStartTime_;
 };
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@
 #include "core/int64_helpers.h"
 #include "core/value_format.h"
 
+namespace veltrano {
+
 std::optional<ProgressEstimate> ProgressEstimate::Compute(std::int64_t bytesWritten,
                                                           std::int64_t positionUs,
                                                           std::int64_t totalUs,
@@ -29,3 +31,5 @@ std::optional<ProgressEstimate> ProgressEstimate::Compute(std::int64_t bytesWrit
     estimate.percent = static_cast<int>(std::min(std::trunc(fraction * 100.0), 100.0));
     return estimate;
 }
+
+}  // namespace veltrano

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace veltrano {
+
 // What one progress report of a join shows: elapsed and remaining time, the estimated
 // output size and the percentage.
 struct ProgressEstimate {
@@ -21,3 +23,5 @@ struct ProgressEstimate {
                                                    double elapsedSeconds,
                                                    const QLocale& locale = QLocale());
 };
+
+}  // namespace veltrano

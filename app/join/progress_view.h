@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace veltrano {
+
 // The progress window of a join as the join runner sees it: three text fields, a bar, the
 // caption, the button, the main window's taskbar progress, the completion sound and notice.
 // The window implements it and only renders; JoinRunner decides what to show.
@@ -30,3 +32,5 @@ public:
     // Lets the user interface process pending work once.
     virtual void ProcessPendingEvents() = 0;
 };
+
+}  // namespace veltrano

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace veltrano {
+
 // Seconds with fractions on a clock that never jumps (no midnight wrap, no clock changes).
 class SecondsClock {
 public:
@@ -16,3 +18,5 @@ public:
             .count();
     }
 };
+
+}  // namespace veltrano

@@ -1,5 +1,7 @@
 #include "app/player/player_controller.h"
 
+#include "core/rounding.h"
+
 #include <cmath>
 #include <limits>
 #include <utility>

@@ -1,5 +1,7 @@
 #include "app/player/slider_state.h"
 
+#include "core/rounding.h"
+
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
@@ -24,14 +26,6 @@ bool FitsInt32(double value) {
 }
 
 }  // namespace
-
-double RoundHalfEven(double value) {
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    std::fesetround(previous);
-    return rounded;
-}
 
 SliderState::SliderState(SliderSkinSize skin, QObject* parent) : QObject(parent), skin_(skin) {
     halfThumb_ = static_cast<int>(RoundHalfEven(skin_.ThumbWidthPx * kTwipsPerPixel / 2.0));

@@ -173,7 +173,4 @@ private:
     int clickX_ = 0;
 };
 
-// Nearest integer, an exact half going to the even neighbour.
-double RoundHalfEven(double value);
-
 }  // namespace veltrano

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+namespace veltrano {
+
 QStringList FileFilter::PatternList() const {
     return patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
 }
@@ -21,14 +23,14 @@ QString FileFilter::ToNameFilter() const {
 }
 
 std::vector<FileFilter> AddFilesFilters() {
-    const QString three_gpp = QStringLiteral("*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2");
+    const QString threeGpp = QStringLiteral("*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2");
     return {
         {QStringLiteral("All Supported Video Files"),
          QStringLiteral("*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2;*.amv;*.avi;*.flv;*.f4v;*.mkv;"
                         "*.mpg;*.mpeg;*.mpe;*.m1v;*.m2v;*.m2t;*.tod;*.mp4;*.m4v;*.rm;*.rmvb;"
                         "*.mov;*.qt;*.dat;*.vob;*.wmv;*.asf;*.webm;*.dpg;*.dv")},
         // The 3GPP row lists its own patterns in parentheses, as they are written.
-        {QStringLiteral("3GPP files (") + three_gpp + QStringLiteral(")"), three_gpp},
+        {QStringLiteral("3GPP files (") + threeGpp + QStringLiteral(")"), threeGpp},
         {QStringLiteral("AMV files (*.amv)"), QStringLiteral("*.amv")},
         {QStringLiteral("AVI Files (*.avi)"), QStringLiteral("*.avi")},
         {QStringLiteral("Digital Video Files (*.dv)"), QStringLiteral("*.dv")},
@@ -47,3 +49,5 @@ std::vector<FileFilter> AddFilesFilters() {
         {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")},
     };
 }
+
+}  // namespace veltrano

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <vector>
 
+namespace veltrano {
+
 // One row of the Add Files dialog's file-type list.
 struct FileFilter {
     QString description;  // shown in the file-type box
@@ -23,3 +25,5 @@ struct FileFilter {
 // The 17 rows of the Add Files dialog, in order; row 0 ("All Supported Video Files") is the
 // one selected when the dialog opens.
 std::vector<FileFilter> AddFilesFilters();
+
+}  // namespace veltrano

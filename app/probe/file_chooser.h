@@ -6,6 +6,8 @@
 
 #include "app/probe/add_files_filters.h"
 
+namespace veltrano {
+
 // What the Add Files dialog is asked to show.
 struct FileChoiceRequest {
     std::vector<FileFilter> filters;  // in order
@@ -22,3 +24,5 @@ public:
     // user cancels.
     virtual QStringList ChooseFiles(const FileChoiceRequest& request) = 0;
 };
+
+}  // namespace veltrano

@@ -13,6 +13,8 @@
 #include "engine/api/engine_messages.h"
 #include "engine/api/media_decoder.h"
 
+namespace veltrano {
+
 namespace {
 
 QString FolderOf(const QString& path) {
@@ -67,7 +69,7 @@ void MediaProber::AddFiles(FileChooser& chooser) {
     FileChoiceRequest request;
     request.filters = AddFilesFilters();
     request.selectedFilter = 0;
-    request.initialFolder = last_add_folder_;
+    request.initialFolder = lastAddFolder_;
     request.multipleSelection = true;
     const QStringList chosen = chooser.ChooseFiles(request);
 
@@ -82,7 +84,7 @@ void MediaProber::AddFiles(FileChooser& chooser) {
             if (path.isEmpty()) {
                 continue;
             }
-            last_add_folder_ = FolderOf(path);
+            lastAddFolder_ = FolderOf(path);
             ProbeFile(path);
             if (batch) {
                 feedback_.ProcessPendingEvents();
@@ -108,3 +110,5 @@ void MediaProber::AddDroppedFiles(const QStringList& paths) {
     }
     feedback_.CloseWaitWindow();
 }
+
+}  // namespace veltrano

@@ -5,13 +5,14 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/probe/file_chooser.h"
+#include "app/probe/probe_feedback.h"
+#include "core/join_list.h"
 #include "core/media_item.h"
+#include "core/user_messages.h"
+#include "engine/api/media_decoder.h"
 
-class FileChooser;
-class JoinList;
-class MediaDecoder;
-class ProbeFeedback;
-class UserMessages;
+namespace veltrano {
 
 // Turns file paths into complete join-list rows: the Add Files dialog, drops and the probe of
 // one file. Synchronous on the user-interface thread by design; each file is opened, queried
@@ -34,7 +35,7 @@ public:
 
     // The folder the Add Files dialog opens in, ending with "/"; empty until the first Add
     // Files. Kept for the run only.
-    const QString& LastAddFolder() const { return last_add_folder_; }
+    const QString& LastAddFolder() const { return lastAddFolder_; }
     // The locale of the size column's separators (the user's by default).
     void SetLocale(const QLocale& locale) { locale_ = locale; }
 
@@ -48,5 +49,7 @@ private:
     UserMessages& messages_;
     ProbeFeedback& feedback_;
     QLocale locale_;
-    QString last_add_folder_;
+    QString lastAddFolder_;
 };
+
+}  // namespace veltrano

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace veltrano {
+
 // What the user sees while files are probed: the busy pointer over the main window and the
 // non-modal wait window ("Reading files, please wait..."). A window class implements it.
 class ProbeFeedback {
@@ -12,3 +14,5 @@ public:
     // Lets the user interface repaint between two files.
     virtual void ProcessPendingEvents() = 0;
 };
+
+}  // namespace veltrano

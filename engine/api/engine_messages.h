@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace veltrano {
+
 // Texts of the messages that probing and the join runner show. Line breaks are "\r\n" as in
 // every message of the program.
 namespace engine_messages {
@@ -23,3 +25,5 @@ inline QString CannotConvert(const QString& errorText) {
 }
 
 }  // namespace engine_messages
+
+}  // namespace veltrano

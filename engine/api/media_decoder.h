@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+namespace veltrano {
+
 // The probing side of the media engine: opens one file at a time and answers questions
 // about its streams. FFDecoder is the implementation over libavformat; tests use fakes.
 // Used from the user-interface thread only; every call returns at once.
@@ -40,3 +42,5 @@ public:
             static_cast<std::uint32_t>(static_cast<std::uint64_t>(Duration()) >> 32));
     }
 };
+
+}  // namespace veltrano

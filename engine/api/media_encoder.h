@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+namespace veltrano {
+
 // The encoder side of the media engine: jobs that join inputs into one output.
 // FFEncoder is the implementation over libav; tests use fakes. Calls come from the
 // user-interface thread and return at once; the work runs on a worker thread, and the two
@@ -43,3 +45,5 @@ signals:
     // job reports neither completed nor failed.
     void JobTerminated(int resultCode, bool completed, bool failed, const QString& message);
 };
+
+}  // namespace veltrano

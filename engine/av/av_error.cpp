@@ -4,6 +4,8 @@ extern "C" {
 #include <libavutil/error.h>
 }
 
+namespace veltrano {
+
 namespace av {
 
 QString ErrorText(int code) {
@@ -19,3 +21,5 @@ QString Describe(const QString& what, int code) {
 }
 
 }  // namespace av
+
+}  // namespace veltrano

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace veltrano {
+
 namespace av {
 
 // libav's own sentence for a negative return code (av_strerror).
@@ -10,3 +12,5 @@ QString ErrorText(int code);
 QString Describe(const QString& what, int code);
 
 }  // namespace av
+
+}  // namespace veltrano

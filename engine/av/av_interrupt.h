@@ -6,6 +6,8 @@ extern "C" {
 
 #include <atomic>
 
+namespace veltrano {
+
 namespace av {
 
 // An AVIO interrupt callback that aborts blocking libav calls once `cancel` is set, so a stop
@@ -18,3 +20,5 @@ inline AVIOInterruptCB InterruptFor(const std::atomic<bool>& cancel) {
 }
 
 }  // namespace av
+
+}  // namespace veltrano

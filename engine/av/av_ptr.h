@@ -13,6 +13,8 @@ extern "C" {
 
 #include <memory>
 
+namespace veltrano {
+
 namespace av {
 
 struct InputFormatCloser {
@@ -70,6 +72,32 @@ using SwsPtr = std::unique_ptr<SwsContext, SwsFreer>;
 using FilterInOutPtr = std::unique_ptr<AVFilterInOut, FilterInOutFreer>;
 using DictionaryPtr = std::unique_ptr<AVDictionary, DictionaryFreer>;
 
+// Lends an owning handle to a libav function with a `T**` output ("avformat_open_input(
+// av::OutPtr(format), ...)"): the function sees the handle's object, and at the end of the
+// full expression the handle owns whatever the function left there (a new object, the same
+// one, or nullptr after the function freed it on failure).
+template <typename Owner>
+class OutPtrAdapter {
+public:
+    using Pointer = typename Owner::pointer;
+
+    explicit OutPtrAdapter(Owner& owner) : owner_(owner), raw_(owner.release()) {}
+    ~OutPtrAdapter() { owner_.reset(raw_); }
+    OutPtrAdapter(const OutPtrAdapter&) = delete;
+    OutPtrAdapter& operator=(const OutPtrAdapter&) = delete;
+
+    operator Pointer*() { return &raw_; }  // NOLINT: stands in for the `T**` argument
+
+private:
+    Owner& owner_;
+    Pointer raw_;
+};
+
+template <typename Owner>
+OutPtrAdapter<Owner> OutPtr(Owner& owner) {
+    return OutPtrAdapter<Owner>(owner);
+}
+
 inline PacketPtr MakePacket() {
     return PacketPtr(av_packet_alloc());
 }
@@ -78,3 +106,5 @@ inline FramePtr MakeFrame() {
 }
 
 }  // namespace av
+
+}  // namespace veltrano

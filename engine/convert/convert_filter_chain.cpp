@@ -6,6 +6,8 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 }
 
+namespace veltrano {
+
 int ConvertFilterChain::OpenVideo(const AVFrame& first, AVRational timeBase,
                                   const QString& description) {
     const AVRational sar =
@@ -77,12 +79,8 @@ int ConvertFilterChain::Open(const char* sourceName, const QString& sourceArgs,
         inputs->filter_ctx = sink_;
         inputs->pad_idx = 0;
         inputs->next = nullptr;
-        AVFilterInOut* in = inputs.release();
-        AVFilterInOut* out = outputs.release();
-        ret = avfilter_graph_parse_ptr(graph_.get(), description.toUtf8().constData(), &in, &out,
-                                       nullptr);
-        inputs.reset(in);
-        outputs.reset(out);
+        ret = avfilter_graph_parse_ptr(graph_.get(), description.toUtf8().constData(),
+                                       av::OutPtr(inputs), av::OutPtr(outputs), nullptr);
     }
     if (ret >= 0) {
         ret = avfilter_graph_config(graph_.get(), nullptr);
@@ -113,3 +111,5 @@ int ConvertFilterChain::Pull(AVFrame* frame) {
 AVRational ConvertFilterChain::OutputTimeBase() const {
     return av_buffersink_get_time_base(sink_);
 }
+
+}  // namespace veltrano

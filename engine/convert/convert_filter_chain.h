@@ -4,6 +4,8 @@
 
 #include "engine/av/av_ptr.h"
 
+namespace veltrano {
+
 // One linear libavfilter chain: a buffer source, a filter description and a buffer sink, as
 // FFmpeg's filtering_video.c / filtering_audio.c set them up. One per input stream.
 class ConvertFilterChain {
@@ -30,3 +32,5 @@ private:
     AVFilterContext* source_ = nullptr;  // owned by graph_
     AVFilterContext* sink_ = nullptr;    // owned by graph_
 };
+
+}  // namespace veltrano

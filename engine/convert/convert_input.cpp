@@ -6,6 +6,8 @@
 
 #include "engine/av/av_error.h"
 
+namespace veltrano {
+
 AVStream* ConvertInput::VideoStream() const {
     return videoIndex_ >= 0 ? format_->streams[videoIndex_] : nullptr;
 }
@@ -14,20 +16,28 @@ AVStream* ConvertInput::AudioStream() const {
     return audioIndex_ >= 0 ? format_->streams[audioIndex_] : nullptr;
 }
 
-JoinOutcome ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
-                               bool withDecoders) {
+Status ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
+                          bool withDecoders) {
     const QString shown = QDir::toNativeSeparators(path);
-    AVFormatContext* raw = avformat_alloc_context();
-    if (raw == nullptr) {
+    Status status = OpenStreams(path, shown, interrupt);
+    if (!status.Ok()) {
+        return status;
+    }
+    DescribeStreams();
+    return withDecoders ? OpenDecoders(shown) : Status{};
+}
+
+Status ConvertInput::OpenStreams(const QString& path, const QString& shown,
+                                 const AVIOInterruptCB& interrupt) {
+    format_.reset(avformat_alloc_context());
+    if (format_ == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening ") + shown};
     }
-    raw->interrupt_callback = interrupt;
-    // avformat_open_input frees the context itself when it fails.
-    int ret = avformat_open_input(&raw, path.toUtf8().constData(), nullptr, nullptr);
+    format_->interrupt_callback = interrupt;
+    int ret = avformat_open_input(av::OutPtr(format_), path.toUtf8().constData(), nullptr, nullptr);
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot open input file ") + shown, ret)};
     }
-    format_.reset(raw);
     ret = avformat_find_stream_info(format_.get(), nullptr);
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot read the streams of ") + shown, ret)};
@@ -45,7 +55,10 @@ JoinOutcome ConvertInput::Open(const QString& path, const AVIOInterruptCB& inter
         return {AVERROR_STREAM_NOT_FOUND,
                 QStringLiteral("%1 holds neither video nor audio.").arg(shown)};
     }
+    return {};
+}
 
+void ConvertInput::DescribeStreams() {
     std::int64_t start = std::numeric_limits<std::int64_t>::max();
     std::int64_t streamDuration = 0;
     for (AVStream* stream : {VideoStream(), AudioStream()}) {
@@ -64,50 +77,50 @@ JoinOutcome ConvertInput::Open(const QString& path, const AVIOInterruptCB& inter
     if (start == std::numeric_limits<std::int64_t>::max()) {
         start = format_->start_time != AV_NOPTS_VALUE ? format_->start_time : 0;
     }
-    info_.startUs = start;
-    info_.durationUs = format_->duration > 0 ? format_->duration : streamDuration;
+    info_.StartUs = start;
+    info_.DurationUs = format_->duration > 0 ? format_->duration : streamDuration;
 
     if (AVStream* video = VideoStream()) {
         const AVCodecParameters* par = video->codecpar;
-        info_.hasVideo = par->width > 0 && par->height > 0;
-        info_.rotation = convert::RotationFromMatrix(reinterpret_cast<const std::int32_t*>(
+        info_.HasVideo = par->width > 0 && par->height > 0;
+        info_.Rotation = convert::RotationFromMatrix(reinterpret_cast<const std::int32_t*>(
             av_stream_get_side_data(video, AV_PKT_DATA_DISPLAYMATRIX, nullptr)));
         AVRational sar = av_guess_sample_aspect_ratio(format_.get(), video, nullptr);
         if (sar.num <= 0 || sar.den <= 0) {
             sar = {1, 1};
         }
-        info_.width = par->width;
-        info_.height = par->height;
-        info_.sampleAspect = sar;
-        if (info_.rotation.swapsSides) {
-            std::swap(info_.width, info_.height);
-            info_.sampleAspect = {sar.den, sar.num};
+        info_.Width = par->width;
+        info_.Height = par->height;
+        info_.SampleAspect = sar;
+        if (info_.Rotation.SwapsSides) {
+            std::swap(info_.Width, info_.Height);
+            info_.SampleAspect = {sar.den, sar.num};
         }
-        info_.frameRate = av_guess_frame_rate(format_.get(), video, nullptr);
-        if (!info_.hasVideo) {
+        info_.FrameRate = av_guess_frame_rate(format_.get(), video, nullptr);
+        if (!info_.HasVideo) {
             videoIndex_ = -1;
         }
     }
     if (AVStream* audio = AudioStream()) {
-        info_.hasAudio = audio->codecpar->sample_rate > 0;
-        info_.sampleRate = audio->codecpar->sample_rate;
-        info_.channels = audio->codecpar->ch_layout.nb_channels;
-        if (!info_.hasAudio) {
+        info_.HasAudio = audio->codecpar->sample_rate > 0;
+        info_.SampleRate = audio->codecpar->sample_rate;
+        info_.Channels = audio->codecpar->ch_layout.nb_channels;
+        if (!info_.HasAudio) {
             audioIndex_ = -1;
         }
     }
-    if (!withDecoders) {
-        return {};
-    }
+}
+
+Status ConvertInput::OpenDecoders(const QString& shown) {
     if (AVStream* video = VideoStream()) {
-        ret = OpenDecoder(video, &videoDecoder_);
+        const int ret = OpenDecoder(video, &videoDecoder_);
         if (ret < 0) {
             return {ret, av::Describe(QStringLiteral("Cannot decode the video of ") + shown, ret)};
         }
-        videoDecoder_->framerate = info_.frameRate;
+        videoDecoder_->framerate = info_.FrameRate;
     }
     if (AVStream* audio = AudioStream()) {
-        ret = OpenDecoder(audio, &audioDecoder_);
+        const int ret = OpenDecoder(audio, &audioDecoder_);
         if (ret < 0) {
             return {ret, av::Describe(QStringLiteral("Cannot decode the audio of ") + shown, ret)};
         }
@@ -131,3 +144,5 @@ int ConvertInput::OpenDecoder(AVStream* stream, av::CodecContextPtr* decoder) {
     (*decoder)->pkt_timebase = stream->time_base;
     return avcodec_open2(decoder->get(), codec, nullptr);
 }
+
+}  // namespace veltrano

@@ -4,23 +4,25 @@
 #include <cstdint>
 
 #include "engine/av/av_ptr.h"
-#include "engine/convert/convert_fit.h"
+#include "engine/fit/convert_fit.h"
 #include "engine/plan/join_task.h"
+
+namespace veltrano {
 
 // What the conversion joiner needs to know of an input before decoding it. Picture values are
 // as displayed: width, height and aspect after the rotation metadata is applied.
 struct ConvertSourceInfo {
-    std::int64_t durationUs = 0;
-    std::int64_t startUs = 0;  // earliest start over the chosen streams
-    bool hasVideo = false;
-    int width = 0;
-    int height = 0;
-    AVRational sampleAspect{1, 1};
-    AVRational frameRate{0, 1};
-    convert::Rotation rotation;
-    bool hasAudio = false;
-    int sampleRate = 0;
-    int channels = 0;
+    std::int64_t DurationUs = 0;
+    std::int64_t StartUs = 0;  // earliest start over the chosen streams
+    bool HasVideo = false;
+    int Width = 0;
+    int Height = 0;
+    AVRational SampleAspect{1, 1};
+    AVRational FrameRate{0, 1};
+    convert::Rotation Rotation;
+    bool HasAudio = false;
+    int SampleRate = 0;
+    int Channels = 0;
 };
 
 // One input file opened for the conversion joiner: its best video and audio streams and, when
@@ -28,7 +30,7 @@ struct ConvertSourceInfo {
 class ConvertInput {
 public:
     // Opens and analyses `path`; the interrupt callback lets a stop end a blocking read.
-    JoinOutcome Open(const QString& path, const AVIOInterruptCB& interrupt, bool withDecoders);
+    Status Open(const QString& path, const AVIOInterruptCB& interrupt, bool withDecoders);
 
     const ConvertSourceInfo& Info() const { return info_; }
     AVFormatContext* Format() const { return format_.get(); }
@@ -40,6 +42,10 @@ public:
     AVCodecContext* AudioDecoder() const { return audioDecoder_.get(); }
 
 private:
+    // The stages of Open: the file and its chosen streams, what they tell, their decoders.
+    Status OpenStreams(const QString& path, const QString& shown, const AVIOInterruptCB& interrupt);
+    void DescribeStreams();
+    Status OpenDecoders(const QString& shown);
     int OpenDecoder(AVStream* stream, av::CodecContextPtr* decoder);
 
     av::InputFormatPtr format_;
@@ -49,3 +55,5 @@ private:
     int audioIndex_ = -1;
     ConvertSourceInfo info_;
 };
+
+}  // namespace veltrano

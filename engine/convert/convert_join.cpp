@@ -1,7 +1,6 @@
 // Joining by re-encoding: every input is decoded in order and encoded into one output.
 
 #include <QDir>
-#include <chrono>
 #include <new>
 #include <vector>
 
@@ -12,42 +11,32 @@
 #include "engine/convert/convert_output.h"
 #include "engine/convert/convert_segment.h"
 #include "engine/convert/convert_timeline.h"
+#include "engine/plan/progress_throttle.h"
+
+namespace veltrano {
 
 namespace {
 
-constexpr auto kProgressInterval = std::chrono::milliseconds(250);
-
-JoinOutcome Stopped() {
-    return {AVERROR_EXIT, QStringLiteral("Stopped")};
-}
-
-// Reports at most a few times per second, whatever the frame rate.
 class ProgressReporter {
 public:
     ProgressReporter(const JoinProgressFn& progress, std::int64_t totalUs)
         : progress_(progress), totalUs_(totalUs) {}
 
     void Report(const ConvertOutput& output, const ConvertTimeline& timeline, bool force) {
-        if (!progress_) {
+        if (!progress_ || !throttle_.Due(force)) {
             return;
         }
-        const auto now = std::chrono::steady_clock::now();
-        if (!force && now - last_ < kProgressInterval) {
-            return;
-        }
-        last_ = now;
         progress_(output.Bytes(), timeline.PositionUs(), totalUs_);
     }
 
 private:
     const JoinProgressFn& progress_;
     std::int64_t totalUs_;
-    std::chrono::steady_clock::time_point last_{};
+    ProgressThrottle throttle_;
 };
 
-JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
-                 const JoinProgressFn& progress) {
-    if (task.inputs.empty()) {
+Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinProgressFn& progress) {
+    if (task.Inputs.empty()) {
         return {AVERROR(EINVAL), QStringLiteral("There are no files to join.")};
     }
     const AVIOInterruptCB interrupt = av::InterruptFor(cancel);
@@ -56,39 +45,39 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
     // total needs every duration, and a file that cannot be opened fails before any writing.
     std::vector<ConvertSourceInfo> sources;
     std::int64_t totalUs = 0;
-    for (const QString& path : task.inputs) {
+    for (const QString& path : task.Inputs) {
         if (cancel.load()) {
-            return Stopped();
+            return StoppedStatus();
         }
         ConvertInput input;
-        JoinOutcome outcome = input.Open(path, interrupt, false);
-        if (!outcome.Succeeded()) {
-            return cancel.load() ? Stopped() : outcome;
+        Status outcome = input.Open(path, interrupt, false);
+        if (!outcome.Ok()) {
+            return cancel.load() ? StoppedStatus() : outcome;
         }
         sources.push_back(input.Info());
-        totalUs += std::max<std::int64_t>(0, input.Info().durationUs);
+        totalUs += std::max<std::int64_t>(0, input.Info().DurationUs);
     }
 
     ConvertOutput output;
-    JoinOutcome outcome = output.Open(task.plan, sources, task.writePath, interrupt);
-    if (!outcome.Succeeded()) {
-        return cancel.load() ? Stopped() : outcome;
+    Status outcome = output.Open(task.Plan, sources, task.WritePath, interrupt);
+    if (!outcome.Ok()) {
+        return cancel.load() ? StoppedStatus() : outcome;
     }
     ConvertTimeline timeline(output, cancel);
     ProgressReporter reporter(progress, totalUs);
     reporter.Report(output, timeline, true);
     const auto tick = [&] { reporter.Report(output, timeline, false); };
 
-    for (const QString& path : task.inputs) {
+    for (const QString& path : task.Inputs) {
         ConvertInput input;  // one input open at a time keeps memory flat
         outcome = input.Open(path, interrupt, true);
-        if (!outcome.Succeeded()) {
-            return cancel.load() ? Stopped() : outcome;
+        if (!outcome.Ok()) {
+            return cancel.load() ? StoppedStatus() : outcome;
         }
         ConvertSegment segment(input, timeline, output.Format(), QDir::toNativeSeparators(path));
         outcome = segment.Run(cancel, tick);
-        if (!outcome.Succeeded()) {
-            return cancel.load() ? Stopped() : outcome;
+        if (!outcome.Ok()) {
+            return cancel.load() ? StoppedStatus() : outcome;
         }
     }
 
@@ -97,11 +86,11 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
         ret = output.Finish();
     }
     if (cancel.load()) {
-        return Stopped();
+        return StoppedStatus();
     }
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot finish ") +
-                                      QDir::toNativeSeparators(task.writePath),
+                                      QDir::toNativeSeparators(task.WritePath),
                                   ret)};
     }
     reporter.Report(output, timeline, true);
@@ -110,11 +99,13 @@ JoinOutcome Join(const JoinTask& task, const std::atomic<bool>& cancel,
 
 }  // namespace
 
-JoinOutcome RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
-                           const JoinProgressFn& progress) {
+Status RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                      const JoinProgressFn& progress) {
     try {
         return Join(task, cancel, progress);
     } catch (const std::bad_alloc&) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory while joining.")};
     }
 }
+
+}  // namespace veltrano

@@ -4,7 +4,11 @@
 
 #include "engine/plan/join_task.h"
 
+namespace veltrano {
+
 // Joins by decoding every input and encoding one output. Checks `cancel` per packet and through
 // the AVIO interrupt callback; a cancelled join returns a negative code (AVERROR_EXIT) promptly.
-JoinOutcome RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
-                           const JoinProgressFn& progress);
+Status RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                      const JoinProgressFn& progress);
+
+}  // namespace veltrano

@@ -9,12 +9,15 @@ extern "C" {
 #include <cstring>
 
 #include "engine/av/av_error.h"
+#include "engine/plan/output_rules.h"
+
+namespace veltrano {
 
 namespace {
 
 const ConvertSourceInfo* FirstWith(const std::vector<ConvertSourceInfo>& sources, bool video) {
     for (const ConvertSourceInfo& source : sources) {
-        if (video ? source.hasVideo : source.hasAudio) {
+        if (video ? source.HasVideo : source.HasAudio) {
             return &source;
         }
     }
@@ -35,32 +38,30 @@ int AlignFor(const AVCodec* codec) {
 
 }  // namespace
 
-JoinOutcome ConvertOutput::Open(const OutputPlan& plan,
-                                const std::vector<ConvertSourceInfo>& sources, const QString& path,
-                                const AVIOInterruptCB& interrupt) {
-    const QByteArray muxer = plan.muxerName.toUtf8();
+Status ConvertOutput::Open(const OutputPlan& plan, const std::vector<ConvertSourceInfo>& sources,
+                           const QString& path, const AVIOInterruptCB& interrupt) {
+    const QByteArray muxer = plan.MuxerName.toUtf8();
     const QByteArray file = path.toUtf8();
-    AVFormatContext* raw = nullptr;
-    int ret = avformat_alloc_output_context2(&raw, nullptr, muxer.constData(), file.constData());
-    if (ret < 0 || raw == nullptr) {
+    int ret = avformat_alloc_output_context2(av::OutPtr(output_), nullptr, muxer.constData(),
+                                             file.constData());
+    if (ret < 0 || output_ == nullptr) {
         return {
             ret < 0 ? ret : AVERROR_MUXER_NOT_FOUND,
-            av::Describe(QStringLiteral("Cannot create an output of format %1").arg(plan.muxerName),
+            av::Describe(QStringLiteral("Cannot create an output of format %1").arg(plan.MuxerName),
                          ret < 0 ? ret : AVERROR_MUXER_NOT_FOUND)};
     }
-    output_.reset(raw);
     output_->interrupt_callback = interrupt;
     // As the ffmpeg tool: lets the muxer interleave up to 0.7 s apart.
     output_->max_delay = static_cast<int>(0.7 * AV_TIME_BASE);
 
-    JoinOutcome outcome = ResolveFormat(plan, sources);
-    if (outcome.Succeeded() && format_.hasVideo) {
+    Status outcome = ResolveFormat(plan, sources);
+    if (outcome.Ok() && format_.HasVideo) {
         outcome = OpenVideoEncoder(plan);
     }
-    if (outcome.Succeeded() && format_.hasAudio) {
+    if (outcome.Ok() && format_.HasAudio) {
         outcome = OpenAudioEncoder(plan);
     }
-    if (!outcome.Succeeded()) {
+    if (!outcome.Ok()) {
         return outcome;
     }
 
@@ -71,92 +72,93 @@ JoinOutcome ConvertOutput::Open(const OutputPlan& plan,
             return {ret, av::Describe(QStringLiteral("Cannot create ") + shown, ret)};
         }
     }
-    AVDictionary* rawOptions = nullptr;
-    if (plan.packetSize > 0) {
-        av_dict_set_int(&rawOptions, "packetsize", plan.packetSize, 0);
+    // Options this muxer does not know are left in the dictionary and ignored.
+    av::DictionaryPtr options;
+    if (plan.PacketSize > 0) {
+        av_dict_set_int(av::OutPtr(options), "packetsize", plan.PacketSize, 0);
     }
-    if (plan.muxRate > 0) {
-        av_dict_set_int(&rawOptions, "muxrate", plan.muxRate, 0);
+    if (plan.MuxRate > 0) {
+        av_dict_set_int(av::OutPtr(options), "muxrate", plan.MuxRate, 0);
     }
-    if (plan.preloadSeconds > 0.0) {
-        av_dict_set_int(&rawOptions, "preload",
-                        static_cast<std::int64_t>(plan.preloadSeconds * AV_TIME_BASE), 0);
+    if (plan.PreloadSeconds > 0.0) {
+        av_dict_set_int(av::OutPtr(options), "preload",
+                        static_cast<std::int64_t>(plan.PreloadSeconds * AV_TIME_BASE), 0);
     }
-    ret = avformat_write_header(output_.get(), &rawOptions);
-    av::DictionaryPtr leftover(rawOptions);  // options this muxer does not know are ignored
+    ret = avformat_write_header(output_.get(), av::OutPtr(options));
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot write the header of ") + shown, ret)};
     }
     return {};
 }
 
-JoinOutcome ConvertOutput::ResolveFormat(const OutputPlan& plan,
-                                         const std::vector<ConvertSourceInfo>& sources) {
-    format_.hasVideo = !plan.videoEncoder.isEmpty();
-    format_.hasAudio = !plan.audioEncoder.isEmpty() && !plan.removeAudio;
-    if (!format_.hasVideo && !format_.hasAudio) {
+Status ConvertOutput::ResolveFormat(const OutputPlan& plan,
+                                    const std::vector<ConvertSourceInfo>& sources) {
+    format_.HasVideo = !plan.VideoEncoder.isEmpty();
+    format_.HasAudio = !plan.AudioEncoder.isEmpty() && !plan.RemoveAudio;
+    if (!format_.HasVideo && !format_.HasAudio) {
         return {AVERROR(EINVAL), QStringLiteral("The output would hold neither video nor audio.")};
     }
-    if (format_.hasVideo) {
-        videoCodec_ = avcodec_find_encoder_by_name(plan.videoEncoder.toUtf8().constData());
+    if (format_.HasVideo) {
+        videoCodec_ = avcodec_find_encoder_by_name(plan.VideoEncoder.toUtf8().constData());
         if (videoCodec_ == nullptr || videoCodec_->type != AVMEDIA_TYPE_VIDEO) {
             return {
                 AVERROR_ENCODER_NOT_FOUND,
-                QStringLiteral("The video encoder %1 is not available.").arg(plan.videoEncoder)};
+                QStringLiteral("The video encoder %1 is not available.").arg(plan.VideoEncoder)};
         }
         const ConvertSourceInfo* first = FirstWith(sources, true);
-        int width = plan.width;
-        int height = plan.height;
+        int width = plan.Width;
+        int height = plan.Height;
         AVRational sar{1, 1};
         if (width <= 0 && height <= 0) {
-            width = first != nullptr ? first->width : 320;
-            height = first != nullptr ? first->height : 240;
-            sar = first != nullptr ? first->sampleAspect : AVRational{1, 1};
+            width = first != nullptr ? first->Width : kFallbackWidth;
+            height = first != nullptr ? first->Height : kFallbackHeight;
+            sar = first != nullptr ? first->SampleAspect : AVRational{1, 1};
         }
         const int align = AlignFor(videoCodec_);
         width -= width % align;
         height -= height % align;
         if (width <= 0 || height <= 0) {
             return {AVERROR(EINVAL), QStringLiteral("The output picture size %1x%2 is not valid.")
-                                         .arg(plan.width)
-                                         .arg(plan.height)};
+                                         .arg(plan.Width)
+                                         .arg(plan.Height)};
         }
-        if (videoCodec_->id == AV_CODEC_ID_H263 && !convert::IsH263Size(width, height)) {
-            return {AVERROR(EINVAL),
-                    QStringLiteral("H.263 takes only the picture sizes 128x96, 176x144, 352x288, "
-                                   "704x576 and 1408x1152, not %1x%2.")
-                        .arg(width)
-                        .arg(height)};
+        const bool sizeTaken =
+            plan.PictureSizes.empty() ||
+            std::any_of(plan.PictureSizes.begin(), plan.PictureSizes.end(), [&](PictureSize size) {
+                return size.Width == width && size.Height == height;
+            });
+        if (!sizeTaken) {
+            return {AVERROR(EINVAL), PictureSizeRefusal(plan, width, height)};
         }
-        if (plan.displayAspect.has_value()) {
-            sar = convert::SampleAspectFor(*plan.displayAspect, width, height);
+        if (plan.DisplayAspect.has_value()) {
+            sar = convert::SampleAspectFor(*plan.DisplayAspect, width, height);
         }
-        format_.width = width;
-        format_.height = height;
-        format_.sampleAspect = sar;
-        const AVRational wanted = plan.frameRate.has_value() ? *plan.frameRate
-                                  : first != nullptr         ? first->frameRate
-                                                             : AVRational{25, 1};
-        format_.frameRate = convert::FitFrameRate(videoCodec_, wanted);
-        format_.pixelFormat = convert::PickPixelFormat(videoCodec_);
+        format_.Width = width;
+        format_.Height = height;
+        format_.SampleAspect = sar;
+        const AVRational wanted = plan.FrameRate.has_value() ? *plan.FrameRate
+                                  : first != nullptr         ? first->FrameRate
+                                                             : kFallbackFrameRate;
+        format_.FrameRate = convert::FitFrameRate(videoCodec_, wanted);
+        format_.PixelFormat = convert::PickPixelFormat(videoCodec_);
     }
-    if (format_.hasAudio) {
-        audioCodec_ = avcodec_find_encoder_by_name(plan.audioEncoder.toUtf8().constData());
+    if (format_.HasAudio) {
+        audioCodec_ = avcodec_find_encoder_by_name(plan.AudioEncoder.toUtf8().constData());
         if (audioCodec_ == nullptr || audioCodec_->type != AVMEDIA_TYPE_AUDIO) {
             return {
                 AVERROR_ENCODER_NOT_FOUND,
-                QStringLiteral("The audio encoder %1 is not available.").arg(plan.audioEncoder)};
+                QStringLiteral("The audio encoder %1 is not available.").arg(plan.AudioEncoder)};
         }
         const ConvertSourceInfo* first = FirstWith(sources, false);
-        const int rate = plan.sampleRate > 0 ? plan.sampleRate
-                         : first != nullptr  ? first->sampleRate
-                                             : 44100;
-        const int channels = plan.channels > 0  ? plan.channels
-                             : first != nullptr ? std::min(first->channels, 8)
-                                                : 2;
-        format_.sampleRate = convert::FitSampleRate(audioCodec_, plan.muxerName, rate);
-        format_.channelLayout = convert::PickChannelLayout(audioCodec_, channels);
-        format_.sampleFormat = convert::PickSampleFormat(audioCodec_);
+        const int rate = plan.SampleRate > 0 ? plan.SampleRate
+                         : first != nullptr  ? first->SampleRate
+                                             : kFallbackSampleRate;
+        const int channels = plan.Channels > 0  ? plan.Channels
+                             : first != nullptr ? std::min(first->Channels, kMaxChannels)
+                                                : kFallbackChannels;
+        format_.SampleRate = convert::FitSampleRate(audioCodec_, plan.MuxerSampleRates, rate);
+        format_.ChannelLayout = convert::PickChannelLayout(audioCodec_, channels);
+        format_.SampleFormat = convert::PickSampleFormat(audioCodec_);
     }
     return {};
 }
@@ -183,43 +185,36 @@ AVStream* ConvertOutput::AddStream(const AVCodecContext* context) {
     return stream;
 }
 
-JoinOutcome ConvertOutput::OpenVideoEncoder(const OutputPlan& plan) {
+Status ConvertOutput::OpenVideoEncoder(const OutputPlan& plan) {
     av::CodecContextPtr context(avcodec_alloc_context3(videoCodec_));
     if (context == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening the video encoder.")};
     }
-    context->width = format_.width;
-    context->height = format_.height;
-    context->sample_aspect_ratio = format_.sampleAspect;
-    context->pix_fmt = format_.pixelFormat;
-    context->framerate = format_.frameRate;
-    context->time_base = av_inv_q(format_.frameRate);
+    context->width = format_.Width;
+    context->height = format_.Height;
+    context->sample_aspect_ratio = format_.SampleAspect;
+    context->pix_fmt = format_.PixelFormat;
+    context->framerate = format_.FrameRate;
+    context->time_base = av_inv_q(format_.FrameRate);
     context->thread_count = 0;  // as many as the machine has, like the ffmpeg tool
-    if (plan.videoBitrate > 0) {
-        context->bit_rate = plan.videoBitrate;
+    if (plan.VideoBitrate > 0) {
+        context->bit_rate = plan.VideoBitrate;
     }
-    if (plan.videoMaxRate > 0) {
-        context->rc_max_rate = plan.videoMaxRate;
+    if (plan.VideoMaxRate > 0) {
+        context->rc_max_rate = plan.VideoMaxRate;
     }
-    if (plan.videoMinRate > 0) {
-        context->rc_min_rate = plan.videoMinRate;
+    if (plan.VideoMinRate > 0) {
+        context->rc_min_rate = plan.VideoMinRate;
     }
-    if (plan.videoBufferSize > 0) {
-        context->rc_buffer_size = static_cast<int>(plan.videoBufferSize);
+    if (plan.VideoBufferSize > 0) {
+        context->rc_buffer_size = static_cast<int>(plan.VideoBufferSize);
     }
-    if (plan.gopSize > 0) {
-        context->gop_size = plan.gopSize;
+    if (plan.GopSize > 0) {
+        context->gop_size = plan.GopSize;
     }
-    if (plan.muxerName == QLatin1String("rm") && context->rc_max_rate == 0) {
-        // The RM muxer refuses packets over 64 kB; a tight rate-control buffer keeps even a
-        // large key frame below that.
-        context->rc_max_rate = context->bit_rate;
-        context->rc_buffer_size =
-            static_cast<int>(std::min<std::int64_t>(400000, context->bit_rate));
-    }
-    if (!plan.x264Preset.isEmpty() &&
+    if (!plan.X264Preset.isEmpty() &&
         QLatin1String(videoCodec_->name) == QLatin1String("libx264")) {
-        av_opt_set(context->priv_data, "preset", plan.x264Preset.toUtf8().constData(), 0);
+        av_opt_set(context->priv_data, "preset", plan.X264Preset.toUtf8().constData(), 0);
     }
     if ((output_->oformat->flags & AVFMT_GLOBALHEADER) != 0) {
         context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -235,23 +230,23 @@ JoinOutcome ConvertOutput::OpenVideoEncoder(const OutputPlan& plan) {
     if (stream == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Cannot add the video stream to the output.")};
     }
-    stream->avg_frame_rate = format_.frameRate;
-    stream->sample_aspect_ratio = format_.sampleAspect;
+    stream->avg_frame_rate = format_.FrameRate;
+    stream->sample_aspect_ratio = format_.SampleAspect;
     video_ = std::make_unique<ConvertStreamEncoder>(std::move(context), stream, output_.get());
     return {};
 }
 
-JoinOutcome ConvertOutput::OpenAudioEncoder(const OutputPlan& plan) {
+Status ConvertOutput::OpenAudioEncoder(const OutputPlan& plan) {
     av::CodecContextPtr context(avcodec_alloc_context3(audioCodec_));
     if (context == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening the audio encoder.")};
     }
-    context->sample_fmt = format_.sampleFormat;
-    context->sample_rate = format_.sampleRate;
-    context->time_base = {1, format_.sampleRate};
-    int ret = av_channel_layout_copy(&context->ch_layout, &format_.channelLayout);
-    if (ret >= 0 && plan.audioBitrate > 0) {
-        context->bit_rate = plan.audioBitrate;
+    context->sample_fmt = format_.SampleFormat;
+    context->sample_rate = format_.SampleRate;
+    context->time_base = {1, format_.SampleRate};
+    int ret = av_channel_layout_copy(&context->ch_layout, &format_.ChannelLayout);
+    if (ret >= 0 && plan.AudioBitrate > 0) {
+        context->bit_rate = plan.AudioBitrate;
     }
     if ((output_->oformat->flags & AVFMT_GLOBALHEADER) != 0) {
         context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -266,7 +261,7 @@ JoinOutcome ConvertOutput::OpenAudioEncoder(const OutputPlan& plan) {
                     ret)};
     }
     const bool variable = (audioCodec_->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) != 0;
-    format_.frameSize = variable ? 0 : context->frame_size;
+    format_.FrameSize = variable ? 0 : context->frame_size;
     AVStream* stream = AddStream(context.get());
     if (stream == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Cannot add the audio stream to the output.")};
@@ -300,3 +295,5 @@ std::int64_t ConvertOutput::Bytes() const {
     const std::int64_t size = avio_size(output_->pb);
     return size > 0 ? size : avio_tell(output_->pb);
 }
+
+}  // namespace veltrano

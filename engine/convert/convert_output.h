@@ -10,29 +10,31 @@
 #include "engine/plan/join_task.h"
 #include "engine/plan/output_plan.h"
 
-// The output's stream settings once the plan, the first inputs and the encoders' limits are
-// combined. Time bases: video 1/frameRate, audio 1/sampleRate.
-struct ConvertOutputFormat {
-    bool hasVideo = false;
-    int width = 0;
-    int height = 0;
-    AVRational sampleAspect{1, 1};
-    AVRational frameRate{25, 1};
-    AVPixelFormat pixelFormat = AV_PIX_FMT_YUV420P;
+namespace veltrano {
 
-    bool hasAudio = false;
-    int sampleRate = 0;
-    AVChannelLayout channelLayout{};  // native order, owns no memory
-    AVSampleFormat sampleFormat = AV_SAMPLE_FMT_NONE;
-    int frameSize = 0;  // samples per encoder frame; 0 when any size goes
+// The output's stream settings once the plan, the first inputs and the encoders' limits are
+// combined. Time bases: video 1/FrameRate, audio 1/SampleRate.
+struct ConvertOutputFormat {
+    bool HasVideo = false;
+    int Width = 0;
+    int Height = 0;
+    AVRational SampleAspect{1, 1};
+    AVRational FrameRate{25, 1};
+    AVPixelFormat PixelFormat = AV_PIX_FMT_YUV420P;
+
+    bool HasAudio = false;
+    int SampleRate = 0;
+    AVChannelLayout ChannelLayout{};  // native order, owns no memory
+    AVSampleFormat SampleFormat = AV_SAMPLE_FMT_NONE;
+    int FrameSize = 0;  // samples per encoder frame; 0 when any size goes
 };
 
 // The muxer and its encoders for one conversion join: opened from the plan, fed frames in
 // the encoders' time bases, finished with the trailer.
 class ConvertOutput {
 public:
-    JoinOutcome Open(const OutputPlan& plan, const std::vector<ConvertSourceInfo>& sources,
-                     const QString& path, const AVIOInterruptCB& interrupt);
+    Status Open(const OutputPlan& plan, const std::vector<ConvertSourceInfo>& sources,
+                const QString& path, const AVIOInterruptCB& interrupt);
 
     const ConvertOutputFormat& Format() const { return format_; }
     ConvertStreamEncoder* Video() const { return video_.get(); }
@@ -44,10 +46,9 @@ public:
     std::int64_t Bytes() const;
 
 private:
-    JoinOutcome ResolveFormat(const OutputPlan& plan,
-                              const std::vector<ConvertSourceInfo>& sources);
-    JoinOutcome OpenVideoEncoder(const OutputPlan& plan);
-    JoinOutcome OpenAudioEncoder(const OutputPlan& plan);
+    Status ResolveFormat(const OutputPlan& plan, const std::vector<ConvertSourceInfo>& sources);
+    Status OpenVideoEncoder(const OutputPlan& plan);
+    Status OpenAudioEncoder(const OutputPlan& plan);
     AVStream* AddStream(const AVCodecContext* context);
 
     av::OutputFormatPtr output_;
@@ -57,3 +58,5 @@ private:
     const AVCodec* videoCodec_ = nullptr;
     const AVCodec* audioCodec_ = nullptr;
 };
+
+}  // namespace veltrano

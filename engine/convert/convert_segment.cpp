@@ -7,14 +7,16 @@ extern "C" {
 #include <algorithm>
 
 #include "engine/av/av_error.h"
-#include "engine/convert/convert_fit.h"
+#include "engine/fit/convert_fit.h"
+
+namespace veltrano {
 
 ConvertSegment::ConvertSegment(ConvertInput& input, ConvertTimeline& timeline,
                                const ConvertOutputFormat& format, QString shownName)
     : input_(input), timeline_(timeline), format_(format), shownName_(std::move(shownName)) {
-    decodeVideo_ = format_.hasVideo && input_.VideoDecoder() != nullptr;
-    decodeAudio_ = format_.hasAudio && input_.AudioDecoder() != nullptr;
-    const std::int64_t startUs = input_.Info().startUs;
+    decodeVideo_ = format_.HasVideo && input_.VideoDecoder() != nullptr;
+    decodeAudio_ = format_.HasAudio && input_.AudioDecoder() != nullptr;
+    const std::int64_t startUs = input_.Info().StartUs;
     if (AVStream* video = input_.VideoStream()) {
         videoStart_ = av_rescale_q(startUs, AV_TIME_BASE_Q, video->time_base);
     }
@@ -23,8 +25,7 @@ ConvertSegment::ConvertSegment(ConvertInput& input, ConvertTimeline& timeline,
     }
 }
 
-JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
-                                const std::function<void()>& tick) {
+Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<void()>& tick) {
     if (decoded_ == nullptr || filtered_ == nullptr) {
         return {AVERROR(ENOMEM), QStringLiteral("Out of memory.")};
     }
@@ -36,7 +37,7 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
     int ret = 0;
     for (;;) {
         if (cancel.load()) {
-            return {AVERROR_EXIT, QStringLiteral("Stopped")};
+            return StoppedStatus();
         }
         ret = av_read_frame(input_.Format(), packet.get());
         if (ret < 0) {
@@ -60,7 +61,7 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
         tick();
     }
     if (cancel.load()) {
-        return {AVERROR_EXIT, QStringLiteral("Stopped")};
+        return StoppedStatus();
     }
     // Drain in order: decoders, then filter chains; the timeline then closes the segment.
     if (ret >= 0 && decodeVideo_) {
@@ -88,15 +89,15 @@ JoinOutcome ConvertSegment::Run(const std::atomic<bool>& cancel,
         std::int64_t videoUs = 0;
         if (decodeVideo_) {
             videoUs = av_rescale_q(videoEnd_, input_.VideoStream()->time_base, AV_TIME_BASE_Q);
-        } else if (input_.Info().hasVideo || !decodeAudio_) {
+        } else if (input_.Info().HasVideo || !decodeAudio_) {
             // Streams the output does not take still last: the segment keeps the input's length.
-            videoUs = input_.Info().durationUs;
+            videoUs = input_.Info().DurationUs;
         }
-        ret = timeline_.EndSegment(videoUs, input_.Info().durationUs);
+        ret = timeline_.EndSegment(videoUs, input_.Info().DurationUs);
     }
     if (ret < 0) {
         if (cancel.load() || ret == AVERROR_EXIT) {
-            return {AVERROR_EXIT, QStringLiteral("Stopped")};
+            return StoppedStatus();
         }
         return {ret, av::Describe(failure_ + shownName_, ret)};
     }
@@ -132,7 +133,7 @@ int ConvertSegment::Filter(AVFrame* frame, bool video) {
         std::int64_t duration = frame->pkt_duration;
         if (duration <= 0) {
             const AVRational rate =
-                input_.Info().frameRate.num > 0 ? input_.Info().frameRate : format_.frameRate;
+                input_.Info().FrameRate.num > 0 ? input_.Info().FrameRate : format_.FrameRate;
             duration =
                 std::max<std::int64_t>(1, av_rescale_q(1, av_inv_q(rate), stream->time_base));
         }
@@ -178,7 +179,7 @@ int ConvertSegment::Filter(AVFrame* frame, bool video) {
 int ConvertSegment::Drain(bool video) {
     ConvertFilterChain& chain = video ? videoChain_ : audioChain_;
     const AVRational target =
-        video ? av_inv_q(format_.frameRate) : AVRational{1, format_.sampleRate};
+        video ? av_inv_q(format_.FrameRate) : AVRational{1, format_.SampleRate};
     for (;;) {
         int ret = chain.Pull(filtered_.get());
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF) {
@@ -200,7 +201,7 @@ int ConvertSegment::Drain(bool video) {
 }
 
 QString ConvertSegment::VideoDescription(const AVFrame& first) const {
-    const convert::Rotation& rotation = input_.Info().rotation;
+    const convert::Rotation& rotation = input_.Info().Rotation;
     int width = first.width;
     int height = first.height;
     AVRational sar = first.sample_aspect_ratio.num > 0 ? first.sample_aspect_ratio
@@ -208,38 +209,40 @@ QString ConvertSegment::VideoDescription(const AVFrame& first) const {
     if (sar.num <= 0 || sar.den <= 0) {
         sar = {1, 1};
     }
-    if (rotation.swapsSides) {
+    if (rotation.SwapsSides) {
         std::swap(width, height);
         sar = {sar.den, sar.num};
     }
-    const convert::PictureFit fit = convert::FitPicture(width, height, sar, format_.width,
-                                                        format_.height, format_.sampleAspect);
+    const convert::PictureFit fit = convert::FitPicture(width, height, sar, format_.Width,
+                                                        format_.Height, format_.SampleAspect);
     QStringList parts;
-    if (!rotation.filters.isEmpty()) {
-        parts << rotation.filters;
+    if (!rotation.Filters.isEmpty()) {
+        parts << rotation.Filters;
     }
-    parts << QStringLiteral("scale=w=%1:h=%2").arg(fit.width).arg(fit.height)
+    parts << QStringLiteral("scale=w=%1:h=%2").arg(fit.Width).arg(fit.Height)
           << QStringLiteral("pad=w=%1:h=%2:x=%3:y=%4:color=black")
-                 .arg(format_.width)
-                 .arg(format_.height)
-                 .arg(fit.x)
-                 .arg(fit.y)
+                 .arg(format_.Width)
+                 .arg(format_.Height)
+                 .arg(fit.X)
+                 .arg(fit.Y)
           << QStringLiteral("setsar=sar=%1/%2:max=65535")
-                 .arg(format_.sampleAspect.num)
-                 .arg(format_.sampleAspect.den)
+                 .arg(format_.SampleAspect.num)
+                 .arg(format_.SampleAspect.den)
           // start_time=0 pads or trims the segment's first frames to its start.
           << QStringLiteral("fps=fps=%1/%2:start_time=0")
-                 .arg(format_.frameRate.num)
-                 .arg(format_.frameRate.den)
+                 .arg(format_.FrameRate.num)
+                 .arg(format_.FrameRate.den)
           << QStringLiteral("format=pix_fmts=%1")
-                 .arg(QLatin1String(av_get_pix_fmt_name(format_.pixelFormat)));
+                 .arg(QLatin1String(av_get_pix_fmt_name(format_.PixelFormat)));
     return parts.join(QLatin1Char(','));
 }
 
 QString ConvertSegment::AudioDescription() const {
     char layout[128] = {};
-    av_channel_layout_describe(&format_.channelLayout, layout, sizeof layout);
+    av_channel_layout_describe(&format_.ChannelLayout, layout, sizeof layout);
     return QStringLiteral("aresample=%1,aformat=sample_fmts=%2:sample_rates=%1:channel_layouts=%3")
-        .arg(format_.sampleRate)
-        .arg(QLatin1String(av_get_sample_fmt_name(format_.sampleFormat)), QLatin1String(layout));
+        .arg(format_.SampleRate)
+        .arg(QLatin1String(av_get_sample_fmt_name(format_.SampleFormat)), QLatin1String(layout));
 }
+
+}  // namespace veltrano

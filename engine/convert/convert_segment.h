@@ -12,6 +12,8 @@
 #include "engine/convert/convert_timeline.h"
 #include "engine/plan/join_task.h"
 
+namespace veltrano {
+
 // Decodes one opened input through its own filter chains (recreated for every input) and
 // places the result on the timeline as one segment.
 class ConvertSegment {
@@ -20,7 +22,7 @@ public:
                    const ConvertOutputFormat& format, QString shownName);
 
     // Runs the input to its end; `tick` is called once per packet (for progress).
-    JoinOutcome Run(const std::atomic<bool>& cancel, const std::function<void()>& tick);
+    Status Run(const std::atomic<bool>& cancel, const std::function<void()>& tick);
 
 private:
     int Decode(AVCodecContext* decoder, const AVPacket* packet, bool video);
@@ -46,3 +48,5 @@ private:
     std::int64_t videoEnd_ = 0;  // end of the last picture, relative, video stream time base
     QString failure_;            // which stage failed, for the message
 };
+
+}  // namespace veltrano

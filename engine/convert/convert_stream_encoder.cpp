@@ -1,5 +1,7 @@
 #include "engine/convert/convert_stream_encoder.h"
 
+namespace veltrano {
+
 ConvertStreamEncoder::ConvertStreamEncoder(av::CodecContextPtr context, AVStream* stream,
                                            AVFormatContext* output)
     : context_(std::move(context)), stream_(stream), output_(output) {}
@@ -43,3 +45,5 @@ int ConvertStreamEncoder::WritePackets() {
         }
     }
 }
+
+}  // namespace veltrano

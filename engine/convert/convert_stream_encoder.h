@@ -2,6 +2,8 @@
 
 #include "engine/av/av_ptr.h"
 
+namespace veltrano {
+
 // One opened encoder feeding one output stream. Frames carry pts in the encoder's time base;
 // every packet that comes out is rescaled to the stream's time base and handed to the muxer.
 class ConvertStreamEncoder {
@@ -24,3 +26,5 @@ private:
     av::PacketPtr packet_ = av::MakePacket();
     bool drained_ = false;
 };
+
+}  // namespace veltrano

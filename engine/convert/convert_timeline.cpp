@@ -6,6 +6,8 @@ extern "C" {
 
 #include <algorithm>
 
+namespace veltrano {
+
 namespace {
 
 constexpr int kVariableChunk = 1024;  // samples per frame for encoders that take any size
@@ -25,13 +27,13 @@ AVColorRange RangeOf(AVPixelFormat format) {
 
 ConvertTimeline::ConvertTimeline(ConvertOutput& output, const std::atomic<bool>& cancel)
     : output_(output), cancel_(cancel), format_(output.Format()) {
-    if (format_.hasAudio) {
-        queue_.emplace(format_.sampleFormat, format_.channelLayout.nb_channels);
+    if (format_.HasAudio) {
+        queue_.emplace(format_.SampleFormat, format_.ChannelLayout.nb_channels);
         // A segment's end may cut half a video frame, or decoder padding, from its audio.
         holdBack_ = MaxPaddingSamples() + 1;
-        if (format_.hasVideo) {
-            holdBack_ += static_cast<int>(av_rescale_rnd(format_.sampleRate, format_.frameRate.den,
-                                                         format_.frameRate.num, AV_ROUND_UP));
+        if (format_.HasVideo) {
+            holdBack_ += static_cast<int>(av_rescale_rnd(format_.SampleRate, format_.FrameRate.den,
+                                                         format_.FrameRate.num, AV_ROUND_UP));
         }
     }
 }
@@ -46,12 +48,12 @@ void ConvertTimeline::BeginSegment(bool pictures, bool sound) {
 
 std::int64_t ConvertTimeline::AudioSamplesAt(std::int64_t videoFrame) const {
     return av_rescale_rnd(videoFrame,
-                          static_cast<std::int64_t>(format_.sampleRate) * format_.frameRate.den,
-                          format_.frameRate.num, AV_ROUND_NEAR_INF);
+                          static_cast<std::int64_t>(format_.SampleRate) * format_.FrameRate.den,
+                          format_.FrameRate.num, AV_ROUND_NEAR_INF);
 }
 
 int ConvertTimeline::FillMissing() {
-    if (!format_.hasVideo || !queue_.has_value()) {
+    if (!format_.HasVideo || !queue_.has_value()) {
         return 0;
     }
     int ret = 0;
@@ -80,7 +82,7 @@ int ConvertTimeline::EmitVideo(const AVFrame& frame) {
     copy->pict_type = AV_PICTURE_TYPE_NONE;
     copy->key_frame = 0;
     copy->pkt_duration = 1;
-    copy->sample_aspect_ratio = format_.sampleAspect;
+    copy->sample_aspect_ratio = format_.SampleAspect;
     const int ret = output_.Video()->Send(copy.get());
     if (ret >= 0) {
         ++videoWritten_;
@@ -94,9 +96,9 @@ int ConvertTimeline::EmitBlack() {
         if (black == nullptr) {
             return AVERROR(ENOMEM);
         }
-        black->format = format_.pixelFormat;
-        black->width = format_.width;
-        black->height = format_.height;
+        black->format = format_.PixelFormat;
+        black->width = format_.Width;
+        black->height = format_.Height;
         int ret = av_frame_get_buffer(black.get(), 0);
         if (ret < 0) {
             return ret;
@@ -105,8 +107,8 @@ int ConvertTimeline::EmitBlack() {
         for (int i = 0; i < 4; ++i) {
             linesizes[i] = black->linesize[i];
         }
-        ret = av_image_fill_black(black->data, linesizes, format_.pixelFormat,
-                                  RangeOf(format_.pixelFormat), format_.width, format_.height);
+        ret = av_image_fill_black(black->data, linesizes, format_.PixelFormat,
+                                  RangeOf(format_.PixelFormat), format_.Width, format_.Height);
         if (ret < 0) {
             return ret;
         }
@@ -116,7 +118,7 @@ int ConvertTimeline::EmitBlack() {
 }
 
 int ConvertTimeline::PutVideo(const AVFrame& frame) {
-    if (!format_.hasVideo) {
+    if (!format_.HasVideo) {
         return 0;
     }
     const std::int64_t index =
@@ -174,7 +176,7 @@ int ConvertTimeline::PutAudio(const AVFrame& frame) {
 }
 
 int ConvertTimeline::EndSegment(std::int64_t videoDurationUs, std::int64_t declaredUs) {
-    const AVRational sampleTime{1, format_.sampleRate};
+    const AVRational sampleTime{1, format_.SampleRate};
     std::int64_t audioEnd = audioPlaced_ - segmentAudioStart_;  // samples
     if (queue_.has_value()) {
         // AAC and MP3 decoders return the padding of the last frame as sound when the
@@ -186,8 +188,8 @@ int ConvertTimeline::EndSegment(std::int64_t videoDurationUs, std::int64_t decla
         }
     }
     int ret = 0;
-    if (format_.hasVideo) {
-        const AVRational frameTime = av_inv_q(format_.frameRate);
+    if (format_.HasVideo) {
+        const AVRational frameTime = av_inv_q(format_.FrameRate);
         std::int64_t frames = std::max(
             videoWritten_ - segmentVideoStart_,
             av_rescale_q_rnd(videoDurationUs, AV_TIME_BASE_Q, frameTime, AV_ROUND_NEAR_INF));
@@ -240,7 +242,7 @@ int ConvertTimeline::SetAudioEnd(std::int64_t endSample) {
 }
 
 int ConvertTimeline::MaxPaddingSamples() const {
-    return format_.sampleRate / 10;
+    return format_.SampleRate / 10;
 }
 
 int ConvertTimeline::SendQueuedAudio(int samples) {
@@ -249,9 +251,9 @@ int ConvertTimeline::SendQueuedAudio(int samples) {
         return AVERROR(ENOMEM);
     }
     frame->nb_samples = samples;
-    frame->format = format_.sampleFormat;
-    frame->sample_rate = format_.sampleRate;
-    int ret = av_channel_layout_copy(&frame->ch_layout, &format_.channelLayout);
+    frame->format = format_.SampleFormat;
+    frame->sample_rate = format_.SampleRate;
+    int ret = av_channel_layout_copy(&frame->ch_layout, &format_.ChannelLayout);
     if (ret >= 0) {
         ret = av_frame_get_buffer(frame.get(), 0);
     }
@@ -266,7 +268,7 @@ int ConvertTimeline::SendQueuedAudio(int samples) {
 }
 
 int ConvertTimeline::EncodeQueuedAudio(int keepSamples) {
-    const int chunk = format_.frameSize > 0 ? format_.frameSize : kVariableChunk;
+    const int chunk = format_.FrameSize > 0 ? format_.FrameSize : kVariableChunk;
     while (queue_->Size() - keepSamples >= chunk) {
         if (cancel_.load()) {
             return AVERROR_EXIT;
@@ -289,12 +291,14 @@ int ConvertTimeline::Finish() {
 
 std::int64_t ConvertTimeline::PositionUs() const {
     std::int64_t position = 0;
-    if (format_.hasVideo) {
-        position = av_rescale_q(videoWritten_, av_inv_q(format_.frameRate), AV_TIME_BASE_Q);
+    if (format_.HasVideo) {
+        position = av_rescale_q(videoWritten_, av_inv_q(format_.FrameRate), AV_TIME_BASE_Q);
     }
-    if (format_.hasAudio) {
+    if (format_.HasAudio) {
         position =
-            std::max(position, av_rescale_q(audioPlaced_, {1, format_.sampleRate}, AV_TIME_BASE_Q));
+            std::max(position, av_rescale_q(audioPlaced_, {1, format_.SampleRate}, AV_TIME_BASE_Q));
     }
     return position;
 }
+
+}  // namespace veltrano

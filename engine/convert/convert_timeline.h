@@ -5,8 +5,10 @@
 #include <optional>
 
 #include "engine/av/av_ptr.h"
-#include "engine/convert/convert_audio_queue.h"
+#include "engine/fit/convert_audio_queue.h"
 #include "engine/convert/convert_output.h"
+
+namespace veltrano {
 
 // The joined timeline. Each input is one segment; its frames arrive with timestamps relative
 // to the segment's start and are placed after everything written before. At a segment's end
@@ -61,3 +63,5 @@ private:
     bool segmentSound_ = false;
     int holdBack_ = 0;  // samples kept queued so a segment's end can still be cut
 };
+
+}  // namespace veltrano

@@ -6,9 +6,12 @@ extern "C" {
 
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 
 #include "engine/av/av_interrupt.h"
 #include "engine/copy/copy_stream_check.h"
+
+namespace veltrano {
 
 namespace copy_input {
 
@@ -28,27 +31,23 @@ int Analyse(AVFormatContext* input, bool deep) {
 }
 
 bool AnalysisFellShort(const CopyInputScan& scan) {
-    return (scan.video.present && scan.video.pixelFormat < 0) ||
-           (scan.audio.present && (scan.audio.sampleRate <= 0 || scan.audio.channels <= 0));
+    return (scan.Video.Present && scan.Video.PixelFormat < 0) ||
+           (scan.Audio.Present && (scan.Audio.SampleRate <= 0 || scan.Audio.Channels <= 0));
 }
 
 int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
          bool analyse) {
-    AVFormatContext* context = avformat_alloc_context();
-    if (context == nullptr) {
+    input.reset(avformat_alloc_context());
+    if (input == nullptr) {
         return AVERROR(ENOMEM);
     }
-    context->interrupt_callback = av::InterruptFor(cancel);
-    // avformat_open_input frees the context itself on failure.
-    int ret = avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr);
-    if (ret < 0) {
-        return ret;
+    input->interrupt_callback = av::InterruptFor(cancel);
+    int ret = avformat_open_input(av::OutPtr(input), QFile::encodeName(path).constData(), nullptr,
+                                  nullptr);
+    if (ret < 0 || !analyse) {
+        return std::min(ret, 0);
     }
-    input.reset(context);
-    if (!analyse) {
-        return 0;
-    }
-    ret = avformat_find_stream_info(context, nullptr);
+    ret = avformat_find_stream_info(input.get(), nullptr);
     return ret < 0 ? ret : 0;
 }
 
@@ -105,3 +104,5 @@ int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter) {
 }
 
 }  // namespace copy_input
+
+}  // namespace veltrano

@@ -10,6 +10,8 @@ extern "C" {
 #include "engine/av/av_ptr.h"
 #include "engine/copy/copy_stream_check.h"
 
+namespace veltrano {
+
 // Opening an input for the stream copy and choosing the bitstream filters its streams need.
 namespace copy_input {
 
@@ -34,3 +36,5 @@ const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParame
 int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter);
 
 }  // namespace copy_input
+
+}  // namespace veltrano

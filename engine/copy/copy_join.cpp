@@ -9,7 +9,6 @@ extern "C" {
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
-#include <chrono>
 #include <deque>
 #include <vector>
 
@@ -21,6 +20,9 @@ extern "C" {
 #include "engine/copy/copy_silence.h"
 #include "engine/copy/copy_stream_check.h"
 #include "engine/copy/copy_timeline.h"
+#include "engine/plan/progress_throttle.h"
+
+namespace veltrano {
 
 namespace {
 
@@ -30,29 +32,24 @@ constexpr std::size_t kMaxPendingPackets = 512;
 // A container's start time this close to the first packet read is the stream's own (open-GOP
 // pictures, audio priming); further away it was filled in from another stream.
 constexpr AVRational kStartHintRange{1, 2};
-constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 
 QString NameOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-JoinOutcome Stopped() {
-    return {AVERROR_EXIT, QStringLiteral("The join was stopped.")};
-}
-
-JoinOutcome Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
+Status Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
     if (cancel.load()) {
-        return Stopped();
+        return StoppedStatus();
     }
     return {code < 0 ? code : -1, av::Describe(what, code)};
 }
 
 // One input while it is being copied: its kept streams mapped to output streams.
 struct OpenedInput {
-    av::InputFormatPtr context;
-    std::vector<int> outIndexOf;      // per input stream: output stream or -1
-    std::vector<int> inIndexOf;       // per output stream: input stream or -1
-    std::vector<av::BsfPtr> filters;  // per output stream, may be empty
+    av::InputFormatPtr Context;
+    std::vector<int> OutIndexOf;      // per input stream: output stream or -1
+    std::vector<int> InIndexOf;       // per output stream: input stream or -1
+    std::vector<av::BsfPtr> Filters;  // per output stream, may be empty
 };
 
 // Everything the output needs to know about one joined file's streams.
@@ -62,22 +59,25 @@ public:
                const JoinProgressFn& progress)
         : task_(task), cancel_(cancel), progress_(progress) {}
 
-    JoinOutcome Run();
+    Status Run();
 
 private:
-    JoinOutcome ScanInputs();
-    JoinOutcome OpenFile(std::size_t index, OpenedInput& opened);
+    Status ScanInputs();
+    Status OpenFile(std::size_t index, OpenedInput& opened);
     // The scan's facts of the kept stream `inIndex` of input `index`.
     const CopyStreamParams& ScannedStream(std::size_t index, int inIndex) const {
         const CopyInputScan& scan = scans_[index];
-        return inIndex == scan.video.index ? scan.video : scan.audio;
+        return inIndex == scan.Video.Index ? scan.Video : scan.Audio;
     }
-    JoinOutcome CreateOutput(const OpenedInput& first);
-    JoinOutcome CopyFile(std::size_t index, OpenedInput& opened);
-    JoinOutcome ScanFile(const QString& path, bool deep);
-    JoinOutcome Deliver(std::size_t index, int outIndex, AVPacket* packet);
-    JoinOutcome StartFile(std::size_t index);
-    JoinOutcome Write(std::size_t index, int outIndex, AVPacket* packet);
+    Status CreateOutput(const OpenedInput& first);
+    Status CopyFile(std::size_t index, OpenedInput& opened);
+    void BeginFileStreams(std::size_t index, const OpenedInput& opened);
+    Status Feed(std::size_t index, OpenedInput& opened, int outIndex, AVPacket* in,
+                AVPacket* filtered);
+    Status ScanFile(const QString& path, bool deep);
+    Status Deliver(std::size_t index, int outIndex, AVPacket* packet);
+    Status StartFile(std::size_t index);
+    Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
     int LendAudioConfig(AVCodecParameters* par) const;
@@ -101,7 +101,7 @@ private:
     std::vector<bool> streamSeen_;
     std::vector<int> inIndexOf_;
     std::deque<av::PacketPtr> pending_;
-    std::chrono::steady_clock::time_point lastProgress_{};
+    ProgressThrottle throttle_;
     // Per output stream: silence for gaps at joins, made on first need.
     std::vector<std::unique_ptr<CopySilence>> silence_;
     std::vector<bool> silenceTried_;
@@ -116,7 +116,7 @@ int CopyJoiner::LendAudioConfig(AVCodecParameters* par) const {
         return 0;
     }
     for (const CopyInputScan& scan : scans_) {
-        const QByteArray& config = scan.audio.extradata;
+        const QByteArray& config = scan.Audio.Extradata;
         if (config.isEmpty()) {
             continue;
         }
@@ -148,7 +148,7 @@ bool CopyJoiner::CanFillGaps(int outIndex) {
     return silence_[outIndex] != nullptr;
 }
 
-JoinOutcome CopyJoiner::ScanFile(const QString& path, bool deep) {
+Status CopyJoiner::ScanFile(const QString& path, bool deep) {
     av::InputFormatPtr input;
     int ret = copy_input::Open(path, cancel_, input, false);
     // Read before the analysis: demuxers drop the flag once they have found their streams.
@@ -160,92 +160,89 @@ JoinOutcome CopyJoiner::ScanFile(const QString& path, bool deep) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
     }
     CopyInputScan scan = ScanCopyInput(input.get(), NameOf(path));
-    scan.headerless = headerless;
-    scan.deepAnalysis = deep;
+    scan.Headerless = headerless;
+    scan.DeepAnalysis = deep;
     scans_.push_back(std::move(scan));
     return {};
 }
 
-JoinOutcome CopyJoiner::ScanInputs() {
+Status CopyJoiner::ScanInputs() {
     // One input open at a time, so memory stays flat however many files are joined.
-    for (const QString& path : task_.inputs) {
+    for (const QString& path : task_.Inputs) {
         if (cancel_.load()) {
-            return Stopped();
+            return StoppedStatus();
         }
-        JoinOutcome outcome = ScanFile(path, false);
-        if (outcome.Succeeded() && copy_input::AnalysisFellShort(scans_.back())) {
+        Status outcome = ScanFile(path, false);
+        if (outcome.Ok() && copy_input::AnalysisFellShort(scans_.back())) {
             scans_.pop_back();
             outcome = ScanFile(path, true);
         }
-        if (!outcome.Succeeded()) {
+        if (!outcome.Ok()) {
             return outcome;
         }
-        totalUs_ += scans_.back().durationUs;
+        totalUs_ += scans_.back().DurationUs;
     }
     const CopyInputScan& first = scans_.front();
-    withVideo_ = first.video.present;
-    withAudio_ = first.audio.present && !task_.plan.removeAudio;
+    withVideo_ = first.Video.Present;
+    withAudio_ = first.Audio.Present && !task_.Plan.RemoveAudio;
     if (!withVideo_ && !withAudio_) {
         return {AVERROR(EINVAL),
                 QStringLiteral("Cannot join by stream copy: %1 has no video or audio stream.")
-                    .arg(first.fileName)};
+                    .arg(first.FileName)};
     }
-    muxer_ = task_.plan.muxerName;
-    // MPEG-1 system streams carry MPEG-1 video; anything else goes into an MPEG-2 program
-    // stream.
-    if (muxer_ == QLatin1String("mpeg") && withVideo_ &&
-        first.video.codec != AV_CODEC_ID_MPEG1VIDEO) {
-        muxer_ = QStringLiteral("vob");
+    muxer_ = task_.Plan.MuxerName;
+    if (!task_.Plan.MuxerForOtherVideo.isEmpty() && withVideo_ &&
+        first.Video.Codec != AV_CODEC_ID_MPEG1VIDEO) {
+        muxer_ = task_.Plan.MuxerForOtherVideo;
     }
     for (std::size_t i = 1; i < scans_.size(); ++i) {
-        const QString mismatch = FindCopyMismatch(first, scans_[i], muxer_, withAudio_);
-        if (!mismatch.isEmpty()) {
-            return {AVERROR(EINVAL), mismatch};
+        if (Status match = CheckCopyMatch(first, scans_[i], muxer_, withAudio_); !match.Ok()) {
+            return match;
         }
     }
     return {};
 }
 
-JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
-    const QString& path = task_.inputs[index];
+Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
+    const QString& path = task_.Inputs[index];
     const CopyInputScan& scan = scans_[index];
     // The scan analysed every file already. Only the first file, whose parameters the output
     // streams take, and formats that find their streams while reading are analysed again.
-    bool analysed = index == 0 || scan.headerless;
-    int ret = copy_input::Open(path, cancel_, opened.context, false);
+    bool analysed = index == 0 || scan.Headerless;
+    int ret = copy_input::Open(path, cancel_, opened.Context, false);
     if (ret >= 0 && analysed) {
-        ret = copy_input::Analyse(opened.context.get(), scan.deepAnalysis);
+        ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
     }
     if (ret < 0) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
     }
-    AVFormatContext* input = opened.context.get();
+    AVFormatContext* input = opened.Context.get();
     int video = withVideo_ ? FindCopyStream(input, AVMEDIA_TYPE_VIDEO) : -1;
     int audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
     if (!analysed &&
-        ((withVideo_ && video != scan.video.index) || (withAudio_ && audio != scan.audio.index))) {
-        ret = copy_input::Analyse(input, scan.deepAnalysis);
+        ((withVideo_ && video != scan.Video.Index) || (withAudio_ && audio != scan.Audio.Index))) {
+        ret = copy_input::Analyse(input, scan.DeepAnalysis);
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
         }
         video = withVideo_ ? FindCopyStream(input, AVMEDIA_TYPE_VIDEO) : -1;
         audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
     }
-    opened.outIndexOf.assign(input->nb_streams, -1);
-    opened.inIndexOf.assign(2, -1);
-    opened.filters.clear();
-    opened.filters.resize(2);
+    opened.OutIndexOf.assign(input->nb_streams, -1);
+    opened.InIndexOf.assign(2, -1);
+    opened.Filters.clear();
+    opened.Filters.resize(2);
     int next = 0;
     for (const int stream : {video, audio}) {
         if (stream < 0) {
             continue;
         }
         const int outIndex = next++;
-        opened.outIndexOf[stream] = outIndex;
-        opened.inIndexOf[outIndex] = stream;
+        opened.OutIndexOf[stream] = outIndex;
+        opened.InIndexOf[outIndex] = stream;
         const AVStream* in = input->streams[stream];
         if (const char* name = copy_input::BitstreamFilterFor(input, in->codecpar, muxer_)) {
-            ret = copy_input::MakeFilter(name, in, opened.filters[outIndex]);
+            ret = copy_input::MakeFilter(name, in, opened.Filters[outIndex]);
             if (ret < 0) {
                 return Failure(ret,
                                QStringLiteral("Cannot prepare %1 for copying").arg(NameOf(path)),
@@ -256,21 +253,19 @@ JoinOutcome CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     return {};
 }
 
-JoinOutcome CopyJoiner::CreateOutput(const OpenedInput& first) {
-    const QByteArray path = QFile::encodeName(task_.writePath);
-    AVFormatContext* raw = nullptr;
-    int ret = avformat_alloc_output_context2(&raw, nullptr, muxer_.toLatin1().constData(),
-                                             path.constData());
-    if (ret < 0 || raw == nullptr) {
+Status CopyJoiner::CreateOutput(const OpenedInput& first) {
+    const QByteArray path = QFile::encodeName(task_.WritePath);
+    int ret = avformat_alloc_output_context2(av::OutPtr(output_), nullptr,
+                                             muxer_.toLatin1().constData(), path.constData());
+    if (ret < 0 || output_ == nullptr) {
         return Failure(ret < 0 ? ret : AVERROR_MUXER_NOT_FOUND,
                        QStringLiteral("Cannot create the %1 output").arg(muxer_), cancel_);
     }
-    output_.reset(raw);
     output_->interrupt_callback = av::InterruptFor(cancel_);
-    const AVFormatContext* input = first.context.get();
+    const AVFormatContext* input = first.Context.get();
     std::vector<AVRational> timeBases;
-    for (std::size_t outIndex = 0; outIndex < first.inIndexOf.size(); ++outIndex) {
-        const int inIndex = first.inIndexOf[outIndex];
+    for (std::size_t outIndex = 0; outIndex < first.InIndexOf.size(); ++outIndex) {
+        const int inIndex = first.InIndexOf[outIndex];
         if (inIndex < 0) {
             continue;
         }
@@ -280,7 +275,7 @@ JoinOutcome CopyJoiner::CreateOutput(const OpenedInput& first) {
             return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot create the output"), cancel_);
         }
         // After a bitstream filter the output carries the filtered form's headers.
-        const AVBSFContext* filter = first.filters[outIndex].get();
+        const AVBSFContext* filter = first.Filters[outIndex].get();
         ret = avcodec_parameters_copy(out->codecpar,
                                       filter != nullptr ? filter->par_out : in->codecpar);
         if (ret < 0) {
@@ -323,7 +318,7 @@ JoinOutcome CopyJoiner::CreateOutput(const OpenedInput& first) {
     return {};
 }
 
-JoinOutcome CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
+Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
     CopyTimeline::Verdict verdict = timeline_->Place(outIndex, packet, CanFillGaps(outIndex));
     while (verdict == CopyTimeline::Verdict::FillGap) {
         av::PacketPtr filler = silence_[outIndex]->Packet();
@@ -343,18 +338,18 @@ JoinOutcome CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet)
             return {};
         case CopyTimeline::Verdict::Backwards:
             av_packet_unref(packet);
-            if (!fileStreams_[outIndex].isAudio && fileStreams_[outIndex].videoDelay == 0) {
+            if (!fileStreams_[outIndex].IsAudio && fileStreams_[outIndex].VideoDelay == 0) {
                 // Pictures shown in another order than stored, and no reorder depth was found
                 // to work out the decoding order from.
                 return {AVERROR_INVALIDDATA,
                         QStringLiteral("Cannot join by stream copy: the picture order of %1 "
                                        "cannot be worked out. Convert it instead.")
-                            .arg(scans_[index].fileName)};
+                            .arg(scans_[index].FileName)};
             }
             return {AVERROR_INVALIDDATA,
                     QStringLiteral("Cannot join by stream copy: the timestamps of %1 go "
                                    "backwards.")
-                        .arg(scans_[index].fileName)};
+                        .arg(scans_[index].FileName)};
         case CopyTimeline::Verdict::Write:
         case CopyTimeline::Verdict::FillGap:
             break;
@@ -367,7 +362,7 @@ JoinOutcome CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet)
     return {};
 }
 
-JoinOutcome CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
+Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     packet->stream_index = outIndex;
     if (started_) {
         return Write(index, outIndex, packet);
@@ -379,14 +374,14 @@ JoinOutcome CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packe
     av_packet_move_ref(held.get(), packet);
     const std::int64_t stamp = held->pts != AV_NOPTS_VALUE ? held->pts : held->dts;
     CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
-    if (stamp != AV_NOPTS_VALUE && (stream.start == AV_NOPTS_VALUE || stamp < stream.start)) {
-        stream.start = stamp;
+    if (stamp != AV_NOPTS_VALUE && (stream.Start == AV_NOPTS_VALUE || stamp < stream.Start)) {
+        stream.Start = stamp;
     }
     streamSeen_[outIndex] = true;
     pending_.push_back(std::move(held));
     bool allSeen = true;
     for (std::size_t i = 0; i < fileStreams_.size(); ++i) {
-        allSeen = allSeen && (!fileStreams_[i].present || streamSeen_[i]);
+        allSeen = allSeen && (!fileStreams_[i].Present || streamSeen_[i]);
     }
     // A stream not seen after this many packets starts far later than the others.
     if (allSeen || pending_.size() >= kMaxPendingPackets) {
@@ -396,21 +391,21 @@ JoinOutcome CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packe
 }
 
 // Fixes where the current file starts and writes what was held, in the order it was read.
-JoinOutcome CopyJoiner::StartFile(std::size_t index) {
+Status CopyJoiner::StartFile(std::size_t index) {
     started_ = true;
     for (std::size_t outIndex = 0; outIndex < fileStreams_.size(); ++outIndex) {
         CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
         const int inIndex = outIndex < inIndexOf_.size() ? inIndexOf_[outIndex] : -1;
-        if (!stream.present || stream.start == AV_NOPTS_VALUE || inIndex < 0) {
+        if (!stream.Present || stream.Start == AV_NOPTS_VALUE || inIndex < 0) {
             continue;
         }
         // The analysis saw more of the stream's first packets (B-frames shown before the first
         // stored picture, priming before the first sound); trust it unless it is far off.
-        const std::int64_t hint = ScannedStream(index, inIndex).startTime;
-        const std::int64_t range = av_rescale_q(1, kStartHintRange, stream.timeBase);
-        if (hint != AV_NOPTS_VALUE && hint - stream.start <= range &&
-            stream.start - hint <= range) {
-            stream.start = hint;
+        const std::int64_t hint = ScannedStream(index, inIndex).StartTime;
+        const std::int64_t range = av_rescale_q(1, kStartHintRange, stream.TimeBase);
+        if (hint != AV_NOPTS_VALUE && hint - stream.Start <= range &&
+            stream.Start - hint <= range) {
+            stream.Start = hint;
         }
     }
     timeline_->BeginFile(fileStreams_);
@@ -421,119 +416,122 @@ JoinOutcome CopyJoiner::StartFile(std::size_t index) {
     if (first != pending_.end()) {
         av::PacketPtr held = std::move(*first);
         pending_.erase(first);
-        const JoinOutcome outcome = Write(index, held->stream_index, held.get());
-        if (!outcome.Succeeded()) {
+        const Status outcome = Write(index, held->stream_index, held.get());
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
     while (!pending_.empty()) {
         av::PacketPtr held = std::move(pending_.front());
         pending_.pop_front();
-        const JoinOutcome outcome = Write(index, held->stream_index, held.get());
-        if (!outcome.Succeeded()) {
+        const Status outcome = Write(index, held->stream_index, held.get());
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
     return {};
 }
 
-JoinOutcome CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
-    AVFormatContext* input = opened.context.get();
-    std::vector<CopyTimeline::StreamInFile> streams(opened.inIndexOf.size());
-    for (std::size_t outIndex = 0; outIndex < opened.inIndexOf.size(); ++outIndex) {
-        const int inIndex = opened.inIndexOf[outIndex];
+// Timing of the file's kept streams, and a fresh start: nothing held, no stream seen yet.
+void CopyJoiner::BeginFileStreams(std::size_t index, const OpenedInput& opened) {
+    AVFormatContext* input = opened.Context.get();
+    std::vector<CopyTimeline::StreamInFile> streams(opened.InIndexOf.size());
+    for (std::size_t outIndex = 0; outIndex < opened.InIndexOf.size(); ++outIndex) {
+        const int inIndex = opened.InIndexOf[outIndex];
         if (inIndex < 0) {
             continue;
         }
         // Timing comes from the scan's analysis: the copy pass may not have analysed.
         const CopyStreamParams& facts = ScannedStream(index, inIndex);
         CopyTimeline::StreamInFile& info = streams[outIndex];
-        info.present = true;
-        info.timeBase = input->streams[inIndex]->time_base;
-        info.isAudio = input->streams[inIndex]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
-        info.videoDelay = facts.videoDelay;
-        if (info.isAudio && facts.frameSize > 0 && facts.sampleRate > 0) {
-            info.defaultDuration =
-                av_rescale_q(facts.frameSize, AVRational{1, facts.sampleRate}, info.timeBase);
-        } else if (!info.isAudio && facts.frameRate.num > 0 && facts.frameRate.den > 0) {
-            info.defaultDuration = av_rescale_q(1, av_inv_q(facts.frameRate), info.timeBase);
+        info.Present = true;
+        info.TimeBase = input->streams[inIndex]->time_base;
+        info.IsAudio = input->streams[inIndex]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+        info.VideoDelay = facts.VideoDelay;
+        if (info.IsAudio && facts.FrameSize > 0 && facts.SampleRate > 0) {
+            info.DefaultDuration =
+                av_rescale_q(facts.FrameSize, AVRational{1, facts.SampleRate}, info.TimeBase);
+        } else if (!info.IsAudio && facts.FrameRate.num > 0 && facts.FrameRate.den > 0) {
+            info.DefaultDuration = av_rescale_q(1, av_inv_q(facts.FrameRate), info.TimeBase);
         }
     }
     fileStreams_ = std::move(streams);
-    inIndexOf_ = opened.inIndexOf;
+    inIndexOf_ = opened.InIndexOf;
     streamSeen_.assign(fileStreams_.size(), false);
     started_ = false;
     pending_.clear();
+}
 
+// Runs one packet (or the end, nullptr) through the stream's filter, if any.
+Status CopyJoiner::Feed(std::size_t index, OpenedInput& opened, int outIndex, AVPacket* in,
+                        AVPacket* filtered) {
+    AVBSFContext* filter = opened.Filters[outIndex].get();
+    if (filter == nullptr) {
+        return in != nullptr ? Deliver(index, outIndex, in) : Status{};
+    }
+    int ret = av_bsf_send_packet(filter, in);
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].FileName), cancel_);
+    }
+    while ((ret = av_bsf_receive_packet(filter, filtered)) >= 0) {
+        const Status status = Deliver(index, outIndex, filtered);
+        if (!status.Ok()) {
+            return status;
+        }
+    }
+    if (ret != AVERROR(EAGAIN) && ret != AVERROR_EOF) {
+        return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].FileName), cancel_);
+    }
+    return {};
+}
+
+Status CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
+    BeginFileStreams(index, opened);
+    AVFormatContext* input = opened.Context.get();
     av::PacketPtr packet = av::MakePacket();
     av::PacketPtr filtered = av::MakePacket();
     if (packet == nullptr || filtered == nullptr) {
         return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
     }
-    // Runs one packet (or the end, nullptr) through the stream's filter, if any.
-    auto feed = [&](int outIndex, AVPacket* in) -> JoinOutcome {
-        AVBSFContext* filter = opened.filters[outIndex].get();
-        if (filter == nullptr) {
-            return in != nullptr ? Deliver(index, outIndex, in) : JoinOutcome{};
-        }
-        int ret = av_bsf_send_packet(filter, in);
-        if (ret < 0) {
-            return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].fileName),
-                           cancel_);
-        }
-        while ((ret = av_bsf_receive_packet(filter, filtered.get())) >= 0) {
-            const JoinOutcome outcome = Deliver(index, outIndex, filtered.get());
-            if (!outcome.Succeeded()) {
-                return outcome;
-            }
-        }
-        if (ret != AVERROR(EAGAIN) && ret != AVERROR_EOF) {
-            return Failure(ret, QStringLiteral("Cannot copy %1").arg(scans_[index].fileName),
-                           cancel_);
-        }
-        return {};
-    };
     while (true) {
         if (cancel_.load()) {
-            return Stopped();
+            return StoppedStatus();
         }
         const int ret = av_read_frame(input, packet.get());
         if (ret == AVERROR_EOF) {
             break;
         }
         if (ret < 0) {
-            return Failure(ret, QStringLiteral("Cannot read %1").arg(scans_[index].fileName),
+            return Failure(ret, QStringLiteral("Cannot read %1").arg(scans_[index].FileName),
                            cancel_);
         }
-        const int outIndex = packet->stream_index < static_cast<int>(opened.outIndexOf.size())
-                                 ? opened.outIndexOf[packet->stream_index]
+        const int outIndex = packet->stream_index < static_cast<int>(opened.OutIndexOf.size())
+                                 ? opened.OutIndexOf[packet->stream_index]
                                  : -1;
         if (outIndex < 0) {
             av_packet_unref(packet.get());
             continue;
         }
-        const JoinOutcome outcome = feed(outIndex, packet.get());
+        const Status outcome = Feed(index, opened, outIndex, packet.get(), filtered.get());
         av_packet_unref(packet.get());
-        if (!outcome.Succeeded()) {
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
-    for (int outIndex = 0; outIndex < static_cast<int>(opened.filters.size()); ++outIndex) {
-        const JoinOutcome outcome = feed(outIndex, nullptr);
-        if (!outcome.Succeeded()) {
+    for (int outIndex = 0; outIndex < static_cast<int>(opened.Filters.size()); ++outIndex) {
+        const Status outcome = Feed(index, opened, outIndex, nullptr, filtered.get());
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
     // A file with a stream that sent nothing: the others go out as they are.
-    return started_ ? JoinOutcome{} : StartFile(index);
+    return started_ ? Status{} : StartFile(index);
 }
 
 void CopyJoiner::ReportProgress(bool force) {
-    const auto now = std::chrono::steady_clock::now();
-    if (!progress_ || (!force && now - lastProgress_ < kProgressInterval)) {
+    if (!progress_ || !throttle_.Due(force)) {
         return;
     }
-    lastProgress_ = now;
     std::int64_t bytes = output_->pb != nullptr ? avio_size(output_->pb) : 0;
     if (bytes < 0 && output_->pb != nullptr) {
         bytes = avio_tell(output_->pb);
@@ -541,33 +539,33 @@ void CopyJoiner::ReportProgress(bool force) {
     progress_(std::max<std::int64_t>(bytes, 0), timeline_->PositionUs(), totalUs_);
 }
 
-JoinOutcome CopyJoiner::Run() {
-    if (task_.inputs.empty()) {
+Status CopyJoiner::Run() {
+    if (task_.Inputs.empty()) {
         return {AVERROR(EINVAL), QStringLiteral("There is nothing to join.")};
     }
-    JoinOutcome outcome = ScanInputs();
-    if (!outcome.Succeeded()) {
+    Status outcome = ScanInputs();
+    if (!outcome.Ok()) {
         return outcome;
     }
-    for (std::size_t index = 0; index < task_.inputs.size(); ++index) {
+    for (std::size_t index = 0; index < task_.Inputs.size(); ++index) {
         OpenedInput opened;
         outcome = OpenFile(index, opened);
-        if (!outcome.Succeeded()) {
+        if (!outcome.Ok()) {
             return outcome;
         }
         if (index == 0) {
             outcome = CreateOutput(opened);
-            if (!outcome.Succeeded()) {
+            if (!outcome.Ok()) {
                 return outcome;
             }
         }
         outcome = CopyFile(index, opened);
-        if (!outcome.Succeeded()) {
+        if (!outcome.Ok()) {
             return outcome;
         }
     }
     if (cancel_.load()) {
-        return Stopped();
+        return StoppedStatus();
     }
     const int ret = av_write_trailer(output_.get());
     if (ret < 0) {
@@ -585,8 +583,10 @@ JoinOutcome CopyJoiner::Run() {
 
 }  // namespace
 
-JoinOutcome RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
-                        const JoinProgressFn& progress) {
+Status RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                   const JoinProgressFn& progress) {
     CopyJoiner joiner(task, cancel, progress);
     return joiner.Run();
 }
+
+}  // namespace veltrano

@@ -4,7 +4,11 @@
 
 #include "engine/plan/join_task.h"
 
+namespace veltrano {
+
 // Joins by copying the packets of every input unchanged. Checks `cancel` per packet and through
 // the AVIO interrupt callback; a cancelled join returns a negative code (AVERROR_EXIT) promptly.
-JoinOutcome RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
-                        const JoinProgressFn& progress);
+Status RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                   const JoinProgressFn& progress);
+
+}  // namespace veltrano

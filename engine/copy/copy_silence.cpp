@@ -6,6 +6,8 @@ extern "C" {
 #include <libavutil/samplefmt.h>
 }
 
+namespace veltrano {
+
 namespace {
 
 bool SelfContainedFrames(const AVCodecParameters* stream) {
@@ -102,3 +104,5 @@ av::PacketPtr CopySilence::Packet() const {
     }
     return copy;
 }
+
+}  // namespace veltrano

@@ -8,6 +8,8 @@ extern "C" {
 
 #include "engine/av/av_ptr.h"
 
+namespace veltrano {
+
 // One coded frame of silence in the format of a copied audio stream, to fill a gap at a join
 // where the container cannot carry one (AVI and MP4 play audio packets back to back, so a
 // gap would shift every later sound against the pictures).
@@ -28,3 +30,5 @@ private:
     av::PacketPtr packet_;
     std::int64_t duration_ = 0;
 };
+
+}  // namespace veltrano

@@ -7,6 +7,8 @@ extern "C" {
 
 #include <QStringList>
 
+namespace veltrano {
+
 namespace {
 
 CopyStreamParams ParamsOf(AVFormatContext* input, int index) {
@@ -16,32 +18,32 @@ CopyStreamParams ParamsOf(AVFormatContext* input, int index) {
     }
     AVStream* stream = input->streams[index];
     const AVCodecParameters* par = stream->codecpar;
-    params.present = true;
-    params.index = index;
-    params.timeBase = stream->time_base;
-    params.videoDelay = par->video_delay;
-    params.frameSize = par->frame_size;
-    params.startTime = stream->start_time;
+    params.Present = true;
+    params.Index = index;
+    params.TimeBase = stream->time_base;
+    params.VideoDelay = par->video_delay;
+    params.FrameSize = par->frame_size;
+    params.StartTime = stream->start_time;
     if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
-        params.frameRate = av_guess_frame_rate(input, stream, nullptr);
+        params.FrameRate = av_guess_frame_rate(input, stream, nullptr);
     }
-    params.codec = par->codec_id;
-    params.profile = par->profile;
+    params.Codec = par->codec_id;
+    params.Profile = par->profile;
     if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
-        params.width = par->width;
-        params.height = par->height;
-        params.pixelFormat = par->format;
+        params.Width = par->width;
+        params.Height = par->height;
+        params.PixelFormat = par->format;
         // An unknown aspect shows square pixels.
         if (par->sample_aspect_ratio.num > 0 && par->sample_aspect_ratio.den > 0) {
-            av_reduce(&params.sampleAspect.num, &params.sampleAspect.den,
+            av_reduce(&params.SampleAspect.num, &params.SampleAspect.den,
                       par->sample_aspect_ratio.num, par->sample_aspect_ratio.den, 1 << 30);
         }
     } else {
-        params.sampleRate = par->sample_rate;
-        params.channels = par->ch_layout.nb_channels;
+        params.SampleRate = par->sample_rate;
+        params.Channels = par->ch_layout.nb_channels;
     }
     if (par->extradata != nullptr && par->extradata_size > 0) {
-        params.extradata =
+        params.Extradata =
             QByteArray(reinterpret_cast<const char*>(par->extradata), par->extradata_size);
     }
     return params;
@@ -59,65 +61,65 @@ QString PixelFormatName(int format) {
 
 // First difference between two streams of one kind: the parameter and both values.
 struct Difference {
-    QString parameter;
-    QString otherValue;
-    QString firstValue;
+    QString Parameter;
+    QString OtherValue;
+    QString FirstValue;
 };
 
 std::optional<Difference> CompareStreams(const QString& kind, const CopyStreamParams& first,
                                          const CopyStreamParams& other, bool compareSetup) {
-    if (first.present != other.present) {
+    if (first.Present != other.Present) {
         return Difference{kind + QStringLiteral(" stream"),
-                          other.present ? CodecName(other.codec) : QStringLiteral("none"),
-                          first.present ? CodecName(first.codec) : QStringLiteral("none")};
+                          other.Present ? CodecName(other.Codec) : QStringLiteral("none"),
+                          first.Present ? CodecName(first.Codec) : QStringLiteral("none")};
     }
-    if (!first.present) {
+    if (!first.Present) {
         return std::nullopt;
     }
-    if (first.codec != other.codec) {
-        return Difference{kind + QStringLiteral(" codec"), CodecName(other.codec),
-                          CodecName(first.codec)};
+    if (first.Codec != other.Codec) {
+        return Difference{kind + QStringLiteral(" codec"), CodecName(other.Codec),
+                          CodecName(first.Codec)};
     }
     auto profileName = [&](int profile) {
-        const char* name = avcodec_profile_name(first.codec, profile);
+        const char* name = avcodec_profile_name(first.Codec, profile);
         return name != nullptr ? QString::fromLatin1(name) : QString::number(profile);
     };
-    if (first.profile != FF_PROFILE_UNKNOWN && other.profile != FF_PROFILE_UNKNOWN &&
-        first.profile != other.profile) {
-        return Difference{kind + QStringLiteral(" profile"), profileName(other.profile),
-                          profileName(first.profile)};
+    if (first.Profile != FF_PROFILE_UNKNOWN && other.Profile != FF_PROFILE_UNKNOWN &&
+        first.Profile != other.Profile) {
+        return Difference{kind + QStringLiteral(" profile"), profileName(other.Profile),
+                          profileName(first.Profile)};
     }
-    if (first.width != other.width || first.height != other.height) {
+    if (first.Width != other.Width || first.Height != other.Height) {
         return Difference{QStringLiteral("picture size"),
-                          QStringLiteral("%1x%2").arg(other.width).arg(other.height),
-                          QStringLiteral("%1x%2").arg(first.width).arg(first.height)};
+                          QStringLiteral("%1x%2").arg(other.Width).arg(other.Height),
+                          QStringLiteral("%1x%2").arg(first.Width).arg(first.Height)};
     }
-    if (av_cmp_q(first.sampleAspect, other.sampleAspect) != 0) {
+    if (av_cmp_q(first.SampleAspect, other.SampleAspect) != 0) {
         return Difference{
             QStringLiteral("sample aspect ratio"),
-            QStringLiteral("%1:%2").arg(other.sampleAspect.num).arg(other.sampleAspect.den),
-            QStringLiteral("%1:%2").arg(first.sampleAspect.num).arg(first.sampleAspect.den)};
+            QStringLiteral("%1:%2").arg(other.SampleAspect.num).arg(other.SampleAspect.den),
+            QStringLiteral("%1:%2").arg(first.SampleAspect.num).arg(first.SampleAspect.den)};
     }
-    if (first.pixelFormat != other.pixelFormat) {
-        return Difference{QStringLiteral("pixel format"), PixelFormatName(other.pixelFormat),
-                          PixelFormatName(first.pixelFormat)};
+    if (first.PixelFormat != other.PixelFormat) {
+        return Difference{QStringLiteral("pixel format"), PixelFormatName(other.PixelFormat),
+                          PixelFormatName(first.PixelFormat)};
     }
-    if (first.sampleRate != other.sampleRate) {
+    if (first.SampleRate != other.SampleRate) {
         return Difference{QStringLiteral("sample rate"),
-                          QStringLiteral("%1 Hz").arg(other.sampleRate),
-                          QStringLiteral("%1 Hz").arg(first.sampleRate)};
+                          QStringLiteral("%1 Hz").arg(other.SampleRate),
+                          QStringLiteral("%1 Hz").arg(first.SampleRate)};
     }
-    if (first.channels != other.channels) {
-        return Difference{QStringLiteral("channels"), QString::number(other.channels),
-                          QString::number(first.channels)};
+    if (first.Channels != other.Channels) {
+        return Difference{QStringLiteral("channels"), QString::number(other.Channels),
+                          QString::number(first.Channels)};
     }
     // A stream that carries its headers in-band (ADTS, Annex B) has none here; the bitstream
     // filter builds them from the stream itself.
-    if (compareSetup && !first.extradata.isEmpty() && !other.extradata.isEmpty() &&
-        first.extradata != other.extradata) {
+    if (compareSetup && !first.Extradata.isEmpty() && !other.Extradata.isEmpty() &&
+        first.Extradata != other.Extradata) {
         return Difference{kind + QStringLiteral(" codec setup data"),
-                          QStringLiteral("%1 bytes").arg(other.extradata.size()),
-                          QStringLiteral("%1 bytes").arg(first.extradata.size())};
+                          QStringLiteral("%1 bytes").arg(other.Extradata.size()),
+                          QStringLiteral("%1 bytes").arg(first.Extradata.size())};
     }
     return std::nullopt;
 }
@@ -145,28 +147,31 @@ int FindCopyStream(const AVFormatContext* input, AVMediaType type) {
 
 CopyInputScan ScanCopyInput(AVFormatContext* input, const QString& fileName) {
     CopyInputScan scan;
-    scan.fileName = fileName;
-    scan.video = ParamsOf(input, FindCopyStream(input, AVMEDIA_TYPE_VIDEO));
-    scan.audio = ParamsOf(input, FindCopyStream(input, AVMEDIA_TYPE_AUDIO));
+    scan.FileName = fileName;
+    scan.Video = ParamsOf(input, FindCopyStream(input, AVMEDIA_TYPE_VIDEO));
+    scan.Audio = ParamsOf(input, FindCopyStream(input, AVMEDIA_TYPE_AUDIO));
     if (input->duration > 0) {
-        scan.durationUs = input->duration;
+        scan.DurationUs = input->duration;
     }
     return scan;
 }
 
-QString FindCopyMismatch(const CopyInputScan& first, const CopyInputScan& other,
-                         const QString& muxerName, bool withAudio) {
+Status CheckCopyMatch(const CopyInputScan& first, const CopyInputScan& other,
+                      const QString& muxerName, bool withAudio) {
     const bool compareSetup = !IsMpegStreamMuxer(muxerName);
     std::optional<Difference> difference =
-        CompareStreams(QStringLiteral("video"), first.video, other.video, compareSetup);
+        CompareStreams(QStringLiteral("video"), first.Video, other.Video, compareSetup);
     if (!difference && withAudio) {
         difference =
-            CompareStreams(QStringLiteral("audio"), first.audio, other.audio, compareSetup);
+            CompareStreams(QStringLiteral("audio"), first.Audio, other.Audio, compareSetup);
     }
     if (!difference) {
         return {};
     }
-    return QStringLiteral("Cannot join by stream copy: %1 differs from %2 in %3 (%4 vs %5).")
-        .arg(other.fileName, first.fileName, difference->parameter, difference->otherValue,
-             difference->firstValue);
+    return Status(AVERROR(EINVAL),
+                  QStringLiteral("Cannot join by stream copy: %1 differs from %2 in %3 (%4 vs %5).")
+                      .arg(other.FileName, first.FileName, difference->Parameter,
+                           difference->OtherValue, difference->FirstValue));
 }
+
+}  // namespace veltrano

@@ -8,43 +8,46 @@ extern "C" {
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include "core/result.h"
+
+namespace veltrano {
 
 // What a stream copy keeps from one input: its first video and first audio stream, with the
 // parameters every later input must share, because every muxer writes the first file's
 // headers only.
 struct CopyStreamParams {
-    bool present = false;
-    AVCodecID codec = AV_CODEC_ID_NONE;
-    int profile = FF_PROFILE_UNKNOWN;
-    int width = 0;
-    int height = 0;
-    AVRational sampleAspect{1, 1};
-    int pixelFormat = -1;
-    int sampleRate = 0;
-    int channels = 0;
-    QByteArray extradata;
+    bool Present = false;
+    AVCodecID Codec = AV_CODEC_ID_NONE;
+    int Profile = FF_PROFILE_UNKNOWN;
+    int Width = 0;
+    int Height = 0;
+    AVRational SampleAspect{1, 1};
+    int PixelFormat = -1;
+    int SampleRate = 0;
+    int Channels = 0;
+    QByteArray Extradata;
 
     // Timing facts the copy pass needs, kept from the analysis so that later files need not
     // be analysed a second time.
-    int index = -1;
-    AVRational timeBase{0, 1};
-    int videoDelay = 0;
-    int frameSize = 0;                        // audio samples per frame, 0 when unknown
-    AVRational frameRate{0, 1};               // the guessed video frame rate, 0/1 when unknown
-    std::int64_t startTime = AV_NOPTS_VALUE;  // in timeBase
+    int Index = -1;
+    AVRational TimeBase{0, 1};
+    int VideoDelay = 0;
+    int FrameSize = 0;                        // audio samples per frame, 0 when unknown
+    AVRational FrameRate{0, 1};               // the guessed video frame rate, 0/1 when unknown
+    std::int64_t StartTime = AV_NOPTS_VALUE;  // in timeBase
 };
 
 struct CopyInputScan {
-    QString fileName;  // shown in messages
-    CopyStreamParams video;
-    CopyStreamParams audio;
-    std::int64_t durationUs = 0;  // 0 when the container does not say
+    QString FileName;  // shown in messages
+    CopyStreamParams Video;
+    CopyStreamParams Audio;
+    std::int64_t DurationUs = 0;  // 0 when the container does not say
     // Formats without a header find their streams only while reading; they are analysed
     // again when copied. Set by whoever opened the input, before its analysis.
-    bool headerless = false;
+    bool Headerless = false;
     // The streams were found only by analysing far more of the file than usual; copying it
     // needs the same analysis.
-    bool deepAnalysis = false;
+    bool DeepAnalysis = false;
 };
 
 // The stream of a kind that a copy keeps (cover pictures are not video), or -1.
@@ -53,12 +56,14 @@ int FindCopyStream(const AVFormatContext* input, AVMediaType type);
 // Reads what the copy compares from an opened and analysed input.
 CopyInputScan ScanCopyInput(AVFormatContext* input, const QString& fileName);
 
-// Empty when `other` can follow `first` in one stream copy into `muxerName`; otherwise the
-// sentence naming the file and the first parameter that differs, e.g. "Cannot join by stream
+// Ok when `other` can follow `first` in one stream copy into `muxerName`; otherwise a failure
+// whose sentence names the file and the first parameter that differs, e.g. "Cannot join by stream
 // copy: b.mp4 differs from a.mp4 in picture size (1280x720 vs 640x480)." Codec setup data is
 // not compared for MPEG transport and program streams, which repeat it inside the stream.
-QString FindCopyMismatch(const CopyInputScan& first, const CopyInputScan& other,
-                         const QString& muxerName, bool withAudio);
+Status CheckCopyMatch(const CopyInputScan& first, const CopyInputScan& other,
+                      const QString& muxerName, bool withAudio);
 
 // True for the MPEG transport and program stream muxers.
 bool IsMpegStreamMuxer(const QString& muxerName);
+
+}  // namespace veltrano

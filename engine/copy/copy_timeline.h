@@ -9,6 +9,8 @@ extern "C" {
 #include <cstdint>
 #include <vector>
 
+namespace veltrano {
+
 // Places the packets of consecutive input files on one output timeline for a stream copy.
 //
 // The master stream (video when there is one) is continuous: each file starts where the
@@ -33,12 +35,12 @@ public:
     enum class Verdict { Write, Drop, Backwards, FillGap };
 
     struct StreamInFile {
-        bool present = false;
-        AVRational timeBase{0, 1};
-        std::int64_t defaultDuration = 0;  // in timeBase, for packets that carry none
-        int videoDelay = 0;                // reorder depth, for guessing missing DTS
-        bool isAudio = false;
-        std::int64_t start = AV_NOPTS_VALUE;  // first presentation stamp, in timeBase
+        bool Present = false;
+        AVRational TimeBase{0, 1};
+        std::int64_t DefaultDuration = 0;  // in timeBase, for packets that carry none
+        int VideoDelay = 0;                // reorder depth, for guessing missing DTS
+        bool IsAudio = false;
+        std::int64_t Start = AV_NOPTS_VALUE;  // first presentation stamp, in timeBase
     };
 
     // One entry per output stream; `master` is the index of the stream that sets the pace.
@@ -62,7 +64,7 @@ public:
     // Largest end written over every stream, in microseconds (0 before anything).
     std::int64_t PositionUs() const;
     // Microseconds the files were moved later in total to keep DTS increasing.
-    std::int64_t WideningUs() const { return widening_us_; }
+    std::int64_t WideningUs() const { return wideningUs_; }
     // Packets dropped as priming or overlap.
     int DroppedPackets() const { return dropped_; }
     // Filler packets placed.
@@ -70,16 +72,16 @@ public:
 
 private:
     struct OutState {
-        AVRational timeBase{1, 1};
-        std::int64_t lastDts = AV_NOPTS_VALUE;
-        std::int64_t end = AV_NOPTS_VALUE;
-        std::int64_t lastDuration = 0;
+        AVRational TimeBase{1, 1};
+        std::int64_t LastDts = AV_NOPTS_VALUE;
+        std::int64_t End = AV_NOPTS_VALUE;
+        std::int64_t LastDuration = 0;
         // Current file.
-        StreamInFile in;
-        std::int64_t offset = 0;     // added after rescaling to the output time base
-        std::int64_t fileStart = 0;  // where the file begins, output time base
-        std::vector<std::int64_t> ptsBuffer;
-        bool seenInFile = false;
+        StreamInFile In;
+        std::int64_t Offset = 0;     // added after rescaling to the output time base
+        std::int64_t FileStart = 0;  // where the file begins, output time base
+        std::vector<std::int64_t> PtsBuffer;
+        bool SeenInFile = false;
     };
 
     std::int64_t GuessDts(OutState& state, std::int64_t pts, std::int64_t duration) const;
@@ -95,7 +97,9 @@ private:
     std::int64_t fileBase_ = 0;  // file start on the output timeline, master output time base
     std::int64_t anchor_ = AV_NOPTS_VALUE;  // file start, in anchorTimeBase_
     AVRational anchorTimeBase_{1, 1};
-    std::int64_t widening_us_ = 0;
+    std::int64_t wideningUs_ = 0;
     int dropped_ = 0;
     int filled_ = 0;
 };
+
+}  // namespace veltrano

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace veltrano {
+
 namespace encoder_output_file {
 
 namespace {
@@ -49,16 +51,14 @@ QString TemporaryPathFor(const QString& finalPath) {
     return {};
 }
 
-bool Commit(const QString& temporaryPath, const QString& finalPath, QString* error) {
+Status Commit(const QString& temporaryPath, const QString& finalPath) {
     // rename(2) replaces the target in one step; QFile::rename refuses an existing target.
     if (std::rename(QFile::encodeName(temporaryPath).constData(),
                     QFile::encodeName(finalPath).constData()) == 0) {
-        return true;
+        return {};
     }
-    if (error != nullptr) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-    }
-    return false;
+    const int error = errno;
+    return Status(-error, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 bool SameFile(const QString& first, const QString& second) {
@@ -66,3 +66,5 @@ bool SameFile(const QString& first, const QString& second) {
 }
 
 }  // namespace encoder_output_file
+
+}  // namespace veltrano

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include "core/result.h"
+
+namespace veltrano {
+
 // Where a job writes while it runs, and how the result reaches its final name. The job writes
 // to a hidden temporary file in the destination folder, so the final name appears only once
 // the output is complete and the rename stays on one file system.
@@ -12,11 +16,13 @@ namespace encoder_output_file {
 // Empty when the folder does not let us create it.
 QString TemporaryPathFor(const QString& finalPath);
 
-// Moves the finished temporary file to its final name, replacing a file already there.
-// False with the system's reason in `error`.
-bool Commit(const QString& temporaryPath, const QString& finalPath, QString* error);
+// Moves the finished temporary file to its final name, replacing a file already there. A
+// failure carries the system's reason.
+Status Commit(const QString& temporaryPath, const QString& finalPath);
 
 // True when both paths name the same file (symbolic links and "." / ".." resolved).
 bool SameFile(const QString& first, const QString& second);
 
 }  // namespace encoder_output_file
+
+}  // namespace veltrano

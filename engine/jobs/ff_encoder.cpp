@@ -16,21 +16,22 @@ extern "C" {
 #include "engine/jobs/encoder_output_file.h"
 #include "engine/plan/join_task.h"
 
+namespace veltrano {
+
 namespace {
 
-constexpr auto kProgressInterval = std::chrono::milliseconds(250);
 constexpr auto kStopWait = std::chrono::milliseconds(450);
 
 // Opens a file; only the first input is analysed, for what the option rules need from its
 // first video stream. The others are analysed by the join itself, so opening them here is
 // enough to refuse what cannot be read without decoding every input one time more.
 int ProbeInput(const QString& path, FirstInputFacts* facts) {
-    AVFormatContext* raw = nullptr;
-    int ret = avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr);
+    av::InputFormatPtr input;
+    int ret = avformat_open_input(av::OutPtr(input), QFile::encodeName(path).constData(), nullptr,
+                                  nullptr);
     if (ret < 0) {
         return ret;
     }
-    av::InputFormatPtr input(raw);
     if (facts == nullptr) {
         return 0;
     }
@@ -48,10 +49,10 @@ int ProbeInput(const QString& path, FirstInputFacts* facts) {
             }
             const AVRational rate = av_guess_frame_rate(input.get(), stream, nullptr);
             if (rate.num > 0 && rate.den > 0) {
-                facts->frameRate = rate;
+                facts->FrameRate = rate;
             }
-            facts->width = stream->codecpar->width;
-            facts->height = stream->codecpar->height;
+            facts->Width = stream->codecpar->width;
+            facts->Height = stream->codecpar->height;
             break;
         }
     }
@@ -91,7 +92,7 @@ void FFEncoder::ClearJobs() {
 
 FFEncoder::Job* FFEncoder::FindJob(int handle) {
     const auto found = std::find_if(jobs_.begin(), jobs_.end(),
-                                    [&](const Job& job) { return job.handle == handle; });
+                                    [&](const Job& job) { return job.Handle == handle; });
     return found != jobs_.end() ? &*found : nullptr;
 }
 
@@ -106,14 +107,14 @@ int FFEncoder::CheckInput(const QString& path, FirstInputFacts* facts) {
 
 int FFEncoder::CreateJob(const QString& firstInput, const QString& /*inputOptions*/) {
     Job job;
-    const int ret = CheckInput(firstInput, &job.facts);
+    const int ret = CheckInput(firstInput, &job.Facts);
     if (ret < 0) {
         return ret;
     }
-    job.handle = nextHandle_++;
-    job.inputs.push_back(firstInput);
+    job.Handle = nextHandle_++;
+    job.Inputs.push_back(firstInput);
     jobs_.push_back(std::move(job));
-    return jobs_.back().handle;
+    return jobs_.back().Handle;
 }
 
 int FFEncoder::AddJobInput(int handle, const QString& input, const QString& /*inputOptions*/) {
@@ -126,7 +127,7 @@ int FFEncoder::AddJobInput(int handle, const QString& input, const QString& /*in
     if (ret < 0) {
         return ret;
     }
-    job->inputs.push_back(input);
+    job->Inputs.push_back(input);
     return 0;
 }
 
@@ -140,7 +141,7 @@ int FFEncoder::SetJobOutput(int handle, const QString& outputPath, const QString
         lastError_ = QStringLiteral("The output file has no name.");
         return -1;
     }
-    for (const QString& input : job->inputs) {
+    for (const QString& input : job->Inputs) {
         if (encoder_output_file::SameFile(input, outputPath)) {
             lastError_ = QStringLiteral(
                              "The output file %1 is one of the files to join; choose another "
@@ -154,19 +155,19 @@ int FFEncoder::SetJobOutput(int handle, const QString& outputPath, const QString
         lastError_ = QStringLiteral("Cannot write to the folder %1.").arg(folder.filePath());
         return -1;
     }
-    const ParseResult<OutputPlan> plan = ParseEncodeOptions(parameters, outputPath, job->facts);
+    const Result<OutputPlan> plan = ParseEncodeOptions(parameters, outputPath, job->Facts);
     if (!plan.Ok()) {
-        lastError_ = plan.error;
+        lastError_ = plan.Message();
         return -1;
     }
-    job->outputPath = outputPath;
-    job->plan = plan.value;
+    job->OutputPath = outputPath;
+    job->Plan = *plan;
     return 0;
 }
 
 void FFEncoder::RemoveJob(int handle) {
     jobs_.erase(std::remove_if(jobs_.begin(), jobs_.end(),
-                               [&](const Job& job) { return job.handle == handle; }),
+                               [&](const Job& job) { return job.Handle == handle; }),
                 jobs_.end());
 }
 
@@ -190,7 +191,7 @@ void FFEncoder::StartJobs(int /*parallel*/) {
     }
     std::vector<Job> ready;
     for (auto it = jobs_.begin(); it != jobs_.end();) {
-        if (it->plan) {
+        if (it->Plan) {
             ready.push_back(std::move(*it));
             it = jobs_.erase(it);
         } else {
@@ -233,52 +234,47 @@ void FFEncoder::RunJobs(std::vector<Job> jobs) {
 }
 
 void FFEncoder::RunOneJob(const Job& job) {
-    const QString temporary = encoder_output_file::TemporaryPathFor(job.outputPath);
+    const QString temporary = encoder_output_file::TemporaryPathFor(job.OutputPath);
     if (temporary.isEmpty()) {
         PostTerminated(AVERROR(EACCES), false, true,
                        QStringLiteral("Cannot create a file in the folder %1.")
-                           .arg(QFileInfo(job.outputPath).absolutePath()));
+                           .arg(QFileInfo(job.OutputPath).absolutePath()));
         return;
     }
-    const JoinTask task{job.inputs, temporary, *job.plan};
-    auto lastReport = std::chrono::steady_clock::time_point{};
+    const JoinTask task{job.Inputs, temporary, *job.Plan};
     std::int64_t lastTotal = 0;
+    // The joiners throttle their reports (ProgressThrottle); each one goes out as it comes.
     const JoinProgressFn progress = [&](std::int64_t bytes, std::int64_t positionUs,
                                         std::int64_t totalUs) {
         lastTotal = totalUs;
-        const auto now = std::chrono::steady_clock::now();
-        if (now - lastReport < kProgressInterval) {
-            return;
-        }
-        lastReport = now;
-        PostProgress(job.handle, bytes, positionUs, totalUs);
+        PostProgress(job.Handle, bytes, positionUs, totalUs);
     };
     if (cancel_.load()) {
-        PostTerminated(AVERROR_EXIT, false, false, QStringLiteral("The join was stopped."));
+        PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    const JoinOutcome outcome = job.plan->copy ? RunCopyJoin(task, cancel_, progress)
-                                               : RunConvertJoin(task, cancel_, progress);
+    const Status outcome = job.Plan->Copy ? RunCopyJoin(task, cancel_, progress)
+                                          : RunConvertJoin(task, cancel_, progress);
     if (cancel_.load()) {
         QFile::remove(temporary);
-        PostTerminated(AVERROR_EXIT, false, false, QStringLiteral("The join was stopped."));
+        PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    if (!outcome.Succeeded()) {
+    if (!outcome.Ok()) {
         QFile::remove(temporary);
-        PostTerminated(outcome.code, false, true, outcome.message);
+        PostTerminated(outcome.Code(), false, true, outcome.Message());
         return;
     }
-    QString reason;
-    if (!encoder_output_file::Commit(temporary, job.outputPath, &reason)) {
+    if (const Status committed = encoder_output_file::Commit(temporary, job.OutputPath);
+        !committed.Ok()) {
         QFile::remove(temporary);
-        PostTerminated(
-            -1, false, true,
-            QStringLiteral("Cannot save %1: %2").arg(QFileInfo(job.outputPath).fileName(), reason));
+        PostTerminated(-1, false, true,
+                       QStringLiteral("Cannot save %1: %2")
+                           .arg(QFileInfo(job.OutputPath).fileName(), committed.Message()));
         return;
     }
     // The last report shows the whole output and the whole timeline.
-    PostProgress(job.handle, QFileInfo(job.outputPath).size(), lastTotal, lastTotal);
+    PostProgress(job.Handle, QFileInfo(job.OutputPath).size(), lastTotal, lastTotal);
     PostTerminated(0, true, false, QString());
 }
 
@@ -300,3 +296,5 @@ void FFEncoder::PostTerminated(int code, bool completed, bool failed, const QStr
         },
         Qt::QueuedConnection);
 }
+
+}  // namespace veltrano

@@ -13,6 +13,8 @@
 #include "engine/plan/engine_check.h"
 #include "engine/plan/output_plan.h"
 
+namespace veltrano {
+
 // The encoder over libav. Calls come from the thread that owns the object (the user-interface
 // thread) and return at once; started jobs run one after another on one worker thread.
 // JobProgress (about four times a second) and JobTerminated are delivered as queued signals
@@ -53,11 +55,11 @@ public:
 
 private:
     struct Job {
-        int handle = -1;
-        std::vector<QString> inputs;
-        FirstInputFacts facts;
-        QString outputPath;
-        std::optional<OutputPlan> plan;
+        int Handle = -1;
+        std::vector<QString> Inputs;
+        FirstInputFacts Facts;
+        QString OutputPath;
+        std::optional<OutputPlan> Plan;
     };
 
     Job* FindJob(int handle);
@@ -80,3 +82,5 @@ private:
     std::condition_variable doneChanged_;
     std::thread worker_;
 };
+
+}  // namespace veltrano

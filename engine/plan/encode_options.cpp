@@ -10,6 +10,9 @@ extern "C" {
 #include <cmath>
 
 #include "engine/plan/output_plan_resolver.h"
+#include "engine/plan/output_rules.h"
+
+namespace veltrano {
 
 namespace {
 
@@ -90,32 +93,30 @@ QString EncoderAlias(const QString& name) {
 }
 
 // An encoder name of the right kind, "copy", or an error sentence.
-ParseResult<QString> CheckEncoder(const QString& option, const QString& value,
-                                  AVMediaType wantedType) {
+Result<QString> CheckEncoder(const QString& option, const QString& value, AVMediaType wantedType) {
     if (value == QLatin1String("copy")) {
-        return {value, {}};
+        return value;
     }
     const QString name = EncoderAlias(value);
     const AVCodec* codec = avcodec_find_encoder_by_name(name.toUtf8().constData());
     if (codec == nullptr) {
-        return {std::nullopt,
-                QStringLiteral("Unknown codec %1 for option %2.").arg(Quoted(value), option)};
+        return Status::Failed(
+            QStringLiteral("Unknown codec %1 for option %2.").arg(Quoted(value), option));
     }
     if (codec->type != wantedType) {
         const QString kind = wantedType == AVMEDIA_TYPE_VIDEO ? QStringLiteral("a video")
                                                               : QStringLiteral("an audio");
-        return {std::nullopt, QStringLiteral("Codec %1 given to option %2 is not %3 codec.")
-                                  .arg(Quoted(value), option, kind)};
+        return Status::Failed(QStringLiteral("Codec %1 given to option %2 is not %3 codec.")
+                                  .arg(Quoted(value), option, kind));
     }
-    return {name, {}};
+    return name;
 }
 
 enum class Norm { Pal, Ntsc };
 
 // What "-target" does at its place in the string: the ffmpeg tool's opt_target for vcd and
 // dvd. Later options override these; the defaults it records never override the string.
-std::optional<QString> ApplyTarget(const QString& target, const FirstInputFacts& facts,
-                                   EncodeOptions& options) {
+Status ApplyTarget(const QString& target, const FirstInputFacts& facts, EncodeOptions& options) {
     QString kind = target;
     std::optional<Norm> norm;
     if (target.startsWith(QLatin1String("pal-"))) {
@@ -126,98 +127,99 @@ std::optional<QString> ApplyTarget(const QString& target, const FirstInputFacts&
         kind = target.mid(5);
     }
     if (kind != QLatin1String("vcd") && kind != QLatin1String("dvd")) {
-        return QStringLiteral("Unknown target %1.").arg(Quoted(target));
+        return Status::Failed(QStringLiteral("Unknown target %1.").arg(Quoted(target)));
     }
     if (!norm) {
         // Like the ffmpeg tool: 25 (or 50) frames per second is PAL, 29.97, 23.976 and the
         // other rates are NTSC.
-        if (!facts.frameRate || facts.frameRate->num <= 0 || facts.frameRate->den <= 0) {
-            return QStringLiteral(
-                       "Cannot tell PAL from NTSC for target %1: the first input has no video "
-                       "frame rate.")
-                .arg(Quoted(target));
+        if (!facts.FrameRate || facts.FrameRate->num <= 0 || facts.FrameRate->den <= 0) {
+            return Status::Failed(
+                QStringLiteral(
+                    "Cannot tell PAL from NTSC for target %1: the first input has no video "
+                    "frame rate.")
+                    .arg(Quoted(target)));
         }
-        const double fps = av_q2d(*facts.frameRate);
+        const double fps = av_q2d(*facts.FrameRate);
         norm =
             (std::fabs(fps - 25.0) < 0.01 || std::fabs(fps - 50.0) < 0.01) ? Norm::Pal : Norm::Ntsc;
     }
     const bool pal = *norm == Norm::Pal;
-    options.target = target;
-    options.frameRate = pal ? AVRational{25, 1} : AVRational{30000, 1001};
+    options.Target = target;
+    options.FrameRate = pal ? AVRational{25, 1} : AVRational{30000, 1001};
     TargetDefaults defaults;
     if (kind == QLatin1String("vcd")) {
-        options.videoCodec = QStringLiteral("mpeg1video");
-        options.audioCodec = QStringLiteral("mp2");
-        options.muxerName = QStringLiteral("vcd");
-        options.width = 352;
-        options.height = pal ? 288 : 240;
-        options.sampleRate = 44100;
-        options.channels = 2;
-        defaults.gopSize = pal ? 15 : 18;
-        defaults.videoBitrate = 1150000;
-        defaults.videoMaxRate = 1150000;
-        defaults.videoMinRate = 1150000;
-        defaults.videoBufferSize = 327680;
-        defaults.audioBitrate = 224000;
-        defaults.packetSize = 2324;
-        defaults.muxRate = 1411200;
-        defaults.preloadSeconds = 0.44;
+        options.VideoCodec = QStringLiteral("mpeg1video");
+        options.AudioCodec = QStringLiteral("mp2");
+        options.MuxerName = QString::fromLatin1(kVcdMuxer);
+        options.Width = 352;
+        options.Height = pal ? 288 : 240;
+        options.SampleRate = 44100;
+        options.Channels = 2;
+        defaults.GopSize = pal ? 15 : 18;
+        defaults.VideoBitrate = 1150000;
+        defaults.VideoMaxRate = 1150000;
+        defaults.VideoMinRate = 1150000;
+        defaults.VideoBufferSize = 327680;
+        defaults.AudioBitrate = 224000;
+        defaults.PacketSize = 2324;
+        defaults.MuxRate = 1411200;
+        defaults.PreloadSeconds = 0.44;
     } else {
-        options.videoCodec = QStringLiteral("mpeg2video");
-        options.audioCodec = QStringLiteral("ac3");
-        options.muxerName = QStringLiteral("dvd");
-        options.width = 720;
-        options.height = pal ? 576 : 480;
-        options.sampleRate = 48000;
-        defaults.gopSize = pal ? 15 : 18;
-        defaults.videoBitrate = 6000000;
-        defaults.videoMaxRate = 9000000;
-        defaults.videoMinRate = 0;
-        defaults.videoBufferSize = 1835008;
-        defaults.audioBitrate = 448000;
-        defaults.packetSize = 2048;
-        defaults.muxRate = 10080000;
+        options.VideoCodec = QStringLiteral("mpeg2video");
+        options.AudioCodec = QStringLiteral("ac3");
+        options.MuxerName = QString::fromLatin1(kDvdMuxer);
+        options.Width = 720;
+        options.Height = pal ? 576 : 480;
+        options.SampleRate = 48000;
+        defaults.GopSize = pal ? 15 : 18;
+        defaults.VideoBitrate = 6000000;
+        defaults.VideoMaxRate = 9000000;
+        defaults.VideoMinRate = 0;
+        defaults.VideoBufferSize = 1835008;
+        defaults.AudioBitrate = 448000;
+        defaults.PacketSize = 2048;
+        defaults.MuxRate = 10080000;
     }
-    options.targetDefaults = defaults;
-    return std::nullopt;
+    options.TargetValues = defaults;
+    return {};
 }
 
 // Applies one option with its value; an error sentence when the value is unusable.
-std::optional<QString> ApplyValueOption(const QString& option, const QString& value,
-                                        const FirstInputFacts& facts, EncodeOptions& options) {
+Status ApplyValueOption(const QString& option, const QString& value, const FirstInputFacts& facts,
+                        EncodeOptions& options) {
     auto bad = [&](const QString& what) {
         return QStringLiteral("Invalid %1 %2 for option %3.").arg(what, Quoted(value), option);
     };
     if (option == QLatin1String("-r")) {
         const auto rate = ParseFrameRate(value);
         if (!rate) {
-            return bad(QStringLiteral("frame rate"));
+            return Status::Failed(bad(QStringLiteral("frame rate")));
         }
-        options.frameRate = rate;
+        options.FrameRate = rate;
     } else if (option == QLatin1String("-aspect")) {
         const auto aspect = ParseAspect(value);
         if (!aspect) {
-            return bad(QStringLiteral("aspect ratio"));
+            return Status::Failed(bad(QStringLiteral("aspect ratio")));
         }
-        options.displayAspect = aspect;
+        options.DisplayAspect = aspect;
     } else if (option == QLatin1String("-ac")) {
         const auto channels = ParsePositiveInt(value, 8);
         if (!channels) {
-            return bad(QStringLiteral("channel count"));
+            return Status::Failed(bad(QStringLiteral("channel count")));
         }
-        options.channels = channels;
+        options.Channels = channels;
     } else if (option == QLatin1String("-ar")) {
         const auto rate = ParsePositiveInt(value, 384000);
         if (!rate || *rate < 1000) {
-            return bad(QStringLiteral("sample rate"));
+            return Status::Failed(bad(QStringLiteral("sample rate")));
         }
-        options.sampleRate = rate;
+        options.SampleRate = rate;
     } else if (option == QLatin1String("-vb") || option == QLatin1String("-ab")) {
         const auto bitrate = ParseBitrate(value);
         if (!bitrate) {
-            return bad(QStringLiteral("bitrate"));
+            return Status::Failed(bad(QStringLiteral("bitrate")));
         }
-        (option == QLatin1String("-vb") ? options.videoBitrate : options.audioBitrate) = bitrate;
+        (option == QLatin1String("-vb") ? options.VideoBitrate : options.AudioBitrate) = bitrate;
     } else if (option == QLatin1String("-s")) {
         static const QRegularExpression size(QStringLiteral("^([0-9]+)[xX]([0-9]+)$"));
         const QRegularExpressionMatch match = size.match(value);
@@ -226,33 +228,35 @@ std::optional<QString> ApplyValueOption(const QString& option, const QString& va
         const auto height =
             match.hasMatch() ? ParsePositiveInt(match.captured(2), 16384) : std::optional<int>();
         if (!width || !height) {
-            return bad(QStringLiteral("picture size"));
+            return Status::Failed(bad(QStringLiteral("picture size")));
         }
-        options.width = width;
-        options.height = height;
+        options.Width = width;
+        options.Height = height;
     } else if (option == QLatin1String("-vcodec") || option == QLatin1String("-acodec")) {
         const bool video = option == QLatin1String("-vcodec");
         const auto codec =
             CheckEncoder(option, value, video ? AVMEDIA_TYPE_VIDEO : AVMEDIA_TYPE_AUDIO);
         if (!codec.Ok()) {
-            return codec.error;
+            return codec.GetStatus();
         }
-        (video ? options.videoCodec : options.audioCodec) = codec.value;
+        (video ? options.VideoCodec : options.AudioCodec) = *codec;
     } else if (option == QLatin1String("-vpre")) {
         const auto preset = X264PresetFor(value);
         if (!preset) {
-            return QStringLiteral("Unknown preset %1 for option -vpre.").arg(Quoted(value));
+            return Status::Failed(
+                QStringLiteral("Unknown preset %1 for option -vpre.").arg(Quoted(value)));
         }
-        options.x264Preset = preset;
+        options.X264Preset = preset;
     } else if (option == QLatin1String("-f")) {
         if (av_guess_format(value.toUtf8().constData(), nullptr, nullptr) == nullptr) {
-            return QStringLiteral("Unknown output format %1 for option -f.").arg(Quoted(value));
+            return Status::Failed(
+                QStringLiteral("Unknown output format %1 for option -f.").arg(Quoted(value)));
         }
-        options.muxerName = value;
+        options.MuxerName = value;
     } else if (option == QLatin1String("-target")) {
         return ApplyTarget(value, facts, options);
     }
-    return std::nullopt;
+    return {};
 }
 
 bool TakesValue(const QString& option) {
@@ -318,41 +322,42 @@ std::optional<AVRational> ParseFrameRate(const QString& text) {
     return rate;
 }
 
-ParseResult<EncodeOptions> ReadEncodeOptions(const QString& parameters,
-                                             const FirstInputFacts& facts) {
+Result<EncodeOptions> ReadEncodeOptions(const QString& parameters, const FirstInputFacts& facts) {
     const QStringList tokens = parameters.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     EncodeOptions options;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const QString& option = tokens[i];
         if (option == QLatin1String("-an")) {
-            options.removeAudio = true;
+            options.RemoveAudio = true;
             continue;
         }
         if (option == QLatin1String("-join")) {
-            options.join = true;
+            options.Join = true;
             continue;
         }
         if (!TakesValue(option)) {
-            return {std::nullopt, QStringLiteral("Unknown option %1.").arg(Quoted(option))};
+            return Status::Failed(QStringLiteral("Unknown option %1.").arg(Quoted(option)));
         }
         // A value never starts with '-' here: no option takes a negative number, so a dash
         // means the value was left out ("-vb  -ab 128k").
         if (i + 1 >= tokens.size() || tokens[i + 1].startsWith(QLatin1Char('-'))) {
-            return {std::nullopt, QStringLiteral("Missing value for option %1.").arg(option)};
+            return Status::Failed(QStringLiteral("Missing value for option %1.").arg(option));
         }
         const QString& value = tokens[++i];
-        if (const auto error = ApplyValueOption(option, value, facts, options)) {
-            return {std::nullopt, *error};
+        if (const Status applied = ApplyValueOption(option, value, facts, options); !applied.Ok()) {
+            return applied;
         }
     }
-    return {options, {}};
+    return options;
 }
 
-ParseResult<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
-                                           const FirstInputFacts& facts) {
-    const ParseResult<EncodeOptions> options = ReadEncodeOptions(parameters, facts);
+Result<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
+                                      const FirstInputFacts& facts) {
+    const Result<EncodeOptions> options = ReadEncodeOptions(parameters, facts);
     if (!options.Ok()) {
-        return {std::nullopt, options.error};
+        return options.GetStatus();
     }
-    return ResolveOutputPlan(*options.value, outputPath, facts);
+    return ResolveOutputPlan(*options, outputPath, facts);
 }
+
+}  // namespace veltrano

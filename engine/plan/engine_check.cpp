@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "engine/plan/output_rules.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavfilter/avfilter.h>
@@ -11,9 +13,11 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+namespace veltrano {
+
 EngineRequirements EngineRequirements::ForProfiles() {
     EngineRequirements requirements;
-    requirements.libraries = {
+    requirements.Libraries = {
         {QStringLiteral("libavutil"), LIBAVUTIL_VERSION_MAJOR, avutil_version()},
         {QStringLiteral("libavcodec"), LIBAVCODEC_VERSION_MAJOR, avcodec_version()},
         {QStringLiteral("libavformat"), LIBAVFORMAT_VERSION_MAJOR, avformat_version()},
@@ -21,20 +25,8 @@ EngineRequirements EngineRequirements::ForProfiles() {
         {QStringLiteral("libswscale"), LIBSWSCALE_VERSION_MAJOR, swscale_version()},
         {QStringLiteral("libswresample"), LIBSWRESAMPLE_VERSION_MAJOR, swresample_version()},
     };
-    requirements.encoders = {
-        QStringLiteral("libx264"),   QStringLiteral("mpeg4"),      QStringLiteral("libxvid"),
-        QStringLiteral("h263"),      QStringLiteral("flv"),        QStringLiteral("wmv2"),
-        QStringLiteral("msmpeg4v2"), QStringLiteral("mpeg1video"), QStringLiteral("mpeg2video"),
-        QStringLiteral("rv20"),      QStringLiteral("aac"),        QStringLiteral("libmp3lame"),
-        QStringLiteral("mp2"),       QStringLiteral("ac3"),        QStringLiteral("wmav2"),
-    };
-    requirements.muxers = {
-        QStringLiteral("mp4"), QStringLiteral("mov"), QStringLiteral("3gp"),
-        QStringLiteral("flv"), QStringLiteral("swf"), QStringLiteral("matroska"),
-        QStringLiteral("avi"), QStringLiteral("asf"), QStringLiteral("mpeg"),
-        QStringLiteral("vcd"), QStringLiteral("dvd"), QStringLiteral("vob"),
-        QStringLiteral("rm"),
-    };
+    requirements.Encoders = ProfileEncoders();
+    requirements.Muxers = ProfileMuxers();
     return requirements;
 }
 
@@ -54,39 +46,41 @@ bool EngineCheck::LoadEngine(const QString& /*folder*/) {
 
 void EngineCheck::RunChecks() {
     QStringList problems;
-    for (const LibraryVersion& library : requirements_.libraries) {
-        const unsigned runtime_major = AV_VERSION_MAJOR(library.runtimeVersion);
-        if (runtime_major != library.builtMajor) {
+    for (const LibraryVersion& library : requirements_.Libraries) {
+        const unsigned runtimeMajor = AV_VERSION_MAJOR(library.RuntimeVersion);
+        if (runtimeMajor != library.BuiltMajor) {
             problems << QStringLiteral("%1 version %2 is installed, version %3 is needed")
-                            .arg(library.name)
-                            .arg(runtime_major)
-                            .arg(library.builtMajor);
+                            .arg(library.Name)
+                            .arg(runtimeMajor)
+                            .arg(library.BuiltMajor);
         }
     }
-    QStringList missing_encoders;
-    for (const QString& name : requirements_.encoders) {
+    QStringList missingEncoders;
+    for (const QString& name : requirements_.Encoders) {
         if (avcodec_find_encoder_by_name(name.toUtf8().constData()) == nullptr) {
-            missing_encoders << name;
+            missingEncoders << name;
         }
     }
-    if (!missing_encoders.isEmpty()) {
+    if (!missingEncoders.isEmpty()) {
         problems << QStringLiteral("missing encoders: ") +
-                        missing_encoders.join(QStringLiteral(", "));
+                        missingEncoders.join(QStringLiteral(", "));
     }
-    QStringList missing_muxers;
-    for (const QString& name : requirements_.muxers) {
+    QStringList missingMuxers;
+    for (const QString& name : requirements_.Muxers) {
         if (av_guess_format(name.toUtf8().constData(), nullptr, nullptr) == nullptr) {
-            missing_muxers << name;
+            missingMuxers << name;
         }
     }
-    if (!missing_muxers.isEmpty()) {
+    if (!missingMuxers.isEmpty()) {
         problems << QStringLiteral("missing output formats: ") +
-                        missing_muxers.join(QStringLiteral(", "));
+                        missingMuxers.join(QStringLiteral(", "));
     }
 
     checked_ = true;
     usable_ = problems.isEmpty();
-    last_error_ = usable_ ? QString()
-                          : QStringLiteral("The media libraries are not usable: ") +
-                                problems.join(QStringLiteral("; "));
+    lastError_ = usable_ ? QString()
+                         : QStringLiteral("The media libraries are not usable: ") +
+                               problems.join(QStringLiteral("; "));
 }
+
+}  // namespace veltrano

@@ -4,20 +4,22 @@
 #include <QStringList>
 #include <vector>
 
+namespace veltrano {
+
 // One linked library: the major version we were compiled against and the version the
 // running library reports (AV_VERSION_INT form, major in the top bits).
 struct LibraryVersion {
-    QString name;             // "libavformat"
-    unsigned builtMajor;      // LIBAVFORMAT_VERSION_MAJOR
-    unsigned runtimeVersion;  // avformat_version()
+    QString Name;             // "libavformat"
+    unsigned BuiltMajor;      // LIBAVFORMAT_VERSION_MAJOR
+    unsigned RuntimeVersion;  // avformat_version()
 };
 
 // What the engine must find before a join can be promised: matching libraries, and every
 // encoder and muxer that some output profile relies on.
 struct EngineRequirements {
-    std::vector<LibraryVersion> libraries;
-    QStringList encoders;  // libavcodec encoder names
-    QStringList muxers;    // libavformat muxer short names
+    std::vector<LibraryVersion> Libraries;
+    QStringList Encoders;  // libavcodec encoder names
+    QStringList Muxers;    // libavformat muxer short names
 
     // The libraries linked into this program and what the output profiles need.
     static EngineRequirements ForProfiles();
@@ -37,7 +39,7 @@ public:
     // need it. Same answer as IsEngineLoaded.
     bool LoadEngine(const QString& folder);
     // Names everything that is missing, empty when nothing is.
-    QString LastErrorText() const { return last_error_; }
+    QString LastErrorText() const { return lastError_; }
 
 private:
     void RunChecks();
@@ -45,5 +47,7 @@ private:
     EngineRequirements requirements_;
     bool checked_ = false;
     bool usable_ = false;
-    QString last_error_;
+    QString lastError_;
 };
+
+}  // namespace veltrano

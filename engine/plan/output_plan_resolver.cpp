@@ -9,43 +9,17 @@ extern "C" {
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/plan/output_rules.h"
+
+namespace veltrano {
+
 namespace {
-
-// What a container's profile promises when the string names no codec.
-struct ContainerDefaults {
-    const char* extension;
-    const char* muxer;
-    const char* videoEncoder;
-    const char* audioEncoder;
-};
-
-constexpr ContainerDefaults kContainers[] = {
-    {"mp4", "mp4", "mpeg4", "aac"},
-    {"m4v", "mp4", "mpeg4", "aac"},
-    {"mov", "mov", "libx264", "aac"},
-    {"qt", "mov", "libx264", "aac"},
-    // Debian ships no AMR encoder; AAC is what 3GP players take besides it.
-    {"3gp", "3gp", "h263", "aac"},
-    {"3g2", "3g2", "h263", "aac"},
-    {"flv", "flv", "flv", "libmp3lame"},
-    {"f4v", "flv", "libx264", "aac"},
-    {"swf", "swf", "flv", "libmp3lame"},
-    {"mkv", "matroska", "libx264", "libmp3lame"},
-    {"avi", "avi", "libxvid", "libmp3lame"},
-    {"asf", "asf", "msmpeg4v2", "wmav2"},
-    {"wmv", "asf", "wmv2", "wmav2"},
-    {"mpg", "mpeg", "mpeg1video", "mp2"},
-    {"mpeg", "mpeg", "mpeg1video", "mp2"},
-    {"vob", "vob", "mpeg2video", "ac3"},
-    {"rm", "rm", "rv20", "ac3"},
-    {"ts", "mpegts", "mpeg2video", "mp2"},
-};
 
 // Extensions whose container libavformat does not guess from the name (or guesses as a raw
 // stream) while the files the program lists under them are containers.
 struct ExtensionMuxer {
-    const char* extension;
-    const char* muxer;
+    const char* Extension;
+    const char* Muxer;
 };
 constexpr ExtensionMuxer kCopyMuxers[] = {
     {"m2t", "mpegts"}, {"m2ts", "mpegts"}, {"mts", "mpegts"}, {"tod", "mpegts"}, {"dat", "mpeg"},
@@ -53,13 +27,8 @@ constexpr ExtensionMuxer kCopyMuxers[] = {
     {"k3g", "3gp"},    {"3gp2", "3g2"},    {"rmvb", "rm"},    {"f4v", "flv"},
 };
 
-const ContainerDefaults* DefaultsForExtension(const QString& extension) {
-    for (const ContainerDefaults& entry : kContainers) {
-        if (extension == QLatin1String(entry.extension)) {
-            return &entry;
-        }
-    }
-    return nullptr;
+int EvenDown(int value) {
+    return std::max(2, value & ~1);
 }
 
 QString EncoderOf(AVCodecID id) {
@@ -67,69 +36,124 @@ QString EncoderOf(AVCodecID id) {
     return codec != nullptr ? QString::fromLatin1(codec->name) : QString();
 }
 
-bool IsH263Size(int width, int height) {
-    static constexpr int kSizes[][2] = {
-        {128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
-    return std::any_of(std::begin(kSizes), std::end(kSizes),
-                       [&](const int* size) { return size[0] == width && size[1] == height; });
-}
-
-int EvenDown(int value) {
-    return std::max(2, value & ~1);
-}
-
-int NearestFlashRate(int rate) {
-    static constexpr int kRates[] = {44100, 22050, 11025};
-    int best = kRates[0];
-    for (const int candidate : kRates) {
-        if (std::abs(candidate - rate) < std::abs(best - rate)) {
-            best = candidate;
-        }
-    }
-    return best;
-}
-
 // Refuses a codec the encoder library lacks or the container cannot carry.
-std::optional<QString> CheckCodec(const QString& encoder, const QString& muxer,
-                                  const QString& fileName) {
+Status CheckCodec(const QString& encoder, const QString& muxer, const QString& fileName) {
     const AVCodec* codec = avcodec_find_encoder_by_name(encoder.toUtf8().constData());
     if (codec == nullptr) {
-        return QStringLiteral("The encoder \"%1\" needed for %2 is not available.")
-            .arg(encoder, fileName);
+        return Status::Failed(QStringLiteral("The encoder \"%1\" needed for %2 is not available.")
+                                  .arg(encoder, fileName));
     }
     const AVOutputFormat* format = av_guess_format(muxer.toUtf8().constData(), nullptr, nullptr);
     if (format != nullptr && avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) == 0) {
-        return QStringLiteral("The format \"%1\" cannot carry the codec \"%2\".")
-            .arg(muxer, encoder);
+        return Status::Failed(
+            QStringLiteral("The format \"%1\" cannot carry the codec \"%2\".").arg(muxer, encoder));
     }
-    return std::nullopt;
+    return {};
 }
 
-ParseResult<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& outputPath) {
-    const bool videoCopy = options.videoCodec == QStringLiteral("copy");
-    const bool audioCopy = options.audioCodec == QStringLiteral("copy");
-    if (!videoCopy || !(audioCopy || options.removeAudio)) {
-        return {std::nullopt,
-                QStringLiteral("Stream copy needs both -vcodec copy and -acodec copy.")};
+Result<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& outputPath) {
+    const bool videoCopy = options.VideoCodec == QStringLiteral("copy");
+    const bool audioCopy = options.AudioCodec == QStringLiteral("copy");
+    if (!videoCopy || !(audioCopy || options.RemoveAudio)) {
+        return Status::Failed(
+            QStringLiteral("Stream copy needs both -vcodec copy and -acodec copy."));
     }
     // Copying cannot change the pictures, the sound or their rates.
-    const bool changes = options.frameRate || options.displayAspect || options.channels ||
-                         options.videoBitrate || options.audioBitrate || options.sampleRate ||
-                         options.width || options.x264Preset || options.target;
+    const bool changes = options.FrameRate || options.DisplayAspect || options.Channels ||
+                         options.VideoBitrate || options.AudioBitrate || options.SampleRate ||
+                         options.Width || options.X264Preset || options.Target;
     if (changes) {
-        return {std::nullopt, QStringLiteral("Stream copy cannot change size, rates, aspect, "
-                                             "channels or target; remove those options.")};
+        return Status::Failed(
+            QStringLiteral("Stream copy cannot change size, rates, aspect, "
+                           "channels or target; remove those options."));
     }
     OutputPlan plan;
-    plan.copy = true;
-    plan.removeAudio = options.removeAudio;
-    plan.muxerName = options.muxerName.value_or(MuxerForExtension(outputPath));
-    if (plan.muxerName.isEmpty()) {
-        return {std::nullopt,
-                QStringLiteral("Cannot tell the output format from the file name \"%1\".")
-                    .arg(QFileInfo(outputPath).fileName())};
+    plan.Copy = true;
+    plan.RemoveAudio = options.RemoveAudio;
+    plan.MuxerName = options.MuxerName.value_or(MuxerForExtension(outputPath));
+    if (plan.MuxerName.isEmpty()) {
+        return Status::Failed(
+            QStringLiteral("Cannot tell the output format from the file name \"%1\".")
+                .arg(QFileInfo(outputPath).fileName()));
     }
-    return {plan, {}};
+    ApplyOutputRules(plan);
+    return plan;
+}
+
+// The muxer: "-f" or the target's, else the extension's profile.
+Result<const AVOutputFormat*> ResolveMuxer(const EncodeOptions& options,
+                                           const ContainerProfile* profile,
+                                           const QString& fileName) {
+    QString muxer;
+    if (options.MuxerName) {
+        muxer = *options.MuxerName;
+    } else if (profile != nullptr) {
+        muxer = QString::fromLatin1(profile->Muxer);
+    } else {
+        return Status::Failed(
+            QStringLiteral("Cannot tell the output format from the file name \"%1\".")
+                .arg(fileName));
+    }
+    const AVOutputFormat* format = av_guess_format(muxer.toUtf8().constData(), nullptr, nullptr);
+    if (format == nullptr) {
+        return Status::Failed(QStringLiteral("Unknown output format \"%1\".").arg(muxer));
+    }
+    return format;
+}
+
+// What the string sets itself, with the target's values wherever the string sets none.
+OutputPlan PlanFromOptions(const EncodeOptions& options) {
+    const TargetDefaults target = options.TargetValues.value_or(TargetDefaults{});
+    OutputPlan plan;
+    plan.RemoveAudio = options.RemoveAudio;
+    plan.FrameRate = options.FrameRate;
+    plan.DisplayAspect = options.DisplayAspect;
+    if (options.Width && options.Height) {
+        plan.Width = EvenDown(*options.Width);
+        plan.Height = EvenDown(*options.Height);
+    }
+    plan.VideoBitrate = options.VideoBitrate.value_or(target.VideoBitrate);
+    plan.VideoMaxRate = target.VideoMaxRate;
+    plan.VideoMinRate = target.VideoMinRate;
+    plan.VideoBufferSize = target.VideoBufferSize;
+    plan.GopSize = target.GopSize;
+    plan.X264Preset = options.X264Preset.value_or(QString());
+    plan.AudioBitrate = options.AudioBitrate.value_or(target.AudioBitrate);
+    plan.SampleRate = options.SampleRate.value_or(0);
+    plan.Channels = options.Channels.value_or(0);
+    plan.PacketSize = target.PacketSize;
+    plan.MuxRate = target.MuxRate;
+    plan.PreloadSeconds = target.PreloadSeconds;
+    return plan;
+}
+
+// Each encoder: the string's, else the profile's promise for the extension, else the muxer's
+// own default. The profile's H.263 gives way to MPEG-4 at sizes H.263 cannot code.
+void ResolveEncoders(const EncodeOptions& options, const ContainerProfile* profile,
+                     const AVOutputFormat* format, const FirstInputFacts& facts, OutputPlan& plan) {
+    if (options.VideoCodec) {
+        plan.VideoEncoder = *options.VideoCodec;
+    } else if (profile != nullptr) {
+        plan.VideoEncoder = QString::fromLatin1(profile->VideoEncoder);
+    } else {
+        plan.VideoEncoder = EncoderOf(format->video_codec);
+    }
+    if (!options.VideoCodec && plan.VideoEncoder == QLatin1String("h263")) {
+        const int width = plan.Width != 0 ? plan.Width : facts.Width;
+        const int height = plan.Height != 0 ? plan.Height : facts.Height;
+        if (!IsH263Size(width, height)) {
+            plan.VideoEncoder = QStringLiteral("mpeg4");
+        }
+    }
+    if (plan.RemoveAudio) {
+        plan.AudioEncoder.clear();
+    } else if (options.AudioCodec) {
+        plan.AudioEncoder = *options.AudioCodec;
+    } else if (profile != nullptr) {
+        plan.AudioEncoder = QString::fromLatin1(profile->AudioEncoder);
+    } else {
+        plan.AudioEncoder = EncoderOf(format->audio_codec);
+    }
 }
 
 }  // namespace
@@ -140,123 +164,49 @@ QString MuxerForExtension(const QString& outputPath) {
         return {};
     }
     for (const ExtensionMuxer& entry : kCopyMuxers) {
-        if (extension == QLatin1String(entry.extension)) {
-            return QString::fromLatin1(entry.muxer);
+        if (extension == QLatin1String(entry.Extension)) {
+            return QString::fromLatin1(entry.Muxer);
         }
     }
-    if (const ContainerDefaults* defaults = DefaultsForExtension(extension)) {
-        return QString::fromLatin1(defaults->muxer);
+    if (const ContainerProfile* defaults = ContainerForExtension(extension)) {
+        return QString::fromLatin1(defaults->Muxer);
     }
     const QByteArray name = QStringLiteral("x.%1").arg(extension).toUtf8();
     const AVOutputFormat* format = av_guess_format(nullptr, name.constData(), nullptr);
     return format != nullptr ? QString::fromLatin1(format->name) : QString();
 }
 
-ParseResult<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString& outputPath,
-                                          const FirstInputFacts& facts) {
-    if (options.videoCodec == QStringLiteral("copy") ||
-        options.audioCodec == QStringLiteral("copy")) {
+Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString& outputPath,
+                                     const FirstInputFacts& facts) {
+    if (options.VideoCodec == QStringLiteral("copy") ||
+        options.AudioCodec == QStringLiteral("copy")) {
         return ResolveCopyPlan(options, outputPath);
     }
     const QString fileName = QFileInfo(outputPath).fileName();
-    const ContainerDefaults* defaults =
-        DefaultsForExtension(QFileInfo(outputPath).suffix().toLower());
-
-    OutputPlan plan;
-    if (options.muxerName) {
-        plan.muxerName = *options.muxerName;
-    } else if (defaults != nullptr) {
-        plan.muxerName = QString::fromLatin1(defaults->muxer);
-    } else {
-        return {std::nullopt,
-                QStringLiteral("Cannot tell the output format from the file name \"%1\".")
-                    .arg(fileName)};
+    const ContainerProfile* profile =
+        ContainerForExtension(QFileInfo(outputPath).suffix().toLower());
+    Result<const AVOutputFormat*> format = ResolveMuxer(options, profile, fileName);
+    if (!format.Ok()) {
+        return format.GetStatus();
     }
-    const AVOutputFormat* format =
-        av_guess_format(plan.muxerName.toUtf8().constData(), nullptr, nullptr);
-    if (format == nullptr) {
-        return {std::nullopt, QStringLiteral("Unknown output format \"%1\".").arg(plan.muxerName)};
+    OutputPlan plan = PlanFromOptions(options);
+    // As named (ResolveMuxer found one of the two), not libavformat's canonical name.
+    plan.MuxerName = options.MuxerName ? *options.MuxerName : QString::fromLatin1(profile->Muxer);
+    ResolveEncoders(options, profile, *format, facts, plan);
+    ApplyOutputRules(plan, options.MuxerName.has_value());
+    if (plan.VideoEncoder.isEmpty() && plan.AudioEncoder.isEmpty()) {
+        return Status::Failed(
+            QStringLiteral("The format \"%1\" has no codec to write.").arg(plan.MuxerName));
     }
-
-    const TargetDefaults target = options.targetDefaults.value_or(TargetDefaults{});
-    plan.removeAudio = options.removeAudio;
-    plan.frameRate = options.frameRate;
-    plan.displayAspect = options.displayAspect;
-    if (options.width && options.height) {
-        plan.width = EvenDown(*options.width);
-        plan.height = EvenDown(*options.height);
-    }
-    plan.videoBitrate = options.videoBitrate.value_or(target.videoBitrate);
-    plan.videoMaxRate = target.videoMaxRate;
-    plan.videoMinRate = target.videoMinRate;
-    plan.videoBufferSize = target.videoBufferSize;
-    plan.gopSize = target.gopSize;
-    plan.x264Preset = options.x264Preset.value_or(QString());
-    plan.audioBitrate = options.audioBitrate.value_or(target.audioBitrate);
-    plan.sampleRate = options.sampleRate.value_or(0);
-    plan.channels = options.channels.value_or(0);
-    plan.packetSize = target.packetSize;
-    plan.muxRate = target.muxRate;
-    plan.preloadSeconds = target.preloadSeconds;
-
-    // Video encoder: the string's, else the profile's promise for the extension, else the
-    // muxer's own default.
-    if (options.videoCodec) {
-        plan.videoEncoder = *options.videoCodec;
-    } else if (defaults != nullptr) {
-        plan.videoEncoder = QString::fromLatin1(defaults->videoEncoder);
-    } else {
-        plan.videoEncoder = EncoderOf(format->video_codec);
-    }
-    if (!options.videoCodec && plan.videoEncoder == QLatin1String("h263")) {
-        const int width = plan.width != 0 ? plan.width : facts.width;
-        const int height = plan.height != 0 ? plan.height : facts.height;
-        if (!IsH263Size(width, height)) {
-            plan.videoEncoder = QStringLiteral("mpeg4");
-        }
-    }
-    // MPEG-2 video belongs in an MPEG-2 program stream.
-    if (!options.muxerName && plan.muxerName == QLatin1String("mpeg") &&
-        plan.videoEncoder == QLatin1String("mpeg2video")) {
-        plan.muxerName = QStringLiteral("vob");
-    }
-    if (plan.removeAudio) {
-        plan.audioEncoder.clear();
-    } else if (options.audioCodec) {
-        plan.audioEncoder = *options.audioCodec;
-    } else if (defaults != nullptr) {
-        plan.audioEncoder = QString::fromLatin1(defaults->audioEncoder);
-    } else {
-        plan.audioEncoder = EncoderOf(format->audio_codec);
-    }
-    if (plan.videoEncoder.isEmpty() && plan.audioEncoder.isEmpty()) {
-        return {std::nullopt,
-                QStringLiteral("The format \"%1\" has no codec to write.").arg(plan.muxerName)};
-    }
-    for (const QString& encoder : {plan.videoEncoder, plan.audioEncoder}) {
+    for (const QString& encoder : {plan.VideoEncoder, plan.AudioEncoder}) {
         if (encoder.isEmpty()) {
             continue;
         }
-        if (const auto error = CheckCodec(encoder, plan.muxerName, fileName)) {
-            return {std::nullopt, *error};
+        if (const Status codec = CheckCodec(encoder, plan.MuxerName, fileName); !codec.Ok()) {
+            return codec;
         }
     }
-
-    if ((plan.muxerName == QLatin1String("flv") || plan.muxerName == QLatin1String("swf")) &&
-        plan.sampleRate != 0) {
-        plan.sampleRate = NearestFlashRate(plan.sampleRate);
-    }
-    // rmenc refuses packets over 64 kB; a bounded rate-control buffer keeps key frames under
-    // it even at HD sizes.
-    if (plan.muxerName == QLatin1String("rm") && plan.videoEncoder == QLatin1String("rv20")) {
-        constexpr std::int64_t kRmBufferBits = 400000;
-        if (plan.videoBitrate <= 0) {
-            plan.videoBitrate = 1000000;
-        }
-        plan.videoMaxRate = plan.videoBitrate;
-        plan.videoBufferSize = plan.videoBufferSize > 0
-                                   ? std::min(plan.videoBufferSize, kRmBufferBits)
-                                   : kRmBufferBits;
-    }
-    return {plan, {}};
+    return plan;
 }
+
+}  // namespace veltrano

@@ -51,7 +51,7 @@ FFPlayer::~FFPlayer() {
 bool FFPlayer::IsEngineLoaded() {
     // Only the libraries matter for playing; encoders and muxers are the joiner's concern.
     EngineRequirements requirements;
-    requirements.libraries = EngineRequirements::ForProfiles().libraries;
+    requirements.Libraries = EngineRequirements::ForProfiles().Libraries;
     EngineCheck check(requirements);
     const bool loaded = check.IsEngineLoaded();
     if (!loaded) {

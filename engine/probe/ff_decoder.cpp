@@ -10,42 +10,37 @@ extern "C" {
 #include <libavutil/mathematics.h>
 }
 
+namespace veltrano {
+
 bool FFDecoder::Fail(const QString& text) {
     CloseMedia();
-    last_error_ = text;
+    lastError_ = text;
     return false;
 }
 
 bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
     CloseMedia();
-    last_error_.clear();
+    lastError_.clear();
 
-    AVDictionary* raw_options = nullptr;
-    av_dict_set_int(&raw_options, "probesize", kProbeSizeBytes, 0);
-    av_dict_set_int(&raw_options, "analyzeduration", kAnalyzeDurationUs, 0);
-    av::DictionaryPtr open_options(raw_options);
+    av::DictionaryPtr openOptions;
+    av_dict_set_int(av::OutPtr(openOptions), "probesize", kProbeSizeBytes, 0);
+    av_dict_set_int(av::OutPtr(openOptions), "analyzeduration", kAnalyzeDurationUs, 0);
     if (!options.trimmed().isEmpty()) {
-        raw_options = open_options.release();
-        const int parsed =
-            av_dict_parse_string(&raw_options, options.trimmed().toUtf8().constData(), "=", ":", 0);
-        open_options.reset(raw_options);
+        const int parsed = av_dict_parse_string(
+            av::OutPtr(openOptions), options.trimmed().toUtf8().constData(), "=", ":", 0);
         if (parsed < 0) {
             return Fail(av::Describe(QStringLiteral("Cannot read the open options"), parsed));
         }
     }
 
-    AVFormatContext* raw_context = nullptr;
-    raw_options = open_options.release();
-    const int opened = avformat_open_input(&raw_context, QFile::encodeName(path).constData(),
-                                           nullptr, &raw_options);
-    open_options.reset(raw_options);
-    // On failure avformat_open_input has freed the context and set the pointer to null.
-    format_.reset(raw_context);
+    // The options left in the dictionary afterwards are those no one took.
+    const int opened = avformat_open_input(av::OutPtr(format_), QFile::encodeName(path).constData(),
+                                           nullptr, av::OutPtr(openOptions));
     if (opened < 0) {
         return Fail(av::Describe(QStringLiteral("Cannot open file"), opened));
     }
     if (const AVDictionaryEntry* unused =
-            av_dict_get(open_options.get(), "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
+            av_dict_get(openOptions.get(), "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
         return Fail(QStringLiteral("Cannot open file: unknown option \"%1\"")
                         .arg(QString::fromUtf8(unused->key)));
     }
@@ -58,13 +53,13 @@ bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
         }
     }
 
-    audio_index_ = FindBestStream(AVMEDIA_TYPE_AUDIO);
-    video_index_ = FindBestStream(AVMEDIA_TYPE_VIDEO);
-    if (audio_index_ < 0 && video_index_ < 0) {
+    audioIndex_ = FindBestStream(AVMEDIA_TYPE_AUDIO);
+    videoIndex_ = FindBestStream(AVMEDIA_TYPE_VIDEO);
+    if (audioIndex_ < 0 && videoIndex_ < 0) {
         return Fail(
             QStringLiteral("Cannot open file: it holds neither a video nor an audio stream"));
     }
-    duration_us_ = ComputeDuration();
+    durationUs_ = ComputeDuration();
     return true;
 }
 
@@ -92,9 +87,9 @@ bool FFDecoder::HeaderSuffices() const {
 
 void FFDecoder::CloseMedia() {
     format_.reset();
-    audio_index_ = -1;
-    video_index_ = -1;
-    duration_us_ = 0;
+    audioIndex_ = -1;
+    videoIndex_ = -1;
+    durationUs_ = 0;
 }
 
 int FFDecoder::FindBestStream(AVMediaType type) const {
@@ -162,3 +157,5 @@ int FFDecoder::VideoHeight(int index) const {
     const AVCodecParameters* parameters = StreamParameters(index, AVMEDIA_TYPE_VIDEO);
     return parameters ? std::max(parameters->height, 0) : 0;
 }
+
+}  // namespace veltrano

@@ -5,6 +5,8 @@
 #include "engine/api/media_decoder.h"
 #include "engine/av/av_ptr.h"
 
+namespace veltrano {
+
 // MediaDecoder over libavformat. Opens a file, reads its headers and a bounded slice of its
 // packets to learn the streams, and never decodes the file as a whole, so a long file probes
 // as fast as a short one. User-interface thread only.
@@ -17,15 +19,15 @@ public:
 
     bool OpenMedia(const QString& path, const QString& options) override;
     void CloseMedia() override;
-    QString LastErrorText() const override { return last_error_; }
+    QString LastErrorText() const override { return lastError_; }
 
-    int AudioStreamIndex() const override { return audio_index_; }
-    int VideoStreamIndex() const override { return video_index_; }
+    int AudioStreamIndex() const override { return audioIndex_; }
+    int VideoStreamIndex() const override { return videoIndex_; }
     QString AudioCodecName(int index) const override;
     QString VideoCodecName(int index) const override;
     int VideoWidth(int index) const override;
     int VideoHeight(int index) const override;
-    std::int64_t Duration() const override { return duration_us_; }
+    std::int64_t Duration() const override { return durationUs_; }
 
     // Upper bounds of the analysis: bytes read and stream time looked at.
     static constexpr std::int64_t kProbeSizeBytes = 5'000'000;
@@ -40,8 +42,10 @@ private:
     bool Fail(const QString& text);
 
     av::InputFormatPtr format_;
-    int audio_index_ = -1;
-    int video_index_ = -1;
-    std::int64_t duration_us_ = 0;
-    QString last_error_;
+    int audioIndex_ = -1;
+    int videoIndex_ = -1;
+    std::int64_t durationUs_ = 0;
+    QString lastError_;
 };
+
+}  // namespace veltrano

@@ -2,51 +2,53 @@
 
 #include <gtest/gtest.h>
 
+namespace veltrano {
+
 namespace {
 
 CliArguments Parsed(const QStringList& args) {
-    const CliParseResult result = ParseCliArguments(args);
-    EXPECT_TRUE(result.arguments.has_value()) << result.error.toStdString();
-    return result.arguments.value_or(CliArguments{});
+    const Result<CliArguments> result = ParseCliArguments(args);
+    EXPECT_TRUE(result.Ok()) << result.Message().toStdString();
+    return result.Ok() ? *result : CliArguments{};
 }
 
 QString ErrorOf(const QStringList& args) {
-    const CliParseResult result = ParseCliArguments(args);
-    EXPECT_FALSE(result.arguments.has_value());
-    return result.error;
+    const Result<CliArguments> result = ParseCliArguments(args);
+    EXPECT_FALSE(result.Ok());
+    return result.Message();
 }
 
 TEST(CliArgumentsTest, CommandsAndFiles) {
-    EXPECT_EQ(Parsed({"profiles"}).command, CliCommand::Profiles);
+    EXPECT_EQ(Parsed({"profiles"}).Command, CliCommand::Profiles);
     const CliArguments probe = Parsed({"probe", "--json", "a.mp4", "b.mp4"});
-    EXPECT_EQ(probe.command, CliCommand::Probe);
-    EXPECT_TRUE(probe.json);
-    EXPECT_EQ(probe.files, (QStringList{"a.mp4", "b.mp4"}));
-    EXPECT_EQ(Parsed({"--help"}).command, CliCommand::Help);
-    EXPECT_EQ(Parsed({"join", "--help"}).command, CliCommand::Help);
+    EXPECT_EQ(probe.Command, CliCommand::Probe);
+    EXPECT_TRUE(probe.Json);
+    EXPECT_EQ(probe.Files, (QStringList{"a.mp4", "b.mp4"}));
+    EXPECT_EQ(Parsed({"--help"}).Command, CliCommand::Help);
+    EXPECT_EQ(Parsed({"join", "--help"}).Command, CliCommand::Help);
     // After "--" everything is a file, even what looks like an option.
-    EXPECT_EQ(Parsed({"params", "--", "--copy", "-x.mp4"}).files,
+    EXPECT_EQ(Parsed({"params", "--", "--copy", "-x.mp4"}).Files,
               (QStringList{"--copy", "-x.mp4"}));
 }
 
 TEST(CliArgumentsTest, ValuesAsNextArgumentOrAfterEquals) {
     const CliArguments a = Parsed({"join", "--video-bitrate", "1200k", "--name= spaced ",
                                    "--folder=/tmp/out", "--profile", "ID_MPH", "x.mp4", "y.mp4"});
-    EXPECT_EQ(a.settings.videoBitrate, QStringLiteral("1200k"));
-    EXPECT_EQ(a.name, QStringLiteral(" spaced ")) << "the = form keeps spaces";
-    EXPECT_EQ(a.folder, QStringLiteral("/tmp/out"));
-    EXPECT_EQ(a.settings.profile, QStringLiteral("ID_MPH"));
-    EXPECT_EQ(Parsed({"params", "--aspect=", "x"}).settings.aspect, QString());
+    EXPECT_EQ(a.Settings.VideoBitrate, QStringLiteral("1200k"));
+    EXPECT_EQ(a.Name, QStringLiteral(" spaced ")) << "the = form keeps spaces";
+    EXPECT_EQ(a.Folder, QStringLiteral("/tmp/out"));
+    EXPECT_EQ(a.Settings.Profile, QStringLiteral("ID_MPH"));
+    EXPECT_EQ(Parsed({"params", "--aspect=", "x"}).Settings.Aspect, QString());
 }
 
 TEST(CliArgumentsTest, QualitiesChannelsAndSizes) {
     const CliArguments a = Parsed({"params", "--video-quality", "HIGH", "--audio-quality=2",
                                    "--channels", "auto", "--size", "7", "f"});
-    EXPECT_EQ(a.settings.videoQuality, 0);
-    EXPECT_EQ(a.settings.audioQuality, 2);
-    EXPECT_EQ(a.settings.channels, 0);
-    EXPECT_EQ(a.settings.size, QStringLiteral("7"));
-    EXPECT_EQ(Parsed({"params", "--size=640x480", "--channels=1", "f"}).settings.channels, 1);
+    EXPECT_EQ(a.Settings.VideoQuality, 0);
+    EXPECT_EQ(a.Settings.AudioQuality, 2);
+    EXPECT_EQ(a.Settings.Channels, 0);
+    EXPECT_EQ(a.Settings.Size, QStringLiteral("7"));
+    EXPECT_EQ(Parsed({"params", "--size=640x480", "--channels=1", "f"}).Settings.Channels, 1);
     EXPECT_TRUE(ErrorOf({"params", "--size", "16", "f"}).contains("--size"));
     EXPECT_TRUE(ErrorOf({"params", "--size", "640*480", "f"}).contains("--size"));
     EXPECT_TRUE(ErrorOf({"params", "--video-quality", "best", "f"}).contains("--video-quality"));
@@ -66,7 +68,7 @@ TEST(CliArgumentsTest, ErrorsNameTheOption) {
 }
 
 TEST(CliArgumentsTest, VersionStandsAlone) {
-    EXPECT_EQ(Parsed({"--version"}).command, CliCommand::Version);
+    EXPECT_EQ(Parsed({"--version"}).Command, CliCommand::Version);
     EXPECT_EQ(CliVersionText(), QStringLiteral("veltrano-join 5.0.0"));
     // Anything after --version is a mistake worth reporting, not silently ignored.
     EXPECT_TRUE(ErrorOf({"--version", "extra"}).contains("--version"));
@@ -93,3 +95,5 @@ TEST(CliArgumentsTest, UsageDocumentsTheInterface) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

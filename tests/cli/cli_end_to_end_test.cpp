@@ -13,12 +13,14 @@
 
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
+    int ExitCode = -1;
+    QString Out;
+    QString Err;
 };
 
 class CliEndToEndTest : public testing::Test {
@@ -77,8 +79,8 @@ QTemporaryDir* CliEndToEndTest::clips_ = nullptr;
 
 TEST_F(CliEndToEndTest, ProfilesListsTheWholeCatalogueInMenuOrder) {
     const CliRun run = Run({"profiles"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QStringList lines = run.Out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 126);
     EXPECT_EQ(
         lines.front(),
@@ -92,8 +94,8 @@ TEST_F(CliEndToEndTest, ProfilesListsTheWholeCatalogueInMenuOrder) {
 
 TEST_F(CliEndToEndTest, ProbeTextJsonAndUnopenableFiles) {
     const CliRun text = Run({"probe", Clip("a.mp4"), Clip("tone.m4a")});
-    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
-    const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(text.ExitCode, 0) << text.Err.toStdString();
+    const QStringList lines = text.Out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     const QStringList first = lines[0].split('\t');
     ASSERT_EQ(first.size(), 8);
@@ -107,10 +109,10 @@ TEST_F(CliEndToEndTest, ProbeTextJsonAndUnopenableFiles) {
     EXPECT_EQ(lines[1].split('\t')[6], QString()) << "no video stream, no video codec";
 
     const CliRun json = Run({"probe", "--json", Clip("notes.mp4"), Clip("b.mp4")});
-    EXPECT_EQ(json.exitCode, 1);
-    EXPECT_TRUE(json.err.contains("Can not open file: ")) << json.err.toStdString();
-    EXPECT_TRUE(json.err.contains(Clip("notes.mp4")));
-    const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    EXPECT_EQ(json.ExitCode, 1);
+    EXPECT_TRUE(json.Err.contains("Can not open file: ")) << json.Err.toStdString();
+    EXPECT_TRUE(json.Err.contains(Clip("notes.mp4")));
+    const QJsonArray rows = QJsonDocument::fromJson(json.Out.toUtf8()).array();
     ASSERT_EQ(rows.size(), 1) << "the unopenable file is left out";
     const QJsonObject row = rows[0].toObject();
     for (const char* key : {"path", "type", "duration", "videoSize", "fileSize", "modified",
@@ -123,60 +125,60 @@ TEST_F(CliEndToEndTest, ProbeTextJsonAndUnopenableFiles) {
 
 TEST_F(CliEndToEndTest, ParamsBuildsTheStringAndWritesNothing) {
     const CliRun smallest = Run({"params", Clip("a.mp4"), Clip("b.mp4")});
-    ASSERT_EQ(smallest.exitCode, 0) << smallest.err.toStdString();
-    EXPECT_EQ(smallest.out,
+    ASSERT_EQ(smallest.ExitCode, 0) << smallest.Err.toStdString();
+    EXPECT_EQ(smallest.Out,
               QStringLiteral("-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 512k -ab 128k "
                              "-ar 44100 -s 320x240 -join\nmp4\n"));
 
     // The profile's reset comes first even when the frame rate is given before it.
     const CliRun ordered = Run({"params", "--frame-rate=25", "--profile", "ID_IPHONEHVIDEO",
                                 "--audio-quality", "low", Clip("a.mp4"), Clip("c.mp4")});
-    ASSERT_EQ(ordered.exitCode, 0) << ordered.err.toStdString();
-    EXPECT_EQ(ordered.out,
+    ASSERT_EQ(ordered.ExitCode, 0) << ordered.Err.toStdString();
+    EXPECT_EQ(ordered.Out,
               QStringLiteral("-r 25 -ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 1024k "
                              "-ab 96k -ar 22050 -s 480x320 -join\nmp4\n"));
 
     const CliRun copy = Run({"params", "--copy", Clip("a.mp4"), Clip("c.mp4")});
-    EXPECT_EQ(copy.out, QStringLiteral("-vcodec copy -acodec copy -join\nmp4\n"));
+    EXPECT_EQ(copy.Out, QStringLiteral("-vcodec copy -acodec copy -join\nmp4\n"));
     const CliRun mixed = Run({"params", "--copy", Clip("a.mp4"), Clip("b.mp4")});
-    EXPECT_EQ(mixed.exitCode, 1);
-    EXPECT_TRUE(mixed.err.contains(
+    EXPECT_EQ(mixed.ExitCode, 1);
+    EXPECT_TRUE(mixed.Err.contains(
         "To use the 'Direct copy stream' function, all video files must be same format"));
     EXPECT_TRUE(FilesInOutput().isEmpty());
 }
 
 TEST_F(CliEndToEndTest, BadUsageExitsWithTwoAndNamesTheOption) {
     const CliRun unknown = Run({"params", "--shiny", Clip("a.mp4")});
-    EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_TRUE(unknown.err.contains("--shiny"));
+    EXPECT_EQ(unknown.ExitCode, 2);
+    EXPECT_TRUE(unknown.Err.contains("--shiny"));
     const CliRun missing = Run({"params", Clip("a.mp4"), "--sample-rate"});
-    EXPECT_EQ(missing.exitCode, 2);
-    EXPECT_TRUE(missing.err.contains("--sample-rate"));
+    EXPECT_EQ(missing.ExitCode, 2);
+    EXPECT_TRUE(missing.Err.contains("--sample-rate"));
     const CliRun profile = Run({"params", "--profile", "ID_NOTHING", Clip("a.mp4")});
-    EXPECT_EQ(profile.exitCode, 2);
-    EXPECT_TRUE(profile.err.contains("--profile"));
-    EXPECT_EQ(profile.err.count('\n'), 1) << "one line";
+    EXPECT_EQ(profile.ExitCode, 2);
+    EXPECT_TRUE(profile.Err.contains("--profile"));
+    EXPECT_EQ(profile.Err.count('\n'), 1) << "one line";
 }
 
 TEST_F(CliEndToEndTest, CopyJoinProposesTheNameAndGuardsExistingFiles) {
     const CliRun first =
         Run({"join", "--copy", "--folder", out_.path(), Clip("a.mp4"), Clip("c.mp4")});
-    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    ASSERT_EQ(first.ExitCode, 0) << first.Err.toStdString();
     const QString output = out_.filePath(QStringLiteral("a-join.mp4"));
-    EXPECT_EQ(first.out.trimmed(), output);
+    EXPECT_EQ(first.Out.trimmed(), output);
     EXPECT_NEAR(media_tools::FormatDuration(media_tools::Probe(output)), 2.0, 0.1);
     EXPECT_EQ(FilesInOutput(), QStringList{"a-join.mp4"}) << "no temporary file is left";
 
     const qint64 size = QFileInfo(output).size();
     const CliRun again = Run(
         {"join", "--copy", "--folder", out_.path(), Clip("a.mp4"), Clip("a.mp4"), Clip("c.mp4")});
-    EXPECT_EQ(again.exitCode, 1);
-    EXPECT_TRUE(again.err.contains("already exists")) << again.err.toStdString();
+    EXPECT_EQ(again.ExitCode, 1);
+    EXPECT_TRUE(again.Err.contains("already exists")) << again.Err.toStdString();
     EXPECT_EQ(QFileInfo(output).size(), size) << "an existing output is kept without --yes";
 
     const CliRun replace = Run({"join", "--copy", "--yes", "--folder", out_.path(), Clip("a.mp4"),
                                 Clip("a.mp4"), Clip("c.mp4")});
-    ASSERT_EQ(replace.exitCode, 0) << replace.err.toStdString();
+    ASSERT_EQ(replace.ExitCode, 0) << replace.Err.toStdString();
     EXPECT_NEAR(media_tools::FormatDuration(media_tools::Probe(output)), 3.0, 0.1);
 }
 
@@ -184,32 +186,32 @@ TEST_F(CliEndToEndTest, RefusesToWriteOverAnInputAndChecksTheName) {
     const qint64 before = QFileInfo(Clip("a.mp4")).size();
     const CliRun over = Run({"join", "--copy", "--yes", "--name", "a", "--folder", clips_->path(),
                              Clip("a.mp4"), Clip("c.mp4")});
-    EXPECT_EQ(over.exitCode, 1);
-    EXPECT_TRUE(over.err.contains("one of the files to join")) << over.err.toStdString();
+    EXPECT_EQ(over.ExitCode, 1);
+    EXPECT_TRUE(over.Err.contains("one of the files to join")) << over.Err.toStdString();
     EXPECT_EQ(QFileInfo(Clip("a.mp4")).size(), before);
 
     const CliRun blank = Run({"join", "--name=   ", Clip("a.mp4"), Clip("c.mp4")});
-    EXPECT_EQ(blank.exitCode, 1);
-    EXPECT_TRUE(blank.err.contains("Invalid file name!"));
+    EXPECT_EQ(blank.ExitCode, 1);
+    EXPECT_TRUE(blank.Err.contains("Invalid file name!"));
     const CliRun folder =
         Run({"join", "--folder", out_.filePath("missing"), Clip("a.mp4"), Clip("c.mp4")});
-    EXPECT_EQ(folder.exitCode, 1);
-    EXPECT_TRUE(folder.err.contains("Invalid path!"));
+    EXPECT_EQ(folder.ExitCode, 1);
+    EXPECT_TRUE(folder.Err.contains("Invalid path!"));
 }
 
 TEST_F(CliEndToEndTest, ConvertJoinWritesTheProfilesFormat) {
     const CliRun run = Run({"join", "--profile", "ID_MPH", "--size", "3", "--name", "joined",
                             Clip("a.mp4"), Clip("b.mp4")});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QString output = out_.filePath(QStringLiteral("joined.mp4"));
-    EXPECT_EQ(run.out.trimmed(), output) << "without --folder the current folder is used";
+    EXPECT_EQ(run.Out.trimmed(), output) << "without --folder the current folder is used";
     const QJsonObject probe = media_tools::Probe(output);
     const QJsonArray video = media_tools::StreamsOfType(probe, "video");
     ASSERT_EQ(video.size(), 1);
     EXPECT_EQ(video[0].toObject().value("codec_name").toString(), QStringLiteral("h264"));
     EXPECT_EQ(video[0].toObject().value("width").toInt(), 320);
     EXPECT_NEAR(media_tools::FormatDuration(probe), 2.0, 0.3);
-    EXPECT_TRUE(run.err.contains("100%")) << run.err.toStdString();
+    EXPECT_TRUE(run.Err.contains("100%")) << run.Err.toStdString();
 }
 
 // Ctrl+C, and a terminal that goes away, stop the join and leave nothing behind.
@@ -245,3 +247,5 @@ TEST_F(CliEndToEndTest, CtrlCStopsTheJoinAndRemovesThePartialOutput) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

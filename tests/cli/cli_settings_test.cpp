@@ -5,6 +5,8 @@
 #include "profiles/output_settings.h"
 #include "profiles/profile_catalogue.h"
 
+namespace veltrano {
+
 namespace {
 
 class CliSettingsTest : public testing::Test {
@@ -30,7 +32,7 @@ TEST_F(CliSettingsTest, ProfileByIdentifierNameOrCaption) {
 
     OutputSettings settings;
     CliSettings cli;
-    cli.profile = QStringLiteral("nonsense");
+    cli.Profile = QStringLiteral("nonsense");
     EXPECT_TRUE(ApplyCliSettings(settings, cli, catalogue_).contains("--profile"));
 }
 
@@ -40,17 +42,17 @@ TEST_F(CliSettingsTest, WithoutProfileTheInitialStateHoldsInConversion) {
     EXPECT_EQ(settings.FormatKey, QStringLiteral("mp4h264"));
     EXPECT_EQ(settings.SizeChoice, 0);
     CliSettings copy;
-    copy.copy = true;
+    copy.Copy = true;
     EXPECT_EQ(Applied(copy).Mode, JoinMode::DirectCopy);
 }
 
 // The profile's reset runs before the explicit values, whatever the command line's order.
 TEST_F(CliSettingsTest, ExplicitValuesWinOverTheProfile) {
     CliSettings cli;
-    cli.frameRate = QStringLiteral("25");
-    cli.profile = QStringLiteral("ID_IPHONEHVIDEO");  // sets 480 x 320 at 29.97, 2 channels
-    cli.size = QStringLiteral("7");
-    cli.channels = 1;
+    cli.FrameRate = QStringLiteral("25");
+    cli.Profile = QStringLiteral("ID_IPHONEHVIDEO");  // sets 480 x 320 at 29.97, 2 channels
+    cli.Size = QStringLiteral("7");
+    cli.Channels = 1;
     const OutputSettings settings = Applied(cli);
     EXPECT_EQ(settings.FrameRate, QStringLiteral("25"));
     EXPECT_EQ(settings.SizeChoice, 7);
@@ -61,11 +63,11 @@ TEST_F(CliSettingsTest, ExplicitValuesWinOverTheProfile) {
 // A quality choice resets the bitrate it governs; a typed bitrate comes after it and stands.
 TEST_F(CliSettingsTest, TypedBitratesComeAfterTheQualityLists) {
     CliSettings cli;
-    cli.videoBitrate = QStringLiteral("1200K");
-    cli.audioBitrate = QStringLiteral("96k");
-    cli.sampleRate = QStringLiteral("22050");
-    cli.videoQuality = 0;
-    cli.audioQuality = 2;
+    cli.VideoBitrate = QStringLiteral("1200K");
+    cli.AudioBitrate = QStringLiteral("96k");
+    cli.SampleRate = QStringLiteral("22050");
+    cli.VideoQuality = 0;
+    cli.AudioQuality = 2;
     const OutputSettings settings = Applied(cli);
     EXPECT_EQ(settings.VideoBitrate, QStringLiteral("1200K"));
     EXPECT_EQ(settings.AudioBitrate, QStringLiteral("96k"));
@@ -76,10 +78,10 @@ TEST_F(CliSettingsTest, TypedBitratesComeAfterTheQualityLists) {
 
 TEST_F(CliSettingsTest, TypedValuesAreNormalisedLikeTheGrid) {
     CliSettings cli;
-    cli.videoBitrate = QStringLiteral(" 1500k ");
-    cli.frameRate = QStringLiteral("25fps");
-    cli.aspect = QStringLiteral("16:9");
-    cli.sampleRate = QStringLiteral("44.1k");
+    cli.VideoBitrate = QStringLiteral(" 1500k ");
+    cli.FrameRate = QStringLiteral("25fps");
+    cli.Aspect = QStringLiteral("16:9");
+    cli.SampleRate = QStringLiteral("44.1k");
     const OutputSettings settings = Applied(cli);
     EXPECT_EQ(settings.VideoBitrate, QStringLiteral("1500k"));
     EXPECT_EQ(settings.FrameRate, QStringLiteral("Auto"));
@@ -89,7 +91,7 @@ TEST_F(CliSettingsTest, TypedValuesAreNormalisedLikeTheGrid) {
 
 TEST_F(CliSettingsTest, CustomSizeIsNormalisedAsWhenTheBoxesLoseFocus) {
     CliSettings cli;
-    cli.size = QStringLiteral("641x7");
+    cli.Size = QStringLiteral("641x7");
     const OutputSettings settings = Applied(cli);
     EXPECT_EQ(settings.SizeChoice, 15);
     EXPECT_EQ(settings.Width, QStringLiteral("642"));
@@ -99,9 +101,9 @@ TEST_F(CliSettingsTest, CustomSizeIsNormalisedAsWhenTheBoxesLoseFocus) {
 // Removing the audio locks the audio items, but only after every typed value went in.
 TEST_F(CliSettingsTest, RemoveAudioComesLast) {
     CliSettings cli;
-    cli.removeAudio = true;
-    cli.audioBitrate = QStringLiteral("64k");
-    cli.channels = 1;
+    cli.RemoveAudio = true;
+    cli.AudioBitrate = QStringLiteral("64k");
+    cli.Channels = 1;
     const OutputSettings settings = Applied(cli);
     EXPECT_TRUE(settings.RemoveAudio);
     EXPECT_EQ(settings.AudioBitrate, QStringLiteral("64k"));
@@ -109,3 +111,5 @@ TEST_F(CliSettingsTest, RemoveAudioComesLast) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

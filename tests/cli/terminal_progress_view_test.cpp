@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace veltrano {
+
 namespace {
 
 QByteArray Written(std::FILE* file) {
@@ -58,3 +60,5 @@ TEST(TerminalProgressViewTest, TerminalRedrawsInPlaceAndEndsTheLineOnClose) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

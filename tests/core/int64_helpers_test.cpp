@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace veltrano {
+
 namespace {
 
 TEST(Int64HelpersTest, HalvesJoinLowFirst) {
@@ -50,3 +52,5 @@ TEST(Int64HelpersTest, ScaleTime64) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@
 
 #include "core/join_list.h"
 
+namespace veltrano {
+
 namespace {
 
 MediaItem Item(const QString& path) {
@@ -70,3 +72,5 @@ TEST(JoinListModelTest, RowsFollowTheListAndSortingNeverReorders) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

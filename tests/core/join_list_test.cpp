@@ -6,6 +6,8 @@
 
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 MediaItem Item(const QString& path, double seconds = 1.0) {
@@ -46,8 +48,8 @@ QList<int> SelectedRows(const JoinList& list) {
 
 class CountingAddFiles : public AddFilesAction {
 public:
-    void AddFiles() override { ++opened; }
-    int opened = 0;
+    void AddFiles() override { ++Opened; }
+    int Opened = 0;
 };
 
 TEST(JoinListTest, SameFileTwiceGivesTwoRows) {
@@ -191,15 +193,17 @@ TEST(JoinListTest, HasEnoughFilesAsksForMoreBelowTwoRows) {
     CountingAddFiles addFiles;
     list.Append(Item(QStringLiteral("1")));
     EXPECT_FALSE(list.HasEnoughFiles(messages, addFiles));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please add more file to the list."));
-    EXPECT_EQ(messages.shown[0].icon, UserMessages::Icon::Information);
-    EXPECT_EQ(addFiles.opened, 1);
+    ASSERT_EQ(messages.Shown.size(), 1);
+    EXPECT_EQ(messages.Shown[0].Text, QStringLiteral("Please add more file to the list."));
+    EXPECT_EQ(messages.Shown[0].Icon, UserMessages::Icon::Information);
+    EXPECT_EQ(addFiles.Opened, 1);
 
     list.Append(Item(QStringLiteral("2")));
     EXPECT_TRUE(list.HasEnoughFiles(messages, addFiles));
-    EXPECT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(addFiles.opened, 1);
+    EXPECT_EQ(messages.Shown.size(), 1);
+    EXPECT_EQ(addFiles.Opened, 1);
 }
 
 }  // namespace
+
+}  // namespace veltrano

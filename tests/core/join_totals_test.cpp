@@ -4,6 +4,8 @@
 
 #include "core/join_list.h"
 
+namespace veltrano {
+
 namespace {
 
 MediaItem Item(const QString& path, double seconds) {
@@ -74,3 +76,5 @@ TEST(JoinTotalsTest, UnchangedListIsNotRecomputedAndReorderingKeepsTotals) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+namespace veltrano {
+
 namespace {
 
 TEST(ProgramFolderTest, InstalledFolderBesideBinWins) {
@@ -35,3 +37,5 @@ TEST(ProgramFolderTest, BuildTreeFallsBackToTheSourceDataFolder) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+namespace veltrano {
+
 namespace {
 
 // Every test points the native user-scope store at a fresh folder, never the user's own.
@@ -79,3 +81,5 @@ TEST_F(SettingsStoreTest, FailedWriteChangesNothingAndReportsNothing) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -6,18 +6,20 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+namespace veltrano {
+
 namespace {
 
 struct DurationCase {
-    double seconds;
-    const char* text;
+    double Seconds;
+    const char* Text;
 };
 
 class FormatDurationTest : public testing::TestWithParam<DurationCase> {};
 
 TEST_P(FormatDurationTest, RoundsAndPads) {
-    EXPECT_EQ(FormatDuration(GetParam().seconds), QString::fromLatin1(GetParam().text))
-        << GetParam().seconds;
+    EXPECT_EQ(FormatDuration(GetParam().Seconds), QString::fromLatin1(GetParam().Text))
+        << GetParam().Seconds;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,3 +116,5 @@ TEST(FolderExistsTest, RelativeFolderStillResolvesFromTheOriginalDirectory) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

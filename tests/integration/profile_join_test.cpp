@@ -15,19 +15,21 @@
 #include "profiles/profile_catalogue.h"
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 struct KeyCase {
-    const char* commandName;
-    const char* formatKey;
-    const char* videoCodec;  // ffprobe codec_name
-    const char* audioCodec;
-    int width;  // the requested picture size
-    int height;
+    const char* CommandName;
+    const char* FormatKey;
+    const char* VideoCodec;  // ffprobe codec_name
+    const char* AudioCodec;
+    int Width;  // the requested picture size
+    int Height;
 };
 
 void PrintTo(const KeyCase& c, std::ostream* os) {
-    *os << c.formatKey;
+    *os << c.FormatKey;
 }
 
 // Two 1 s clips of 320x240 go in; without a profile size the output keeps 320x240.
@@ -90,9 +92,9 @@ TEST_P(ProfileJoinTest, JoinsIntoThePromisedFormat) {
     QCoreApplication app(argc, argv);
 
     const ProfileCatalogue catalogue;
-    const OutputProfile* profile = catalogue.FindByCommandName(QString::fromLatin1(c.commandName));
+    const OutputProfile* profile = catalogue.FindByCommandName(QString::fromLatin1(c.CommandName));
     ASSERT_NE(profile, nullptr);
-    ASSERT_EQ(profile->FormatKey, QString::fromLatin1(c.formatKey));
+    ASSERT_EQ(profile->FormatKey, QString::fromLatin1(c.FormatKey));
     OutputSettings settings;
     settings.SelectJoinMode(JoinMode::Convert);
     settings.ApplyProfile(*profile);
@@ -129,20 +131,22 @@ TEST_P(ProfileJoinTest, JoinsIntoThePromisedFormat) {
     ASSERT_EQ(video.size(), 1) << built.EngineParameters.toStdString();
     ASSERT_EQ(audio.size(), 1) << built.EngineParameters.toStdString();
     EXPECT_EQ(video[0].toObject().value("codec_name").toString(),
-              QString::fromLatin1(c.videoCodec));
+              QString::fromLatin1(c.VideoCodec));
     EXPECT_EQ(audio[0].toObject().value("codec_name").toString(),
-              QString::fromLatin1(c.audioCodec));
-    EXPECT_EQ(video[0].toObject().value("width").toInt(), c.width);
-    EXPECT_EQ(video[0].toObject().value("height").toInt(), c.height);
+              QString::fromLatin1(c.AudioCodec));
+    EXPECT_EQ(video[0].toObject().value("width").toInt(), c.Width);
+    EXPECT_EQ(video[0].toObject().value("height").toInt(), c.Height);
     const double duration = media_tools::StreamDuration(output, "video");
     EXPECT_NEAR(duration, 2.0, 0.3) << built.EngineParameters.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFormatKey, ProfileJoinTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<KeyCase>& info) {
-                             QString key = QString::fromLatin1(info.param.formatKey);
+                             QString key = QString::fromLatin1(info.param.FormatKey);
                              key.replace(QLatin1Char('-'), QLatin1Char('_'));
                              return key.toStdString();
                          });
 
 }  // namespace
+
+}  // namespace veltrano

@@ -4,6 +4,8 @@
 
 #include "profiles/output_settings.h"
 
+namespace veltrano {
+
 namespace {
 
 const QString kAuto = QStringLiteral("Auto");
@@ -29,10 +31,10 @@ TEST(AdvancedGridLayout, CategoriesAndItemsInDisplayOrder) {
 
 TEST(AdvancedGridLayout, HelpTextsKindsAndInitialValues) {
     struct Expected {
-        GridItem item;
-        const char* help;
-        GridItemKind kind;
-        const char* initial;
+        GridItem Item;
+        const char* Help;
+        GridItemKind Kind;
+        const char* Initial;
     };
     const std::vector<Expected> expected = {
         {GridItem::FilenameExtension, "", GridItemKind::ReadOnlyText, ""},
@@ -54,12 +56,12 @@ TEST(AdvancedGridLayout, HelpTextsKindsAndInitialValues) {
          GridItemKind::ChoiceList, "Auto"},
         {GridItem::RemoveAudio, "", GridItemKind::CheckBox, "False"}};
     for (const Expected& e : expected) {
-        const GridItemSpec info = GridItemInfo(e.item);
-        EXPECT_EQ(info.Item, e.item);
-        EXPECT_EQ(info.HelpText, QString::fromUtf8(e.help)) << info.Caption.toStdString();
-        EXPECT_EQ(info.Kind, e.kind) << info.Caption.toStdString();
-        EXPECT_EQ(info.InitialValue, QString::fromUtf8(e.initial)) << info.Caption.toStdString();
-        EXPECT_EQ(info.Id.has_value(), e.item == GridItem::RemoveAudio);
+        const GridItemSpec info = GridItemInfo(e.Item);
+        EXPECT_EQ(info.Item, e.Item);
+        EXPECT_EQ(info.HelpText, QString::fromUtf8(e.Help)) << info.Caption.toStdString();
+        EXPECT_EQ(info.Kind, e.Kind) << info.Caption.toStdString();
+        EXPECT_EQ(info.InitialValue, QString::fromUtf8(e.Initial)) << info.Caption.toStdString();
+        EXPECT_EQ(info.Id.has_value(), e.Item == GridItem::RemoveAudio);
     }
     EXPECT_EQ(GridItemInfo(GridItem::RemoveAudio).Id, 100);
 }
@@ -101,9 +103,9 @@ TEST(AdvancedGridLayout, SuggestedValuesSurviveNormalisation) {
 }
 
 struct EditCase {
-    GridItem item;
-    const char* typed;
-    const char* kept;
+    GridItem Item;
+    const char* Typed;
+    const char* Kept;
 };
 
 class GridEdit : public testing::TestWithParam<EditCase> {};
@@ -111,8 +113,8 @@ class GridEdit : public testing::TestWithParam<EditCase> {};
 TEST_P(GridEdit, NormalisesTheTypedValue) {
     const EditCase& c = GetParam();
     OutputSettings s;
-    ASSERT_TRUE(s.EditGridText(c.item, QString::fromUtf8(c.typed)));
-    EXPECT_EQ(s.GridText(c.item), QString::fromUtf8(c.kept)) << "typed '" << c.typed << "'";
+    ASSERT_TRUE(s.EditGridText(c.Item, QString::fromUtf8(c.Typed)));
+    EXPECT_EQ(s.GridText(c.Item), QString::fromUtf8(c.Kept)) << "typed '" << c.Typed << "'";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, GridEdit,
@@ -229,3 +231,5 @@ TEST(GridEdits, RefuseItemsThatAreNotFreeText) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -12,14 +12,16 @@
 #include "profiles/parameter_builder.h"
 #include "profiles/profile_catalogue.h"
 
+namespace veltrano {
+
 namespace {
 
 struct KeyFacts {
-    const char* extension;
-    int base;  // 0: fixed "vob" bitrates
-    std::array<const char*, 3> audioBitrate;
-    std::array<const char*, 3> sampleRate;
-    const char* format;  // {vb} {ab} {ar} {size} {preset} stand for the worked-out values
+    const char* Extension;
+    int Base;  // 0: fixed "vob" bitrates
+    std::array<const char*, 3> AudioBitrate;
+    std::array<const char*, 3> SampleRate;
+    const char* Format;  // {vb} {ab} {ar} {size} {preset} stand for the worked-out values
 };
 
 const std::map<QString, KeyFacts>& Facts() {
@@ -201,10 +203,10 @@ TEST_P(EveryProfile, BuildsTheTemplateFragmentByFragment) {
     }
 
     QString videoBitrate;
-    if (facts.base == 0) {
+    if (facts.Base == 0) {
         videoBitrate = QString::fromUtf8(std::array{"3800k", "3300k", "768k"}[vq]);
     } else {
-        const long long r = EvenRound(static_cast<double>(pixels) / 76800.0 * facts.base);
+        const long long r = EvenRound(static_cast<double>(pixels) / 76800.0 * facts.Base);
         const long long k = videoQuality == 0   ? EvenRound(static_cast<double>(r) * 1.5)
                             : videoQuality == 1 ? r
                                                 : EvenRound(static_cast<double>(r) / 1.5);
@@ -215,7 +217,7 @@ TEST_P(EveryProfile, BuildsTheTemplateFragmentByFragment) {
     }
     const QString audioBitrate = defaultQualities && profile.AudioBitrate
                                      ? *profile.AudioBitrate
-                                     : QString::fromUtf8(facts.audioBitrate[aq]);
+                                     : QString::fromUtf8(facts.AudioBitrate[aq]);
     const QString preset = QString::fromUtf8(
         std::array{"libx264-default", "libx264-veryfast", "libx264-ultrafast"}[vq]);
 
@@ -228,9 +230,9 @@ TEST_P(EveryProfile, BuildsTheTemplateFragmentByFragment) {
     }
     expected.push_back(QStringLiteral("-ac 2 "));
     const std::vector<QString> format =
-        Fragments(QString::fromUtf8(facts.format), {{"vb", videoBitrate},
+        Fragments(QString::fromUtf8(facts.Format), {{"vb", videoBitrate},
                                                     {"ab", audioBitrate},
-                                                    {"ar", QString::fromUtf8(facts.sampleRate[aq])},
+                                                    {"ar", QString::fromUtf8(facts.SampleRate[aq])},
                                                     {"size", size},
                                                     {"preset", preset}});
     expected.insert(expected.end(), format.begin(), format.end());
@@ -244,7 +246,7 @@ TEST_P(EveryProfile, BuildsTheTemplateFragmentByFragment) {
         at += expected[i].size();
     }
     EXPECT_EQ(at, actual.size()) << "unexpected tail: '" << actual.mid(at).toStdString() << "'";
-    EXPECT_EQ(built.OutputExtension, QString::fromUtf8(facts.extension));
+    EXPECT_EQ(built.OutputExtension, QString::fromUtf8(facts.Extension));
 }
 
 std::string ProfileTestName(const testing::TestParamInfo<std::tuple<int, int, int>>& info) {
@@ -268,3 +270,5 @@ TEST(EveryProfile, CoversTheWholeCatalogue) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

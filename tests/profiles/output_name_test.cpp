@@ -8,6 +8,8 @@
 
 #include "profiles/output_settings.h"
 
+namespace veltrano {
+
 namespace {
 
 TEST(DefaultOutputName, ProposesBaseNameWithJoinSuffix) {
@@ -106,3 +108,5 @@ TEST(FolderValidation, RefusesTheBareRoot) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -5,6 +5,8 @@
 #include "profiles/output_dialog_texts.h"
 #include "profiles/profile_catalogue.h"
 
+namespace veltrano {
+
 namespace {
 
 const QString kAuto = QStringLiteral("Auto");
@@ -368,3 +370,5 @@ TEST_F(ApplyProfileTest, LiftsTheAudioLock) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -4,6 +4,8 @@
 
 #include "profiles/profile_catalogue.h"
 
+namespace veltrano {
+
 namespace {
 
 MediaItem SizedRow(const QString& size, const QString& path = QStringLiteral("/clips/a.avi")) {
@@ -86,17 +88,6 @@ TEST(WorkedExample, Six_DirectCopy) {
               (BuiltParameters{"-vcodec copy -acodec copy -join", "avi"}));
 }
 
-// --- Rounding -------------------------------------------------------------------------------
-
-TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
-    const std::vector<std::pair<double, qint64>> cases = {
-        {0.5, 0},  {1.5, 2},  {2.5, 2}, {163.5, 164},  {160.5, 160}, {16.5, 16}, {108.9, 109},
-        {0.49, 0}, {2.51, 3}, {0.0, 0}, {72.6667, 73}, {-0.5, 0},    {-1.5, -2}};
-    for (const auto& [value, rounded] : cases) {
-        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
-    }
-}
-
 TEST(AutoVideoBitrate, RoundsEachStepHalfToEven) {
     // 150 x 107 at base 512 gives r = 107 exactly; High is 160.5, which rounds down to 160.
     EXPECT_EQ(AutoVideoBitrate(150 * 107, 512, 0), QStringLiteral("160k"));
@@ -132,8 +123,8 @@ std::vector<MediaItem> Rows(std::initializer_list<const char*> sizes) {
 
 TEST(SmallestListSize, WritesSizeOnlyWhenALaterRowIsStrictlySmaller) {
     struct Case {
-        std::vector<MediaItem> rows;
-        ListSize expected;
+        std::vector<MediaItem> Rows;
+        ListSize Expected;
     };
     const std::vector<Case> cases = {
         {Rows({}), {"", 0}},
@@ -147,8 +138,8 @@ TEST(SmallestListSize, WritesSizeOnlyWhenALaterRowIsStrictlySmaller) {
         {Rows({"", "none"}), {"", 0}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SmallestListSize(c.rows), c.expected)
-            << (c.rows.empty() ? std::string("(none)") : c.rows.back().VideoSizeText.toStdString());
+        EXPECT_EQ(SmallestListSize(c.Rows), c.Expected)
+            << (c.Rows.empty() ? std::string("(none)") : c.Rows.back().VideoSizeText.toStdString());
     }
 }
 
@@ -323,3 +314,5 @@ TEST(BuildEngineParameters, UnknownKeyGivesEmptyResult) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -7,6 +7,8 @@
 
 #include "profiles/advanced_grid.h"
 
+namespace veltrano {
+
 namespace {
 
 TEST(ProfileCatalogue, HoldsAllProfilesWithUniqueIdentifiers) {
@@ -111,16 +113,16 @@ TEST(ProfileCatalogue, CaptionsKeepTheirDoubleBlanks) {
 }
 
 struct ExpectedEntry {
-    int id;
-    const char* name;
-    const char* caption;
-    const char* group;
-    const char* key;
-    const char* width;  // nullptr: no size
-    const char* height;
-    const char* frameRate;
-    const char* audioBitrate;
-    int channels;  // 0: none
+    int Id;
+    const char* Name;
+    const char* Caption;
+    const char* Group;
+    const char* Key;
+    const char* Width;  // nullptr: no size
+    const char* Height;
+    const char* FrameRate;
+    const char* AudioBitrate;
+    int Channels;  // 0: none
 };
 
 class CatalogueEntry : public testing::TestWithParam<ExpectedEntry> {};
@@ -128,26 +130,26 @@ class CatalogueEntry : public testing::TestWithParam<ExpectedEntry> {};
 TEST_P(CatalogueEntry, LooksUpByIdNameAndCaptionWithItsDefaults) {
     const ExpectedEntry& e = GetParam();
     const ProfileCatalogue catalogue;
-    const OutputProfile* profile = catalogue.FindByCommandId(e.id);
+    const OutputProfile* profile = catalogue.FindByCommandId(e.Id);
     ASSERT_NE(profile, nullptr);
-    EXPECT_EQ(catalogue.FindByCommandName(QString::fromUtf8(e.name)), profile);
-    EXPECT_EQ(catalogue.FindByCaption(QString::fromUtf8(e.caption)), profile);
-    EXPECT_EQ(profile->CommandName, QString::fromUtf8(e.name));
-    EXPECT_EQ(profile->Caption, QString::fromUtf8(e.caption));
-    EXPECT_EQ(profile->Group, QString::fromUtf8(e.group));
-    EXPECT_EQ(profile->FormatKey, QString::fromUtf8(e.key));
-    if (e.width != nullptr) {
+    EXPECT_EQ(catalogue.FindByCommandName(QString::fromUtf8(e.Name)), profile);
+    EXPECT_EQ(catalogue.FindByCaption(QString::fromUtf8(e.Caption)), profile);
+    EXPECT_EQ(profile->CommandName, QString::fromUtf8(e.Name));
+    EXPECT_EQ(profile->Caption, QString::fromUtf8(e.Caption));
+    EXPECT_EQ(profile->Group, QString::fromUtf8(e.Group));
+    EXPECT_EQ(profile->FormatKey, QString::fromUtf8(e.Key));
+    if (e.Width != nullptr) {
         ASSERT_TRUE(profile->Size.has_value());
-        EXPECT_EQ(profile->Size->Width, QString::fromUtf8(e.width));
-        EXPECT_EQ(profile->Size->Height, QString::fromUtf8(e.height));
+        EXPECT_EQ(profile->Size->Width, QString::fromUtf8(e.Width));
+        EXPECT_EQ(profile->Size->Height, QString::fromUtf8(e.Height));
     } else {
         EXPECT_FALSE(profile->Size.has_value());
     }
     EXPECT_EQ(profile->FrameRate.value_or("Auto"),
-              e.frameRate ? QString::fromUtf8(e.frameRate) : QStringLiteral("Auto"));
+              e.FrameRate ? QString::fromUtf8(e.FrameRate) : QStringLiteral("Auto"));
     EXPECT_EQ(profile->AudioBitrate.value_or("Auto"),
-              e.audioBitrate ? QString::fromUtf8(e.audioBitrate) : QStringLiteral("Auto"));
-    EXPECT_EQ(profile->Channels.value_or(0), e.channels);
+              e.AudioBitrate ? QString::fromUtf8(e.AudioBitrate) : QStringLiteral("Auto"));
+    EXPECT_EQ(profile->Channels.value_or(0), e.Channels);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -198,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "Windows Phone", "wmv", "800", "480", "29.97", nullptr, 2},
         ExpectedEntry{1138, "ID_XBOXXVIDHDVIDEO", "Xbox360 - Xvid HD Video", "Xbox", "avi", "1280",
                       "720", nullptr, nullptr, 2}),
-    [](const testing::TestParamInfo<ExpectedEntry>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ExpectedEntry>& info) { return std::string(info.param.Name); });
 
 TEST(ProfileCatalogue, UnknownLookupsFindNothing) {
     const ProfileCatalogue catalogue;
@@ -284,3 +286,5 @@ TEST(ExtensionForFormatKey, FollowsTheKeyRule) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace veltrano {
+
 namespace {
 
 MediaItem Row(const char* type, const char* size, const char* video, const char* audio) {
@@ -54,3 +56,5 @@ TEST(SameFormatCheck, AnyOfTheFourTextsDifferingFails) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

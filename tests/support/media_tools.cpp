@@ -3,6 +3,8 @@
 #include <QJsonDocument>
 #include <QProcess>
 
+namespace veltrano {
+
 namespace media_tools {
 
 namespace {
@@ -158,3 +160,5 @@ QList<double> PacketDts(const QString& path, const QString& type) {
 }
 
 }  // namespace media_tools
+
+}  // namespace veltrano

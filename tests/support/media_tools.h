@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace veltrano {
+
 // Independent judges for media tests: clips are made by the ffmpeg tool and outputs are
 // read back by ffprobe, never by our own engine.
 namespace media_tools {
@@ -33,3 +35,5 @@ double StreamDuration(const QString& path, const QString& type);
 QList<double> PacketDts(const QString& path, const QString& type);
 
 }  // namespace media_tools
+
+}  // namespace veltrano

@@ -5,23 +5,27 @@
 
 #include "core/user_messages.h"
 
+namespace veltrano {
+
 // Records every message box instead of showing it; answers questions from a script.
 class RecordingMessages : public UserMessages {
 public:
-    struct Shown {
-        QString text;
-        QString title;
-        Icon icon;
+    struct Box {
+        QString Text;
+        QString Title;
+        UserMessages::Icon Icon;
     };
 
     void Show(const QString& text, const QString& title, Icon icon) override {
-        shown.append({text, title, icon});
+        Shown.append({text, title, icon});
     }
     bool AskYesNo(const QString& text, const QString& title) override {
-        shown.append({text, title, Icon::Question});
-        return answers.isEmpty() ? false : answers.takeFirst();
+        Shown.append({text, title, Icon::Question});
+        return Answers.isEmpty() ? false : Answers.takeFirst();
     }
 
-    QList<Shown> shown;
-    QList<bool> answers;  // answers to AskYesNo, in order; No once exhausted
+    QList<Box> Shown;
+    QList<bool> Answers;  // answers to AskYesNo, in order; No once exhausted
 };
+
+}  // namespace veltrano

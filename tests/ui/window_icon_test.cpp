@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QWidget>
 
+namespace veltrano {
+
 namespace {
 
 TEST(WindowIconTest, SetsTheProgramIconAndIgnoresNoWindow) {
@@ -22,3 +24,5 @@ TEST(WindowIconTest, SetsTheProgramIconAndIgnoresNoWindow) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

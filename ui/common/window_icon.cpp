@@ -2,10 +2,13 @@
 
 #include <QWidget>
 
-// Resources compiled into a static library are only registered when asked for by name.
+// Resources compiled into a static library are only registered when asked for by name; the
+// macro declares a function of the global namespace, so it is called from there.
 static void InitResources() {
     Q_INIT_RESOURCE(resources);
 }
+
+namespace veltrano {
 
 QIcon ProgramIcon() {
     InitResources();
@@ -18,3 +21,5 @@ void ApplyWindowIcon(QWidget* window) {
     }
     window->setWindowIcon(ProgramIcon());
 }
+
+}  // namespace veltrano

@@ -29,10 +29,7 @@ void ProgramWindows::OpenOutputSettings(QWidget* owner) {
 }
 
 void ProgramWindows::ShowProgressWindow(QWidget* owner) {
-    const JoinRequest& request = parts_->Request;
-    const JoinOutputRequest output{request.OutputFolder, request.OutputName,
-                                   request.OutputExtension, request.EngineParameters};
-    progress_->RunJoin(owner, parts_->List.SourcePaths(), output);
+    progress_->RunJoin(owner, parts_->List.SourcePaths(), parts_->Request);
 }
 
 void ProgramWindows::OpenPlayer(QWidget* owner, const QString& path) {

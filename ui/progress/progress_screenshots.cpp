@@ -107,7 +107,7 @@ int Run(const QDir& folder) {
     CompletionNotice notice(folderOpener, std::make_unique<QtOneShotTimer>());
 
     FormConverting window(nullptr, runner, taskbar, sound, notice);
-    JoinOutputRequest request;
+    JoinRequest request;
     request.OutputFolder = QStringLiteral("/home/user/Videos/");
     request.OutputName = QStringLiteral("holiday");
     request.OutputExtension = QStringLiteral("mp4");

@@ -31,7 +31,7 @@ ProgressWindows::ProgressWindows(JoinRunner& runner, TaskbarProgress& taskbar,
 ProgressWindows::~ProgressWindows() = default;
 
 void ProgressWindows::RunJoin(QWidget* owner, const std::vector<QString>& sourcePaths,
-                              const JoinOutputRequest& request) {
+                              const JoinRequest& request) {
     FormConverting window(owner, runner_, taskbar_, sound_, notice_);
     // The job starts while the window is being opened: failure messages come before it, and
     // a refused output closes it before it was ever shown.

@@ -35,7 +35,7 @@ public:
     // Runs one join: shows FormConverting modally, starts the join through JoinRunner::RunJoin,
     // returns once the window has closed.
     void RunJoin(QWidget* owner, const std::vector<QString>& sourcePaths,
-                 const JoinOutputRequest& request);
+                 const JoinRequest& request);
 
     CompletionNotice& Notice() { return notice_; }
 

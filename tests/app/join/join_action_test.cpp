@@ -10,6 +10,8 @@
 #include "profiles/output_dialog_texts.h"
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 namespace Texts = OutputDialogTexts;
@@ -17,27 +19,27 @@ namespace Texts = OutputDialogTexts;
 // Records what the Join action asks of the dialog, in order.
 class FakeView : public JoinDialogView {
 public:
-    void FocusFileName() override { calls.push_back("focus name"); }
-    void FocusFolder() override { calls.push_back("focus folder"); }
-    void HideDialog() override { calls.push_back("hide"); }
+    void FocusFileName() override { Calls.push_back("focus name"); }
+    void FocusFolder() override { Calls.push_back("focus folder"); }
+    void HideDialog() override { Calls.push_back("hide"); }
     void ClearStopRequested() override {
-        calls.push_back("clear stop");
-        stopRequested = false;
+        Calls.push_back("clear stop");
+        StopRequested = false;
     }
-    void ShowProgressWindow() override { calls.push_back("show progress"); }
+    void ShowProgressWindow() override { Calls.push_back("show progress"); }
 
-    std::vector<std::string> calls;
-    bool stopRequested = true;
+    std::vector<std::string> Calls;
+    bool StopRequested = true;
 };
 
 class FakeBrowser : public FolderBrowser {
 public:
     std::optional<QString> ChooseFolder() override {
-        ++opened;
-        return choice;
+        ++Opened;
+        return Choice;
     }
-    std::optional<QString> choice;
-    int opened = 0;
+    std::optional<QString> Choice;
+    int Opened = 0;
 };
 
 class JoinActionTest : public testing::Test {
@@ -69,9 +71,9 @@ protected:
     }
 
     void ExpectNothingStarted() {
-        EXPECT_EQ(std::count(view_.calls.begin(), view_.calls.end(), "hide"), 0);
-        EXPECT_EQ(std::count(view_.calls.begin(), view_.calls.end(), "show progress"), 0);
-        EXPECT_TRUE(view_.stopRequested);
+        EXPECT_EQ(std::count(view_.Calls.begin(), view_.Calls.end(), "hide"), 0);
+        EXPECT_EQ(std::count(view_.Calls.begin(), view_.Calls.end(), "show progress"), 0);
+        EXPECT_TRUE(view_.StopRequested);
         EXPECT_EQ(request_.OutputExtension, QStringLiteral("old ext"));
         EXPECT_EQ(request_.EngineParameters, QStringLiteral("old parameters"));
     }
@@ -93,7 +95,7 @@ TEST_F(JoinActionTest, ConvertStartsTheJoinWithTheBuiltRequest) {
                                          Source("b.mp4", "320 X 240")};
 
     EXPECT_EQ(Run(rows), JoinActionResult::Started);
-    EXPECT_TRUE(messages_.shown.isEmpty());
+    EXPECT_TRUE(messages_.Shown.isEmpty());
     EXPECT_EQ(settings_.FileNameText, QStringLiteral("joined"));
     EXPECT_EQ(settings_.FolderText, folder_ + "/");
     EXPECT_EQ(request_.OutputName, QStringLiteral("joined"));
@@ -103,8 +105,8 @@ TEST_F(JoinActionTest, ConvertStartsTheJoinWithTheBuiltRequest) {
               QStringLiteral("-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 512k -ab 128k "
                              "-ar 44100 -s 320x240 -join"));
     EXPECT_EQ(request_.OutputPath(), folder_ + "/joined.mp4");
-    EXPECT_EQ(view_.calls, (std::vector<std::string>{"hide", "clear stop", "show progress"}));
-    EXPECT_FALSE(view_.stopRequested);
+    EXPECT_EQ(view_.Calls, (std::vector<std::string>{"hide", "clear stop", "show progress"}));
+    EXPECT_FALSE(view_.StopRequested);
 }
 
 TEST_F(JoinActionTest, DirectCopyOfSameFormatsTakesTheFirstFilesExtension) {
@@ -119,28 +121,28 @@ TEST_F(JoinActionTest, EmptyNameIsRefusedFirst) {
     settings_.FileNameText = QStringLiteral("   ");
     settings_.FolderText = QStringLiteral("/no/such/folder");
     EXPECT_EQ(Run({Source("a.mp4"), Source("b.mp4")}), JoinActionResult::InvalidName);
-    ASSERT_EQ(messages_.shown.size(), 1);
-    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("Invalid file name!"));
-    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(messages_.shown[0].icon, UserMessages::Icon::Error);
-    EXPECT_EQ(view_.calls, (std::vector<std::string>{"focus name"}));
+    ASSERT_EQ(messages_.Shown.size(), 1);
+    EXPECT_EQ(messages_.Shown[0].Text, QStringLiteral("Invalid file name!"));
+    EXPECT_EQ(messages_.Shown[0].Title, QStringLiteral("Error"));
+    EXPECT_EQ(messages_.Shown[0].Icon, UserMessages::Icon::Error);
+    EXPECT_EQ(view_.Calls, (std::vector<std::string>{"focus name"}));
     EXPECT_EQ(settings_.FileNameText, QString());
     EXPECT_EQ(request_.OutputName, QStringLiteral("old name"));
     EXPECT_EQ(request_.OutputFolder, QStringLiteral("old folder"));
-    EXPECT_EQ(browser_.opened, 0);
+    EXPECT_EQ(browser_.Opened, 0);
     ExpectNothingStarted();
 }
 
 TEST_F(JoinActionTest, MissingFolderOpensTheBrowserAndStops) {
     settings_.FolderText = folder_ + "/missing";
-    browser_.choice = folder_;
+    browser_.Choice = folder_;
     EXPECT_EQ(Run({Source("a.mp4"), Source("b.mp4")}), JoinActionResult::InvalidFolder);
-    ASSERT_EQ(messages_.shown.size(), 1);
-    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("Invalid path!"));
-    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(messages_.shown[0].icon, UserMessages::Icon::Error);
-    EXPECT_EQ(view_.calls, (std::vector<std::string>{"focus folder"}));
-    EXPECT_EQ(browser_.opened, 1);
+    ASSERT_EQ(messages_.Shown.size(), 1);
+    EXPECT_EQ(messages_.Shown[0].Text, QStringLiteral("Invalid path!"));
+    EXPECT_EQ(messages_.Shown[0].Title, QStringLiteral("Error"));
+    EXPECT_EQ(messages_.Shown[0].Icon, UserMessages::Icon::Error);
+    EXPECT_EQ(view_.Calls, (std::vector<std::string>{"focus folder"}));
+    EXPECT_EQ(browser_.Opened, 1);
     EXPECT_EQ(settings_.FolderText, folder_);  // filled from the browser, join not started
     EXPECT_EQ(request_.OutputName, QStringLiteral("joined"));
     EXPECT_EQ(request_.OutputFolder, QStringLiteral("old folder"));
@@ -150,14 +152,14 @@ TEST_F(JoinActionTest, MissingFolderOpensTheBrowserAndStops) {
 TEST_F(JoinActionTest, CancelledBrowserKeepsTheNormalisedFolderText) {
     settings_.FolderText = QStringLiteral(" /no/such/folder");
     EXPECT_EQ(Run({Source("a.mp4"), Source("b.mp4")}), JoinActionResult::InvalidFolder);
-    EXPECT_EQ(browser_.opened, 1);
+    EXPECT_EQ(browser_.Opened, 1);
     EXPECT_EQ(settings_.FolderText, QStringLiteral("/no/such/folder/"));
 }
 
 TEST_F(JoinActionTest, BareRootFolderIsRefused) {
     settings_.FolderText = QStringLiteral("/");
     EXPECT_EQ(Run({Source("a.mp4"), Source("b.mp4")}), JoinActionResult::InvalidFolder);
-    EXPECT_EQ(messages_.shown.at(0).text, QStringLiteral("Invalid path!"));
+    EXPECT_EQ(messages_.Shown.at(0).Text, QStringLiteral("Invalid path!"));
     ExpectNothingStarted();
 }
 
@@ -166,12 +168,12 @@ TEST_F(JoinActionTest, NotSameFormatSwitchesToConvert) {
     const std::vector<MediaItem> rows = {Source("a.mp4", "640 X 480"),
                                          Source("b.mp4", "320 X 240")};
     EXPECT_EQ(Run(rows), JoinActionResult::NotSameFormat);
-    ASSERT_EQ(messages_.shown.size(), 1);
-    EXPECT_EQ(messages_.shown[0].text,
+    ASSERT_EQ(messages_.Shown.size(), 1);
+    EXPECT_EQ(messages_.Shown[0].Text,
               QStringLiteral("To use the 'Direct copy stream' function, all video files must be "
                              "same format"));
-    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Not same format"));
-    EXPECT_EQ(messages_.shown[0].icon, UserMessages::Icon::Information);
+    EXPECT_EQ(messages_.Shown[0].Title, QStringLiteral("Not same format"));
+    EXPECT_EQ(messages_.Shown[0].Icon, UserMessages::Icon::Information);
     EXPECT_EQ(settings_.Mode, JoinMode::Convert);
     EXPECT_TRUE(settings_.ConvertControlsEnabled());
     EXPECT_EQ(request_.OutputName, QStringLiteral("joined"));
@@ -188,11 +190,11 @@ TEST_F(JoinActionTest, OutputThatIsASourceFileIsRefused) {
     settings_.FileNameText = QStringLiteral("a");
     const std::vector<MediaItem> rows = {Source("a.mp4"), Source("b.mp4")};
     EXPECT_EQ(Run(rows), JoinActionResult::OutputIsSource);
-    ASSERT_EQ(messages_.shown.size(), 1);
-    EXPECT_EQ(messages_.shown[0].text, QString::fromUtf8(Texts::kOutputIsSource));
-    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(messages_.shown[0].icon, UserMessages::Icon::Error);
-    EXPECT_EQ(view_.calls, (std::vector<std::string>{"focus name"}));
+    ASSERT_EQ(messages_.Shown.size(), 1);
+    EXPECT_EQ(messages_.Shown[0].Text, QString::fromUtf8(Texts::kOutputIsSource));
+    EXPECT_EQ(messages_.Shown[0].Title, QStringLiteral("Error"));
+    EXPECT_EQ(messages_.Shown[0].Icon, UserMessages::Icon::Error);
+    EXPECT_EQ(view_.Calls, (std::vector<std::string>{"focus name"}));
     ExpectNothingStarted();
 }
 
@@ -214,25 +216,25 @@ TEST_F(JoinActionTest, ExistingOutputAsksBeforeReplacing) {
     existing.close();
     const std::vector<MediaItem> rows = {Source("a.mp4"), Source("b.mp4")};
 
-    messages_.answers = {false};
+    messages_.Answers = {false};
     EXPECT_EQ(Run(rows), JoinActionResult::ReplaceDeclined);
-    ASSERT_EQ(messages_.shown.size(), 1);
-    EXPECT_EQ(messages_.shown[0].text, QString::fromUtf8(Texts::kReplaceOutput));
-    EXPECT_EQ(messages_.shown[0].icon, UserMessages::Icon::Question);
-    EXPECT_TRUE(view_.calls.empty());  // the dialog stays open as it was
+    ASSERT_EQ(messages_.Shown.size(), 1);
+    EXPECT_EQ(messages_.Shown[0].Text, QString::fromUtf8(Texts::kReplaceOutput));
+    EXPECT_EQ(messages_.Shown[0].Icon, UserMessages::Icon::Question);
+    EXPECT_TRUE(view_.Calls.empty());  // the dialog stays open as it was
     ExpectNothingStarted();
     EXPECT_TRUE(QFile::exists(existing.fileName()));
 
-    messages_.answers = {true};
+    messages_.Answers = {true};
     EXPECT_EQ(Run(rows), JoinActionResult::Started);
-    EXPECT_EQ(messages_.shown.size(), 2);
-    EXPECT_EQ(view_.calls, (std::vector<std::string>{"hide", "clear stop", "show progress"}));
+    EXPECT_EQ(messages_.Shown.size(), 2);
+    EXPECT_EQ(view_.Calls, (std::vector<std::string>{"hide", "clear stop", "show progress"}));
 }
 
 TEST_F(JoinActionTest, NewOutputIsNotQuestioned) {
     settings_.SelectJoinMode(JoinMode::Convert);
     EXPECT_EQ(Run({Source("a.mp4"), Source("b.mp4")}), JoinActionResult::Started);
-    EXPECT_TRUE(messages_.shown.isEmpty());
+    EXPECT_TRUE(messages_.Shown.isEmpty());
 }
 
 TEST(BrowseForFolder, ChoiceReplacesTheFolderAndCancelKeepsIt) {
@@ -241,10 +243,10 @@ TEST(BrowseForFolder, ChoiceReplacesTheFolderAndCancelKeepsIt) {
     FakeBrowser browser;
     BrowseForFolder(settings, browser);
     EXPECT_EQ(settings.FolderText, QStringLiteral("/before"));
-    browser.choice = QStringLiteral("/chosen");
+    browser.Choice = QStringLiteral("/chosen");
     BrowseForFolder(settings, browser);
     EXPECT_EQ(settings.FolderText, QStringLiteral("/chosen"));
-    EXPECT_EQ(browser.opened, 2);
+    EXPECT_EQ(browser.Opened, 2);
 }
 
 TEST(JoinListRows, CopiesTheRowsInJoinOrder) {
@@ -262,3 +264,5 @@ TEST(JoinListRows, CopiesTheRowsInJoinOrder) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

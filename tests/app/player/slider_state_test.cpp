@@ -256,12 +256,5 @@ TEST_F(SliderStateTest, LoadAssignsWithoutClampingAndFillsDefaults) {
     EXPECT_EQ(names, (QStringList{"Value", "Min"}));
 }
 
-TEST(RoundHalfEvenTest, TiesGoToTheEvenNeighbour) {
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(3.5), 4);
-    EXPECT_EQ(RoundHalfEven(-0.5), 0);
-    EXPECT_EQ(RoundHalfEven(65.5), 66);
-}
-
 }  // namespace
 }  // namespace veltrano

@@ -18,87 +18,89 @@
 #include "tests/support/probe_test_printers.h"
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 // Answers what it is told and records the calls a probe makes.
 class ScriptedDecoder : public MediaDecoder {
 public:
     bool OpenMedia(const QString& path, const QString& options) override {
-        calls << QStringLiteral("OpenMedia %1 [%2]").arg(path, options);
-        return !refused.count(path);
+        Calls << QStringLiteral("OpenMedia %1 [%2]").arg(path, options);
+        return !Refused.count(path);
     }
-    void CloseMedia() override { calls << QStringLiteral("CloseMedia"); }
+    void CloseMedia() override { Calls << QStringLiteral("CloseMedia"); }
     QString LastErrorText() const override {
-        calls << QStringLiteral("LastErrorText");
-        return error;
+        Calls << QStringLiteral("LastErrorText");
+        return Error;
     }
     int AudioStreamIndex() const override {
-        calls << QStringLiteral("AudioStreamIndex");
-        return audio;
+        Calls << QStringLiteral("AudioStreamIndex");
+        return Audio;
     }
     int VideoStreamIndex() const override {
-        calls << QStringLiteral("VideoStreamIndex");
-        return video;
+        Calls << QStringLiteral("VideoStreamIndex");
+        return Video;
     }
     QString AudioCodecName(int index) const override {
-        calls << QStringLiteral("AudioCodecName %1").arg(index);
-        return index == audio ? QStringLiteral("mp3") : QString();
+        Calls << QStringLiteral("AudioCodecName %1").arg(index);
+        return index == Audio ? QStringLiteral("mp3") : QString();
     }
     QString VideoCodecName(int index) const override {
-        calls << QStringLiteral("VideoCodecName %1").arg(index);
-        return index == video ? QStringLiteral("mpeg4") : QString();
+        Calls << QStringLiteral("VideoCodecName %1").arg(index);
+        return index == Video ? QStringLiteral("mpeg4") : QString();
     }
     int VideoWidth(int index) const override {
-        calls << QStringLiteral("VideoWidth %1").arg(index);
-        return index == video ? 720 : 0;
+        Calls << QStringLiteral("VideoWidth %1").arg(index);
+        return index == Video ? 720 : 0;
     }
     int VideoHeight(int index) const override {
-        calls << QStringLiteral("VideoHeight %1").arg(index);
-        return index == video ? 576 : 0;
+        Calls << QStringLiteral("VideoHeight %1").arg(index);
+        return index == Video ? 576 : 0;
     }
     std::int64_t Duration() const override {
-        calls << QStringLiteral("Duration");
-        return durationUs;
+        Calls << QStringLiteral("Duration");
+        return DurationUs;
     }
 
-    mutable QStringList calls;
-    std::set<QString> refused;
-    QString error = QStringLiteral("Cannot open file: Invalid data found when processing input");
-    int audio = 1;
-    int video = 0;
-    std::int64_t durationUs = 3'723'400'000;  // 3,723.4 s
+    mutable QStringList Calls;
+    std::set<QString> Refused;
+    QString Error = QStringLiteral("Cannot open file: Invalid data found when processing input");
+    int Audio = 1;
+    int Video = 0;
+    std::int64_t DurationUs = 3'723'400'000;  // 3,723.4 s
 };
 
 class RecordingFeedback : public ProbeFeedback {
 public:
-    void ShowBusyPointer() override { log << QStringLiteral("Busy"); }
-    void RestoreNormalPointer() override { log << QStringLiteral("Normal"); }
-    void ShowWaitWindow() override { log << QStringLiteral("WaitShown"); }
-    void CloseWaitWindow() override { log << QStringLiteral("WaitClosed"); }
-    void ProcessPendingEvents() override { ++repaints; }
-    QStringList log;
-    int repaints = 0;
+    void ShowBusyPointer() override { Log << QStringLiteral("Busy"); }
+    void RestoreNormalPointer() override { Log << QStringLiteral("Normal"); }
+    void ShowWaitWindow() override { Log << QStringLiteral("WaitShown"); }
+    void CloseWaitWindow() override { Log << QStringLiteral("WaitClosed"); }
+    void ProcessPendingEvents() override { ++Repaints; }
+    QStringList Log;
+    int Repaints = 0;
 };
 
 class ScriptedChooser : public FileChooser {
 public:
     QStringList ChooseFiles(const FileChoiceRequest& request) override {
-        requests.push_back(request);
-        return answers.isEmpty() ? QStringList() : answers.takeFirst();
+        Requests.push_back(request);
+        return Answers.isEmpty() ? QStringList() : Answers.takeFirst();
     }
-    std::vector<FileChoiceRequest> requests;
-    QList<QStringList> answers;  // one per dialog; an empty list is a cancel
+    std::vector<FileChoiceRequest> Requests;
+    QList<QStringList> Answers;  // one per dialog; an empty list is a cancel
 };
 
 class ProbeAddFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        prober.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        ASSERT_TRUE(dir_.isValid());
+        prober_.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     // A (sparse) file of the given size.
     QString MakeFile(const QString& relative, qint64 size = 10) {
-        const QString path = dir.filePath(relative);
+        const QString path = dir_.filePath(relative);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -106,13 +108,13 @@ protected:
         return path;
     }
 
-    QTemporaryDir dir;
-    ScriptedDecoder decoder;
-    JoinList list;
-    RecordingMessages messages;
-    RecordingFeedback feedback;
-    ScriptedChooser chooser;
-    MediaProber prober{decoder, list, messages, feedback};
+    QTemporaryDir dir_;
+    ScriptedDecoder decoder_;
+    JoinList list_;
+    RecordingMessages messages_;
+    RecordingFeedback feedback_;
+    ScriptedChooser chooser_;
+    MediaProber prober_{decoder_, list_, messages_, feedback_};
 };
 
 TEST_F(ProbeAddFilesTest, AProbeAsksTheDecoderInOrderAndFillsEveryColumn) {
@@ -123,17 +125,17 @@ TEST_F(ProbeAddFilesTest, AProbeAsksTheDecoderInOrderAndFillsEveryColumn) {
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
     }
-    ASSERT_TRUE(prober.ProbeFile(path));
+    ASSERT_TRUE(prober_.ProbeFile(path));
 
-    EXPECT_EQ(decoder.calls,
+    EXPECT_EQ(decoder_.Calls,
               (QStringList{QStringLiteral("OpenMedia %1 []").arg(path),
                            QStringLiteral("AudioStreamIndex"), QStringLiteral("VideoStreamIndex"),
                            QStringLiteral("AudioCodecName 1"), QStringLiteral("VideoCodecName 0"),
                            QStringLiteral("Duration"), QStringLiteral("Duration"),
                            QStringLiteral("VideoWidth 0"), QStringLiteral("VideoHeight 0"),
                            QStringLiteral("CloseMedia")}));
-    ASSERT_EQ(list.Count(), 1);
-    const MediaItem& row = list.Row(0);
+    ASSERT_EQ(list_.Count(), 1);
+    const MediaItem& row = list_.Row(0);
     EXPECT_EQ(row.SourcePath, path);
     EXPECT_EQ(row.TypeText, QStringLiteral("AVI"));
     EXPECT_EQ(row.DurationText, QStringLiteral("01:02:03"));
@@ -146,13 +148,13 @@ TEST_F(ProbeAddFilesTest, AProbeAsksTheDecoderInOrderAndFillsEveryColumn) {
 }
 
 struct ColumnCase {
-    const char* name;
-    const char* relativePath;
-    qint64 size;
-    const char* type;
-    const char* sizeText;
+    const char* Name;
+    const char* RelativePath;
+    qint64 Size;
+    const char* Type;
+    const char* SizeText;
 
-    friend void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.name; }
+    friend void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.Name; }
 };
 
 class ProbeColumnTest : public ProbeAddFilesTest,
@@ -160,9 +162,9 @@ class ProbeColumnTest : public ProbeAddFilesTest,
 
 TEST_P(ProbeColumnTest, TypeAndSizeColumns) {
     const ColumnCase c = GetParam();
-    ASSERT_TRUE(prober.ProbeFile(MakeFile(QString::fromLatin1(c.relativePath), c.size)));
-    EXPECT_EQ(list.Row(0).TypeText, QString::fromLatin1(c.type));
-    EXPECT_EQ(list.Row(0).FileSizeText, QString::fromLatin1(c.sizeText));
+    ASSERT_TRUE(prober_.ProbeFile(MakeFile(QString::fromLatin1(c.RelativePath), c.Size)));
+    EXPECT_EQ(list_.Row(0).TypeText, QString::fromLatin1(c.Type));
+    EXPECT_EQ(list_.Row(0).FileSizeText, QString::fromLatin1(c.SizeText));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -172,88 +174,88 @@ INSTANTIATE_TEST_SUITE_P(
                       ColumnCase{"Grouped", "big.mkv", 1'288'490'189, "MKV", "1,228.8 MB"},
                       ColumnCase{"Rounded", "lower.mp4", 104'858, "MP4", "0.1 MB"},
                       ColumnCase{"PastFourGiB", "huge.ts", 5'000'000'000, "TS", "4,768.4 MB"}),
-    [](const ::testing::TestParamInfo<ColumnCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ColumnCase>& info) { return std::string(info.param.Name); });
 ;
 
 TEST_F(ProbeAddFilesTest, AFileTheDecoderRefusesIsExplainedAndNotListed) {
     const QString path = MakeFile(QStringLiteral("bad.mp4"));
-    decoder.refused.insert(path);
-    EXPECT_FALSE(prober.ProbeFile(path));
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(decoder.calls, (QStringList{QStringLiteral("OpenMedia %1 []").arg(path),
-                                          QStringLiteral("LastErrorText")}));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text,
+    decoder_.Refused.insert(path);
+    EXPECT_FALSE(prober_.ProbeFile(path));
+    EXPECT_EQ(list_.Count(), 0);
+    EXPECT_EQ(decoder_.Calls, (QStringList{QStringLiteral("OpenMedia %1 []").arg(path),
+                                           QStringLiteral("LastErrorText")}));
+    ASSERT_EQ(messages_.Shown.size(), 1);
+    EXPECT_EQ(messages_.Shown[0].Text,
               QStringLiteral("Can not open file: \r\n") + path +
                   QStringLiteral("\r\n\r\nError: \r\nCannot open file: Invalid data found when "
                                  "processing input"));
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Veltrano Video Joiner"));
-    EXPECT_EQ(messages.shown[0].icon, UserMessages::Icon::Error);
+    EXPECT_EQ(messages_.Shown[0].Title, QStringLiteral("Veltrano Video Joiner"));
+    EXPECT_EQ(messages_.Shown[0].Icon, UserMessages::Icon::Error);
 }
 
 TEST_F(ProbeAddFilesTest, TheDialogGetsTheFilterRowsAndTheLastFolder) {
     const QString first = MakeFile(QStringLiteral("one/a.mp4"));
     const QString second = MakeFile(QStringLiteral("two/b.mp4"));
-    chooser.answers = {{first}, {second}};
-    EXPECT_EQ(prober.LastAddFolder(), QString());
+    chooser_.Answers = {{first}, {second}};
+    EXPECT_EQ(prober_.LastAddFolder(), QString());
 
-    prober.AddFiles(chooser);
-    prober.AddFiles(chooser);
+    prober_.AddFiles(chooser_);
+    prober_.AddFiles(chooser_);
 
-    ASSERT_EQ(chooser.requests.size(), 2u);
-    const FileChoiceRequest& request = chooser.requests[0];
+    ASSERT_EQ(chooser_.Requests.size(), 2u);
+    const FileChoiceRequest& request = chooser_.Requests[0];
     EXPECT_EQ(request.filters, AddFilesFilters());
     EXPECT_EQ(request.filters.size(), 17u);
     EXPECT_EQ(request.selectedFilter, 0);
     EXPECT_TRUE(request.multipleSelection);
     EXPECT_EQ(request.initialFolder, QString());  // the platform's default the first time
-    EXPECT_EQ(chooser.requests[1].initialFolder, dir.filePath(QStringLiteral("one")) + "/");
-    EXPECT_EQ(prober.LastAddFolder(), dir.filePath(QStringLiteral("two")) + "/");
+    EXPECT_EQ(chooser_.Requests[1].initialFolder, dir_.filePath(QStringLiteral("one")) + "/");
+    EXPECT_EQ(prober_.LastAddFolder(), dir_.filePath(QStringLiteral("two")) + "/");
     // One file at a time: busy pointer, no wait window.
-    EXPECT_EQ(feedback.log, (QStringList{"Busy", "Normal", "Busy", "Normal"}));
+    EXPECT_EQ(feedback_.Log, (QStringList{"Busy", "Normal", "Busy", "Normal"}));
 }
 
 TEST_F(ProbeAddFilesTest, SeveralFilesAreProbedInTheDialogsOrderAndTheLastIsSelected) {
     const QString c = MakeFile(QStringLiteral("c.mp4"));
     const QString a = MakeFile(QStringLiteral("a.mp4"));
     const QString b = MakeFile(QStringLiteral("b.mp4"));
-    decoder.refused.insert(a);  // a failure does not stop the batch
-    chooser.answers = {{c, a, b}};
-    prober.AddFiles(chooser);
+    decoder_.Refused.insert(a);  // a failure does not stop the batch
+    chooser_.Answers = {{c, a, b}};
+    prober_.AddFiles(chooser_);
 
-    ASSERT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Row(0).SourcePath, c);
-    EXPECT_EQ(list.Row(1).SourcePath, b);
-    EXPECT_EQ(messages.shown.size(), 1);
-    EXPECT_FALSE(list.IsSelected(0));
-    EXPECT_TRUE(list.IsSelected(1));
-    EXPECT_EQ(feedback.log, (QStringList{"Busy", "WaitShown", "WaitClosed", "Normal"}));
-    EXPECT_GE(feedback.repaints, 3);
-    EXPECT_EQ(prober.LastAddFolder(), dir.path() + "/");
+    ASSERT_EQ(list_.Count(), 2);
+    EXPECT_EQ(list_.Row(0).SourcePath, c);
+    EXPECT_EQ(list_.Row(1).SourcePath, b);
+    EXPECT_EQ(messages_.Shown.size(), 1);
+    EXPECT_FALSE(list_.IsSelected(0));
+    EXPECT_TRUE(list_.IsSelected(1));
+    EXPECT_EQ(feedback_.Log, (QStringList{"Busy", "WaitShown", "WaitClosed", "Normal"}));
+    EXPECT_GE(feedback_.Repaints, 3);
+    EXPECT_EQ(prober_.LastAddFolder(), dir_.path() + "/");
 }
 
 TEST_F(ProbeAddFilesTest, ACancelStillSelectsOnlyTheLastRow) {
     for (const char* name : {"x.mp4", "y.mp4", "z.mp4"}) {
-        ASSERT_TRUE(prober.ProbeFile(MakeFile(QString::fromLatin1(name))));
+        ASSERT_TRUE(prober_.ProbeFile(MakeFile(QString::fromLatin1(name))));
     }
-    list.SetSelected(0, true);
-    list.SetSelected(1, true);
-    chooser.answers = {{}};
-    prober.AddFiles(chooser);
+    list_.SetSelected(0, true);
+    list_.SetSelected(1, true);
+    chooser_.Answers = {{}};
+    prober_.AddFiles(chooser_);
 
-    EXPECT_EQ(list.Count(), 3);
-    EXPECT_FALSE(list.IsSelected(0));
-    EXPECT_FALSE(list.IsSelected(1));
-    EXPECT_TRUE(list.IsSelected(2));
-    EXPECT_TRUE(feedback.log.isEmpty());  // no busy pointer for a cancel
-    EXPECT_EQ(prober.LastAddFolder(), QString());
+    EXPECT_EQ(list_.Count(), 3);
+    EXPECT_FALSE(list_.IsSelected(0));
+    EXPECT_FALSE(list_.IsSelected(1));
+    EXPECT_TRUE(list_.IsSelected(2));
+    EXPECT_TRUE(feedback_.Log.isEmpty());  // no busy pointer for a cancel
+    EXPECT_EQ(prober_.LastAddFolder(), QString());
 }
 
 TEST_F(ProbeAddFilesTest, FilesInTheRootFolderKeepASingleSlash) {
-    chooser.answers = {{QStringLiteral("/clip.mp4")}};
-    prober.AddFiles(chooser);
-    EXPECT_EQ(prober.LastAddFolder(), QStringLiteral("/"));
-    EXPECT_EQ(list.Row(0).SourcePath, QStringLiteral("/clip.mp4"));
+    chooser_.Answers = {{QStringLiteral("/clip.mp4")}};
+    prober_.AddFiles(chooser_);
+    EXPECT_EQ(prober_.LastAddFolder(), QStringLiteral("/"));
+    EXPECT_EQ(list_.Row(0).SourcePath, QStringLiteral("/clip.mp4"));
 }
 
 TEST(AddFilesFiltersTest, SeventeenRowsInOrder) {
@@ -321,3 +323,5 @@ TEST(AddFilesFiltersTest, AllFilesMatchesNamesWithoutExtension) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -12,31 +12,31 @@
 #include <thread>
 
 #include "engine/convert/convert_join.h"
+#include "engine/plan/output_rules.h"
 #include "tests/support/media_tools.h"
+#include "tests/support/test_text.h"
 
 extern "C" {
 #include <libavutil/error.h>
 }
 
+namespace veltrano {
+
 namespace {
 
-QString Q(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 struct ProgressCall {
-    std::int64_t bytes;
-    std::int64_t positionUs;
-    std::int64_t totalUs;
+    std::int64_t Bytes;
+    std::int64_t PositionUs;
+    std::int64_t TotalUs;
 };
 
 OutputPlan Mpeg4Plan() {
     OutputPlan plan;
-    plan.muxerName = Q("mp4");
-    plan.videoEncoder = Q("mpeg4");
-    plan.audioEncoder = Q("aac");
-    plan.width = 160;
-    plan.height = 120;
+    plan.MuxerName = Q("mp4");
+    plan.VideoEncoder = Q("mpeg4");
+    plan.AudioEncoder = Q("aac");
+    plan.Width = 160;
+    plan.Height = 120;
     return plan;
 }
 
@@ -86,24 +86,24 @@ TEST_F(ConvertJoinControlTest, ProgressCoversTheJoinedTimeline) {
     JoinTask task{{Path("one.mp4"), Path("two.mp4")}, Path("progress.mp4"), Mpeg4Plan()};
     std::vector<ProgressCall> calls;
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(
+    const Status outcome = RunConvertJoin(
         task, cancel, [&](std::int64_t bytes, std::int64_t position, std::int64_t total) {
             calls.push_back({bytes, position, total});
         });
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     ASSERT_GE(calls.size(), 2U);
     const double inputsSeconds = media_tools::FormatDuration(media_tools::Probe(Path("one.mp4"))) +
                                  media_tools::FormatDuration(media_tools::Probe(Path("two.mp4")));
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        EXPECT_NEAR(calls[i].totalUs / 1e6, inputsSeconds, 0.001);
+        EXPECT_NEAR(calls[i].TotalUs / 1e6, inputsSeconds, 0.001);
         if (i > 0) {
-            EXPECT_GE(calls[i].positionUs, calls[i - 1].positionUs);
-            EXPECT_GE(calls[i].bytes, calls[i - 1].bytes);
+            EXPECT_GE(calls[i].PositionUs, calls[i - 1].PositionUs);
+            EXPECT_GE(calls[i].Bytes, calls[i - 1].Bytes);
         }
     }
-    EXPECT_NEAR(calls.back().positionUs / 1e6, inputsSeconds, 0.1);
-    const QJsonObject format = media_tools::Probe(task.writePath).value(Q("format")).toObject();
-    EXPECT_EQ(calls.back().bytes, format.value(Q("size")).toString().toLongLong());
+    EXPECT_NEAR(calls.back().PositionUs / 1e6, inputsSeconds, 0.1);
+    const QJsonObject format = media_tools::Probe(task.WritePath).value(Q("format")).toObject();
+    EXPECT_EQ(calls.back().Bytes, format.value(Q("size")).toString().toLongLong());
 }
 
 TEST_F(ConvertJoinControlTest, ProgressIsThrottledByTime) {
@@ -113,11 +113,11 @@ TEST_F(ConvertJoinControlTest, ProgressIsThrottledByTime) {
     int calls = 0;
     std::atomic<bool> cancel{false};
     const auto started = std::chrono::steady_clock::now();
-    const JoinOutcome outcome =
+    const Status outcome =
         RunConvertJoin(task, cancel, [&](std::int64_t, std::int64_t, std::int64_t) { ++calls; });
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     EXPECT_GE(calls, 2);
     EXPECT_LE(calls, 2 + static_cast<int>(seconds * 10));
 }
@@ -125,39 +125,39 @@ TEST_F(ConvertJoinControlTest, ProgressIsThrottledByTime) {
 TEST_F(ConvertJoinControlTest, StopBeforeStartReturnsStopped) {
     JoinTask task{{Path("one.mp4")}, Path("never.mp4"), Mpeg4Plan()};
     std::atomic<bool> cancel{true};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    EXPECT_EQ(outcome.code, AVERROR_EXIT);
-    EXPECT_EQ(outcome.message, Q("Stopped"));
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    EXPECT_EQ(outcome.Code(), AVERROR_EXIT);
+    EXPECT_EQ(outcome.Message(), StoppedStatus().Message());
 }
 
 TEST_F(ConvertJoinControlTest, StopFromProgressEndsTheJoin) {
     JoinTask task{{Path("one.mp4"), Path("two.mp4")}, Path("stopped.mp4"), Mpeg4Plan()};
     std::atomic<bool> cancel{false};
     int callsAfterStop = 0;
-    const JoinOutcome outcome =
+    const Status outcome =
         RunConvertJoin(task, cancel, [&](std::int64_t, std::int64_t, std::int64_t) {
             if (cancel.load()) {
                 ++callsAfterStop;
             }
             cancel.store(true);
         });
-    EXPECT_EQ(outcome.code, AVERROR_EXIT);
-    EXPECT_EQ(outcome.message, Q("Stopped"));
+    EXPECT_EQ(outcome.Code(), AVERROR_EXIT);
+    EXPECT_EQ(outcome.Message(), StoppedStatus().Message());
     EXPECT_EQ(callsAfterStop, 0);
 }
 
 TEST_F(ConvertJoinControlTest, StopFromAnotherThreadReturnsPromptly) {
     OutputPlan plan = Mpeg4Plan();
-    plan.videoEncoder = Q("libx264");
-    plan.x264Preset = Q("medium");
-    plan.width = 640;
-    plan.height = 480;
+    plan.VideoEncoder = Q("libx264");
+    plan.X264Preset = Q("medium");
+    plan.Width = 640;
+    plan.Height = 480;
     JoinTask task{{Path("long.mp4"), Path("long.mp4")}, Path("stopped-thread.mp4"), plan};
     std::atomic<bool> cancel{false};
     std::atomic<bool> finished{false};
     std::chrono::steady_clock::time_point stopAt;
     std::chrono::steady_clock::time_point endAt;
-    JoinOutcome outcome;
+    Status outcome;
     std::thread worker([&] {
         outcome = RunConvertJoin(task, cancel, {});
         endAt = std::chrono::steady_clock::now();
@@ -169,35 +169,35 @@ TEST_F(ConvertJoinControlTest, StopFromAnotherThreadReturnsPromptly) {
     cancel.store(true);
     worker.join();
     ASSERT_FALSE(finishedEarly) << "the join ended before it could be stopped";
-    EXPECT_EQ(outcome.code, AVERROR_EXIT);
-    EXPECT_EQ(outcome.message, Q("Stopped"));
+    EXPECT_EQ(outcome.Code(), AVERROR_EXIT);
+    EXPECT_EQ(outcome.Message(), StoppedStatus().Message());
     EXPECT_LT(std::chrono::duration<double>(endAt - stopAt).count(), 0.5);
 }
 
 struct BrokenCase {
-    const char* name;
-    const char* file;
+    const char* Name;
+    const char* File;
 };
 
 void PrintTo(const BrokenCase& c, std::ostream* os) {
-    *os << c.name;
+    *os << c.Name;
 }
 
 class ConvertJoinBrokenInputTest : public ConvertJoinControlTest,
                                    public testing::WithParamInterface<BrokenCase> {};
 
 TEST_P(ConvertJoinBrokenInputTest, FailsWithReasonBeforeWriting) {
-    const QString broken = Path(GetParam().file);
+    const QString broken = Path(GetParam().File);
     JoinTask task{{Path("one.mp4"), broken}, Path("broken-out.mp4"), Mpeg4Plan()};
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    EXPECT_LT(outcome.code, 0);
-    EXPECT_TRUE(outcome.message.startsWith(Q("Cannot open input file ")))
-        << outcome.message.toStdString();
-    EXPECT_TRUE(outcome.message.contains(QFileInfo(broken).fileName()));
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    EXPECT_LT(outcome.Code(), 0);
+    EXPECT_TRUE(outcome.Message().startsWith(Q("Cannot open input file ")))
+        << outcome.Message().toStdString();
+    EXPECT_TRUE(outcome.Message().contains(QFileInfo(broken).fileName()));
     // libav's reason follows the colon.
-    EXPECT_GT(outcome.message.section(Q(": "), -1).size(), 3);
-    EXPECT_FALSE(QFileInfo::exists(task.writePath));
+    EXPECT_GT(outcome.Message().section(Q(": "), -1).size(), 3);
+    EXPECT_FALSE(QFileInfo::exists(task.WritePath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, ConvertJoinBrokenInputTest,
@@ -206,37 +206,38 @@ INSTANTIATE_TEST_SUITE_P(Inputs, ConvertJoinBrokenInputTest,
                                          BrokenCase{"TruncatedMp4", "cut.mp4"},
                                          BrokenCase{"Missing", "no-such-file.mp4"}),
                          [](const testing::TestParamInfo<BrokenCase>& info) {
-                             return std::string(info.param.name);
+                             return std::string(info.param.Name);
                          });
 
 TEST_F(ConvertJoinControlTest, TruncatedStreamJoinsWhatItHolds) {
     JoinTask task{{Path("cut.ts"), Path("one.mp4")}, Path("cut-out.mp4"), Mpeg4Plan()};
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
-    const double video = media_tools::StreamDuration(task.writePath, Q("video"));
-    const double audio = media_tools::StreamDuration(task.writePath, Q("audio"));
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
+    const double video = media_tools::StreamDuration(task.WritePath, Q("video"));
+    const double audio = media_tools::StreamDuration(task.WritePath, Q("audio"));
     EXPECT_GT(video, 1.5);
     EXPECT_LT(video, 3.0);
     EXPECT_NEAR(audio, video, 0.1);
 }
 
 struct RefusedCase {
-    const char* name;
-    OutputPlan plan;
-    const char* message;
+    const char* Name;
+    OutputPlan Plan;
+    const char* Message;
 };
 
 void PrintTo(const RefusedCase& c, std::ostream* os) {
-    *os << c.name;
+    *os << c.Name;
 }
 
 OutputPlan Refused(const char* video, const char* audio, int width, int height) {
     OutputPlan plan = Mpeg4Plan();
-    plan.videoEncoder = Q(video);
-    plan.audioEncoder = Q(audio);
-    plan.width = width;
-    plan.height = height;
+    plan.VideoEncoder = Q(video);
+    plan.AudioEncoder = Q(audio);
+    plan.Width = width;
+    plan.Height = height;
+    ApplyOutputRules(plan);
     return plan;
 }
 
@@ -244,11 +245,11 @@ class ConvertJoinRefusedPlanTest : public ConvertJoinControlTest,
                                    public testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(ConvertJoinRefusedPlanTest, SaysWhy) {
-    JoinTask task{{Path("one.mp4")}, Path("refused.out"), GetParam().plan};
+    JoinTask task{{Path("one.mp4")}, Path("refused.out"), GetParam().Plan};
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    EXPECT_LT(outcome.code, 0);
-    EXPECT_EQ(outcome.message, Q(GetParam().message));
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    EXPECT_LT(outcome.Code(), 0);
+    EXPECT_EQ(outcome.Message(), Q(GetParam().Message));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -265,17 +266,19 @@ INSTANTIATE_TEST_SUITE_P(
                     "The output picture size 16x0 is not valid."},
         RefusedCase{"NothingToWrite", Refused("", "", 160, 120),
                     "The output would hold neither video nor audio."}),
-    [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.Name); });
 
 TEST_F(ConvertJoinControlTest, EncoderRefusalCarriesLibavReason) {
     // MPEG-1 codes at most 4095 pixels a side: libav refuses to open the encoder.
     OutputPlan plan = Refused("mpeg1video", "mp2", 4096, 96);
-    plan.muxerName = Q("mpeg");
+    plan.MuxerName = Q("mpeg");
     JoinTask task{{Path("one.mp4")}, Path("refused.mpg"), plan};
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    EXPECT_EQ(outcome.code, AVERROR(EINVAL));
-    EXPECT_EQ(outcome.message, Q("Cannot open encoder mpeg1video: Invalid argument"));
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    EXPECT_EQ(outcome.Code(), AVERROR(EINVAL));
+    EXPECT_EQ(outcome.Message(), Q("Cannot open encoder mpeg1video: Invalid argument"));
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -9,88 +9,91 @@
 #include <memory>
 
 #include "engine/convert/convert_join.h"
+#include "engine/plan/output_rules.h"
 #include "tests/support/media_tools.h"
+
+namespace veltrano {
 
 namespace {
 
 struct FormatCase {
-    const char* name;
-    OutputPlan plan;
-    const char* videoCodec;  // as ffprobe names it
-    const char* audioCodec;
-    int width;  // expected picture size
-    int height;
-    const char* frameRate;  // expected r_frame_rate, or nullptr
-    int sampleRate;         // expected, or 0
-    int channels;           // expected, or 0
+    const char* Name;
+    OutputPlan Plan;
+    const char* VideoCodec;  // as ffprobe names it
+    const char* AudioCodec;
+    int Width;  // expected picture size
+    int Height;
+    const char* FrameRate;  // expected r_frame_rate, or nullptr
+    int SampleRate;         // expected, or 0
+    int Channels;           // expected, or 0
 };
 
 void PrintTo(const FormatCase& c, std::ostream* os) {
-    *os << c.name;
+    *os << c.Name;
 }
 
 OutputPlan Plan(const char* muxer, const char* video, const char* audio) {
     OutputPlan plan;
-    plan.muxerName = QString::fromLatin1(muxer);
-    plan.videoEncoder = QString::fromLatin1(video);
-    plan.audioEncoder = QString::fromLatin1(audio);
-    plan.channels = 2;
-    plan.sampleRate = 44100;
-    plan.audioBitrate = 128000;
-    plan.videoBitrate = 400000;
+    plan.MuxerName = QString::fromLatin1(muxer);
+    plan.VideoEncoder = QString::fromLatin1(video);
+    plan.AudioEncoder = QString::fromLatin1(audio);
+    plan.Channels = 2;
+    plan.SampleRate = 44100;
+    plan.AudioBitrate = 128000;
+    plan.VideoBitrate = 400000;
     return plan;
 }
 
 OutputPlan WithSize(OutputPlan plan, int width, int height) {
-    plan.width = width;
-    plan.height = height;
+    plan.Width = width;
+    plan.Height = height;
     return plan;
 }
 
 OutputPlan WithRate(OutputPlan plan, AVRational rate) {
-    plan.frameRate = rate;
+    plan.FrameRate = rate;
     return plan;
 }
 
 OutputPlan WithPreset(OutputPlan plan, const char* preset) {
-    plan.x264Preset = QString::fromLatin1(preset);
+    plan.X264Preset = QString::fromLatin1(preset);
     return plan;
 }
 
 OutputPlan WithAudio(OutputPlan plan, int sampleRate, int channels, std::int64_t bitrate) {
-    plan.sampleRate = sampleRate;
-    plan.channels = channels;
-    plan.audioBitrate = bitrate;
+    plan.SampleRate = sampleRate;
+    plan.Channels = channels;
+    plan.AudioBitrate = bitrate;
     return plan;
 }
 
 OutputPlan Dvd() {
     OutputPlan plan = WithSize(Plan("dvd", "mpeg2video", "ac3"), 720, 576);
-    plan.frameRate = AVRational{25, 1};
-    plan.videoBitrate = 6000000;
-    plan.videoMaxRate = 9000000;
-    plan.videoBufferSize = 1835008;
-    plan.gopSize = 15;
-    plan.packetSize = 2048;
-    plan.muxRate = 10080000;
-    plan.audioBitrate = 448000;
-    plan.sampleRate = 48000;
-    plan.displayAspect = AVRational{16, 9};
+    plan.FrameRate = AVRational{25, 1};
+    plan.VideoBitrate = 6000000;
+    plan.VideoMaxRate = 9000000;
+    plan.VideoBufferSize = 1835008;
+    plan.GopSize = 15;
+    plan.PacketSize = 2048;
+    plan.MuxRate = 10080000;
+    plan.AudioBitrate = 448000;
+    plan.SampleRate = 48000;
+    plan.DisplayAspect = AVRational{16, 9};
     return plan;
 }
 
 OutputPlan Vcd() {
     OutputPlan plan = WithSize(Plan("vcd", "mpeg1video", "mp2"), 352, 288);
-    plan.frameRate = AVRational{25, 1};
-    plan.videoBitrate = 1150000;
-    plan.videoMaxRate = 1150000;
-    plan.videoMinRate = 1150000;
-    plan.videoBufferSize = 327680;
-    plan.gopSize = 15;
-    plan.audioBitrate = 224000;
-    plan.packetSize = 2324;
-    plan.muxRate = 1411200;
-    plan.preloadSeconds = 0.44;
+    plan.FrameRate = AVRational{25, 1};
+    plan.VideoBitrate = 1150000;
+    plan.VideoMaxRate = 1150000;
+    plan.VideoMinRate = 1150000;
+    plan.VideoBufferSize = 327680;
+    plan.GopSize = 15;
+    plan.AudioBitrate = 224000;
+    plan.PacketSize = 2324;
+    plan.MuxRate = 1411200;
+    plan.PreloadSeconds = 0.44;
     return plan;
 }
 
@@ -151,15 +154,16 @@ std::unique_ptr<QTemporaryDir> ConvertJoinFormatsTest::dir_;
 TEST_P(ConvertJoinFormatsTest, JoinsTwoClips) {
     const FormatCase& c = GetParam();
     JoinTask task;
-    task.inputs = {dir_->filePath(QStringLiteral("a.mp4")),
+    task.Inputs = {dir_->filePath(QStringLiteral("a.mp4")),
                    dir_->filePath(QStringLiteral("b.mkv"))};
-    task.writePath = dir_->filePath(QStringLiteral("out-%1.tmp").arg(QLatin1String(c.name)));
-    task.plan = c.plan;
+    task.WritePath = dir_->filePath(QStringLiteral("out-%1.tmp").arg(QLatin1String(c.Name)));
+    task.Plan = c.Plan;
+    ApplyOutputRules(task.Plan);  // as the resolver would
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
 
-    const QJsonObject probe = media_tools::Probe(task.writePath);
+    const QJsonObject probe = media_tools::Probe(task.WritePath);
     ASSERT_FALSE(probe.isEmpty()) << "ffprobe cannot read the output";
     const QJsonArray video = media_tools::StreamsOfType(probe, QStringLiteral("video"));
     const QJsonArray audio = media_tools::StreamsOfType(probe, QStringLiteral("audio"));
@@ -167,26 +171,26 @@ TEST_P(ConvertJoinFormatsTest, JoinsTwoClips) {
     ASSERT_EQ(audio.size(), 1);
     const QJsonObject v = video.at(0).toObject();
     const QJsonObject a = audio.at(0).toObject();
-    EXPECT_EQ(v.value(QStringLiteral("codec_name")).toString(), QLatin1String(c.videoCodec));
-    EXPECT_EQ(a.value(QStringLiteral("codec_name")).toString(), QLatin1String(c.audioCodec));
-    EXPECT_EQ(v.value(QStringLiteral("width")).toInt(), c.width);
-    EXPECT_EQ(v.value(QStringLiteral("height")).toInt(), c.height);
-    if (c.frameRate != nullptr) {
-        EXPECT_EQ(v.value(QStringLiteral("r_frame_rate")).toString(), QLatin1String(c.frameRate));
+    EXPECT_EQ(v.value(QStringLiteral("codec_name")).toString(), QLatin1String(c.VideoCodec));
+    EXPECT_EQ(a.value(QStringLiteral("codec_name")).toString(), QLatin1String(c.AudioCodec));
+    EXPECT_EQ(v.value(QStringLiteral("width")).toInt(), c.Width);
+    EXPECT_EQ(v.value(QStringLiteral("height")).toInt(), c.Height);
+    if (c.FrameRate != nullptr) {
+        EXPECT_EQ(v.value(QStringLiteral("r_frame_rate")).toString(), QLatin1String(c.FrameRate));
     }
-    if (c.sampleRate != 0) {
-        EXPECT_EQ(a.value(QStringLiteral("sample_rate")).toString().toInt(), c.sampleRate);
+    if (c.SampleRate != 0) {
+        EXPECT_EQ(a.value(QStringLiteral("sample_rate")).toString().toInt(), c.SampleRate);
     }
-    if (c.channels != 0) {
-        EXPECT_EQ(a.value(QStringLiteral("channels")).toInt(), c.channels);
+    if (c.Channels != 0) {
+        EXPECT_EQ(a.value(QStringLiteral("channels")).toInt(), c.Channels);
     }
-    if (c.plan.muxerName != QLatin1String("swf")) {  // SWF headers carry no duration
+    if (c.Plan.MuxerName != QLatin1String("swf")) {  // SWF headers carry no duration
         EXPECT_NEAR(media_tools::FormatDuration(probe), 2.0, 0.3);
     }
     const double videoSeconds =
-        media_tools::StreamDuration(task.writePath, QStringLiteral("video"));
+        media_tools::StreamDuration(task.WritePath, QStringLiteral("video"));
     const double audioSeconds =
-        media_tools::StreamDuration(task.writePath, QStringLiteral("audio"));
+        media_tools::StreamDuration(task.WritePath, QStringLiteral("audio"));
     EXPECT_NEAR(videoSeconds, 2.0, 0.3);
     EXPECT_NEAR(audioSeconds, 2.0, 0.3);
 }
@@ -202,14 +206,15 @@ TEST(ConvertJoinRmTest, HdKeyFramesFitRmPackets) {
         {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
          QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac")}));
     JoinTask task;
-    task.inputs = {clip, clip};
-    task.writePath = dir.filePath(QStringLiteral("hd.rm"));
-    task.plan = WithSize(Plan("rm", "rv20", "ac3"), 1920, 1080);
-    task.plan.videoBitrate = 1000000;
+    task.Inputs = {clip, clip};
+    task.WritePath = dir.filePath(QStringLiteral("hd.rm"));
+    task.Plan = WithSize(Plan("rm", "rv20", "ac3"), 1920, 1080);
+    task.Plan.VideoBitrate = 1000000;
+    ApplyOutputRules(task.Plan);  // the resolver bounds RM's rate control
     std::atomic<bool> cancel{false};
-    const JoinOutcome outcome = RunConvertJoin(task, cancel, {});
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
-    const QJsonObject probe = media_tools::Probe(task.writePath);
+    const Status outcome = RunConvertJoin(task, cancel, {});
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
+    const QJsonObject probe = media_tools::Probe(task.WritePath);
     const QJsonArray video = media_tools::StreamsOfType(probe, QStringLiteral("video"));
     ASSERT_EQ(video.size(), 1);
     EXPECT_EQ(video.at(0).toObject().value(QStringLiteral("width")).toInt(), 1920);
@@ -218,7 +223,9 @@ TEST(ConvertJoinRmTest, HdKeyFramesFitRmPackets) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, ConvertJoinFormatsTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<FormatCase>& info) {
-                             return std::string(info.param.name);
+                             return std::string(info.param.Name);
                          });
 
 }  // namespace
+
+}  // namespace veltrano

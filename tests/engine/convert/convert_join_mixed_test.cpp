@@ -11,20 +11,19 @@
 
 #include "engine/convert/convert_join.h"
 #include "tests/support/media_tools.h"
+#include "tests/support/test_text.h"
+
+namespace veltrano {
 
 namespace {
-
-QString Q(const char* text) {
-    return QString::fromLatin1(text);
-}
 
 // The box of non-black pixels of the frame shown `seconds` after the first one, found by
 // ffprobe running the cropdetect filter over the output; width <= 0 when the frame is black.
 struct Box {
-    int width = 0;
-    int height = 0;
-    int x = 0;
-    int y = 0;
+    int Width = 0;
+    int Height = 0;
+    int X = 0;
+    int Y = 0;
 };
 
 Box ContentAt(const QString& path, double seconds) {
@@ -59,15 +58,15 @@ Box ContentAt(const QString& path, double seconds) {
 
 OutputPlan H264Plan(int width, int height) {
     OutputPlan plan;
-    plan.muxerName = Q("mp4");
-    plan.videoEncoder = Q("libx264");
-    plan.x264Preset = Q("ultrafast");
-    plan.audioEncoder = Q("aac");
-    plan.width = width;
-    plan.height = height;
-    plan.frameRate = AVRational{25, 1};
-    plan.sampleRate = 44100;
-    plan.channels = 2;
+    plan.MuxerName = Q("mp4");
+    plan.VideoEncoder = Q("libx264");
+    plan.X264Preset = Q("ultrafast");
+    plan.AudioEncoder = Q("aac");
+    plan.Width = width;
+    plan.Height = height;
+    plan.FrameRate = AVRational{25, 1};
+    plan.SampleRate = 44100;
+    plan.Channels = 2;
     return plan;
 }
 
@@ -102,8 +101,8 @@ protected:
 
     static QString Path(const char* name) { return dir_->filePath(Q(name)); }
 
-    static JoinOutcome Join(const std::vector<QString>& inputs, const OutputPlan& plan,
-                            const QString& out) {
+    static Status Join(const std::vector<QString>& inputs, const OutputPlan& plan,
+                       const QString& out) {
         JoinTask task{inputs, out, plan};
         std::atomic<bool> cancel{false};
         return RunConvertJoin(task, cancel, {});
@@ -124,10 +123,10 @@ std::unique_ptr<QTemporaryDir> ConvertJoinMixedTest::dir_;
 
 TEST_F(ConvertJoinMixedTest, UnlikeInputsShareOneTimeline) {
     const QString out = Path("mixed.mp4");
-    const JoinOutcome outcome =
+    const Status outcome =
         Join({Path("wide43.mp4"), Path("silent169.mp4"), Path("rotated.mp4"), Path("voice.m4a")},
              H264Plan(320, 240), out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
 
     const QJsonObject probe = media_tools::Probe(out);
     const QJsonArray video = media_tools::StreamsOfType(probe, Q("video"));
@@ -139,30 +138,30 @@ TEST_F(ConvertJoinMixedTest, UnlikeInputsShareOneTimeline) {
 
     // 4:3 fills the frame.
     const Box first = ContentAt(out, 0.5);
-    EXPECT_EQ(first.width, 320);
-    EXPECT_EQ(first.height, 240);
+    EXPECT_EQ(first.Width, 320);
+    EXPECT_EQ(first.Height, 240);
     // 16:9 gets bars above and below.
     const Box second = ContentAt(out, 1.5);
-    EXPECT_EQ(second.width, 320);
-    EXPECT_NEAR(second.height, 180, 2);
-    EXPECT_NEAR(second.y, 30, 2);
+    EXPECT_EQ(second.Width, 320);
+    EXPECT_NEAR(second.Height, 180, 2);
+    EXPECT_NEAR(second.Y, 30, 2);
     // The rotated clip stands upright: 240x320 shown as 180x240 between bars at x 70, and
     // its white half (the picture's top before turning) on the left.
     const Box third = ContentAt(out, 2.6);
-    EXPECT_NEAR(third.x, 70, 2);
-    EXPECT_NEAR(third.width, 90, 2);
-    EXPECT_EQ(third.height, 240);
+    EXPECT_NEAR(third.X, 70, 2);
+    EXPECT_NEAR(third.Width, 90, 2);
+    EXPECT_EQ(third.Height, 240);
     // Sound without pictures: black frames.
-    EXPECT_LE(ContentAt(out, 3.6).width, 0);
+    EXPECT_LE(ContentAt(out, 3.6).Width, 0);
 }
 
 TEST_F(ConvertJoinMixedTest, SizeComesFromFirstInputWithPictures) {
     const QString out = Path("voice-first.mkv");
     OutputPlan plan = H264Plan(0, 0);
-    plan.muxerName = Q("matroska");
-    plan.audioEncoder = Q("libmp3lame");
-    const JoinOutcome outcome = Join({Path("voice.m4a"), Path("silent169.mp4")}, plan, out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    plan.MuxerName = Q("matroska");
+    plan.AudioEncoder = Q("libmp3lame");
+    const Status outcome = Join({Path("voice.m4a"), Path("silent169.mp4")}, plan, out);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const QJsonArray video = media_tools::StreamsOfType(media_tools::Probe(out), Q("video"));
     ASSERT_EQ(video.size(), 1);
     EXPECT_EQ(video.at(0).toObject().value(Q("width")).toInt(), 320);
@@ -176,8 +175,8 @@ TEST_F(ConvertJoinMixedTest, ManyJoinsDoNotDrift) {
         inputs.push_back(i % 2 == 0 ? Path("wide43.mp4") : Path("rotated.mp4"));
     }
     const QString out = Path("ten.mp4");
-    const JoinOutcome outcome = Join(inputs, H264Plan(160, 120), out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = Join(inputs, H264Plan(160, 120), out);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const double video = media_tools::StreamDuration(out, Q("video"));
     const double audio = media_tools::StreamDuration(out, Q("audio"));
     EXPECT_NEAR(video, 11.0, 0.1);
@@ -187,42 +186,44 @@ TEST_F(ConvertJoinMixedTest, ManyJoinsDoNotDrift) {
 
 TEST_F(ConvertJoinMixedTest, DisplayAspectSetsSampleAspect) {
     OutputPlan plan;
-    plan.muxerName = Q("dvd");
-    plan.videoEncoder = Q("mpeg2video");
-    plan.audioEncoder = Q("ac3");
-    plan.width = 720;
-    plan.height = 576;
-    plan.frameRate = AVRational{25, 1};
-    plan.displayAspect = AVRational{16, 9};
-    plan.videoBitrate = 6000000;
-    plan.videoMaxRate = 9000000;
-    plan.videoBufferSize = 1835008;
-    plan.sampleRate = 48000;
+    plan.MuxerName = Q("dvd");
+    plan.VideoEncoder = Q("mpeg2video");
+    plan.AudioEncoder = Q("ac3");
+    plan.Width = 720;
+    plan.Height = 576;
+    plan.FrameRate = AVRational{25, 1};
+    plan.DisplayAspect = AVRational{16, 9};
+    plan.VideoBitrate = 6000000;
+    plan.VideoMaxRate = 9000000;
+    plan.VideoBufferSize = 1835008;
+    plan.SampleRate = 48000;
     const QString out = Path("wide.vob");
-    const JoinOutcome outcome = Join({Path("wide43.mp4"), Path("silent169.mp4")}, plan, out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = Join({Path("wide43.mp4"), Path("silent169.mp4")}, plan, out);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const QJsonArray video = media_tools::StreamsOfType(media_tools::Probe(out), Q("video"));
     ASSERT_EQ(video.size(), 1);
     EXPECT_EQ(video.at(0).toObject().value(Q("display_aspect_ratio")).toString(), Q("16:9"));
     EXPECT_EQ(video.at(0).toObject().value(Q("sample_aspect_ratio")).toString(), Q("64:45"));
     // A 4:3 picture in a 16:9 frame: bars left and right (720 * 3/4 = 540 wide).
     const Box first = ContentAt(out, 0.5);
-    EXPECT_NEAR(first.width, 540, 4);
-    EXPECT_NEAR(first.x, 90, 4);
+    EXPECT_NEAR(first.Width, 540, 4);
+    EXPECT_NEAR(first.X, 90, 4);
     // A 16:9 picture fills it.
-    EXPECT_NEAR(ContentAt(out, 1.5).width, 720, 4);
+    EXPECT_NEAR(ContentAt(out, 1.5).Width, 720, 4);
     ExpectAudioWithVideo(out, 2.0);
 }
 
 TEST_F(ConvertJoinMixedTest, RemovedAudioLeavesVideoOnly) {
     OutputPlan plan = H264Plan(160, 120);
-    plan.removeAudio = true;
+    plan.RemoveAudio = true;
     const QString out = Path("mute.mp4");
-    const JoinOutcome outcome = Join({Path("wide43.mp4"), Path("voice.m4a")}, plan, out);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = Join({Path("wide43.mp4"), Path("voice.m4a")}, plan, out);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     const QJsonObject probe = media_tools::Probe(out);
     EXPECT_EQ(media_tools::StreamsOfType(probe, Q("audio")).size(), 0);
     EXPECT_NEAR(media_tools::StreamDuration(out, Q("video")), 1.8, 0.1);
 }
 
 }  // namespace
+
+}  // namespace veltrano

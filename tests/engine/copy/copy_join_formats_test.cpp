@@ -12,7 +12,10 @@ extern "C" {
 #include "engine/copy/copy_join.h"
 #include "engine/plan/encode_options.h"
 #include "tests/engine/copy/copy_join_probe.h"
+#include "tests/support/copy_join_helpers.h"
 #include "tests/support/media_tools.h"
+
+namespace veltrano {
 
 namespace {
 
@@ -22,24 +25,16 @@ using copy_join_probe::StreamSpan;
 constexpr double kFrame = 1.0 / 25.0;
 
 struct CopyFormat {
-    const char* name;
-    const char* inputExtension;
-    const char* outputExtension;
-    QStringList codecArgs;
-    const char* videoCodec;
-    const char* audioCodec;
+    const char* Name;
+    const char* InputExtension;
+    const char* OutputExtension;
+    QStringList CodecArgs;
+    const char* VideoCodec;
+    const char* AudioCodec;
 };
 
 void PrintTo(const CopyFormat& format, std::ostream* os) {
-    *os << format.name;
-}
-
-JoinOutcome CopyJoin(const std::vector<QString>& inputs, const QString& output) {
-    const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
-    EXPECT_TRUE(plan.Ok()) << plan.error.toStdString();
-    JoinTask task{inputs, output, plan.value.value_or(OutputPlan{})};
-    std::atomic<bool> cancel{false};
-    return RunCopyJoin(task, cancel, {});
+    *os << format.Name;
 }
 
 class CopyJoinFormats : public ::testing::TestWithParam<CopyFormat> {
@@ -51,26 +46,26 @@ protected:
 TEST_P(CopyJoinFormats, TenClipsStayContinuousAndInStep) {
     const CopyFormat& format = GetParam();
     ASSERT_TRUE(dir_.isValid());
-    const QString longClip = dir_.filePath(QStringLiteral("long.") + format.inputExtension);
-    const QString shortClip = dir_.filePath(QStringLiteral("short.") + format.inputExtension);
+    const QString longClip = dir_.filePath(QStringLiteral("long.") + format.InputExtension);
+    const QString shortClip = dir_.filePath(QStringLiteral("short.") + format.InputExtension);
     ASSERT_TRUE(
-        media_tools::MakeClip(longClip, 1.0, 160, 120, QStringLiteral("25"), format.codecArgs));
+        media_tools::MakeClip(longClip, 1.0, 160, 120, QStringLiteral("25"), format.CodecArgs));
     ASSERT_TRUE(
-        media_tools::MakeClip(shortClip, 0.6, 160, 120, QStringLiteral("25"), format.codecArgs));
+        media_tools::MakeClip(shortClip, 0.6, 160, 120, QStringLiteral("25"), format.CodecArgs));
     std::vector<QString> inputs;
     double videoSum = 0.0;
     for (int i = 0; i < 10; ++i) {
         // Copies under their own names: every input is a separate file, as in real use.
         const QString source = i % 2 == 0 ? longClip : shortClip;
         const QString copy =
-            dir_.filePath(QStringLiteral("clip%1.").arg(i) + QLatin1String(format.inputExtension));
+            dir_.filePath(QStringLiteral("clip%1.").arg(i) + QLatin1String(format.InputExtension));
         ASSERT_TRUE(QFile::copy(source, copy));
         inputs.push_back(copy);
         videoSum += media_tools::StreamDuration(copy, QStringLiteral("video"));
     }
-    const QString output = dir_.filePath(QStringLiteral("joined.") + format.outputExtension);
-    const JoinOutcome outcome = CopyJoin(inputs, output);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const QString output = dir_.filePath(QStringLiteral("joined.") + format.OutputExtension);
+    const Status outcome = CopyJoin(inputs, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
 
     const QJsonObject probe = media_tools::Probe(output);
     const QJsonArray video = media_tools::StreamsOfType(probe, QStringLiteral("video"));
@@ -78,9 +73,9 @@ TEST_P(CopyJoinFormats, TenClipsStayContinuousAndInStep) {
     ASSERT_EQ(video.size(), 1);
     ASSERT_EQ(audio.size(), 1);
     EXPECT_EQ(video[0].toObject().value(QStringLiteral("codec_name")).toString(),
-              QLatin1String(format.videoCodec));
+              QLatin1String(format.VideoCodec));
     EXPECT_EQ(audio[0].toObject().value(QStringLiteral("codec_name")).toString(),
-              QLatin1String(format.audioCodec));
+              QLatin1String(format.AudioCodec));
 
     // The inputs' own format durations include encoder priming that a join must not repeat;
     // the pictures are what the output has to hold end to end.
@@ -91,8 +86,8 @@ TEST_P(CopyJoinFormats, TenClipsStayContinuousAndInStep) {
 
     const auto videoSpan = StreamSpan(output, QStringLiteral("video"));
     const auto audioSpan = StreamSpan(output, QStringLiteral("audio"));
-    EXPECT_NEAR(audioSpan.end, videoSpan.end, 0.05) << "audio and video ends";
-    EXPECT_NEAR(audioSpan.start, videoSpan.start, 0.05) << "audio and video starts";
+    EXPECT_NEAR(audioSpan.End, videoSpan.End, 0.05) << "audio and video ends";
+    EXPECT_NEAR(audioSpan.Start, videoSpan.Start, 0.05) << "audio and video starts";
 
     for (const QString& type : {QStringLiteral("video"), QStringLiteral("audio")}) {
         const QList<double> dts = media_tools::PacketDts(output, type);
@@ -133,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CopyFormat{"mpeg_ts", "ts", "ts", kH264Aac, "h264", "aac"},
                       // ADTS audio and Annex B video into MP4: filters chosen per input.
                       CopyFormat{"ts_into_mp4", "ts", "mp4", kH264Aac, "h264", "aac"}),
-    [](const ::testing::TestParamInfo<CopyFormat>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<CopyFormat>& info) { return std::string(info.param.Name); });
 
 class CopyJoinChecks : public ::testing::Test {
 protected:
@@ -150,9 +145,9 @@ TEST_F(CopyJoinChecks, RefusesDifferentPictureSizesBeforeWriting) {
     const QString a = Clip(QStringLiteral("a.mp4"), 160, 120);
     const QString b = Clip(QStringLiteral("b.mp4"), 176, 144);
     const QString output = dir_.filePath(QStringLiteral("out.mp4"));
-    const JoinOutcome outcome = CopyJoin({a, a, b}, output);
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_EQ(outcome.message.toStdString(),
+    const Status outcome = CopyJoin({a, a, b}, output);
+    EXPECT_FALSE(outcome.Ok());
+    EXPECT_EQ(outcome.Message().toStdString(),
               "Cannot join by stream copy: b.mp4 differs from a.mp4 in picture size (176x144 vs "
               "160x120).");
     EXPECT_FALSE(QFileInfo::exists(output));
@@ -161,9 +156,9 @@ TEST_F(CopyJoinChecks, RefusesDifferentPictureSizesBeforeWriting) {
 TEST_F(CopyJoinChecks, RefusesDifferentSampleRates) {
     const QString a = Clip(QStringLiteral("a.mp4"), 160, 120, 44100);
     const QString c = Clip(QStringLiteral("c.mp4"), 160, 120, 48000);
-    const JoinOutcome outcome = CopyJoin({a, c}, dir_.filePath(QStringLiteral("out.mkv")));
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_EQ(outcome.message.toStdString(),
+    const Status outcome = CopyJoin({a, c}, dir_.filePath(QStringLiteral("out.mkv")));
+    EXPECT_FALSE(outcome.Ok());
+    EXPECT_EQ(outcome.Message().toStdString(),
               "Cannot join by stream copy: c.mp4 differs from a.mp4 in sample rate (48000 Hz vs "
               "44100 Hz).");
 }
@@ -173,9 +168,9 @@ TEST_F(CopyJoinChecks, RefusesAMissingAudioStream) {
     const QString silent = dir_.filePath(QStringLiteral("silent.mp4"));
     ASSERT_TRUE(
         media_tools::MakeClip(silent, 0.5, 160, 120, QStringLiteral("25"), kH264Aac, true, false));
-    const JoinOutcome outcome = CopyJoin({a, silent}, dir_.filePath(QStringLiteral("out.mp4")));
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_EQ(outcome.message.toStdString(),
+    const Status outcome = CopyJoin({a, silent}, dir_.filePath(QStringLiteral("out.mp4")));
+    EXPECT_FALSE(outcome.Ok());
+    EXPECT_EQ(outcome.Message().toStdString(),
               "Cannot join by stream copy: silent.mp4 differs from a.mp4 in audio stream (none vs "
               "aac).");
 }
@@ -187,8 +182,8 @@ TEST_F(CopyJoinChecks, MixedContainersIntoTransportStreamDecode) {
     ASSERT_TRUE(media_tools::RunFfmpeg(
         {QStringLiteral("-i"), mp4, QStringLiteral("-c"), QStringLiteral("copy"), ts}));
     const QString output = dir_.filePath(QStringLiteral("out.ts"));
-    const JoinOutcome outcome = CopyJoin({ts, mp4, ts, mp4}, output);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const Status outcome = CopyJoin({ts, mp4, ts, mp4}, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     EXPECT_EQ(DecodedFrames(output, QStringLiteral("video")),
               4 * DecodedFrames(mp4, QStringLiteral("video")));
 }
@@ -201,10 +196,10 @@ TEST_F(CopyJoinChecks, AnUnreadableInputIsNamed) {
     file.write("this is not a video\n");
     file.close();
     const QString output = dir_.filePath(QStringLiteral("out.mp4"));
-    const JoinOutcome outcome = CopyJoin({a, text}, output);
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("Cannot open notes.mp4: ")))
-        << outcome.message.toStdString();
+    const Status outcome = CopyJoin({a, text}, output);
+    EXPECT_FALSE(outcome.Ok());
+    EXPECT_TRUE(outcome.Message().startsWith(QStringLiteral("Cannot open notes.mp4: ")))
+        << outcome.Message().toStdString();
     EXPECT_FALSE(QFileInfo::exists(output));
 }
 
@@ -214,8 +209,8 @@ TEST_F(CopyJoinChecks, ACancelledJoinStopsAtOnce) {
     const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
     ASSERT_TRUE(plan.Ok());
     std::atomic<bool> cancel{true};
-    const JoinOutcome outcome = RunCopyJoin(JoinTask{{a, a}, output, *plan.value}, cancel, {});
-    EXPECT_EQ(outcome.code, AVERROR_EXIT);
+    const Status outcome = RunCopyJoin(JoinTask{{a, a}, output, *plan}, cancel, {});
+    EXPECT_EQ(outcome.Code(), AVERROR_EXIT);
 }
 
 TEST_F(CopyJoinChecks, ProgressCoversTheJoinedTimeline) {
@@ -228,8 +223,8 @@ TEST_F(CopyJoinChecks, ProgressCoversTheJoinedTimeline) {
     std::int64_t lastPosition = -1;
     std::int64_t total = 0;
     int calls = 0;
-    const JoinOutcome outcome =
-        RunCopyJoin(JoinTask{{a, a, a}, output, *plan.value}, cancel,
+    const Status outcome =
+        RunCopyJoin(JoinTask{{a, a, a}, output, *plan}, cancel,
                     [&](std::int64_t bytes, std::int64_t position, std::int64_t totalUs) {
                         EXPECT_GE(bytes, lastBytes);
                         EXPECT_GE(position, lastPosition);
@@ -238,7 +233,7 @@ TEST_F(CopyJoinChecks, ProgressCoversTheJoinedTimeline) {
                         total = totalUs;
                         ++calls;
                     });
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
     EXPECT_GE(calls, 1);
     const double inputDuration = media_tools::FormatDuration(media_tools::Probe(a));
     EXPECT_NEAR(static_cast<double>(total) / 1e6, 3 * inputDuration, 0.01);
@@ -249,3 +244,5 @@ TEST_F(CopyJoinChecks, ProgressCoversTheJoinedTimeline) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

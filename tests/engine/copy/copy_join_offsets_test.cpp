@@ -10,20 +10,15 @@
 #include "engine/copy/copy_join.h"
 #include "engine/plan/encode_options.h"
 #include "tests/engine/copy/copy_join_probe.h"
+#include "tests/support/copy_join_helpers.h"
 #include "tests/support/media_tools.h"
+
+namespace veltrano {
 
 namespace {
 
 using copy_join_probe::DecodedFrames;
 using copy_join_probe::StreamSpan;
-
-JoinOutcome CopyJoin(const std::vector<QString>& inputs, const QString& output) {
-    const auto plan = ParseEncodeOptions(QStringLiteral("-vcodec copy -acodec copy -join"), output);
-    EXPECT_TRUE(plan.Ok()) << plan.error.toStdString();
-    JoinTask task{inputs, output, plan.value.value_or(OutputPlan{})};
-    std::atomic<bool> cancel{false};
-    return RunCopyJoin(task, cancel, {});
-}
 
 // Presentation times of every packet of the first stream of a kind, in ascending order.
 QList<double> PresentationTimes(const QString& path, const QString& type) {
@@ -44,42 +39,42 @@ QList<double> PresentationTimes(const QString& path, const QString& type) {
 }
 
 struct LateVideo {
-    const char* name;
-    const char* extension;
+    const char* Name;
+    const char* Extension;
     // Matroska stores no decoding stamps: an MP4 output shows the ones written.
-    const char* outputExtension;
-    double audioSeconds;  // the tone runs from 0
-    double videoStart;    // pictures begin this late
-    double videoSeconds;
-    QStringList audioArgs;  // the tone's source options and encoder
-    QStringList videoArgs;
+    const char* OutputExtension;
+    double AudioSeconds;  // the tone runs from 0
+    double VideoStart;    // pictures begin this late
+    double VideoSeconds;
+    QStringList AudioArgs;  // the tone's source options and encoder
+    QStringList VideoArgs;
 };
 
 void PrintTo(const LateVideo& clip, std::ostream* os) {
-    *os << clip.name;
+    *os << clip.Name;
 }
 
 class CopyJoinLateVideo : public ::testing::TestWithParam<LateVideo> {
 protected:
     QString MakeInput(const QString& name) {
         const LateVideo& clip = GetParam();
-        const QString path = dir_.filePath(name + QLatin1Char('.') + clip.extension);
+        const QString path = dir_.filePath(name + QLatin1Char('.') + clip.Extension);
         QStringList args{
             QStringLiteral("-f"),
             QStringLiteral("lavfi"),
             QStringLiteral("-i"),
-            QStringLiteral("sine=r=48000:d=%1").arg(clip.audioSeconds) + clip.audioArgs.value(0),
+            QStringLiteral("sine=r=48000:d=%1").arg(clip.AudioSeconds) + clip.AudioArgs.value(0),
             QStringLiteral("-itsoffset"),
-            QString::number(clip.videoStart),
+            QString::number(clip.VideoStart),
             QStringLiteral("-f"),
             QStringLiteral("lavfi"),
             QStringLiteral("-i"),
-            QStringLiteral("testsrc2=s=160x120:r=25:d=%1").arg(clip.videoSeconds),
+            QStringLiteral("testsrc2=s=160x120:r=25:d=%1").arg(clip.VideoSeconds),
             QStringLiteral("-map"),
             QStringLiteral("1:v"),
             QStringLiteral("-map"),
             QStringLiteral("0:a")};
-        args << clip.videoArgs << clip.audioArgs.mid(1) << path;
+        args << clip.VideoArgs << clip.AudioArgs.mid(1) << path;
         QString error;
         EXPECT_TRUE(media_tools::RunFfmpeg(args, &error)) << error.toStdString();
         return path;
@@ -94,30 +89,30 @@ TEST_P(CopyJoinLateVideo, KeepsAllTheSoundAndTheOffset) {
     ASSERT_TRUE(dir_.isValid());
     const QString a = MakeInput(QStringLiteral("a"));
     const QString b = MakeInput(QStringLiteral("b"));
-    const QString output = dir_.filePath(QStringLiteral("joined.") + clip.outputExtension);
-    const JoinOutcome outcome = CopyJoin({a, b}, output);
-    ASSERT_TRUE(outcome.Succeeded()) << outcome.message.toStdString();
+    const QString output = dir_.filePath(QStringLiteral("joined.") + clip.OutputExtension);
+    const Status outcome = CopyJoin({a, b}, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
 
     const auto inAudio = StreamSpan(a, QStringLiteral("audio"));
     const auto inVideo = StreamSpan(a, QStringLiteral("video"));
     const auto outAudio = StreamSpan(output, QStringLiteral("audio"));
     const auto outVideo = StreamSpan(output, QStringLiteral("video"));
-    ASSERT_GT(inAudio.packets, 0);
+    ASSERT_GT(inAudio.Packets, 0);
     // Encoder priming and an overlap at the join may cost a packet or two, nothing more.
-    EXPECT_GE(outAudio.packets, 2 * inAudio.packets - 3);
-    EXPECT_LE(outAudio.packets, 2 * inAudio.packets);
-    EXPECT_NEAR(outAudio.start, inAudio.start, 0.03);
-    EXPECT_NEAR(outVideo.start, inVideo.start, 0.03);
-    EXPECT_NEAR(outAudio.end - outAudio.start, 2 * (inAudio.end - inAudio.start), 0.06);
-    EXPECT_NEAR(outAudio.end, outVideo.end, 0.06) << "audio and video ends";
+    EXPECT_GE(outAudio.Packets, 2 * inAudio.Packets - 3);
+    EXPECT_LE(outAudio.Packets, 2 * inAudio.Packets);
+    EXPECT_NEAR(outAudio.Start, inAudio.Start, 0.03);
+    EXPECT_NEAR(outVideo.Start, inVideo.Start, 0.03);
+    EXPECT_NEAR(outAudio.End - outAudio.Start, 2 * (inAudio.End - inAudio.Start), 0.06);
+    EXPECT_NEAR(outAudio.End, outVideo.End, 0.06) << "audio and video ends";
     EXPECT_EQ(DecodedFrames(output, QStringLiteral("video")),
               2 * DecodedFrames(a, QStringLiteral("video")));
 
     // The second file's pictures begin as late after its start as the first file's did.
     const QList<double> videoPts = PresentationTimes(output, QStringLiteral("video"));
-    ASSERT_EQ(videoPts.size(), 2 * inVideo.packets);
-    const double fileLength = inAudio.end - inAudio.start;
-    EXPECT_NEAR(videoPts[inVideo.packets] - inVideo.start, fileLength, 0.06);
+    ASSERT_EQ(videoPts.size(), 2 * inVideo.Packets);
+    const double fileLength = inAudio.End - inAudio.Start;
+    EXPECT_NEAR(videoPts[inVideo.Packets] - inVideo.Start, fileLength, 0.06);
 
     for (const QString& type : {QStringLiteral("video"), QStringLiteral("audio")}) {
         const QList<double> dts = media_tools::PacketDts(output, type);
@@ -146,6 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Pictures with B-frames beginning after the usual analysis window: their reorder
         // depth is found only by looking further.
         LateVideo{"b_frames_after_6s", "mkv", "mp4", 7.0, 6.0, 1.0, kAac, kX264}),
-    [](const ::testing::TestParamInfo<LateVideo>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<LateVideo>& info) { return std::string(info.param.Name); });
 
 }  // namespace
+
+}  // namespace veltrano

@@ -5,14 +5,16 @@
 #include <QStringList>
 #include <algorithm>
 
+namespace veltrano {
+
 // ffprobe readings the copy-join tests need beyond tests/support/media_tools.h: where a
 // stream starts and ends on the file's timeline, and how many frames really decode.
 namespace copy_join_probe {
 
 struct Span {
-    double start = 0.0;
-    double end = 0.0;
-    int packets = 0;
+    double Start = 0.0;
+    double End = 0.0;
+    int Packets = 0;
 };
 
 inline QByteArray RunFfprobe(const QStringList& args) {
@@ -43,9 +45,9 @@ inline Span StreamSpan(const QString& path, const QString& type) {
             continue;
         }
         const double end = pts + fields.value(1).toDouble();
-        span.start = span.packets == 0 ? pts : std::min(span.start, pts);
-        span.end = span.packets == 0 ? end : std::max(span.end, end);
-        ++span.packets;
+        span.Start = span.Packets == 0 ? pts : std::min(span.Start, pts);
+        span.End = span.Packets == 0 ? end : std::max(span.End, end);
+        ++span.Packets;
     }
     return span;
 }
@@ -69,3 +71,5 @@ inline int DecodedFrames(const QString& path, const QString& type) {
 }
 
 }  // namespace copy_join_probe
+
+}  // namespace veltrano

@@ -3,6 +3,8 @@
 #include "engine/av/av_ptr.h"
 #include "engine/copy/copy_timeline.h"
 
+namespace veltrano {
+
 namespace {
 
 constexpr AVRational kVideoBase{1, 25};
@@ -12,22 +14,22 @@ constexpr int kAudio = 1;
 
 std::vector<CopyTimeline::StreamInFile> Streams(int videoDelay = 0) {
     CopyTimeline::StreamInFile video;
-    video.present = true;
-    video.timeBase = kVideoBase;
-    video.defaultDuration = 1;
-    video.videoDelay = videoDelay;
+    video.Present = true;
+    video.TimeBase = kVideoBase;
+    video.DefaultDuration = 1;
+    video.VideoDelay = videoDelay;
     CopyTimeline::StreamInFile audio;
-    audio.present = true;
-    audio.timeBase = kAudioBase;
-    audio.defaultDuration = 1024;
-    audio.isAudio = true;
+    audio.Present = true;
+    audio.TimeBase = kAudioBase;
+    audio.DefaultDuration = 1024;
+    audio.IsAudio = true;
     return {video, audio};
 }
 
 struct Placed {
-    CopyTimeline::Verdict verdict;
-    std::int64_t pts;
-    std::int64_t dts;
+    CopyTimeline::Verdict Verdict;
+    std::int64_t Pts;
+    std::int64_t Dts;
 };
 
 Placed Place(CopyTimeline& timeline, int stream, std::int64_t pts, std::int64_t dts,
@@ -45,7 +47,7 @@ Placed Place(CopyTimeline& timeline, int stream, std::int64_t pts, std::int64_t 
 void OneSecondFile(CopyTimeline& timeline, std::int64_t audioEnd = 44100) {
     timeline.BeginFile(Streams(), 0);
     for (int frame = 0; frame < 25; ++frame) {
-        ASSERT_EQ(Place(timeline, kVideo, frame, frame, 1).verdict, CopyTimeline::Verdict::Write);
+        ASSERT_EQ(Place(timeline, kVideo, frame, frame, 1).Verdict, CopyTimeline::Verdict::Write);
     }
     for (std::int64_t pts = -1024; pts < audioEnd; pts += 1024) {
         Place(timeline, kAudio, pts, pts, std::min<std::int64_t>(1024, audioEnd - pts));
@@ -56,11 +58,11 @@ TEST(CopyJoinTimeline, NextFileStartsAtTheRealEndAndDropsItsPriming) {
     CopyTimeline timeline({kVideoBase, kAudioBase}, kVideo);
     OneSecondFile(timeline);
     timeline.BeginFile(Streams(), 0);
-    EXPECT_EQ(Place(timeline, kVideo, 0, 0, 1).pts, 25);
-    EXPECT_EQ(Place(timeline, kAudio, -1024, -1024, 1024).verdict, CopyTimeline::Verdict::Drop);
+    EXPECT_EQ(Place(timeline, kVideo, 0, 0, 1).Pts, 25);
+    EXPECT_EQ(Place(timeline, kAudio, -1024, -1024, 1024).Verdict, CopyTimeline::Verdict::Drop);
     const Placed first = Place(timeline, kAudio, 0, 0, 1024);
-    EXPECT_EQ(first.verdict, CopyTimeline::Verdict::Write);
-    EXPECT_EQ(first.pts, 44100);
+    EXPECT_EQ(first.Verdict, CopyTimeline::Verdict::Write);
+    EXPECT_EQ(first.Pts, 44100);
     EXPECT_EQ(timeline.PositionUs(), 1040000);
     EXPECT_EQ(timeline.WideningUs(), 0);
 }
@@ -71,14 +73,14 @@ TEST(CopyJoinTimeline, ADeeperReorderDelayMovesTheFileInsteadOfClamping) {
     // B-frames: the first packet decodes two frames before it is shown.
     timeline.BeginFile(Streams(2), 0);
     const Placed first = Place(timeline, kVideo, 0, -2, 1);
-    EXPECT_EQ(first.verdict, CopyTimeline::Verdict::Write);
-    EXPECT_EQ(first.dts, 25);  // just after the last written dts (24)
-    EXPECT_EQ(first.pts, 27);  // presentation moved by the same amount
+    EXPECT_EQ(first.Verdict, CopyTimeline::Verdict::Write);
+    EXPECT_EQ(first.Dts, 25);  // just after the last written dts (24)
+    EXPECT_EQ(first.Pts, 27);  // presentation moved by the same amount
     EXPECT_EQ(timeline.WideningUs(), 80000);
     const Placed second = Place(timeline, kVideo, 3, -1, 1);
-    EXPECT_EQ(second.dts, 26);
+    EXPECT_EQ(second.Dts, 26);
     // Audio of the moved file moves with it.
-    EXPECT_EQ(Place(timeline, kAudio, 0, 0, 1024).pts, 44100 + 3528);
+    EXPECT_EQ(Place(timeline, kAudio, 0, 0, 1024).Pts, 44100 + 3528);
 }
 
 TEST(CopyJoinTimeline, OverlapsAreDroppedOrShiftedGapsFilled) {
@@ -110,7 +112,7 @@ TEST(CopyJoinTimeline, WithoutSilenceTheGapStaysHonest) {
     OneSecondFile(timeline, 40000);
     timeline.BeginFile(Streams(), 0);
     Place(timeline, kVideo, 0, 0, 1);
-    EXPECT_EQ(Place(timeline, kAudio, 0, 0, 1024).pts, 44100);
+    EXPECT_EQ(Place(timeline, kAudio, 0, 0, 1024).Pts, 44100);
 }
 
 TEST(CopyJoinTimeline, SmallOverlapShiftsLargeOverlapDrops) {
@@ -120,54 +122,54 @@ TEST(CopyJoinTimeline, SmallOverlapShiftsLargeOverlapDrops) {
     timeline.BeginFile(Streams(), 0);
     Place(timeline, kVideo, 0, 0, 1);
     const Placed shifted = Place(timeline, kAudio, 0, 0, 1024);
-    EXPECT_EQ(shifted.pts, 44400);
-    EXPECT_EQ(Place(timeline, kAudio, 1024, 1024, 1024).pts, 44400 + 1024);
+    EXPECT_EQ(shifted.Pts, 44400);
+    EXPECT_EQ(Place(timeline, kAudio, 1024, 1024, 1024).Pts, 44400 + 1024);
 
     CopyTimeline late({kVideoBase, kAudioBase}, kVideo);
     OneSecondFile(late, 45000);  // 900 samples past: more than half a frame
     late.BeginFile(Streams(), 0);
     Place(late, kVideo, 0, 0, 1);
-    EXPECT_EQ(Place(late, kAudio, 0, 0, 1024).verdict, CopyTimeline::Verdict::Drop);
-    EXPECT_EQ(Place(late, kAudio, 1024, 1024, 1024).pts, 45000);
+    EXPECT_EQ(Place(late, kAudio, 0, 0, 1024).Verdict, CopyTimeline::Verdict::Drop);
+    EXPECT_EQ(Place(late, kAudio, 1024, 1024, 1024).Pts, 45000);
 }
 
 // A file is placed by its earliest stream; audio only a frame or two ahead of the pictures is
 // priming and gives way to them.
 TEST(CopyJoinTimeline, FileStartsWithItsEarliestStreamExceptPriming) {
     struct Case {
-        const char* what;
-        std::int64_t audioStart;   // samples, the pictures start at frame 0
-        std::int64_t firstKept;    // first audio packet of the second file that is written
-        std::int64_t keptAt;       // where it goes
-        std::int64_t secondVideo;  // where the second file's first picture goes, in frames
+        const char* What;
+        std::int64_t AudioStart;   // samples, the pictures start at frame 0
+        std::int64_t FirstKept;    // first audio packet of the second file that is written
+        std::int64_t KeptAt;       // where it goes
+        std::int64_t SecondVideo;  // where the second file's first picture goes, in frames
     };
     const Case cases[] = {
         {"priming", -1024, 0, 44100, 25},
         {"a second of sound first", -44100, -44100, 44100, 50},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.What);
         CopyTimeline timeline({kVideoBase, kAudioBase}, kVideo);
         OneSecondFile(timeline);
         auto streams = Streams();
-        streams[kVideo].start = 0;
-        streams[kAudio].start = c.audioStart;
+        streams[kVideo].Start = 0;
+        streams[kAudio].Start = c.AudioStart;
         timeline.BeginFile(streams);
-        EXPECT_EQ(Place(timeline, kVideo, 0, 0, 1).pts, c.secondVideo);
-        for (std::int64_t pts = c.audioStart; pts < c.firstKept; pts += 1024) {
-            EXPECT_EQ(Place(timeline, kAudio, pts, pts, 1024).verdict, CopyTimeline::Verdict::Drop);
+        EXPECT_EQ(Place(timeline, kVideo, 0, 0, 1).Pts, c.SecondVideo);
+        for (std::int64_t pts = c.AudioStart; pts < c.FirstKept; pts += 1024) {
+            EXPECT_EQ(Place(timeline, kAudio, pts, pts, 1024).Verdict, CopyTimeline::Verdict::Drop);
         }
-        const Placed kept = Place(timeline, kAudio, c.firstKept, c.firstKept, 1024);
-        EXPECT_EQ(kept.verdict, CopyTimeline::Verdict::Write);
-        EXPECT_EQ(kept.pts, c.keptAt);
+        const Placed kept = Place(timeline, kAudio, c.FirstKept, c.FirstKept, 1024);
+        EXPECT_EQ(kept.Verdict, CopyTimeline::Verdict::Write);
+        EXPECT_EQ(kept.Pts, c.KeptAt);
     }
 }
 
 TEST(CopyJoinTimeline, TimestampsGoingBackInsideAFileAreReported) {
     CopyTimeline timeline({kVideoBase, kAudioBase}, kVideo);
     timeline.BeginFile(Streams(), 0);
-    EXPECT_EQ(Place(timeline, kVideo, 5, 5, 1).verdict, CopyTimeline::Verdict::Write);
-    EXPECT_EQ(Place(timeline, kVideo, 3, 3, 1).verdict, CopyTimeline::Verdict::Backwards);
+    EXPECT_EQ(Place(timeline, kVideo, 5, 5, 1).Verdict, CopyTimeline::Verdict::Write);
+    EXPECT_EQ(Place(timeline, kVideo, 3, 3, 1).Verdict, CopyTimeline::Verdict::Backwards);
 }
 
 TEST(CopyJoinTimeline, MissingDtsIsGuessedLikeTheMuxer) {
@@ -176,10 +178,12 @@ TEST(CopyJoinTimeline, MissingDtsIsGuessedLikeTheMuxer) {
     const Placed first = Place(timeline, kVideo, 0, AV_NOPTS_VALUE, 1);
     const Placed second = Place(timeline, kVideo, 3, AV_NOPTS_VALUE, 1);
     const Placed third = Place(timeline, kVideo, 1, AV_NOPTS_VALUE, 1);
-    EXPECT_EQ(first.verdict, CopyTimeline::Verdict::Write);
-    EXPECT_LT(first.dts, second.dts);
-    EXPECT_LT(second.dts, third.dts);
-    EXPECT_LE(third.dts, third.pts);
+    EXPECT_EQ(first.Verdict, CopyTimeline::Verdict::Write);
+    EXPECT_LT(first.Dts, second.Dts);
+    EXPECT_LT(second.Dts, third.Dts);
+    EXPECT_LE(third.Dts, third.Pts);
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+namespace veltrano {
+
 namespace {
 
 TEST(EncoderOutputFileTest, TemporaryFileIsNewHiddenAndShortWhateverTheFinalName) {
@@ -23,9 +25,8 @@ TEST(EncoderOutputFileTest, TemporaryFileIsNewHiddenAndShortWhateverTheFinalName
     EXPECT_FALSE(info.fileName().endsWith(QStringLiteral(".mp4")));
     EXPECT_NE(encoder_output_file::TemporaryPathFor(dir.filePath(longName)), temporary);
 
-    QString reason;
-    ASSERT_TRUE(encoder_output_file::Commit(temporary, dir.filePath(longName), &reason))
-        << reason.toStdString();
+    const Status committed = encoder_output_file::Commit(temporary, dir.filePath(longName));
+    ASSERT_TRUE(committed.Ok()) << committed.Message().toStdString();
     EXPECT_TRUE(QFile::exists(dir.filePath(longName)));
 }
 
@@ -47,3 +48,5 @@ TEST(EncoderOutputFileTest, SameFileSeesThroughLinksAndDots) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -16,6 +16,8 @@ extern "C" {
 #include "engine/jobs/ff_encoder.h"
 #include "tests/support/media_tools.h"
 
+namespace veltrano {
+
 namespace {
 
 const QString kCopy = QStringLiteral("-vcodec copy -acodec copy -join");
@@ -31,11 +33,11 @@ void EnsureApplication() {
 }
 
 struct Termination {
-    bool seen = false;
-    int code = 0;
-    bool completed = false;
-    bool failed = false;
-    QString message;
+    bool Seen = false;
+    int Code = 0;
+    bool Completed = false;
+    bool Failed = false;
+    QString Message;
 };
 
 // Records the encoder's events the way the join runner receives them.
@@ -44,17 +46,17 @@ public:
     explicit EventLog(FFEncoder& encoder) {
         QObject::connect(&encoder, &MediaEncoder::JobProgress, &context_,
                          [this](int, qint64 bytes, qint64 position, qint64 total) {
-                             ++progressCount;
-                             lastBytes = bytes;
-                             lastPosition = position;
-                             lastTotal = total;
-                             if (loop_ != nullptr && quitOnProgress) {
+                             ++ProgressCount;
+                             LastBytes = bytes;
+                             LastPosition = position;
+                             LastTotal = total;
+                             if (loop_ != nullptr && QuitOnProgress) {
                                  loop_->quit();
                              }
                          });
         QObject::connect(&encoder, &MediaEncoder::JobTerminated, &context_,
                          [this](int code, bool completed, bool failed, const QString& message) {
-                             terminated = {true, code, completed, failed, message};
+                             Terminated = {true, code, completed, failed, message};
                              if (loop_ != nullptr) {
                                  loop_->quit();
                              }
@@ -70,12 +72,12 @@ public:
         loop_ = nullptr;
     }
 
-    int progressCount = 0;
-    qint64 lastBytes = 0;
-    qint64 lastPosition = 0;
-    qint64 lastTotal = 0;
-    bool quitOnProgress = false;
-    Termination terminated;
+    int ProgressCount = 0;
+    qint64 LastBytes = 0;
+    qint64 LastPosition = 0;
+    qint64 LastTotal = 0;
+    bool QuitOnProgress = false;
+    Termination Terminated;
 
 private:
     QObject context_;
@@ -127,14 +129,14 @@ TEST_F(FFEncoderJobs, CopyJoinRunsInTheBackgroundAndReportsThroughSignals) {
     encoder_.StartJobs(1);
     log.Wait(60000);
 
-    ASSERT_TRUE(log.terminated.seen);
-    EXPECT_TRUE(log.terminated.completed) << log.terminated.message.toStdString();
-    EXPECT_FALSE(log.terminated.failed);
-    EXPECT_GE(log.terminated.code, 0);
-    EXPECT_GE(log.progressCount, 1);
-    EXPECT_EQ(log.lastBytes, QFileInfo(output).size());
-    EXPECT_EQ(log.lastPosition, log.lastTotal);
-    EXPECT_NEAR(static_cast<double>(log.lastTotal) / 1e6, 3.0, 0.1);
+    ASSERT_TRUE(log.Terminated.Seen);
+    EXPECT_TRUE(log.Terminated.Completed) << log.Terminated.Message.toStdString();
+    EXPECT_FALSE(log.Terminated.Failed);
+    EXPECT_GE(log.Terminated.Code, 0);
+    EXPECT_GE(log.ProgressCount, 1);
+    EXPECT_EQ(log.LastBytes, QFileInfo(output).size());
+    EXPECT_EQ(log.LastPosition, log.LastTotal);
+    EXPECT_NEAR(static_cast<double>(log.LastTotal) / 1e6, 3.0, 0.1);
     EXPECT_TRUE(PartialFiles().isEmpty()) << PartialFiles().join(' ').toStdString();
     const QJsonObject probe = media_tools::Probe(output);
     EXPECT_EQ(media_tools::StreamsOfType(probe, QStringLiteral("video")).size(), 1);
@@ -154,8 +156,8 @@ TEST_F(FFEncoderJobs, ConversionGoesThroughTheSameShell) {
                            "libmp3lame -ab 64k -ar 44100 -s 160x120 -join"));
     encoder_.StartJobs(1);
     log.Wait(120000);
-    ASSERT_TRUE(log.terminated.seen);
-    EXPECT_TRUE(log.terminated.completed) << log.terminated.message.toStdString();
+    ASSERT_TRUE(log.Terminated.Seen);
+    EXPECT_TRUE(log.Terminated.Completed) << log.Terminated.Message.toStdString();
     const QJsonObject probe = media_tools::Probe(output);
     const QJsonArray video = media_tools::StreamsOfType(probe, QStringLiteral("video"));
     ASSERT_EQ(video.size(), 1);
@@ -171,24 +173,24 @@ TEST_F(FFEncoderJobs, StopMidJoinLeavesNothingAndReturnsFast) {
     Prepare({a, a, a}, output,
             QStringLiteral("-ac 2 -vcodec libx264 -vpre libx264-default -vb 2000k -ab 128k -ar "
                            "44100 -join"));
-    log.quitOnProgress = true;
+    log.QuitOnProgress = true;
     encoder_.StartJobs(1);
     log.Wait(30000);  // until the first progress report: the join is under way
-    ASSERT_FALSE(log.terminated.seen) << "the join ended before it could be stopped";
+    ASSERT_FALSE(log.Terminated.Seen) << "the join ended before it could be stopped";
     ASSERT_TRUE(encoder_.IsRunning());
 
     QElapsedTimer timer;
     timer.start();
     encoder_.StopJobs(false);
     EXPECT_LT(timer.elapsed(), 500);
-    log.quitOnProgress = false;
-    for (int i = 0; i < 50 && !log.terminated.seen; ++i) {
+    log.QuitOnProgress = false;
+    for (int i = 0; i < 50 && !log.Terminated.Seen; ++i) {
         log.Wait(100);
     }
-    ASSERT_TRUE(log.terminated.seen);
-    EXPECT_FALSE(log.terminated.completed);
-    EXPECT_FALSE(log.terminated.failed);
-    EXPECT_EQ(log.terminated.code, AVERROR_EXIT);
+    ASSERT_TRUE(log.Terminated.Seen);
+    EXPECT_FALSE(log.Terminated.Completed);
+    EXPECT_FALSE(log.Terminated.Failed);
+    EXPECT_EQ(log.Terminated.Code, AVERROR_EXIT);
     EXPECT_FALSE(encoder_.IsRunning());
     EXPECT_FALSE(QFileInfo::exists(output));
     EXPECT_TRUE(PartialFiles().isEmpty()) << PartialFiles().join(' ').toStdString();
@@ -202,11 +204,11 @@ TEST_F(FFEncoderJobs, AFailedJoinReportsAndLeavesNothing) {
     Prepare({a, wide}, output, kCopy);
     encoder_.StartJobs(1);
     log.Wait(60000);
-    ASSERT_TRUE(log.terminated.seen);
-    EXPECT_TRUE(log.terminated.failed);
-    EXPECT_FALSE(log.terminated.completed);
-    EXPECT_LT(log.terminated.code, 0);
-    EXPECT_EQ(log.terminated.message.toStdString(),
+    ASSERT_TRUE(log.Terminated.Seen);
+    EXPECT_TRUE(log.Terminated.Failed);
+    EXPECT_FALSE(log.Terminated.Completed);
+    EXPECT_LT(log.Terminated.Code, 0);
+    EXPECT_EQ(log.Terminated.Message.toStdString(),
               "Cannot join by stream copy: wide.mp4 differs from a.mp4 in picture size (320x180 "
               "vs 160x120).");
     EXPECT_FALSE(QFileInfo::exists(output));
@@ -265,3 +267,5 @@ TEST_F(FFEncoderJobs, EngineCheckAnswers) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

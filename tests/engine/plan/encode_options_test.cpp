@@ -3,13 +3,16 @@
 #include "engine/plan/encode_options.h"
 #include "engine/plan/output_plan_resolver.h"
 
+namespace veltrano {
+
 namespace {
 
 OutputPlan PlanFor(const QString& parameters, const QString& output,
                    const FirstInputFacts& facts = {}) {
-    const ParseResult<OutputPlan> result = ParseEncodeOptions(parameters, output, facts);
-    EXPECT_TRUE(result.Ok()) << parameters.toStdString() << " -> " << result.error.toStdString();
-    return result.value.value_or(OutputPlan{});
+    const Result<OutputPlan> result = ParseEncodeOptions(parameters, output, facts);
+    EXPECT_TRUE(result.Ok()) << parameters.toStdString() << " -> "
+                             << result.Message().toStdString();
+    return (result.Ok() ? *result : OutputPlan{});
 }
 
 bool SameRate(const std::optional<AVRational>& rate, int num, int den) {
@@ -18,17 +21,17 @@ bool SameRate(const std::optional<AVRational>& rate, int num, int den) {
 
 // Strings the parameter builder writes for each format key, and what they must mean.
 struct BuilderCase {
-    const char* parameters;
-    const char* output;
-    const char* muxer;
-    const char* videoEncoder;
-    const char* audioEncoder;
-    int width;
-    int height;
-    std::int64_t videoBitrate;
-    std::int64_t audioBitrate;
-    int sampleRate;
-    int channels;
+    const char* Parameters;
+    const char* Output;
+    const char* Muxer;
+    const char* VideoEncoder;
+    const char* AudioEncoder;
+    int Width;
+    int Height;
+    std::int64_t VideoBitrate;
+    std::int64_t AudioBitrate;
+    int SampleRate;
+    int Channels;
 };
 
 class BuilderStrings : public ::testing::TestWithParam<BuilderCase> {};
@@ -36,18 +39,18 @@ class BuilderStrings : public ::testing::TestWithParam<BuilderCase> {};
 TEST_P(BuilderStrings, MeanWhatTheProfilePromises) {
     const BuilderCase& c = GetParam();
     const FirstInputFacts facts{AVRational{25, 1}, 640, 480};
-    const OutputPlan plan = PlanFor(QString::fromLatin1(c.parameters),
-                                    QStringLiteral("/tmp/out.") + QLatin1String(c.output), facts);
-    EXPECT_FALSE(plan.copy);
-    EXPECT_EQ(plan.muxerName.toStdString(), c.muxer);
-    EXPECT_EQ(plan.videoEncoder.toStdString(), c.videoEncoder);
-    EXPECT_EQ(plan.audioEncoder.toStdString(), c.audioEncoder);
-    EXPECT_EQ(plan.width, c.width);
-    EXPECT_EQ(plan.height, c.height);
-    EXPECT_EQ(plan.videoBitrate, c.videoBitrate);
-    EXPECT_EQ(plan.audioBitrate, c.audioBitrate);
-    EXPECT_EQ(plan.sampleRate, c.sampleRate);
-    EXPECT_EQ(plan.channels, c.channels);
+    const OutputPlan plan = PlanFor(QString::fromLatin1(c.Parameters),
+                                    QStringLiteral("/tmp/out.") + QLatin1String(c.Output), facts);
+    EXPECT_FALSE(plan.Copy);
+    EXPECT_EQ(plan.MuxerName.toStdString(), c.Muxer);
+    EXPECT_EQ(plan.VideoEncoder.toStdString(), c.VideoEncoder);
+    EXPECT_EQ(plan.AudioEncoder.toStdString(), c.AudioEncoder);
+    EXPECT_EQ(plan.Width, c.Width);
+    EXPECT_EQ(plan.Height, c.Height);
+    EXPECT_EQ(plan.VideoBitrate, c.VideoBitrate);
+    EXPECT_EQ(plan.AudioBitrate, c.AudioBitrate);
+    EXPECT_EQ(plan.SampleRate, c.SampleRate);
+    EXPECT_EQ(plan.Channels, c.Channels);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         BuilderCase{"-ac 2 -target dvd -vb 3300k -ab 192k -ar 48000 -join", "vob", "dvd",
                     "mpeg2video", "ac3", 720, 576, 3300000, 192000, 48000, 2}),
     [](const ::testing::TestParamInfo<BuilderCase>& info) {
-        return std::to_string(info.index) + "_" + info.param.output;
+        return std::to_string(info.index) + "_" + info.param.Output;
     });
 
 TEST(EncodeOptions, TargetPrecedence) {
@@ -106,56 +109,57 @@ TEST(EncodeOptions, TargetPrecedence) {
     const OutputPlan plan =
         PlanFor(QStringLiteral("-r 29.97 -target pal-dvd -ar 44100 -s 720x576 -join"),
                 QStringLiteral("/tmp/o.mpg"));
-    EXPECT_TRUE(SameRate(plan.frameRate, 25, 1));
-    EXPECT_EQ(plan.sampleRate, 44100);
-    EXPECT_EQ(plan.width, 720);
-    EXPECT_EQ(plan.height, 576);
-    EXPECT_EQ(plan.muxerName, QStringLiteral("dvd"));
-    EXPECT_EQ(plan.gopSize, 15);
-    EXPECT_EQ(plan.videoMaxRate, 9000000);
-    EXPECT_EQ(plan.videoBufferSize, 1835008);
-    EXPECT_EQ(plan.packetSize, 2048);
-    EXPECT_EQ(plan.muxRate, 10080000);
-    EXPECT_EQ(plan.audioBitrate, 448000);
-    EXPECT_EQ(plan.channels, 0);  // dvd sets no channel count
+    EXPECT_TRUE(SameRate(plan.FrameRate, 25, 1));
+    EXPECT_EQ(plan.SampleRate, 44100);
+    EXPECT_EQ(plan.Width, 720);
+    EXPECT_EQ(plan.Height, 576);
+    EXPECT_EQ(plan.MuxerName, QStringLiteral("dvd"));
+    EXPECT_EQ(plan.GopSize, 15);
+    EXPECT_EQ(plan.VideoMaxRate, 9000000);
+    EXPECT_EQ(plan.VideoBufferSize, 1835008);
+    EXPECT_EQ(plan.PacketSize, 2048);
+    EXPECT_EQ(plan.MuxRate, 10080000);
+    EXPECT_EQ(plan.AudioBitrate, 448000);
+    EXPECT_EQ(plan.Channels, 0);  // dvd sets no channel count
 
     // A bitrate from the string wins wherever it stands.
     EXPECT_EQ(PlanFor(QStringLiteral("-ab 128k -target pal-dvd"), QStringLiteral("/tmp/o.mpg"))
-                  .audioBitrate,
+                  .AudioBitrate,
               128000);
     EXPECT_EQ(PlanFor(QStringLiteral("-target pal-dvd -ab 96k"), QStringLiteral("/tmp/o.mpg"))
-                  .audioBitrate,
+                  .AudioBitrate,
               96000);
     EXPECT_EQ(PlanFor(QStringLiteral("-vb 800k -target ntsc-vcd"), QStringLiteral("/tmp/o.mpg"))
-                  .videoBitrate,
+                  .VideoBitrate,
               800000);
     // The target's sample rate and channels follow the last-wins rule.
     const OutputPlan vcd =
         PlanFor(QStringLiteral("-ar 22050 -ac 1 -target pal-vcd"), QStringLiteral("/tmp/o.mpg"));
-    EXPECT_EQ(vcd.sampleRate, 44100);
-    EXPECT_EQ(vcd.channels, 2);
-    EXPECT_EQ(vcd.gopSize, 15);
-    EXPECT_EQ(vcd.packetSize, 2324);
-    EXPECT_EQ(vcd.muxRate, 1411200);
-    EXPECT_DOUBLE_EQ(vcd.preloadSeconds, 0.44);
-    EXPECT_EQ(PlanFor(QStringLiteral("-target ntsc-vcd"), QStringLiteral("/tmp/o.mpg")).gopSize,
+    EXPECT_EQ(vcd.SampleRate, 44100);
+    EXPECT_EQ(vcd.Channels, 2);
+    EXPECT_EQ(vcd.GopSize, 15);
+    EXPECT_EQ(vcd.PacketSize, 2324);
+    EXPECT_EQ(vcd.MuxRate, 1411200);
+    EXPECT_DOUBLE_EQ(vcd.PreloadSeconds, 0.44);
+    EXPECT_EQ(PlanFor(QStringLiteral("-target ntsc-vcd"), QStringLiteral("/tmp/o.mpg")).GopSize,
               18);
 }
 
 TEST(EncodeOptions, PlainDvdTakesTheNormFromTheFirstInput) {
     const QString text = QStringLiteral("-target dvd -join");
     const OutputPlan pal = PlanFor(text, QStringLiteral("/tmp/o.vob"), {AVRational{25, 1}});
-    EXPECT_TRUE(SameRate(pal.frameRate, 25, 1));
-    EXPECT_EQ(pal.height, 576);
+    EXPECT_TRUE(SameRate(pal.FrameRate, 25, 1));
+    EXPECT_EQ(pal.Height, 576);
     const OutputPlan ntsc = PlanFor(text, QStringLiteral("/tmp/o.vob"), {AVRational{30000, 1001}});
-    EXPECT_TRUE(SameRate(ntsc.frameRate, 30000, 1001));
-    EXPECT_EQ(ntsc.height, 480);
-    EXPECT_EQ(ntsc.gopSize, 18);
+    EXPECT_TRUE(SameRate(ntsc.FrameRate, 30000, 1001));
+    EXPECT_EQ(ntsc.Height, 480);
+    EXPECT_EQ(ntsc.GopSize, 18);
     const OutputPlan film = PlanFor(text, QStringLiteral("/tmp/o.vob"), {AVRational{24000, 1001}});
-    EXPECT_EQ(film.height, 480);
+    EXPECT_EQ(film.Height, 480);
     const auto unknown = ParseEncodeOptions(text, QStringLiteral("/tmp/o.vob"), {});
     EXPECT_FALSE(unknown.Ok());
-    EXPECT_TRUE(unknown.error.contains(QStringLiteral("PAL"))) << unknown.error.toStdString();
+    EXPECT_TRUE(unknown.Message().contains(QStringLiteral("PAL")))
+        << unknown.Message().toStdString();
 }
 
 TEST(EncodeOptions, ValuesAndLastOccurrence) {
@@ -163,92 +167,92 @@ TEST(EncodeOptions, ValuesAndLastOccurrence) {
         PlanFor(QStringLiteral("-r 23.97 -r 29.97 -aspect 16:9 -ac 1 -ac 2 -s 320x240 -s 641x361 "
                                "-vb 1.5M -ab 96K -vpre libx264-ultrafast -vcodec libx264 -join"),
                 QStringLiteral("/tmp/o.mkv"));
-    EXPECT_TRUE(SameRate(plan.frameRate, 30000, 1001));
-    EXPECT_TRUE(plan.displayAspect && av_cmp_q(*plan.displayAspect, AVRational{16, 9}) == 0);
-    EXPECT_EQ(plan.channels, 2);
-    EXPECT_EQ(plan.width, 640);  // made even
-    EXPECT_EQ(plan.height, 360);
-    EXPECT_EQ(plan.videoBitrate, 1500000);
-    EXPECT_EQ(plan.audioBitrate, 96000);
-    EXPECT_EQ(plan.x264Preset, QStringLiteral("ultrafast"));
+    EXPECT_TRUE(SameRate(plan.FrameRate, 30000, 1001));
+    EXPECT_TRUE(plan.DisplayAspect && av_cmp_q(*plan.DisplayAspect, AVRational{16, 9}) == 0);
+    EXPECT_EQ(plan.Channels, 2);
+    EXPECT_EQ(plan.Width, 640);  // made even
+    EXPECT_EQ(plan.Height, 360);
+    EXPECT_EQ(plan.VideoBitrate, 1500000);
+    EXPECT_EQ(plan.AudioBitrate, 96000);
+    EXPECT_EQ(plan.X264Preset, QStringLiteral("ultrafast"));
     EXPECT_TRUE(SameRate(
-        PlanFor(QStringLiteral("-r 23.97"), QStringLiteral("/tmp/o.mpg")).frameRate, 24000, 1001));
+        PlanFor(QStringLiteral("-r 23.97"), QStringLiteral("/tmp/o.mpg")).FrameRate, 24000, 1001));
     EXPECT_TRUE(SameRate(
-        PlanFor(QStringLiteral("-r 59.94"), QStringLiteral("/tmp/o.mpg")).frameRate, 60000, 1001));
+        PlanFor(QStringLiteral("-r 59.94"), QStringLiteral("/tmp/o.mpg")).FrameRate, 60000, 1001));
     EXPECT_TRUE(
-        SameRate(PlanFor(QStringLiteral("-r 30000/1001"), QStringLiteral("/tmp/o.mp4")).frameRate,
+        SameRate(PlanFor(QStringLiteral("-r 30000/1001"), QStringLiteral("/tmp/o.mp4")).FrameRate,
                  30000, 1001));
     EXPECT_EQ(PlanFor(QStringLiteral("-vpre libx264-default -vcodec libx264"),
                       QStringLiteral("/tmp/o.mp4"))
-                  .x264Preset,
+                  .X264Preset,
               QStringLiteral("medium"));
-    EXPECT_EQ(PlanFor(QStringLiteral("-vb 800000"), QStringLiteral("/tmp/o.mp4")).videoBitrate,
+    EXPECT_EQ(PlanFor(QStringLiteral("-vb 800000"), QStringLiteral("/tmp/o.mp4")).VideoBitrate,
               800000);
     const OutputPlan mono =
         PlanFor(QStringLiteral("-an -vcodec mpeg4"), QStringLiteral("/tmp/o.avi"));
-    EXPECT_TRUE(mono.removeAudio);
-    EXPECT_TRUE(mono.audioEncoder.isEmpty());
+    EXPECT_TRUE(mono.RemoveAudio);
+    EXPECT_TRUE(mono.AudioEncoder.isEmpty());
     // The flash containers take 44100, 22050 and 11025 Hz only.
-    EXPECT_EQ(PlanFor(QStringLiteral("-ar 16000"), QStringLiteral("/tmp/o.flv")).sampleRate, 11025);
-    EXPECT_EQ(PlanFor(QStringLiteral("-ar 32000"), QStringLiteral("/tmp/o.swf")).sampleRate, 22050);
+    EXPECT_EQ(PlanFor(QStringLiteral("-ar 16000"), QStringLiteral("/tmp/o.flv")).SampleRate, 11025);
+    EXPECT_EQ(PlanFor(QStringLiteral("-ar 32000"), QStringLiteral("/tmp/o.swf")).SampleRate, 22050);
 }
 
 TEST(EncodeOptions, RealMediaBoundsRateControl) {
     const OutputPlan plan =
         PlanFor(QStringLiteral("-vcodec rv20 -vb 1000k -s 1920x1080"), QStringLiteral("/tmp/o.rm"));
-    EXPECT_EQ(plan.videoMaxRate, 1000000);
-    EXPECT_GT(plan.videoBufferSize, 0);
-    EXPECT_LE(plan.videoBufferSize, 400000);
-    EXPECT_EQ(plan.audioEncoder, QStringLiteral("ac3"));
+    EXPECT_EQ(plan.VideoMaxRate, 1000000);
+    EXPECT_GT(plan.VideoBufferSize, 0);
+    EXPECT_LE(plan.VideoBufferSize, 400000);
+    EXPECT_EQ(plan.AudioEncoder, QStringLiteral("ac3"));
 }
 
 TEST(EncodeOptions, ThreeGpKeepsH263ForItsSizesOnly) {
     EXPECT_EQ(
-        PlanFor(QStringLiteral("-ac 1"), QStringLiteral("/tmp/o.3gp"), {{}, 352, 288}).videoEncoder,
+        PlanFor(QStringLiteral("-ac 1"), QStringLiteral("/tmp/o.3gp"), {{}, 352, 288}).VideoEncoder,
         QStringLiteral("h263"));
     EXPECT_EQ(
-        PlanFor(QStringLiteral("-ac 1"), QStringLiteral("/tmp/o.3gp"), {{}, 640, 480}).videoEncoder,
+        PlanFor(QStringLiteral("-ac 1"), QStringLiteral("/tmp/o.3gp"), {{}, 640, 480}).VideoEncoder,
         QStringLiteral("mpeg4"));
-    EXPECT_EQ(PlanFor(QStringLiteral("-s 1408x1152"), QStringLiteral("/tmp/o.3gp")).videoEncoder,
+    EXPECT_EQ(PlanFor(QStringLiteral("-s 1408x1152"), QStringLiteral("/tmp/o.3gp")).VideoEncoder,
               QStringLiteral("h263"));
 }
 
 TEST(EncodeOptions, StreamCopy) {
     struct Case {
-        const char* output;
-        const char* muxer;
+        const char* Output;
+        const char* Muxer;
     };
     for (const Case& c :
          {Case{"mp4", "mp4"}, Case{"MKV", "matroska"}, Case{"avi", "avi"}, Case{"mpg", "mpeg"},
           Case{"ts", "mpegts"}, Case{"mov", "mov"}, Case{"flv", "flv"}, Case{"vob", "vob"},
           Case{"wmv", "asf"}, Case{"m2ts", "mpegts"}, Case{"webm", "webm"}}) {
         const OutputPlan plan = PlanFor(QStringLiteral("-vcodec copy -acodec copy -join"),
-                                        QStringLiteral("/tmp/o.") + QLatin1String(c.output));
-        EXPECT_TRUE(plan.copy);
-        EXPECT_EQ(plan.muxerName.toStdString(), c.muxer) << c.output;
+                                        QStringLiteral("/tmp/o.") + QLatin1String(c.Output));
+        EXPECT_TRUE(plan.Copy);
+        EXPECT_EQ(plan.MuxerName.toStdString(), c.Muxer) << c.Output;
     }
     const OutputPlan silent =
         PlanFor(QStringLiteral("-an -vcodec copy -join"), QStringLiteral("/tmp/o.mp4"));
-    EXPECT_TRUE(silent.copy);
-    EXPECT_TRUE(silent.removeAudio);
+    EXPECT_TRUE(silent.Copy);
+    EXPECT_TRUE(silent.RemoveAudio);
 }
 
 struct RefusedCase {
-    const char* parameters;
-    const char* output;
-    const char* errorFragment;
+    const char* Parameters;
+    const char* Output;
+    const char* ErrorFragment;
 };
 
 class RefusedStrings : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedStrings, AnswerWithAClearReason) {
     const RefusedCase& c = GetParam();
-    const auto result = ParseEncodeOptions(QString::fromLatin1(c.parameters),
-                                           QStringLiteral("/tmp/o.") + QLatin1String(c.output),
+    const auto result = ParseEncodeOptions(QString::fromLatin1(c.Parameters),
+                                           QStringLiteral("/tmp/o.") + QLatin1String(c.Output),
                                            {AVRational{25, 1}, 320, 240});
-    EXPECT_FALSE(result.Ok()) << c.parameters;
-    EXPECT_TRUE(result.error.contains(QLatin1String(c.errorFragment)))
-        << c.parameters << " -> " << result.error.toStdString();
+    EXPECT_FALSE(result.Ok()) << c.Parameters;
+    EXPECT_TRUE(result.Message().contains(QLatin1String(c.ErrorFragment)))
+        << c.Parameters << " -> " << result.Message().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -282,3 +286,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RefusedCase>& info) { return std::to_string(info.index); });
 
 }  // namespace
+
+}  // namespace veltrano

@@ -6,6 +6,8 @@ extern "C" {
 
 #include "engine/plan/engine_check.h"
 
+namespace veltrano {
+
 namespace {
 
 TEST(EngineCheckTest, TheLinkedLibrariesCarryEverythingTheProfilesNeed) {
@@ -20,19 +22,19 @@ TEST(EngineCheckTest, TheProfileListNamesTheEncodersAndMuxersOfEveryFormat) {
     for (const char* encoder :
          {"libx264", "mpeg4", "libxvid", "h263", "flv", "wmv2", "msmpeg4v2", "mpeg1video",
           "mpeg2video", "rv20", "aac", "libmp3lame", "mp2", "ac3", "wmav2"}) {
-        EXPECT_TRUE(requirements.encoders.contains(QString::fromLatin1(encoder))) << encoder;
+        EXPECT_TRUE(requirements.Encoders.contains(QString::fromLatin1(encoder))) << encoder;
     }
     for (const char* muxer : {"mp4", "mov", "3gp", "flv", "swf", "matroska", "avi", "asf", "mpeg",
                               "vcd", "dvd", "vob", "rm"}) {
-        EXPECT_TRUE(requirements.muxers.contains(QString::fromLatin1(muxer))) << muxer;
+        EXPECT_TRUE(requirements.Muxers.contains(QString::fromLatin1(muxer))) << muxer;
     }
-    EXPECT_EQ(requirements.libraries.size(), 6u);
+    EXPECT_EQ(requirements.Libraries.size(), 6u);
 }
 
 TEST(EngineCheckTest, MissingEncodersAndMuxersAreNamed) {
     EngineRequirements requirements = EngineRequirements::ForProfiles();
-    requirements.encoders << QStringLiteral("no_such_encoder") << QStringLiteral("another_missing");
-    requirements.muxers << QStringLiteral("no_such_muxer");
+    requirements.Encoders << QStringLiteral("no_such_encoder") << QStringLiteral("another_missing");
+    requirements.Muxers << QStringLiteral("no_such_muxer");
     EngineCheck check(requirements);
     EXPECT_FALSE(check.IsEngineLoaded());
     EXPECT_FALSE(check.LoadEngine(QStringLiteral("/opt/veltrano/LibAV")));
@@ -45,7 +47,7 @@ TEST(EngineCheckTest, MissingEncodersAndMuxersAreNamed) {
 
 TEST(EngineCheckTest, ALibraryOfAnotherMajorVersionIsRefused) {
     EngineRequirements requirements = EngineRequirements::ForProfiles();
-    requirements.libraries.push_back(
+    requirements.Libraries.push_back(
         {QStringLiteral("libavformat"), LIBAVFORMAT_VERSION_MAJOR + 1, avformat_version()});
     EngineCheck check(requirements);
     EXPECT_FALSE(check.IsEngineLoaded());
@@ -59,3 +61,5 @@ TEST(EngineCheckTest, NothingRequiredIsNothingMissing) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

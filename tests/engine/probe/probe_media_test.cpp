@@ -18,27 +18,29 @@
 #include "tests/support/probe_test_printers.h"
 #include "tests/support/recording_messages.h"
 
+namespace veltrano {
+
 namespace {
 
 class NullFeedback : public ProbeFeedback {
 public:
     void ShowBusyPointer() override {}
     void RestoreNormalPointer() override {}
-    void ShowWaitWindow() override { ++waitWindows; }
-    void CloseWaitWindow() override { ++waitCloses; }
+    void ShowWaitWindow() override { ++WaitWindows; }
+    void CloseWaitWindow() override { ++WaitCloses; }
     void ProcessPendingEvents() override {}
-    int waitWindows = 0;
-    int waitCloses = 0;
+    int WaitWindows = 0;
+    int WaitCloses = 0;
 };
 
 struct ClipCase {
-    const char* file;
-    QStringList codecArgs;
-    bool video;
-    bool audio;
-    int width;
-    int height;
-    int sampleRate;
+    const char* File;
+    QStringList CodecArgs;
+    bool Video;
+    bool Audio;
+    int Width;
+    int Height;
+    int SampleRate;
 };
 
 // ffprobe's reason for a file it cannot read: the text after "<path>: " on its last line.
@@ -58,9 +60,9 @@ protected:
         dir_ = std::make_unique<QTemporaryDir>();
         ASSERT_TRUE(dir_->isValid());
         for (const ClipCase& c : Clips()) {
-            ASSERT_TRUE(media_tools::MakeClip(Path(c.file), 1.6, c.width, c.height, "25",
-                                              c.codecArgs, c.video, c.audio, c.sampleRate))
-                << c.file;
+            ASSERT_TRUE(media_tools::MakeClip(Path(c.File), 1.6, c.Width, c.Height, "25",
+                                              c.CodecArgs, c.Video, c.Audio, c.SampleRate))
+                << c.File;
         }
     }
     static void TearDownTestSuite() { dir_.reset(); }
@@ -86,23 +88,23 @@ protected:
     static QString Path(const QString& name) { return dir_->filePath(name); }
 
     static std::unique_ptr<QTemporaryDir> dir_;
-    FFDecoder decoder;
-    JoinList list;
-    RecordingMessages messages;
-    NullFeedback feedback;
-    MediaProber prober{decoder, list, messages, feedback};
+    FFDecoder decoder_;
+    JoinList list_;
+    RecordingMessages messages_;
+    NullFeedback feedback_;
+    MediaProber prober_{decoder_, list_, messages_, feedback_};
 };
 
 std::unique_ptr<QTemporaryDir> ProbeMediaTest::dir_;
 
 TEST_F(ProbeMediaTest, EveryClipGivesTheRowFfprobeDescribes) {
     for (const ClipCase& c : Clips()) {
-        SCOPED_TRACE(c.file);
-        const QString path = Path(c.file);
-        const int before = list.Count();
-        ASSERT_TRUE(prober.ProbeFile(path)) << messages.shown.value(0).text.toStdString();
-        ASSERT_EQ(list.Count(), before + 1);
-        const MediaItem& row = list.Row(before);
+        SCOPED_TRACE(c.File);
+        const QString path = Path(c.File);
+        const int before = list_.Count();
+        ASSERT_TRUE(prober_.ProbeFile(path)) << messages_.Shown.value(0).Text.toStdString();
+        ASSERT_EQ(list_.Count(), before + 1);
+        const MediaItem& row = list_.Row(before);
 
         const QJsonObject probe = media_tools::Probe(path);
         const QJsonArray videos = media_tools::StreamsOfType(probe, QStringLiteral("video"));
@@ -124,20 +126,20 @@ TEST_F(ProbeMediaTest, EveryClipGivesTheRowFfprobeDescribes) {
         EXPECT_EQ(row.FileSizeText, QString::number(megabytes, 'f', 1) + QStringLiteral(" MB"));
         EXPECT_FALSE(row.ModifiedText.isEmpty());
     }
-    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(messages_.Shown.isEmpty());
     // The decoder is closed after every probe.
-    EXPECT_EQ(decoder.VideoStreamIndex(), -1);
+    EXPECT_EQ(decoder_.VideoStreamIndex(), -1);
 }
 
 TEST_F(ProbeMediaTest, AudioOnlyAndVideoOnlyLeaveTheMissingSideEmpty) {
-    ASSERT_TRUE(prober.ProbeFile(Path("audio_only.m4a")));
-    ASSERT_TRUE(prober.ProbeFile(Path("video_only.mp4")));
-    EXPECT_EQ(list.Row(0).VideoCodec, QString());
-    EXPECT_EQ(list.Row(0).VideoSizeText, QStringLiteral("0 X 0"));
-    EXPECT_EQ(list.Row(0).AudioCodec, QStringLiteral("aac"));
-    EXPECT_EQ(list.Row(1).AudioCodec, QString());
-    EXPECT_EQ(list.Row(1).VideoCodec, QStringLiteral("h264"));
-    EXPECT_EQ(list.Row(1).VideoSizeText, QStringLiteral("64 X 48"));
+    ASSERT_TRUE(prober_.ProbeFile(Path("audio_only.m4a")));
+    ASSERT_TRUE(prober_.ProbeFile(Path("video_only.mp4")));
+    EXPECT_EQ(list_.Row(0).VideoCodec, QString());
+    EXPECT_EQ(list_.Row(0).VideoSizeText, QStringLiteral("0 X 0"));
+    EXPECT_EQ(list_.Row(0).AudioCodec, QStringLiteral("aac"));
+    EXPECT_EQ(list_.Row(1).AudioCodec, QString());
+    EXPECT_EQ(list_.Row(1).VideoCodec, QStringLiteral("h264"));
+    EXPECT_EQ(list_.Row(1).VideoSizeText, QStringLiteral("64 X 48"));
 }
 
 TEST_F(ProbeMediaTest, BrokenFilesAreReportedWithLibavsReasonAndNotListed) {
@@ -164,17 +166,17 @@ TEST_F(ProbeMediaTest, BrokenFilesAreReportedWithLibavsReasonAndNotListed) {
 
     for (const QString& path : {empty, text, truncated}) {
         SCOPED_TRACE(path.toStdString());
-        messages.shown.clear();
-        EXPECT_FALSE(prober.ProbeFile(path));
-        EXPECT_EQ(list.Count(), 0);
-        ASSERT_EQ(messages.shown.size(), 1);
+        messages_.Shown.clear();
+        EXPECT_FALSE(prober_.ProbeFile(path));
+        EXPECT_EQ(list_.Count(), 0);
+        ASSERT_EQ(messages_.Shown.size(), 1);
         const QString reason = FfprobeReason(path);
         ASSERT_FALSE(reason.isEmpty());
-        EXPECT_EQ(messages.shown[0].text, QStringLiteral("Can not open file: \r\n") + path +
-                                              QStringLiteral("\r\n\r\nError: \r\n") +
-                                              QStringLiteral("Cannot open file: ") + reason);
-        EXPECT_EQ(messages.shown[0].title, QStringLiteral("Veltrano Video Joiner"));
-        EXPECT_EQ(messages.shown[0].icon, UserMessages::Icon::Error);
+        EXPECT_EQ(messages_.Shown[0].Text, QStringLiteral("Can not open file: \r\n") + path +
+                                               QStringLiteral("\r\n\r\nError: \r\n") +
+                                               QStringLiteral("Cannot open file: ") + reason);
+        EXPECT_EQ(messages_.Shown[0].Title, QStringLiteral("Veltrano Video Joiner"));
+        EXPECT_EQ(messages_.Shown[0].Icon, UserMessages::Icon::Error);
     }
 }
 
@@ -189,21 +191,21 @@ TEST_F(ProbeMediaTest, ADropSkipsFoldersKeepsOrderAndSurvivesABrokenFile) {
     }
     MediaItem earlier;
     earlier.SourcePath = QStringLiteral("/earlier.mp4");
-    list.Append(earlier);
-    list.SetSelected(0, true);
+    list_.Append(earlier);
+    list_.SetSelected(0, true);
 
-    prober.AddDroppedFiles({Path("mpeg4_mp3.mkv"), folder, broken, Path("h264_aac.mp4")});
+    prober_.AddDroppedFiles({Path("mpeg4_mp3.mkv"), folder, broken, Path("h264_aac.mp4")});
 
-    ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.Row(1).SourcePath, Path("mpeg4_mp3.mkv"));
-    EXPECT_EQ(list.Row(2).SourcePath, Path("h264_aac.mp4"));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].text.contains(broken));
-    EXPECT_EQ(feedback.waitWindows, 1);
-    EXPECT_EQ(feedback.waitCloses, 1);
+    ASSERT_EQ(list_.Count(), 3);
+    EXPECT_EQ(list_.Row(1).SourcePath, Path("mpeg4_mp3.mkv"));
+    EXPECT_EQ(list_.Row(2).SourcePath, Path("h264_aac.mp4"));
+    ASSERT_EQ(messages_.Shown.size(), 1);
+    EXPECT_TRUE(messages_.Shown[0].Text.contains(broken));
+    EXPECT_EQ(feedback_.WaitWindows, 1);
+    EXPECT_EQ(feedback_.WaitCloses, 1);
     // A drop leaves the selection alone.
-    EXPECT_TRUE(list.IsSelected(0));
-    EXPECT_FALSE(list.IsSelected(2));
+    EXPECT_TRUE(list_.IsSelected(0));
+    EXPECT_FALSE(list_.IsSelected(2));
 }
 
 TEST_F(ProbeMediaTest, ALongFileProbesQuickly) {
@@ -215,11 +217,13 @@ TEST_F(ProbeMediaTest, ALongFileProbesQuickly) {
          "-f", "mpegts", path}));
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(prober.ProbeFile(path)) << messages.shown.value(0).text.toStdString();
+    ASSERT_TRUE(prober_.ProbeFile(path)) << messages_.Shown.value(0).Text.toStdString();
     EXPECT_LT(timer.elapsed(), 5000);
-    EXPECT_NEAR(list.Row(0).DurationSeconds, media_tools::FormatDuration(media_tools::Probe(path)),
+    EXPECT_NEAR(list_.Row(0).DurationSeconds, media_tools::FormatDuration(media_tools::Probe(path)),
                 1.0);
-    EXPECT_EQ(list.Row(0).DurationText, QStringLiteral("00:20:00"));
+    EXPECT_EQ(list_.Row(0).DurationText, QStringLiteral("00:20:00"));
 }
 
 }  // namespace
+
+}  // namespace veltrano

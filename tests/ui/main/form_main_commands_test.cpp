@@ -129,8 +129,8 @@ TEST(FormMainCommandsTest, KeysReachTheirCommandsWhileTheWindowHasTheFocus) {
     QTest::keyClick(list, Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(h.list.Count(), 0);
     QTest::keyClick(list, Qt::Key_E, Qt::ControlModifier);
-    ASSERT_EQ(h.messages.shown.size(), 1);
-    EXPECT_EQ(h.messages.shown[0].text, QStringLiteral("Do you want to exit?"));
+    ASSERT_EQ(h.messages.Shown.size(), 1);
+    EXPECT_EQ(h.messages.Shown[0].Text, QStringLiteral("Do you want to exit?"));
     EXPECT_TRUE(h.form->isVisible()) << "answered No";
 }
 
@@ -183,7 +183,7 @@ TEST(FormMainCommandsTest, WindowCommandsReachTheirOpenersAndLinks) {
     EXPECT_EQ(h.openers.calls,
               (QStringList{"OutputSettings", "About", "Player " + h.list.Row(1).SourcePath}));
     EXPECT_EQ(h.openers.lastOwner, h.form.get());
-    EXPECT_TRUE(h.messages.shown.isEmpty());
+    EXPECT_TRUE(h.messages.Shown.isEmpty());
 
     h.form->Action(CommandId::HelpContents)->trigger();
     h.form->Action(CommandId::Website)->trigger();
@@ -205,9 +205,9 @@ TEST(FormMainCommandsTest, JoinWithOneRowAsksForMoreAndOpensTheFileChooser) {
     MainWindowHarness h;
     h.AddRows(1);
     h.form->Dispatch(CommandId::Join);
-    ASSERT_EQ(h.messages.shown.size(), 1);
-    EXPECT_EQ(h.messages.shown[0].text, QStringLiteral("Please add more file to the list."));
-    EXPECT_EQ(h.messages.shown[0].icon, UserMessages::Icon::Information);
+    ASSERT_EQ(h.messages.Shown.size(), 1);
+    EXPECT_EQ(h.messages.Shown[0].Text, QStringLiteral("Please add more file to the list."));
+    EXPECT_EQ(h.messages.Shown[0].Icon, UserMessages::Icon::Information);
     EXPECT_EQ(h.chooser.calls, 1);
     EXPECT_TRUE(h.openers.calls.isEmpty()) << "the output settings must not open";
 
@@ -227,7 +227,7 @@ TEST(FormMainCommandsTest, PlayOnAnEmptyListOrWithoutCurrentRowDoesNothing) {
     h.form->Dispatch(1020);  // the File pop-up itself has no action
     h.form->Dispatch(4711);
     EXPECT_TRUE(h.openers.calls.isEmpty());
-    EXPECT_TRUE(h.messages.shown.isEmpty());
+    EXPECT_TRUE(h.messages.Shown.isEmpty());
     EXPECT_EQ(h.list.Count(), 0);
 }
 
@@ -236,28 +236,28 @@ TEST(FormMainCommandsTest, ExitAsksAndClosesOnlyOnYesThroughTheClosingSteps) {
     h.form->show();
     h.request.OutputFolder = QStringLiteral("/videos/out/");
     h.form->Dispatch(CommandId::Exit);
-    ASSERT_EQ(h.messages.shown.size(), 1);
-    EXPECT_EQ(h.messages.shown[0].text, QStringLiteral("Do you want to exit?"));
-    EXPECT_EQ(h.messages.shown[0].icon, UserMessages::Icon::Question);
+    ASSERT_EQ(h.messages.Shown.size(), 1);
+    EXPECT_EQ(h.messages.Shown[0].Text, QStringLiteral("Do you want to exit?"));
+    EXPECT_EQ(h.messages.Shown[0].Icon, UserMessages::Icon::Question);
     EXPECT_TRUE(h.form->isVisible());
-    EXPECT_TRUE(h.settings.values.empty()) << "No leaves everything as it was";
-    EXPECT_FALSE(h.encoder.calls.contains(QStringLiteral("StopJobs false")));
+    EXPECT_TRUE(h.settings.Values.empty()) << "No leaves everything as it was";
+    EXPECT_FALSE(h.encoder.Calls.contains(QStringLiteral("StopJobs false")));
 
-    h.messages.answers = {true};
+    h.messages.Answers = {true};
     h.form->Dispatch(CommandId::Exit);
     EXPECT_FALSE(h.form->isVisible());
-    EXPECT_EQ(h.settings.values[QStringLiteral("OutPath")], QStringLiteral("/videos/out/"));
-    EXPECT_TRUE(h.encoder.calls.contains(QStringLiteral("StopJobs false")));
+    EXPECT_EQ(h.settings.Values[QStringLiteral("OutPath")], QStringLiteral("/videos/out/"));
+    EXPECT_TRUE(h.encoder.Calls.contains(QStringLiteral("StopJobs false")));
 }
 
 TEST(FormMainCommandsTest, ClosingStopsTheJobAndStoresAnEmptyOutputFolderToo) {
     MainWindowHarness h;
-    h.settings.values[QStringLiteral("OutPath")] = QStringLiteral("/old/");
+    h.settings.Values[QStringLiteral("OutPath")] = QStringLiteral("/old/");
     h.form->show();
     EXPECT_TRUE(h.form->close()) << "the close is never refused";
-    EXPECT_EQ(h.encoder.calls.filter(QStringLiteral("StopJobs")), QStringList{"StopJobs false"});
-    ASSERT_EQ(h.settings.values.count(QStringLiteral("OutPath")), 1u);
-    EXPECT_EQ(h.settings.values[QStringLiteral("OutPath")], QString());
+    EXPECT_EQ(h.encoder.Calls.filter(QStringLiteral("StopJobs")), QStringList{"StopJobs false"});
+    ASSERT_EQ(h.settings.Values.count(QStringLiteral("OutPath")), 1u);
+    EXPECT_EQ(h.settings.Values[QStringLiteral("OutPath")], QString());
 }
 
 }  // namespace

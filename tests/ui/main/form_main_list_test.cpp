@@ -149,7 +149,7 @@ TEST(FormMainListTest, DropOfTwoFilesAndAFolderAddsTheTwoFiles) {
     ASSERT_EQ(h.list.Count(), 2);
     EXPECT_EQ(h.list.Row(0).SourcePath, a);
     EXPECT_EQ(h.list.Row(1).SourcePath, b);
-    EXPECT_TRUE(h.messages.shown.isEmpty());
+    EXPECT_TRUE(h.messages.Shown.isEmpty());
     EXPECT_EQ(h.feedback.WaitWindow(), nullptr) << "the wait window closes after the drop";
     EXPECT_FALSE(h.list.IsSelected(1)) << "a drop leaves the selection alone";
 }
@@ -188,7 +188,7 @@ TEST(FormMainListTest, RightClickOnTheEmptyListOpensTheContextMenu) {
         action->trigger();
     }
     EXPECT_EQ(h.list.Count(), 0);
-    EXPECT_TRUE(h.messages.shown.isEmpty());
+    EXPECT_TRUE(h.messages.Shown.isEmpty());
 }
 
 TEST(FormMainListTest, TheMenuKeyOpensTheContextMenuButAMousePressDoesNot) {
@@ -226,7 +226,7 @@ TEST(FormMainListTest, ResizingKeepsTheListFillingTheSpaceBetweenToolbarAndStatu
 
 TEST(FormMainListTest, LoadAppliesTheSkinSetsUpTheEngineAndTheIcon) {
     MainWindowHarness h;
-    h.settings.values[QStringLiteral("OutPath")] = QStringLiteral("/stored/");
+    h.settings.Values[QStringLiteral("OutPath")] = QStringLiteral("/stored/");
     QFile skin(h.programDir.filePath("skin.qss"));
     ASSERT_TRUE(skin.open(QIODevice::WriteOnly));
     skin.write("QTreeView#ListView1 { border: 1px solid #8aa4cc; }");
@@ -236,24 +236,24 @@ TEST(FormMainListTest, LoadAppliesTheSkinSetsUpTheEngineAndTheIcon) {
     EXPECT_EQ(h.request.OutputFolder, QStringLiteral("/stored/"));
     EXPECT_EQ(h.runner.ProgramFolder(), h.programDir.path() + "/");
     EXPECT_FALSE(h.form->windowIcon().isNull());
-    EXPECT_TRUE(h.messages.shown.isEmpty());
+    EXPECT_TRUE(h.messages.Shown.isEmpty());
 }
 
 TEST(FormMainListTest, MissingSkinKeepsThePlatformLookWithoutAMessage) {
     MainWindowHarness h;
     ASSERT_TRUE(h.form->Load());
     EXPECT_TRUE(h.form->styleSheet().isEmpty());
-    EXPECT_TRUE(h.messages.shown.isEmpty());
+    EXPECT_TRUE(h.messages.Shown.isEmpty());
 }
 
 TEST(FormMainListTest, MissingEngineEndsTheStartUpWithVideoLibNotFound) {
     MainWindowHarness h;
-    h.encoder.engineLoaded = false;
-    h.encoder.loadSucceeds = false;
+    h.encoder.EngineLoaded = false;
+    h.encoder.LoadSucceeds = false;
     EXPECT_FALSE(h.form->Load());
-    ASSERT_EQ(h.messages.shown.size(), 1);
-    EXPECT_EQ(h.messages.shown[0].text, QStringLiteral("Video lib not found"));
-    EXPECT_EQ(h.messages.shown[0].icon, UserMessages::Icon::Error);
+    ASSERT_EQ(h.messages.Shown.size(), 1);
+    EXPECT_EQ(h.messages.Shown[0].Text, QStringLiteral("Video lib not found"));
+    EXPECT_EQ(h.messages.Shown[0].Icon, UserMessages::Icon::Error);
     EXPECT_TRUE(h.form->windowIcon().isNull()) << "start-up ends before the icon";
 }
 
@@ -299,16 +299,16 @@ TEST(FormMainListTest, EventLoopPassesBetweenFilesAreSpacedByTheClock) {
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [&handled] { ++handled; }, Qt::QueuedConnection);
     };
-    h.clock.now = 100.0;
+    h.clock.Seconds = 100.0;
     h.feedback.ShowWaitWindow();
     post();
     h.feedback.ProcessPendingEvents();
     EXPECT_EQ(handled, 1) << "the first pass after the wait window opens always runs";
     post();
-    h.clock.now = 100.03;
+    h.clock.Seconds = 100.03;
     h.feedback.ProcessPendingEvents();
     EXPECT_EQ(handled, 1) << "too soon after the last pass";
-    h.clock.now = 100.25;
+    h.clock.Seconds = 100.25;
     h.feedback.ProcessPendingEvents();
     EXPECT_EQ(handled, 2);
     h.feedback.CloseWaitWindow();

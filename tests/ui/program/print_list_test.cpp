@@ -9,6 +9,8 @@
 
 namespace {
 
+using namespace veltrano;
+
 struct ProgramRun {
     int exitCode = -1;
     QString out;

@@ -64,10 +64,10 @@ TEST(WindowProgramTest, StartsAndAddsCommandLineFilesUnderTheirFullNames) {
     program.AddFiles({QStringLiteral("notes.mp4"), QStringLiteral(".")});
     QDir::setCurrent(previous);
     EXPECT_EQ(program.List().Count(), 0);
-    ASSERT_EQ(messages.shown.size(), 1) << "the folder is skipped silently";
-    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Can not open file: \r\n") +
+    ASSERT_EQ(messages.Shown.size(), 1) << "the folder is skipped silently";
+    EXPECT_TRUE(messages.Shown[0].Text.startsWith(QStringLiteral("Can not open file: \r\n") +
                                                   work.filePath("notes.mp4") + "\r\n"))
-        << messages.shown[0].text.toStdString();
+        << messages.Shown[0].Text.toStdString();
     program.MainWindow().close();
     EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("OutPath")),
               QStringLiteral("/videos/out/"));

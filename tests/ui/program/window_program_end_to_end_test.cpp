@@ -113,8 +113,8 @@ TEST(WindowProgramEndToEndTest, ListsTheCommandLineFilesAndJoinsThemByDirectCopy
         ASSERT_EQ(terminated.size(), 1);
         EXPECT_TRUE(terminated[0][1].toBool()) << terminated[0][3].toString().toStdString();
         EXPECT_FALSE(terminated[0][2].toBool());
-        EXPECT_EQ(openers.progress.caption, QStringLiteral("Join Finished!"));
-        EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).text.toStdString();
+        EXPECT_EQ(openers.progress.Caption, QStringLiteral("Join Finished!"));
+        EXPECT_TRUE(messages.Shown.isEmpty()) << messages.Shown.value(0).Text.toStdString();
 
         window.close();  // stores the output folder
     }

@@ -114,16 +114,16 @@ TEST_F(FormConvertingTest, RunningShowsTheReportAfterOneMinuteOfFour) {
 }
 
 TEST_F(FormConvertingTest, NotStartedWaitsForItsButton) {
-    encoder.refusedInputs.insert(QStringLiteral("/videos/b.mp4"));
-    encoder.lastError = QStringLiteral("Invalid data found when processing input");
+    encoder.RefusedInputs.insert(QStringLiteral("/videos/b.mp4"));
+    encoder.LastError = QStringLiteral("Invalid data found when processing input");
     window.show();
     ASSERT_EQ(Run(), JoinRunner::RunResult::InputFailed);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("/videos/b.mp4")));
+    ASSERT_EQ(messages.Shown.size(), 1);
+    EXPECT_TRUE(messages.Shown[0].Text.contains(QStringLiteral("/videos/b.mp4")));
     EXPECT_FALSE(window.IsClosed());
     EXPECT_TRUE(window.isVisible());
     ExpectFreshWindow();
-    EXPECT_FALSE(encoder.calls.contains(QStringLiteral("StartJobs 1")));
+    EXPECT_FALSE(encoder.Calls.contains(QStringLiteral("StartJobs 1")));
 
     window.BtnStop()->click();
     EXPECT_TRUE(window.IsClosed());
@@ -163,7 +163,7 @@ TEST_F(FormConvertingTest, CancelDuringARunClosesAtOnceAndClearsTheTaskbar) {
     ASSERT_EQ(Run(), JoinRunner::RunResult::Started);
     Progress(10.0, 0, 0, 240 * kSecond);
     Progress(70.0, 10'000'000, 60 * kSecond, 240 * kSecond);
-    encoder.calls.clear();
+    encoder.Calls.clear();
 
     window.BtnStop()->click();
     EXPECT_TRUE(window.IsClosed());
@@ -180,7 +180,7 @@ TEST_F(FormConvertingTest, LateEventsAfterTheCloseBoxNeverReopenOrRepaint) {
     ASSERT_EQ(Run(), JoinRunner::RunResult::Started);
     Progress(10.0, 0, 0, 240 * kSecond);
     Progress(70.0, 10'000'000, 60 * kSecond, 240 * kSecond);
-    encoder.calls.clear();
+    encoder.Calls.clear();
 
     EXPECT_TRUE(window.close());
     EXPECT_TRUE(window.IsClosed());
@@ -198,7 +198,7 @@ TEST_F(FormConvertingTest, LateEventsAfterTheCloseBoxNeverReopenOrRepaint) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Please wait..."));
     EXPECT_EQ(sound.plays, 0);
     EXPECT_FALSE(notice.isVisible());
-    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(messages.Shown.isEmpty());
     EXPECT_EQ(taskbar.calls, taskbarBefore);
 
     // Even a view call that slipped through paints nothing on a closed window.
@@ -217,9 +217,9 @@ TEST_F(FormConvertingTest, AFailureReportsAndClosesTheWindow) {
     window.show();
     ASSERT_EQ(Run(), JoinRunner::RunResult::Started);
     Terminated(-5, false, true, QStringLiteral("No space left on device"));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("No space left on device"));
-    EXPECT_EQ(messages.shown[0].icon, UserMessages::Icon::Warning);
+    ASSERT_EQ(messages.Shown.size(), 1);
+    EXPECT_EQ(messages.Shown[0].Text, QStringLiteral("No space left on device"));
+    EXPECT_EQ(messages.Shown[0].Icon, UserMessages::Icon::Warning);
     EXPECT_TRUE(window.IsClosed());
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(taskbar.calls.last(), QStringLiteral("cleared"));
@@ -227,14 +227,14 @@ TEST_F(FormConvertingTest, AFailureReportsAndClosesTheWindow) {
 }
 
 TEST_F(FormConvertingTest, ARefusedOutputClosesTheWindowBeforeItIsShown) {
-    encoder.refuseOutput = true;
-    encoder.lastError = QStringLiteral("Unknown encoder");
+    encoder.RefuseOutput = true;
+    encoder.LastError = QStringLiteral("Unknown encoder");
     ASSERT_EQ(Run(), JoinRunner::RunResult::OutputFailed);
     EXPECT_TRUE(window.IsClosed());
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(StopJobsCalls(), 1) << "the window's close handling";
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Error"));
+    ASSERT_EQ(messages.Shown.size(), 1);
+    EXPECT_EQ(messages.Shown[0].Title, QStringLiteral("Error"));
 }
 
 TEST_F(FormConvertingTest, QueuedWorkRunsWhileTheJobStarts) {
@@ -248,7 +248,7 @@ TEST_F(FormConvertingTest, QueuedWorkRunsWhileTheJobStarts) {
 TEST_F(FormConvertingTest, DestroyingAnOpenWindowStillEndsItsJob) {
     auto other = std::make_unique<FormConverting>(nullptr, runner, taskbar, sound, notice);
     ASSERT_EQ(runner.RunJoin(*other, Sources(), Request()), JoinRunner::RunResult::Started);
-    encoder.calls.clear();
+    encoder.Calls.clear();
     other.reset();
     EXPECT_EQ(StopJobsCalls(), 1);
     EXPECT_FALSE(runner.IsRunning());

@@ -44,8 +44,8 @@ class ProgressFixture : public ::testing::Test {
 protected:
     ProgressFixture() { runner.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    static JoinOutputRequest Request() {
-        JoinOutputRequest request;
+    static JoinRequest Request() {
+        JoinRequest request;
         request.OutputFolder = QStringLiteral("/videos/out/");
         request.OutputName = QStringLiteral("holiday");
         request.OutputExtension = QStringLiteral("mp4");
@@ -57,13 +57,13 @@ protected:
     }
     // The encoder's events, as the engine emits them.
     void Progress(double at, std::int64_t bytes, std::int64_t position, std::int64_t total) {
-        clock.now = at;
+        clock.Seconds = at;
         emit encoder.JobProgress(FakeEncoder::kHandle, bytes, position, total);
     }
     void Terminated(int code, bool completed, bool failed, const QString& message = {}) {
         emit encoder.JobTerminated(code, completed, failed, message);
     }
-    int StopJobsCalls() const { return encoder.calls.count(QStringLiteral("StopJobs false")); }
+    int StopJobsCalls() const { return encoder.Calls.count(QStringLiteral("StopJobs false")); }
 
     QApplication& app = TestApplication();
     FakeEncoder encoder;

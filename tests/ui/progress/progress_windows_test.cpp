@@ -74,19 +74,19 @@ TEST_F(ProgressWindowsTest, ACompletedJoinThenASecondJoinStartsFromAFreshWindow)
 
 TEST_F(ProgressWindowsTest, TheJobStartsBeforeTheWindowWaits) {
     RunJoin([this](FormConverting& window) {
-        EXPECT_TRUE(encoder.calls.contains(QStringLiteral("StartJobs 1")));
+        EXPECT_TRUE(encoder.Calls.contains(QStringLiteral("StartJobs 1")));
         window.close();
     });
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(encoder.calls.first(), QStringLiteral("ClearJobs"));
-    EXPECT_EQ(encoder.calls.last(), QStringLiteral("StopJobs false"));
+    EXPECT_EQ(encoder.Calls.first(), QStringLiteral("ClearJobs"));
+    EXPECT_EQ(encoder.Calls.last(), QStringLiteral("StopJobs false"));
 }
 
 TEST_F(ProgressWindowsTest, ARefusedInputIsReportedFirstThenTheWindowWaitsForItsButton) {
-    encoder.refusedInputs.insert(QStringLiteral("/videos/b.mp4"));
+    encoder.RefusedInputs.insert(QStringLiteral("/videos/b.mp4"));
     int messagesWhenOpened = -1;
     RunJoin([this, &messagesWhenOpened](FormConverting& window) {
-        messagesWhenOpened = messages.shown.size();
+        messagesWhenOpened = messages.Shown.size();
         EXPECT_TRUE(window.isVisible());
         window.BtnStop()->click();
     });
@@ -94,16 +94,16 @@ TEST_F(ProgressWindowsTest, ARefusedInputIsReportedFirstThenTheWindowWaitsForIts
     EXPECT_EQ(messagesWhenOpened, 1) << "the message comes before the window";
     EXPECT_EQ(opened[0].caption, QStringLiteral("Please wait..."));
     EXPECT_EQ(opened[0].button, QStringLiteral("Cancel"));
-    EXPECT_FALSE(encoder.calls.contains(QStringLiteral("StartJobs 1")));
+    EXPECT_FALSE(encoder.Calls.contains(QStringLiteral("StartJobs 1")));
     EXPECT_EQ(sound.plays, 0);
 }
 
 TEST_F(ProgressWindowsTest, ARefusedOutputReturnsWithoutShowingAWindow) {
-    encoder.refuseOutput = true;
+    encoder.RefuseOutput = true;
     RunJoin([](FormConverting&) { FAIL() << "no window may wait"; });
     EXPECT_TRUE(opened.empty());
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Cannot convert.")));
+    ASSERT_EQ(messages.Shown.size(), 1);
+    EXPECT_TRUE(messages.Shown[0].Text.startsWith(QStringLiteral("Cannot convert.")));
 }
 
 TEST_F(ProgressWindowsTest, AFailureDuringTheStartClosesTheWindowBeforeItWaits) {
@@ -124,8 +124,8 @@ TEST_F(ProgressWindowsTest, AFailureDuringTheStartClosesTheWindowBeforeItWaits) 
     failingWindows.SetWindowOpenedHook([&waited](FormConverting&) { waited = true; });
     failingWindows.RunJoin(nullptr, Sources(), Request());
     EXPECT_FALSE(waited);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("boom"));
+    ASSERT_EQ(messages.Shown.size(), 1);
+    EXPECT_EQ(messages.Shown[0].Text, QStringLiteral("boom"));
 }
 
 TEST_F(ProgressWindowsTest, RealServicesWorkWithoutABusASoundDeviceOrASoundFile) {

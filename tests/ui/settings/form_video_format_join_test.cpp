@@ -58,7 +58,7 @@ TEST_F(FormVideoFormatJoinTest, JoinNowBuildsTheRequestFromTheShownChoices) {
     EXPECT_EQ(request.OutputExtension, "mp4");
     EXPECT_EQ(request.OutputName, "my film");
     EXPECT_EQ(request.OutputFolder, Folder());
-    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(messages.Shown.isEmpty());
     EXPECT_EQ(progressShown, 1);
     EXPECT_FALSE(dialogVisibleAtProgress) << "the dialog hides before the progress window";
     EXPECT_FALSE(dialog->isVisible());
@@ -79,11 +79,11 @@ TEST_F(FormVideoFormatJoinTest, NotSameFormatSwitchesToConversion) {
     list.Append(Row(QStringLiteral("third.avi"), QStringLiteral("320 X 240")));
     dialog->show();
     Find<QPushButton>("BtnJoin")->click();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text,
+    ASSERT_EQ(messages.Shown.size(), 1);
+    EXPECT_EQ(messages.Shown[0].Text,
               "To use the 'Direct copy stream' function, all video files must be same format");
-    EXPECT_EQ(messages.shown[0].title, "Not same format");
-    EXPECT_EQ(messages.shown[0].icon, UserMessages::Icon::Information);
+    EXPECT_EQ(messages.Shown[0].Title, "Not same format");
+    EXPECT_EQ(messages.Shown[0].Icon, UserMessages::Icon::Information);
     EXPECT_TRUE(Find<QRadioButton>("Option2")->isChecked());
     EXPECT_FALSE(Find<QRadioButton>("Option1")->isChecked());
     for (const char* name :
@@ -101,9 +101,9 @@ TEST_F(FormVideoFormatJoinTest, InvalidNameOrFolderStopsWithTheirMessages) {
     name->selectAll();
     QTest::keyClicks(name, "   ");
     Find<QPushButton>("BtnJoin")->click();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, "Invalid file name!");
-    EXPECT_EQ(messages.shown[0].title, "Error");
+    ASSERT_EQ(messages.Shown.size(), 1);
+    EXPECT_EQ(messages.Shown[0].Text, "Invalid file name!");
+    EXPECT_EQ(messages.Shown[0].Title, "Error");
     EXPECT_EQ(name->text(), "");
     EXPECT_EQ(dialog->focusWidget(), name);
 
@@ -113,8 +113,8 @@ TEST_F(FormVideoFormatJoinTest, InvalidNameOrFolderStopsWithTheirMessages) {
     QTest::keyClicks(folderBox, folder.filePath("missing"));
     browser.choice = folder.path();
     Find<QPushButton>("BtnJoin")->click();
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown[1].text, "Invalid path!");
+    ASSERT_EQ(messages.Shown.size(), 2);
+    EXPECT_EQ(messages.Shown[1].Text, "Invalid path!");
     EXPECT_EQ(browser.opened, 1) << "the folder browser opens at once";
     EXPECT_EQ(dialog->focusWidget(), folderBox);
     EXPECT_EQ(folderBox->text(), folder.path()) << "the chosen folder fills the box";
@@ -132,8 +132,8 @@ TEST_F(FormVideoFormatJoinTest, AnOutputThatIsAnInputIsRefusedAndAnExistingOneNe
     name->selectAll();
     QTest::keyClicks(name, "holiday");  // holiday.avi is the first input
     Find<QPushButton>("BtnJoin")->click();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].icon, UserMessages::Icon::Error);
+    ASSERT_EQ(messages.Shown.size(), 1);
+    EXPECT_EQ(messages.Shown[0].Icon, UserMessages::Icon::Error);
     EXPECT_EQ(progressShown, 0);
 
     {
@@ -142,12 +142,12 @@ TEST_F(FormVideoFormatJoinTest, AnOutputThatIsAnInputIsRefusedAndAnExistingOneNe
     }
     name->selectAll();
     QTest::keyClicks(name, "old");
-    messages.answers = {false};
+    messages.Answers = {false};
     Find<QPushButton>("BtnJoin")->click();
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown[1].icon, UserMessages::Icon::Question);
+    ASSERT_EQ(messages.Shown.size(), 2);
+    EXPECT_EQ(messages.Shown[1].Icon, UserMessages::Icon::Question);
     EXPECT_EQ(progressShown, 0) << "No keeps the existing file";
-    messages.answers = {true};
+    messages.Answers = {true};
     Find<QPushButton>("BtnJoin")->click();
     EXPECT_EQ(progressShown, 1);
 }

@@ -1,4 +1,4 @@
-#include "engine/convert/convert_fit.h"
+#include "engine/fit/convert_fit.h"
 
 extern "C" {
 #include <libavutil/display.h>
@@ -9,6 +9,10 @@ extern "C" {
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+
+#include "engine/plan/output_rules.h"
+
+namespace veltrano {
 
 namespace convert {
 
@@ -30,7 +34,7 @@ int NearestEven(double value) {
 }  // namespace
 
 AVRational FitFrameRate(const AVCodec* codec, AVRational wanted) {
-    AVRational rate = IsSane(wanted) ? wanted : AVRational{25, 1};
+    AVRational rate = IsSane(wanted) ? wanted : kFallbackFrameRate;
     av_reduce(&rate.num, &rate.den, rate.num, rate.den, 65535);
     if (codec != nullptr && codec->supported_framerates != nullptr) {
         const int index = av_find_nearest_q_idx(rate, codec->supported_framerates);
@@ -39,44 +43,27 @@ AVRational FitFrameRate(const AVCodec* codec, AVRational wanted) {
     return rate;
 }
 
-int FitSampleRate(const AVCodec* codec, const QString& muxerName, int wanted) {
-    static constexpr int kFlashRates[] = {44100, 22050, 11025, 0};
-    const bool flash = muxerName == QLatin1String("flv") || muxerName == QLatin1String("swf");
-    const int* muxerRates = flash ? kFlashRates : nullptr;
-    const int* codecRates = codec != nullptr ? codec->supported_samplerates : nullptr;
+int FitSampleRate(const AVCodec* codec, const std::vector<int>& muxerRates, int wanted) {
     if (wanted <= 0) {
-        wanted = 44100;
+        wanted = kFallbackSampleRate;
     }
-    auto accepted = [](const int* list, int rate) {
-        if (list == nullptr) {
-            return true;
-        }
-        for (; *list != 0; ++list) {
-            if (*list == rate) {
-                return true;
-            }
-        }
-        return false;
-    };
+    std::vector<int> codecRates;
+    for (const int* rate = codec != nullptr ? codec->supported_samplerates : nullptr;
+         rate != nullptr && *rate != 0; ++rate) {
+        codecRates.push_back(*rate);
+    }
     // Candidates come from the stricter list; the other one filters them.
-    const int* candidates = muxerRates != nullptr ? muxerRates : codecRates;
-    const int* filter = muxerRates != nullptr ? codecRates : nullptr;
-    if (candidates == nullptr) {
-        return wanted;
+    if (muxerRates.empty()) {
+        return codecRates.empty() ? wanted : NearestRate(codecRates, wanted);
     }
-    int best = 0;
-    long bestDistance = std::numeric_limits<long>::max();
-    for (const int* rate = candidates; *rate != 0; ++rate) {
-        if (!accepted(filter, *rate)) {
-            continue;
-        }
-        const long distance = std::labs(static_cast<long>(*rate) - wanted);
-        if (distance < bestDistance || (distance == bestDistance && *rate > best)) {
-            best = *rate;
-            bestDistance = distance;
+    std::vector<int> both;
+    for (const int rate : muxerRates) {
+        if (codecRates.empty() ||
+            std::find(codecRates.begin(), codecRates.end(), rate) != codecRates.end()) {
+            both.push_back(rate);
         }
     }
-    return best != 0 ? best : candidates[0];
+    return both.empty() ? muxerRates.front() : NearestRate(both, wanted);
 }
 
 AVPixelFormat PickPixelFormat(const AVCodec* codec) {
@@ -148,10 +135,10 @@ PictureFit FitPicture(int srcWidth, int srcHeight, AVRational srcSar, int outWid
         width = outWidth;
         height = outWidth * frameSar / srcAspect;
     }
-    fit.width = std::min(NearestEven(width), EvenDown(outWidth));
-    fit.height = std::min(NearestEven(height), EvenDown(outHeight));
-    fit.x = EvenDown((outWidth - fit.width) / 2);
-    fit.y = EvenDown((outHeight - fit.height) / 2);
+    fit.Width = std::min(NearestEven(width), EvenDown(outWidth));
+    fit.Height = std::min(NearestEven(height), EvenDown(outHeight));
+    fit.X = EvenDown((outWidth - fit.Width) / 2);
+    fit.Y = EvenDown((outHeight - fit.Height) / 2);
     return fit;
 }
 
@@ -166,9 +153,9 @@ Rotation RotationFromMatrix(const std::int32_t* matrix) {
     }
     theta -= 360.0 * std::floor(theta / 360.0 + 0.9 / 360.0);
     if (std::fabs(theta - 90.0) < 1.0) {
-        rotation.filters = matrix[3] > 0 ? QStringLiteral("transpose=cclock_flip")
+        rotation.Filters = matrix[3] > 0 ? QStringLiteral("transpose=cclock_flip")
                                          : QStringLiteral("transpose=clock");
-        rotation.swapsSides = true;
+        rotation.SwapsSides = true;
     } else if (std::fabs(theta - 180.0) < 1.0) {
         QStringList parts;
         if (matrix[0] < 0) {
@@ -177,29 +164,20 @@ Rotation RotationFromMatrix(const std::int32_t* matrix) {
         if (matrix[4] < 0) {
             parts << QStringLiteral("vflip");
         }
-        rotation.filters = parts.join(QLatin1Char(','));
+        rotation.Filters = parts.join(QLatin1Char(','));
     } else if (std::fabs(theta - 270.0) < 1.0) {
-        rotation.filters = matrix[3] < 0 ? QStringLiteral("transpose=clock_flip")
+        rotation.Filters = matrix[3] < 0 ? QStringLiteral("transpose=clock_flip")
                                          : QStringLiteral("transpose=cclock");
-        rotation.swapsSides = true;
+        rotation.SwapsSides = true;
     } else if (std::fabs(theta) < 1.0) {
         if (matrix[4] < 0) {
-            rotation.filters = QStringLiteral("vflip");
+            rotation.Filters = QStringLiteral("vflip");
         }
     }
     // Other angles are left upright: a free rotation would need a larger frame than we fit.
     return rotation;
 }
 
-bool IsH263Size(int width, int height) {
-    static constexpr int kSizes[][2] = {
-        {128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
-    for (const auto& size : kSizes) {
-        if (size[0] == width && size[1] == height) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace convert
+
+}  // namespace veltrano

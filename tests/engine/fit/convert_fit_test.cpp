@@ -11,8 +11,11 @@ extern "C" {
 #include <cstring>
 
 #include "engine/av/av_ptr.h"
-#include "engine/convert/convert_audio_queue.h"
-#include "engine/convert/convert_fit.h"
+#include "engine/fit/convert_audio_queue.h"
+#include "engine/fit/convert_fit.h"
+#include "engine/plan/output_rules.h"
+
+namespace veltrano {
 
 namespace {
 
@@ -23,21 +26,21 @@ const AVCodec* Encoder(const char* name) {
 }
 
 struct RateCase {
-    const char* encoder;
-    AVRational wanted;
-    AVRational expected;
+    const char* Encoder;
+    AVRational Wanted;
+    AVRational Expected;
 };
 
 void PrintTo(const RateCase& c, std::ostream* os) {
-    *os << c.encoder << " " << c.wanted.num << "/" << c.wanted.den;
+    *os << c.Encoder << " " << c.Wanted.num << "/" << c.Wanted.den;
 }
 
 class ConvertFitFrameRateTest : public testing::TestWithParam<RateCase> {};
 
 TEST_P(ConvertFitFrameRateTest, PicksNearestSupportedRate) {
     const RateCase& c = GetParam();
-    const AVRational rate = convert::FitFrameRate(Encoder(c.encoder), c.wanted);
-    EXPECT_EQ(av_cmp_q(rate, c.expected), 0) << c.encoder << " " << rate.num << "/" << rate.den;
+    const AVRational rate = convert::FitFrameRate(Encoder(c.Encoder), c.Wanted);
+    EXPECT_EQ(av_cmp_q(rate, c.Expected), 0) << c.Encoder << " " << rate.num << "/" << rate.den;
 }
 
 INSTANTIATE_TEST_SUITE_P(Encoders, ConvertFitFrameRateTest,
@@ -54,22 +57,25 @@ INSTANTIATE_TEST_SUITE_P(Encoders, ConvertFitFrameRateTest,
                                          RateCase{"mpeg4", {90000, 1}, {25, 1}}));
 
 struct SampleRateCase {
-    const char* encoder;
-    const char* muxer;
-    int wanted;
-    int expected;
+    const char* Encoder;
+    const char* Muxer;
+    int Wanted;
+    int Expected;
 };
 
 void PrintTo(const SampleRateCase& c, std::ostream* os) {
-    *os << c.encoder << " in " << c.muxer << " at " << c.wanted;
+    *os << c.Encoder << " in " << c.Muxer << " at " << c.Wanted;
 }
 
 class ConvertFitSampleRateTest : public testing::TestWithParam<SampleRateCase> {};
 
 TEST_P(ConvertFitSampleRateTest, PicksNearestRateBothAccept) {
     const SampleRateCase& c = GetParam();
-    EXPECT_EQ(convert::FitSampleRate(Encoder(c.encoder), QString::fromLatin1(c.muxer), c.wanted),
-              c.expected);
+    OutputPlan plan;
+    plan.MuxerName = QString::fromLatin1(c.Muxer);
+    ApplyOutputRules(plan);
+    EXPECT_EQ(convert::FitSampleRate(Encoder(c.Encoder), plan.MuxerSampleRates, c.Wanted),
+              c.Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Encoders, ConvertFitSampleRateTest,
@@ -111,15 +117,15 @@ TEST(ConvertFitTest, SampleAspectFromDisplayAspect) {
 }
 
 struct PictureCase {
-    int srcWidth, srcHeight;
-    AVRational srcSar;
-    int outWidth, outHeight;
-    AVRational outSar;
-    convert::PictureFit expected;
+    int SrcWidth, SrcHeight;
+    AVRational SrcSar;
+    int OutWidth, OutHeight;
+    AVRational OutSar;
+    convert::PictureFit Expected;
 };
 
 void PrintTo(const PictureCase& c, std::ostream* os) {
-    *os << c.srcWidth << "x" << c.srcHeight << " into " << c.outWidth << "x" << c.outHeight;
+    *os << c.SrcWidth << "x" << c.SrcHeight << " into " << c.OutWidth << "x" << c.OutHeight;
 }
 
 class ConvertFitPictureTest : public testing::TestWithParam<PictureCase> {};
@@ -127,11 +133,11 @@ class ConvertFitPictureTest : public testing::TestWithParam<PictureCase> {};
 TEST_P(ConvertFitPictureTest, KeepsDisplayAspectInsideFrame) {
     const PictureCase& c = GetParam();
     const convert::PictureFit fit =
-        convert::FitPicture(c.srcWidth, c.srcHeight, c.srcSar, c.outWidth, c.outHeight, c.outSar);
-    EXPECT_EQ(fit.width, c.expected.width);
-    EXPECT_EQ(fit.height, c.expected.height);
-    EXPECT_EQ(fit.x, c.expected.x);
-    EXPECT_EQ(fit.y, c.expected.y);
+        convert::FitPicture(c.SrcWidth, c.SrcHeight, c.SrcSar, c.OutWidth, c.OutHeight, c.OutSar);
+    EXPECT_EQ(fit.Width, c.Expected.Width);
+    EXPECT_EQ(fit.Height, c.Expected.Height);
+    EXPECT_EQ(fit.X, c.Expected.X);
+    EXPECT_EQ(fit.Y, c.Expected.Y);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, ConvertFitPictureTest,
@@ -159,30 +165,23 @@ TEST(ConvertFitTest, RotationFromDisplayMatrix) {
     av_display_rotation_set(matrix, setMatchesGet ? 90.0 : -90.0);
     ASSERT_EQ(std::lround(av_display_rotation_get(matrix)), 90);
     convert::Rotation rotation = convert::RotationFromMatrix(matrix);
-    EXPECT_EQ(rotation.filters, QStringLiteral("transpose=cclock"));
-    EXPECT_TRUE(rotation.swapsSides);
+    EXPECT_EQ(rotation.Filters, QStringLiteral("transpose=cclock"));
+    EXPECT_TRUE(rotation.SwapsSides);
 
     av_display_rotation_set(matrix, setMatchesGet ? -90.0 : 90.0);
     ASSERT_EQ(std::lround(av_display_rotation_get(matrix)), -90);
     rotation = convert::RotationFromMatrix(matrix);
-    EXPECT_EQ(rotation.filters, QStringLiteral("transpose=clock"));
-    EXPECT_TRUE(rotation.swapsSides);
+    EXPECT_EQ(rotation.Filters, QStringLiteral("transpose=clock"));
+    EXPECT_TRUE(rotation.SwapsSides);
 
     av_display_rotation_set(matrix, 180.0);
     rotation = convert::RotationFromMatrix(matrix);
-    EXPECT_EQ(rotation.filters, QStringLiteral("hflip,vflip"));
-    EXPECT_FALSE(rotation.swapsSides);
+    EXPECT_EQ(rotation.Filters, QStringLiteral("hflip,vflip"));
+    EXPECT_FALSE(rotation.SwapsSides);
 
     av_display_rotation_set(matrix, 0.0);
-    EXPECT_TRUE(convert::RotationFromMatrix(matrix).filters.isEmpty());
-    EXPECT_TRUE(convert::RotationFromMatrix(nullptr).filters.isEmpty());
-}
-
-TEST(ConvertFitTest, H263SizesOnly) {
-    EXPECT_TRUE(convert::IsH263Size(176, 144));
-    EXPECT_TRUE(convert::IsH263Size(1408, 1152));
-    EXPECT_FALSE(convert::IsH263Size(320, 240));
-    EXPECT_FALSE(convert::IsH263Size(144, 176));
+    EXPECT_TRUE(convert::RotationFromMatrix(matrix).Filters.isEmpty());
+    EXPECT_TRUE(convert::RotationFromMatrix(nullptr).Filters.isEmpty());
 }
 
 TEST(ConvertAudioQueueTest, KeepsOrderAndCutsTail) {
@@ -222,3 +221,5 @@ TEST(ConvertAudioQueueTest, KeepsOrderAndCutsTail) {
 }
 
 }  // namespace
+
+}  // namespace veltrano

@@ -1,7 +1,9 @@
-#include "engine/convert/convert_audio_queue.h"
+#include "engine/fit/convert_audio_queue.h"
 
 #include <algorithm>
 #include <cstring>
+
+namespace veltrano {
 
 ConvertAudioQueue::ConvertAudioQueue(AVSampleFormat format, int channels)
     : format_(format), channels_(channels) {
@@ -53,3 +55,5 @@ void ConvertAudioQueue::Pop(AVFrame* frame, int count) {
     }
     size_ -= count;
 }
+
+}  // namespace veltrano

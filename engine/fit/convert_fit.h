@@ -10,6 +10,9 @@ extern "C" {
 
 #include <QString>
 #include <cstdint>
+#include <vector>
+
+namespace veltrano {
 
 // Fitting requested output values to what an encoder and a muxer accept, and fitting pictures
 // into the output frame. Pure functions: the conversion joiner's arithmetic, tested alone.
@@ -19,9 +22,9 @@ namespace convert {
 // the standard ones, so 29.97 becomes 30000/1001). Rates that make no sense fall back to 25.
 AVRational FitFrameRate(const AVCodec* codec, AVRational wanted);
 
-// The sample rate nearest to `wanted` that both the encoder and the muxer take (FLV and SWF
-// carry only 44100, 22050 and 11025 Hz).
-int FitSampleRate(const AVCodec* codec, const QString& muxerName, int wanted);
+// The sample rate nearest to `wanted` that both the encoder and the muxer take; `muxerRates`
+// is the plan's list of the rates the muxer carries (empty: any).
+int FitSampleRate(const AVCodec* codec, const std::vector<int>& muxerRates, int wanted);
 
 // yuv420p when the encoder takes it, else its first format.
 AVPixelFormat PickPixelFormat(const AVCodec* codec);
@@ -36,10 +39,10 @@ AVRational SampleAspectFor(AVRational displayAspect, int width, int height);
 
 // Where a picture lands inside the output frame: scaled size and offset, all even.
 struct PictureFit {
-    int width = 0;
-    int height = 0;
-    int x = 0;
-    int y = 0;
+    int Width = 0;
+    int Height = 0;
+    int X = 0;
+    int Y = 0;
 };
 // Fits a source of srcWidth x srcHeight pixels shown with srcSar into an output frame of
 // outWidth x outHeight pixels shown with outSar, keeping the source's display aspect.
@@ -48,12 +51,11 @@ PictureFit FitPicture(int srcWidth, int srcHeight, AVRational srcSar, int outWid
 
 // How a display matrix turns the decoded picture, as the ffmpeg tool's autorotate applies it.
 struct Rotation {
-    QString filters;  // libavfilter chain ("transpose=clock", "hflip,vflip"), empty when upright
-    bool swapsSides = false;  // a quarter turn: width and height change places
+    QString Filters;  // libavfilter chain ("transpose=clock", "hflip,vflip"), empty when upright
+    bool SwapsSides = false;  // a quarter turn: width and height change places
 };
 Rotation RotationFromMatrix(const std::int32_t* displayMatrix);
 
-// H.263 codes only five picture sizes.
-bool IsH263Size(int width, int height);
-
 }  // namespace convert
+
+}  // namespace veltrano

@@ -8,6 +8,8 @@ extern "C" {
 #include <cstdint>
 #include <vector>
 
+namespace veltrano {
+
 // Samples waiting for the audio encoder in its own format. Unlike AVAudioFifo it can give back
 // samples from its tail, which is how a segment's audio is cut to end with its video.
 class ConvertAudioQueue {
@@ -30,3 +32,5 @@ private:
     std::vector<std::vector<std::uint8_t>> planes_;
     int size_ = 0;
 };
+
+}  // namespace veltrano
