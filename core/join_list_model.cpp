@@ -49,7 +49,7 @@ int JoinListModel::StartupWidthPixels(int column) {
     if (column < 0 || column >= ColumnCount) {
         return 0;
     }
-    return (Columns()[static_cast<size_t>(column)].widthTwips + kTwipsPerPixel / 2) /
+    return (Columns()[static_cast<size_t>(column)].WidthTwips + kTwipsPerPixel / 2) /
            kTwipsPerPixel;
 }
 
@@ -81,7 +81,7 @@ QVariant JoinListModel::data(const QModelIndex& index, int role) const {
         return CellText(list_.Row(index.row()), index.column());
     }
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(Columns()[static_cast<size_t>(index.column())].alignment);
+        return QVariant::fromValue(Columns()[static_cast<size_t>(index.column())].Alignment);
     }
     return {};
 }
@@ -92,10 +92,10 @@ QVariant JoinListModel::headerData(int section, Qt::Orientation orientation, int
     }
     const ColumnInfo& info = Columns()[static_cast<size_t>(section)];
     if (role == Qt::DisplayRole) {
-        return QString::fromLatin1(info.header);
+        return QString::fromLatin1(info.Header);
     }
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(info.alignment);
+        return QVariant::fromValue(info.Alignment);
     }
     return {};
 }

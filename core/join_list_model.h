@@ -25,9 +25,9 @@ public:
         ColumnCount
     };
     struct ColumnInfo {
-        const char* header;
-        int widthTwips;  // start-up width; 15 twips per pixel
-        Qt::Alignment alignment;
+        const char* Header;
+        int WidthTwips;  // start-up width; 15 twips per pixel
+        Qt::Alignment Alignment;
     };
     static const std::array<ColumnInfo, ColumnCount>& Columns();
     static int StartupWidthPixels(int column);

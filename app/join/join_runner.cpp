@@ -115,11 +115,11 @@ void JoinRunner::OnJobProgress(int handle, qint64 bytesWritten, qint64 positionU
     if (!estimate) {
         return;
     }
-    view_->SetElapsedText(estimate->elapsedText);
-    view_->SetRemainingText(estimate->remainingText);
-    view_->SetSizeText(estimate->sizeText);
-    view_->SetProgress(estimate->percent);
-    view_->SetTaskbarProgress(estimate->percent);
+    view_->SetElapsedText(estimate->ElapsedText);
+    view_->SetRemainingText(estimate->RemainingText);
+    view_->SetSizeText(estimate->SizeText);
+    view_->SetProgress(estimate->Percent);
+    view_->SetTaskbarProgress(estimate->Percent);
 }
 
 void JoinRunner::OnJobTerminated(int resultCode, bool completed, bool failed,

@@ -24,11 +24,11 @@ std::optional<ProgressEstimate> ProgressEstimate::Compute(std::int64_t bytesWrit
     const double bytes = static_cast<double>(std::max<std::int64_t>(bytesWritten, 0));
 
     ProgressEstimate estimate;
-    estimate.elapsedText = FormatDuration(elapsed);
-    estimate.remainingText = FormatDuration(elapsed / fraction - elapsed);
-    estimate.sizeText = FormatMegabytes(BytesToMegabytes(bytes / fraction), locale);
+    estimate.ElapsedText = FormatDuration(elapsed);
+    estimate.RemainingText = FormatDuration(elapsed / fraction - elapsed);
+    estimate.SizeText = FormatMegabytes(BytesToMegabytes(bytes / fraction), locale);
     // A position reported past the total must not push the bar beyond full.
-    estimate.percent = static_cast<int>(std::min(std::trunc(fraction * 100.0), 100.0));
+    estimate.Percent = static_cast<int>(std::min(std::trunc(fraction * 100.0), 100.0));
     return estimate;
 }
 

@@ -10,10 +10,10 @@ namespace veltrano {
 // What one progress report of a join shows: elapsed and remaining time, the estimated
 // output size and the percentage.
 struct ProgressEstimate {
-    QString elapsedText;    // "hh:mm:ss"
-    QString remainingText;  // projected total time minus the time spent
-    QString sizeText;       // bytes written / fraction done, "#,##0.0 MB"
-    int percent = 0;        // fraction done x 100, truncated, 0..100
+    QString ElapsedText;    // "hh:mm:ss"
+    QString RemainingText;  // projected total time minus the time spent
+    QString SizeText;       // bytes written / fraction done, "#,##0.0 MB"
+    int Percent = 0;        // fraction done x 100, truncated, 0..100
 
     // nullopt when the report allows no estimate (position or total not positive); the
     // window then keeps its previous texts. The size is projected from the full 64-bit byte

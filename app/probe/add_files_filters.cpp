@@ -5,7 +5,7 @@
 namespace veltrano {
 
 QStringList FileFilter::PatternList() const {
-    return patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    return Patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
 }
 
 QString FileFilter::ToNameFilter() const {
@@ -16,10 +16,10 @@ QString FileFilter::ToNameFilter() const {
                                 QStringLiteral("*"));
     const QString spaced =
         QStringLiteral("(") + qtPatterns.join(QLatin1Char(' ')) + QStringLiteral(")");
-    if (description.endsWith(spaced)) {
-        return description;
+    if (Description.endsWith(spaced)) {
+        return Description;
     }
-    return description + QLatin1Char(' ') + spaced;
+    return Description + QLatin1Char(' ') + spaced;
 }
 
 std::vector<FileFilter> AddFilesFilters() {

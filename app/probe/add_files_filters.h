@@ -8,8 +8,8 @@ namespace veltrano {
 
 // One row of the Add Files dialog's file-type list.
 struct FileFilter {
-    QString description;  // shown in the file-type box
-    QString patterns;     // "*.mp4;*.m4v"
+    QString Description;  // shown in the file-type box
+    QString Patterns;     // "*.mp4;*.m4v"
 
     // The patterns as a list: {"*.mp4", "*.m4v"}.
     QStringList PatternList() const;

@@ -10,10 +10,10 @@ namespace veltrano {
 
 // What the Add Files dialog is asked to show.
 struct FileChoiceRequest {
-    std::vector<FileFilter> filters;  // in order
-    int selectedFilter = 0;           // index into filters
-    QString initialFolder;            // empty: the platform's default folder
-    bool multipleSelection = true;
+    std::vector<FileFilter> Filters;  // in order
+    int SelectedFilter = 0;           // index into filters
+    QString InitialFolder;            // empty: the platform's default folder
+    bool MultipleSelection = true;
 };
 
 // The platform's file-open dialog behind an interface, so that probing is testable.

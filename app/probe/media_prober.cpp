@@ -67,10 +67,10 @@ bool MediaProber::ProbeFile(const QString& path) {
 
 void MediaProber::AddFiles(FileChooser& chooser) {
     FileChoiceRequest request;
-    request.filters = AddFilesFilters();
-    request.selectedFilter = 0;
-    request.initialFolder = lastAddFolder_;
-    request.multipleSelection = true;
+    request.Filters = AddFilesFilters();
+    request.SelectedFilter = 0;
+    request.InitialFolder = lastAddFolder_;
+    request.MultipleSelection = true;
     const QStringList chosen = chooser.ChooseFiles(request);
 
     if (!chosen.isEmpty()) {

@@ -6,7 +6,7 @@ namespace veltrano {
 
 QStringList FileDialogChooser::NameFilters(const FileChoiceRequest& request) {
     QStringList filters;
-    for (const FileFilter& filter : request.filters) {
+    for (const FileFilter& filter : request.Filters) {
         filters << filter.ToNameFilter();
     }
     return filters;
@@ -16,15 +16,15 @@ QStringList FileDialogChooser::ChooseFiles(const FileChoiceRequest& request) {
     // No title of our own: the platform's default open title.
     QFileDialog dialog(owner_.data());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.multipleSelection ? QFileDialog::ExistingFiles
+    dialog.setFileMode(request.MultipleSelection ? QFileDialog::ExistingFiles
                                                  : QFileDialog::ExistingFile);
     const QStringList filters = NameFilters(request);
     dialog.setNameFilters(filters);
-    if (request.selectedFilter >= 0 && request.selectedFilter < filters.size()) {
-        dialog.selectNameFilter(filters.at(request.selectedFilter));
+    if (request.SelectedFilter >= 0 && request.SelectedFilter < filters.size()) {
+        dialog.selectNameFilter(filters.at(request.SelectedFilter));
     }
-    if (!request.initialFolder.isEmpty()) {
-        dialog.setDirectory(request.initialFolder);
+    if (!request.InitialFolder.isEmpty()) {
+        dialog.setDirectory(request.InitialFolder);
     }
     if (dialog.exec() != QDialog::Accepted) {
         return {};

@@ -1,5 +1,7 @@
 #include "ui/program/program_options.h"
 
+#include "core/version.h"
+
 namespace veltrano {
 
 ProgramOptions ParseProgramOptions(const QStringList& arguments) {
@@ -12,6 +14,8 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
             onlyFiles = true;  // a file whose name starts with "-" follows
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.Help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.Version = true;
         } else if (argument == QLatin1String("--print-list")) {
             options.PrintList = true;
         } else if (options.Error.isEmpty()) {
@@ -24,6 +28,7 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
 QString ProgramUsageText() {
     return QStringLiteral(
         "Usage: veltrano-video-joiner [--print-list] [FILE...]\n"
+        "       veltrano-video-joiner --help | --version\n"
         "\n"
         "Starts Veltrano Video Joiner. The files named are added to the list at start, in\n"
         "order, as if they had been dropped on it (folders are skipped).\n"
@@ -34,7 +39,13 @@ QString ProgramUsageText() {
         "                by tabs, one row a line) to standard output and quit; messages go\n"
         "                to standard error and no window is shown\n"
         "  -h, --help    print this help and quit\n"
+        "  --version     print the program's version and quit\n"
         "  --            every argument after it is a file\n");
+}
+
+QString ProgramVersionText() {
+    return QStringLiteral("veltrano-video-joiner ") + QString::fromLatin1(kVersion) +
+           QLatin1Char('\n');
 }
 
 }  // namespace veltrano

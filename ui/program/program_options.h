@@ -5,9 +5,10 @@
 
 namespace veltrano {
 
-// The window program's command line: files to add at start, --print-list, --help.
+// The window program's command line: files to add at start, --print-list, --help, --version.
 struct ProgramOptions {
     bool Help = false;
+    bool Version = false;
     // Print the list's rows after adding the files, then quit.
     bool PrintList = false;
     QStringList Files;  // in command-line order
@@ -17,5 +18,7 @@ struct ProgramOptions {
 // `arguments` without the program name.
 ProgramOptions ParseProgramOptions(const QStringList& arguments);
 QString ProgramUsageText();
+// "veltrano-video-joiner " and the program's version.
+QString ProgramVersionText();
 
 }  // namespace veltrano

@@ -7,7 +7,11 @@
 
 namespace veltrano {
 
-ProgramWindows::~ProgramWindows() = default;
+ProgramWindows::~ProgramWindows() {
+    if (outputSettings_ && outputSettings_->parent() == nullptr) {
+        delete outputSettings_.data();  // opened without an owner: nobody else deletes it
+    }
+}
 
 void ProgramWindows::Attach(const Parts& parts) {
     parts_ = std::make_unique<Parts>(parts);
@@ -21,7 +25,7 @@ void ProgramWindows::OpenOutputSettings(QWidget* owner) {
     if (!outputSettings_) {
         folderBrowser_ = std::make_unique<QtFolderBrowser>(owner);
         // The folder box starts from the stored output folder that start-up read.
-        outputSettings_ = std::make_unique<FormVideoFormat>(
+        outputSettings_ = new FormVideoFormat(
             parts_->Catalogue, parts_->List, parts_->Request, parts_->Messages, *folderBrowser_,
             parts_->Request.OutputFolder, [this, owner] { ShowProgressWindow(owner); }, owner);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -44,7 +45,7 @@ public:
     void OpenAbout(QWidget* owner) override;
 
     // The dialog once it has been opened (tests drive it); nullptr before.
-    FormVideoFormat* OutputSettingsDialog() { return outputSettings_.get(); }
+    FormVideoFormat* OutputSettingsDialog() { return outputSettings_.data(); }
     ProgressWindows* Progress() { return progress_.get(); }
 
 private:
@@ -53,7 +54,9 @@ private:
     std::unique_ptr<Parts> parts_;
     std::unique_ptr<ProgressWindows> progress_;
     std::unique_ptr<QtFolderBrowser> folderBrowser_;
-    std::unique_ptr<FormVideoFormat> outputSettings_;
+    // Owned by the window that opened it (a Qt child goes with its parent): the main window
+    // outlives every command, and the dialog must not outlive the main window.
+    QPointer<FormVideoFormat> outputSettings_;
 };
 
 }  // namespace veltrano

@@ -1,9 +1,16 @@
 #include "ui/progress/taskbar_progress.h"
 
+#include "core/version.h"
+
 #include <QVariantMap>
 #include <algorithm>
 
 namespace veltrano {
+
+QString LauncherTaskbarProgress::AppUri() {
+    return QStringLiteral("application://") + QString::fromLatin1(kApplicationId) +
+           QStringLiteral(".desktop");
+}
 
 LauncherTaskbarProgress::LauncherTaskbarProgress()
     : LauncherTaskbarProgress(QDBusConnection::sessionBus()) {}
@@ -33,7 +40,7 @@ QDBusMessage LauncherTaskbarProgress::UpdateMessage(double progress, bool visibl
     QVariantMap properties;
     properties.insert(QStringLiteral("progress"), progress);
     properties.insert(QStringLiteral("progress-visible"), visible);
-    signal << QString::fromLatin1(kAppUri) << properties;
+    signal << AppUri() << properties;
     return signal;
 }
 

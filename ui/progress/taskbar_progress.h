@@ -21,7 +21,8 @@ public:
 // its desktop file. Without a session bus the calls do nothing.
 class LauncherTaskbarProgress : public TaskbarProgress {
 public:
-    static constexpr const char* kAppUri = "application://veltrano-video-joiner.desktop";
+    // The desktop entry the launcher shows the progress on: the installed one.
+    static QString AppUri();
     static constexpr const char* kObjectPath = "/com/veltrano/VideoJoiner";
     static constexpr const char* kInterface = "com.canonical.Unity.LauncherEntry";
 

@@ -204,12 +204,12 @@ TEST_F(ProbeAddFilesTest, TheDialogGetsTheFilterRowsAndTheLastFolder) {
 
     ASSERT_EQ(chooser_.Requests.size(), 2u);
     const FileChoiceRequest& request = chooser_.Requests[0];
-    EXPECT_EQ(request.filters, AddFilesFilters());
-    EXPECT_EQ(request.filters.size(), 17u);
-    EXPECT_EQ(request.selectedFilter, 0);
-    EXPECT_TRUE(request.multipleSelection);
-    EXPECT_EQ(request.initialFolder, QString());  // the platform's default the first time
-    EXPECT_EQ(chooser_.Requests[1].initialFolder, dir_.filePath(QStringLiteral("one")) + "/");
+    EXPECT_EQ(request.Filters, AddFilesFilters());
+    EXPECT_EQ(request.Filters.size(), 17u);
+    EXPECT_EQ(request.SelectedFilter, 0);
+    EXPECT_TRUE(request.MultipleSelection);
+    EXPECT_EQ(request.InitialFolder, QString());  // the platform's default the first time
+    EXPECT_EQ(chooser_.Requests[1].InitialFolder, dir_.filePath(QStringLiteral("one")) + "/");
     EXPECT_EQ(prober_.LastAddFolder(), dir_.filePath(QStringLiteral("two")) + "/");
     // One file at a time: busy pointer, no wait window.
     EXPECT_EQ(feedback_.Log, (QStringList{"Busy", "Normal", "Busy", "Normal"}));
@@ -279,11 +279,11 @@ TEST(AddFilesFiltersTest, SeventeenRowsInOrder) {
                                    "All Files (*.*)"};
     ASSERT_EQ(filters.size(), 17u);
     for (size_t i = 0; i < filters.size(); ++i) {
-        EXPECT_EQ(filters[i].description, descriptions[static_cast<qsizetype>(i)]) << i;
+        EXPECT_EQ(filters[i].Description, descriptions[static_cast<qsizetype>(i)]) << i;
     }
-    EXPECT_EQ(filters[1].patterns, QStringLiteral("*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2"));
-    EXPECT_EQ(filters[6].patterns, QStringLiteral("*.flv;*.f4v"));
-    EXPECT_EQ(filters[16].patterns, QStringLiteral("*.*"));
+    EXPECT_EQ(filters[1].Patterns, QStringLiteral("*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2"));
+    EXPECT_EQ(filters[6].Patterns, QStringLiteral("*.flv;*.f4v"));
+    EXPECT_EQ(filters[16].Patterns, QStringLiteral("*.*"));
     // Row 1 offers exactly the patterns of rows 2 to 16.
     QStringList all;
     for (size_t i = 1; i <= 15; ++i) {

@@ -196,9 +196,9 @@ TEST(FormMainCommandsTest, WindowCommandsReachTheirOpenersAndLinks) {
     EXPECT_EQ(h.chooser.calls, 1);
     EXPECT_EQ(h.list.Count(), 3);
     EXPECT_TRUE(h.list.IsSelected(2));
-    EXPECT_EQ(h.chooser.lastRequest.filters.size(), 17u);
-    EXPECT_EQ(h.chooser.lastRequest.selectedFilter, 0);
-    EXPECT_TRUE(h.chooser.lastRequest.multipleSelection);
+    EXPECT_EQ(h.chooser.lastRequest.Filters.size(), 17u);
+    EXPECT_EQ(h.chooser.lastRequest.SelectedFilter, 0);
+    EXPECT_TRUE(h.chooser.lastRequest.MultipleSelection);
 }
 
 TEST(FormMainCommandsTest, JoinWithOneRowAsksForMoreAndOpensTheFileChooser) {

@@ -339,7 +339,7 @@ TEST(FormWaitTest, CaptionTextAndSize) {
 
 TEST(CommonDialogsTest, FileDialogGetsTheSeventeenFiltersAndMessagesUseLineFeeds) {
     FileChoiceRequest request;
-    request.filters = AddFilesFilters();
+    request.Filters = AddFilesFilters();
     const QStringList filters = FileDialogChooser::NameFilters(request);
     ASSERT_EQ(filters.size(), 17);
     EXPECT_TRUE(filters[0].startsWith(QLatin1String("All Supported Video Files (*.3gp ")));

@@ -34,6 +34,9 @@ TEST(ProgramOptionsTest, HelpAndUnknownOptions) {
     EXPECT_EQ(bad.Error, QStringLiteral("unknown option: --print"));
     EXPECT_TRUE(ProgramUsageText().contains(QLatin1String("--print-list")));
     EXPECT_TRUE(ProgramUsageText().contains(QLatin1String("--help")));
+    EXPECT_TRUE(ParseProgramOptions({"a.mp4", "--version"}).Version);
+    EXPECT_TRUE(ProgramUsageText().contains(QLatin1String("--version")));
+    EXPECT_EQ(ProgramVersionText(), QStringLiteral("veltrano-video-joiner 5.0.0\n"));
 }
 
 // The wiring main() uses, without media: start-up reads the stored output folder, and files

@@ -27,7 +27,7 @@ TEST(LauncherTaskbarProgressTest, UpdateSignalCarriesTheDesktopFileAndTheFractio
     const QList<QVariant> arguments = message.arguments();
     ASSERT_EQ(arguments.size(), 2);
     EXPECT_EQ(arguments[0].toString(),
-              QStringLiteral("application://veltrano-video-joiner.desktop"));
+              QStringLiteral("application://example.veltrano.VideoJoiner.desktop"));
     const QVariantMap properties = arguments[1].toMap();
     EXPECT_EQ(properties.value(QStringLiteral("progress")).typeId(), QMetaType::Double);
     EXPECT_DOUBLE_EQ(properties.value(QStringLiteral("progress")).toDouble(), 0.25);
