@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots under Xvfb into doc/screenshots/: the main window with files
-# listed. Needs xvfb, xauth and ImageMagick's `import` (installed when missing).
+# listed here, then the output settings dialog, the progress window, the notice, the about
+# window and the player through their own scripts. Needs xvfb, xauth and ImageMagick's `import` (installed when missing).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" >/dev/null
-if ! command -v import >/dev/null; then
+if ! command -v import >/dev/null || ! command -v xdotool >/dev/null; then
     sudo_cmd=()
     [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq imagemagick
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq imagemagick xdotool
 fi
 cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
 cmake --build "$root/build" --target veltrano-video-joiner -j2 >/dev/null
@@ -40,6 +41,13 @@ xvfb-run -a -s "-screen 0 1024x640x24" sh -c '
     pid=$!
     sleep 4
     import -window root -crop 688x468+0+0 +repage "$3/main-window.png"
+    # Play on the first row: the row clicked, then the toolbar button, as a user would.
+    xdotool mousemove 120 114 click 1 sleep 0.5 mousemove 188 50 click 1
+    sleep 3
+    player=$(xdotool search --onlyvisible --name "Beach.mp4" | head -n 1)
+    [ -n "$player" ] && import -window "$player" "$3/player.png"
     kill $pid
 ' sh "$program" "$videos" "$out"
-echo "Wrote $out/main-window.png"
+echo "Wrote $out/main-window.png and $out/player.png"
+"$root/scripts/screenshots-settings.sh"
+"$root/scripts/screenshots-progress.sh"

@@ -56,6 +56,13 @@ FormVideoFormat::FormVideoFormat(const ProfileCatalogue& catalogue, const JoinLi
     setFont(dialogFont);
 
     CreateControls();
+    // The skin's style sheet over the owner stops fonts passing from parent to child: every
+    // control gets the dialog's face itself, keeping the weight it chose (the bold name box).
+    for (QWidget* child : findChildren<QWidget*>()) {
+        QFont childFont = dialogFont;
+        childFont.setWeight(child->font().weight());
+        child->setFont(childFont);
+    }
 
     // Loading: the default profile without a reset, the last output folder, and the grid
     // collapsed by one run of the "More" toggle from the expanded state.

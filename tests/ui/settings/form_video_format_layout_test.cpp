@@ -187,5 +187,24 @@ TEST_F(FormVideoFormatTest, DirectCopyDisablesTheGroupAndCollapsesTheGrid) {
     EXPECT_TRUE(Find<QWidget>("BtnJoin")->isEnabled());
 }
 
+// The program's skin is a style sheet on the main window, which stops fonts passing from a
+// parent to its children: the captions must still get the dialog's narrower face and fit.
+TEST_F(FormVideoFormatTest, ControlsKeepTheDialogFaceUnderTheOwnersStyleSheet) {
+    QWidget owner;
+    owner.setStyleSheet(QStringLiteral("QPushButton { padding: 4px 16px; }"));
+    FakeFolderBrowser ownBrowser;
+    FormVideoFormat skinned(catalogue, list, request, messages, ownBrowser, folder.path(), [] {},
+                            &owner);
+    for (const char* name : {"Label1", "Option1", "Option2", "TextFolder", "BtnJoin"}) {
+        auto* control = skinned.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->font().stretch(), skinned.font().stretch()) << name;
+        EXPECT_EQ(control->font().pointSize(), skinned.font().pointSize()) << name;
+    }
+    auto* name = skinned.findChild<QWidget*>(QStringLiteral("TextFileName"));
+    EXPECT_TRUE(name->font().bold());
+    EXPECT_EQ(name->font().stretch(), skinned.font().stretch());
+}
+
 }  // namespace
 }  // namespace veltrano
