@@ -4,8 +4,8 @@
 
 namespace veltrano {
 
-// The one QApplication of a window test binary, made on first use and kept until the process
-// ends (Qt allows only one per process, and gtest runs many tests in it).
+// The one QApplication of a window test binary: the one ui_test_application.cpp makes before
+// the first test, or, in a binary without it, one made on first use.
 inline QApplication& TestApplication() {
     static int argc = 1;
     static char name[] = "veltrano_window_tests";

@@ -17,6 +17,7 @@
 
 #include "tests/support/media_tools.h"
 #include "tests/support/recording_messages.h"
+#include "tests/ui/program/end_to_end_clips.h"
 #include "ui/program/program_windows.h"
 #include "ui/program/window_program.h"
 
@@ -63,14 +64,11 @@ TEST(SettingsDialogEndToEndTest, JoinsIntoTheProfileAndSizeChosenInTheDialog) {
     QApplication app(argc, argv);
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run under xvfb-run";
 
-    const QStringList h264{"-c:v",     "libx264", "-preset", "ultrafast",
-                           "-pix_fmt", "yuv420p", "-c:a",    "aac"};
-    const QString a = work.filePath("part1.mp4");
-    const QString b = work.filePath("part2.mp4");
-    ASSERT_TRUE(media_tools::MakeClip(a, 2.0, 320, 240, "25", h264));
-    ASSERT_TRUE(media_tools::MakeClip(b, 3.0, 320, 240, "25", h264));
-    const QString outFolder = work.filePath("out") + QLatin1Char('/');
-    ASSERT_TRUE(QDir(work.path()).mkdir(QStringLiteral("out")));
+    const std::optional<EndToEndClips> clips = MakeEndToEndClips(work);
+    ASSERT_TRUE(clips.has_value());
+    const QString a = clips->First;
+    const QString b = clips->Second;
+    const QString outFolder = clips->OutFolder;
 
     RecordingMessages messages;
     ProgramWindows openers;

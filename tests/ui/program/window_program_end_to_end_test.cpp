@@ -14,6 +14,7 @@
 #include "tests/app/join/join_runner_test_fakes.h"
 #include "tests/support/media_tools.h"
 #include "tests/support/recording_messages.h"
+#include "tests/ui/program/end_to_end_clips.h"
 #include "ui/program/window_program.h"
 
 namespace {
@@ -67,13 +68,10 @@ TEST(WindowProgramEndToEndTest, ListsTheCommandLineFilesAndJoinsThemByDirectCopy
     QApplication app(argc, argv);
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run under xvfb-run";
 
-    const QStringList h264{"-c:v",     "libx264", "-preset", "ultrafast",
-                           "-pix_fmt", "yuv420p", "-c:a",    "aac"};
-    const QString a = work.filePath("part1.mp4");
-    const QString b = work.filePath("part2.mp4");
-    ASSERT_TRUE(media_tools::MakeClip(a, 2.0, 320, 240, "25", h264));
-    ASSERT_TRUE(media_tools::MakeClip(b, 3.0, 320, 240, "25", h264));
-    ASSERT_TRUE(QDir(work.path()).mkdir(QStringLiteral("out")));
+    const std::optional<EndToEndClips> clips = MakeEndToEndClips(work);
+    ASSERT_TRUE(clips.has_value());
+    const QString a = clips->First;
+    const QString b = clips->Second;
 
     RecordingMessages messages;
     CopyJoinOpeners openers;

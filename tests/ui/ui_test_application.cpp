@@ -1,10 +1,12 @@
-// One QApplication for the whole test binary. It must go before exit: Qt's own global objects
-// are torn down at exit and crash when the application outlives them.
+// One QApplication for a whole window test binary (TestApplication() in test_application.h
+// returns it). It must go before exit: Qt's own global objects are torn down at exit and crash
+// when the application outlives them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <memory>
 
+namespace veltrano {
 namespace {
 
 class QtApplicationEnvironment : public testing::Environment {
@@ -14,7 +16,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[16] = "ui_main_tests";
+    char name_[16] = "ui_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
@@ -23,3 +25,4 @@ private:
     testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 }  // namespace
+}  // namespace veltrano
