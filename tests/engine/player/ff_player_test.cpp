@@ -166,7 +166,8 @@ TEST_F(FFPlayerTest, SeekWhilePausedShowsTheNewPictureWithinOneKeyFrameInterval)
     const std::int64_t target = 2'500'000;
     player.Seek(static_cast<std::uint32_t>(target), 0, kSeekToTarget, false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return output.Shown > shown; }, kGenerousMs));
-    QTest::qWait(50);  // let the queued position reports arrive
+    // The position report of the new picture is queued behind it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !log.Positions(from).empty(); }, kGenerousMs));
     const std::vector<std::int64_t> positions = log.Positions(from);
     ASSERT_FALSE(positions.empty());
     EXPECT_GE(positions.back(), target - 1'000'000);
@@ -184,7 +185,7 @@ TEST_F(FFPlayerTest, SeekWhilePausedShowsTheNewPictureWithinOneKeyFrameInterval)
     const int atEnd = output.Shown;
     ASSERT_TRUE(QTest::qWaitFor([&] { return output.Shown > atEnd; }, kGenerousMs));
     EXPECT_EQ(player.PlayState(), kPlayStatePaused);
-    QTest::qWait(50);
+    QTest::qWaitFor([&] { return log.Positions().back() == 0; }, kGenerousMs);
     EXPECT_EQ(log.Positions().back(), 0);
 }
 
@@ -203,9 +204,11 @@ TEST_F(FFPlayerTest, ClosingDuringPlaybackJoinsEveryThread) {
         EXPECT_EQ(player.PlayState(), kPlayStateClosed);
         EXPECT_EQ(player.VideoWindow(), nullptr);
         EXPECT_EQ(output.Cleared, 1);
-        // Nothing from the closed file arrives afterwards.
+        // Nothing from the closed file arrives afterwards: its threads are joined, so whatever
+        // they queued is already posted and is delivered here.
         const std::size_t seen = log.events.size();
-        QTest::qWait(100);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         EXPECT_EQ(log.events.size(), seen);
         // The same player plays again.
         ASSERT_TRUE(player.PlayFile(Clip(), &output, false));
