@@ -1,8 +1,8 @@
 // Times each join list operation on a list of 10,000 rows.
 #include <benchmark/benchmark.h>
 
-#include "core/join_list.h"
-#include "core/join_totals.h"
+#include "core/list/join_list.h"
+#include "core/list/join_totals.h"
 
 namespace veltrano {
 

@@ -16,13 +16,13 @@
 #include "cli/interrupt_watcher.h"
 #include "cli/probe_report.h"
 #include "cli/terminal_progress_view.h"
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "core/settings_store.h"
 #include "engine/api/media_encoder.h"
+#include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/output_dialog_texts.h"
 #include "profiles/output_settings.h"
 #include "profiles/parameter_builder.h"
-#include "profiles/profile_catalogue.h"
 #include "profiles/same_format_check.h"
 
 namespace veltrano {

@@ -6,7 +6,7 @@
 #include "core/settings_store.h"
 #include "engine/api/media_decoder.h"
 #include "engine/api/media_encoder.h"
-#include "profiles/profile_catalogue.h"
+#include "profiles/catalogue/profile_catalogue.h"
 
 namespace veltrano {
 

@@ -1,8 +1,8 @@
 #include "cli/cli_settings.h"
 
+#include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/output_dialog_texts.h"
 #include "profiles/output_settings.h"
-#include "profiles/profile_catalogue.h"
 
 namespace veltrano {
 

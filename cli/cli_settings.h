@@ -3,9 +3,9 @@
 #include <QString>
 
 #include "cli/cli_arguments.h"
-#include "profiles/output_profile.h"
+#include "profiles/catalogue/output_profile.h"
+#include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/output_settings.h"
-#include "profiles/profile_catalogue.h"
 
 namespace veltrano {
 

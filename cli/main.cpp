@@ -13,7 +13,7 @@ extern "C" {
 #include "core/settings_store.h"
 #include "engine/jobs/ff_encoder.h"
 #include "engine/probe/ff_decoder.h"
-#include "profiles/profile_catalogue.h"
+#include "profiles/catalogue/profile_catalogue.h"
 
 namespace veltrano {
 

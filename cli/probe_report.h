@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <span>
 
-#include "core/media_item.h"
+#include "core/list/media_item.h"
 
 namespace veltrano {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <limits>
 
+#include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/leading_number.h"
 #include "profiles/output_dialog_texts.h"
 #include "profiles/output_name.h"
-#include "profiles/profile_catalogue.h"
 #include "profiles/trim_spaces.h"
 
 namespace veltrano {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "profiles/advanced_grid.h"
-#include "profiles/output_profile.h"
+#include "profiles/catalogue/output_profile.h"
 
 namespace veltrano {
 

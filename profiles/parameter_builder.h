@@ -3,7 +3,7 @@
 #include <QString>
 #include <span>
 
-#include "core/media_item.h"
+#include "core/list/media_item.h"
 #include "profiles/output_settings.h"
 
 namespace veltrano {

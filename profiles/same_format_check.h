@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "core/media_item.h"
+#include "core/list/media_item.h"
 
 namespace veltrano {
 

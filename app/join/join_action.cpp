@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "core/user_messages.h"
 #include "profiles/output_dialog_texts.h"
 #include "profiles/output_name.h"

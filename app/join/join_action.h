@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/join/join_request.h"
-#include "core/join_list.h"
-#include "core/media_item.h"
+#include "core/list/join_list.h"
+#include "core/list/media_item.h"
 #include "core/user_messages.h"
 #include "profiles/output_settings.h"
 

@@ -7,7 +7,7 @@
 #include "app/probe/file_chooser.h"
 #include "app/probe/probe_feedback.h"
 #include "core/int64_helpers.h"
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "core/user_messages.h"
 #include "core/value_format.h"
 #include "engine/api/engine_messages.h"

@@ -7,8 +7,8 @@
 
 #include "app/probe/file_chooser.h"
 #include "app/probe/probe_feedback.h"
-#include "core/join_list.h"
-#include "core/media_item.h"
+#include "core/list/join_list.h"
+#include "core/list/media_item.h"
 #include "core/user_messages.h"
 #include "engine/api/media_decoder.h"
 

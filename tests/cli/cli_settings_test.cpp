@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/output_settings.h"
-#include "profiles/profile_catalogue.h"
 
 namespace veltrano {
 

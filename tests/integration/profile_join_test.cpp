@@ -10,9 +10,9 @@
 #include <QTimer>
 
 #include "engine/jobs/ff_encoder.h"
+#include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/output_settings.h"
 #include "profiles/parameter_builder.h"
-#include "profiles/profile_catalogue.h"
 #include "tests/support/media_tools.h"
 
 namespace veltrano {

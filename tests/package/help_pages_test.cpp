@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include "core/join_list.h"
-#include "core/join_list_model.h"
+#include "core/list/join_list.h"
+#include "core/list/join_list_model.h"
 #include "profiles/advanced_grid.h"
-#include "profiles/profile_catalogue.h"
+#include "profiles/catalogue/profile_catalogue.h"
 
 namespace veltrano {
 namespace {

@@ -9,8 +9,8 @@
 #include <cmath>
 #include <map>
 
+#include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/parameter_builder.h"
-#include "profiles/profile_catalogue.h"
 
 namespace veltrano {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "profiles/profile_catalogue.h"
+#include "profiles/catalogue/profile_catalogue.h"
 
 namespace veltrano {
 

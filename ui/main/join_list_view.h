@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <QTreeView>
 
-#include "core/join_list.h"
-#include "core/join_list_model.h"
+#include "core/list/join_list.h"
+#include "core/list/join_list_model.h"
 
 namespace veltrano {
 

@@ -6,10 +6,10 @@
 
 #include "app/join/join_request.h"
 #include "app/join/join_runner.h"
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "core/program_folder.h"
 #include "core/user_messages.h"
-#include "profiles/profile_catalogue.h"
+#include "profiles/catalogue/profile_catalogue.h"
 #include "ui/main/window_openers.h"
 #include "ui/progress/progress_windows.h"
 #include "ui/settings/form_video_format.h"

@@ -11,10 +11,10 @@
 
 #include "app/join/join_action.h"
 #include "app/join/join_request.h"
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "core/user_messages.h"
+#include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/output_settings.h"
-#include "profiles/profile_catalogue.h"
 #include "ui/settings/format_combo_box.h"
 #include "ui/settings/format_menu.h"
 #include "ui/settings/property_grid.h"

@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-#include "profiles/profile_catalogue.h"
+#include "profiles/catalogue/profile_catalogue.h"
 
 namespace veltrano {
 

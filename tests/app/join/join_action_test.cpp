@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "profiles/output_dialog_texts.h"
 #include "tests/support/recording_messages.h"
 

@@ -13,7 +13,7 @@
 #include "app/probe/file_chooser.h"
 #include "app/probe/media_prober.h"
 #include "app/probe/probe_feedback.h"
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "engine/api/media_decoder.h"
 #include "tests/support/probe_test_printers.h"
 #include "tests/support/recording_messages.h"

@@ -11,7 +11,7 @@
 
 #include "app/probe/media_prober.h"
 #include "app/probe/probe_feedback.h"
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "core/value_format.h"
 #include "engine/probe/ff_decoder.h"
 #include "tests/support/media_tools.h"

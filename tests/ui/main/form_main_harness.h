@@ -12,7 +12,7 @@
 #include "app/join/join_runner.h"
 #include "app/probe/file_chooser.h"
 #include "app/probe/media_prober.h"
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "engine/api/media_decoder.h"
 #include "tests/app/join/join_runner_test_fakes.h"
 #include "tests/support/recording_messages.h"

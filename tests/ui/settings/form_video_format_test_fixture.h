@@ -9,8 +9,8 @@
 
 #include "app/join/join_action.h"
 #include "app/join/join_request.h"
-#include "core/join_list.h"
-#include "profiles/profile_catalogue.h"
+#include "core/list/join_list.h"
+#include "profiles/catalogue/profile_catalogue.h"
 #include "tests/support/probe_test_printers.h"
 #include "tests/support/recording_messages.h"
 #include "ui/settings/form_video_format.h"

@@ -9,9 +9,9 @@
 #include <QTreeView>
 
 #include "app/join/join_request.h"
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "core/user_messages.h"
-#include "profiles/profile_catalogue.h"
+#include "profiles/catalogue/profile_catalogue.h"
 #include "ui/settings/form_video_format.h"
 
 namespace veltrano {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "profiles/output_profile.h"
+#include "profiles/catalogue/output_profile.h"
 
 namespace veltrano {
 

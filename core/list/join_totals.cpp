@@ -1,6 +1,6 @@
-#include "core/join_totals.h"
+#include "core/list/join_totals.h"
 
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 #include "core/value_format.h"
 
 namespace veltrano {

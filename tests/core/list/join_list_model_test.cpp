@@ -1,10 +1,10 @@
-#include "core/join_list_model.h"
+#include "core/list/join_list_model.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
 
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 
 namespace veltrano {
 

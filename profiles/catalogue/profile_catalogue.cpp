@@ -1,8 +1,8 @@
-#include "profiles/profile_catalogue.h"
+#include "profiles/catalogue/profile_catalogue.h"
 
 #include <algorithm>
 
-#include "profiles/profile_table.h"
+#include "profiles/catalogue/profile_table.h"
 
 namespace veltrano {
 

@@ -1,6 +1,6 @@
-#include "core/join_list_model.h"
+#include "core/list/join_list_model.h"
 
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 
 namespace veltrano {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/media_item.h"
+#include "core/list/media_item.h"
 #include "core/user_messages.h"
 
 namespace veltrano {

@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 #include <array>
 
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 
 namespace veltrano {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 
 namespace veltrano {
 

@@ -1,4 +1,4 @@
-#include "profiles/profile_catalogue.h"
+#include "profiles/catalogue/profile_catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "profiles/profile_table.h"
+#include "profiles/catalogue/profile_table.h"
 
 namespace veltrano {
 

@@ -1,8 +1,8 @@
-#include "core/join_totals.h"
+#include "core/list/join_totals.h"
 
 #include <gtest/gtest.h>
 
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 
 namespace veltrano {
 

@@ -1,4 +1,4 @@
-#include "core/join_list.h"
+#include "core/list/join_list.h"
 
 #include <algorithm>
 
