@@ -33,10 +33,11 @@ sites).
 
 The package holds ${VELTRANO_PACKAGE_HOLDS}.")
 # The libraries the programs link come from dpkg-shlibdeps (libqt6gui6 brings the X11 platform
-# plugin). Plugins loaded at run time are named by no library, hence the recommendation: the
-# native Wayland platform.
+# plugin). Plugins loaded at run time are named by no library: the SVG icon engine draws the
+# toolbar's icons, hence the dependency; the native Wayland platform is recommended.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET veltrano-video-joiner)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 endif()
 
