@@ -15,7 +15,13 @@ ProgramWindows::~ProgramWindows() {
 
 void ProgramWindows::Attach(const Parts& parts) {
     parts_ = std::make_unique<Parts>(parts);
-    progress_ = std::make_unique<ProgressWindows>(parts.Runner, parts.Folder);
+}
+
+ProgressWindows* ProgramWindows::Progress() {
+    if (parts_ && !progress_) {
+        progress_ = std::make_unique<ProgressWindows>(parts_->Runner, parts_->Folder);
+    }
+    return progress_.get();
 }
 
 void ProgramWindows::OpenOutputSettings(QWidget* owner) {
@@ -33,7 +39,7 @@ void ProgramWindows::OpenOutputSettings(QWidget* owner) {
 }
 
 void ProgramWindows::ShowProgressWindow(QWidget* owner) {
-    progress_->RunJoin(owner, parts_->List.SourcePaths(), parts_->Request);
+    Progress()->RunJoin(owner, parts_->List.SourcePaths(), parts_->Request);
 }
 
 void ProgramWindows::OpenPlayer(QWidget* owner, const QString& path) {

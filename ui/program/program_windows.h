@@ -46,7 +46,9 @@ public:
 
     // The dialog once it has been opened (tests drive it); nullptr before.
     FormVideoFormat* OutputSettingsDialog() { return outputSettings_.data(); }
-    ProgressWindows* Progress() { return progress_.get(); }
+    // The progress windows, made on first use: the sound device and the session bus are only
+    // opened once a join needs them, not at start-up. nullptr before Attach.
+    ProgressWindows* Progress();
 
 private:
     void ShowProgressWindow(QWidget* owner);
