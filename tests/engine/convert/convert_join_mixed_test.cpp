@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <atomic>
-#include <cmath>
 #include <memory>
 
 #include "engine/convert/convert_join.h"
+#include "tests/engine/convert/convert_join_probe.h"
 #include "tests/support/media_tools.h"
 #include "tests/support/test_text.h"
 
@@ -17,44 +16,8 @@ namespace veltrano {
 
 namespace {
 
-// The box of non-black pixels of the frame shown `seconds` after the first one, found by
-// ffprobe running the cropdetect filter over the output; width <= 0 when the frame is black.
-struct Box {
-    int Width = 0;
-    int Height = 0;
-    int X = 0;
-    int Y = 0;
-};
-
-Box ContentAt(const QString& path, double seconds) {
-    QProcess ffprobe;
-    ffprobe.start(Q("ffprobe"),
-                  {Q("-v"), Q("error"), Q("-f"), Q("lavfi"), Q("-i"),
-                   QStringLiteral("movie=%1,cropdetect=limit=16:round=2:reset=1:skip=0").arg(path),
-                   Q("-show_entries"),
-                   Q("frame=pts_time:frame_tags=lavfi.cropdetect.w,lavfi.cropdetect.h,"
-                     "lavfi.cropdetect.x,lavfi.cropdetect.y"),
-                   Q("-of"), Q("csv=p=0")});
-    ffprobe.waitForFinished(120000);
-    Box best;
-    double bestDistance = 1e9;
-    double origin = -1.0;  // MPEG-PS starts its clock at 0.5 s
-    for (const QByteArray& line : ffprobe.readAllStandardOutput().split('\n')) {
-        const QList<QByteArray> fields = line.trimmed().split(',');
-        if (fields.size() < 5) {
-            continue;
-        }
-        if (origin < 0.0) {
-            origin = fields[0].toDouble();
-        }
-        const double distance = std::fabs(fields[0].toDouble() - origin - seconds);
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = {fields[1].toInt(), fields[2].toInt(), fields[3].toInt(), fields[4].toInt()};
-        }
-    }
-    return best;
-}
+using convert_join_probe::Box;
+using convert_join_probe::ContentAt;
 
 OutputPlan H264Plan(int width, int height) {
     OutputPlan plan;
