@@ -8,10 +8,10 @@ extern "C" {
 
 namespace veltrano {
 
-int ConvertFilterChain::OpenVideo(const AVFrame& first, AVRational timeBase,
+int ConvertFilterChain::OpenVideo(const AVFrame& first, AVRational timeBase, AVRational pixelAspect,
                                   const QString& description) {
     const AVRational sar =
-        first.sample_aspect_ratio.num > 0 ? first.sample_aspect_ratio : AVRational{1, 1};
+        pixelAspect.num > 0 && pixelAspect.den > 0 ? pixelAspect : AVRational{1, 1};
     const QString args = QStringLiteral(
                              "video_size=%1x%2:pix_fmt=%3:time_base=%4/%5:"
                              "pixel_aspect=%6/%7")

@@ -10,8 +10,10 @@ namespace veltrano {
 // FFmpeg's filtering_video.c / filtering_audio.c set them up. One per input stream.
 class ConvertFilterChain {
 public:
-    // Video source from a decoded frame's properties, in time base `timeBase`.
-    int OpenVideo(const AVFrame& first, AVRational timeBase, const QString& description);
+    // Video source from a decoded frame's properties, in time base `timeBase`, its pixels
+    // shown at `pixelAspect` (the input's rule, not only what the frame says).
+    int OpenVideo(const AVFrame& first, AVRational timeBase, AVRational pixelAspect,
+                  const QString& description);
     // Audio source from a decoded frame's properties, in time base `timeBase`.
     int OpenAudio(const AVFrame& first, AVRational timeBase, const QString& description);
 

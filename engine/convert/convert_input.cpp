@@ -16,6 +16,23 @@ AVStream* ConvertInput::AudioStream() const {
     return audioIndex_ >= 0 ? format_->streams[audioIndex_] : nullptr;
 }
 
+AVRational ConvertInput::PixelAspect(const AVFrame* frame) const {
+    AVStream* video = VideoStream();
+    if (video == nullptr) {
+        return {1, 1};
+    }
+    // libavformat's own rule, the one ffprobe and ffplay show; it only reads the frame.
+    AVRational sar =
+        av_guess_sample_aspect_ratio(format_.get(), video, const_cast<AVFrame*>(frame));
+    if ((sar.num <= 0 || sar.den <= 0) && frame != nullptr) {
+        sar = av_guess_sample_aspect_ratio(format_.get(), video, nullptr);
+    }
+    if (sar.num <= 0 || sar.den <= 0) {
+        sar = {1, 1};
+    }
+    return sar;
+}
+
 Status ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
                           bool withDecoders) {
     const QString shown = QDir::toNativeSeparators(path);
@@ -85,10 +102,7 @@ void ConvertInput::DescribeStreams() {
         info_.HasVideo = par->width > 0 && par->height > 0;
         info_.Rotation = convert::RotationFromMatrix(reinterpret_cast<const std::int32_t*>(
             av_stream_get_side_data(video, AV_PKT_DATA_DISPLAYMATRIX, nullptr)));
-        AVRational sar = av_guess_sample_aspect_ratio(format_.get(), video, nullptr);
-        if (sar.num <= 0 || sar.den <= 0) {
-            sar = {1, 1};
-        }
+        const AVRational sar = PixelAspect(nullptr);
         info_.Width = par->width;
         info_.Height = par->height;
         info_.SampleAspect = sar;

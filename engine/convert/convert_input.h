@@ -40,6 +40,10 @@ public:
     AVStream* AudioStream() const;
     AVCodecContext* VideoDecoder() const { return videoDecoder_.get(); }
     AVCodecContext* AudioDecoder() const { return audioDecoder_.get(); }
+    // The video's pixel aspect as players show it, before any rotation: the container's when
+    // it states one, else the decoded `frame`'s (the stream parameters' when null), else
+    // square. Every picture decision takes it from here, so output size and placement agree.
+    AVRational PixelAspect(const AVFrame* frame) const;
 
 private:
     // The stages of Open: the file and its chosen streams, what they tell, their decoders.

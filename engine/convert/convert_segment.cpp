@@ -145,8 +145,9 @@ int ConvertSegment::Filter(AVFrame* frame, bool video) {
         videoEnd_ = std::max(videoEnd_, frame->pts + duration);
         if (!videoChain_.IsOpen()) {
             failure_ = QStringLiteral("Cannot convert the pictures of ");
-            const int ret =
-                videoChain_.OpenVideo(*frame, stream->time_base, VideoDescription(*frame));
+            const AVRational sar = input_.PixelAspect(frame);
+            const int ret = videoChain_.OpenVideo(*frame, stream->time_base, sar,
+                                                  VideoDescription(*frame, sar));
             if (ret < 0) {
                 return ret;
             }
@@ -200,15 +201,10 @@ int ConvertSegment::Drain(bool video) {
     }
 }
 
-QString ConvertSegment::VideoDescription(const AVFrame& first) const {
+QString ConvertSegment::VideoDescription(const AVFrame& first, AVRational sar) const {
     const convert::Rotation& rotation = input_.Info().Rotation;
     int width = first.width;
     int height = first.height;
-    AVRational sar = first.sample_aspect_ratio.num > 0 ? first.sample_aspect_ratio
-                                                       : input_.VideoStream()->sample_aspect_ratio;
-    if (sar.num <= 0 || sar.den <= 0) {
-        sar = {1, 1};
-    }
     if (rotation.SwapsSides) {
         std::swap(width, height);
         sar = {sar.den, sar.num};

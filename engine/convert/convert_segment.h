@@ -28,7 +28,9 @@ private:
     int Decode(AVCodecContext* decoder, const AVPacket* packet, bool video);
     int Filter(AVFrame* frame, bool video);
     int Drain(bool video);
-    QString VideoDescription(const AVFrame& first) const;
+    // The filters that turn, scale and pad the picture of `first`, its pixels shown at `sar`,
+    // into the output frame.
+    QString VideoDescription(const AVFrame& first, AVRational sar) const;
     QString AudioDescription() const;
 
     ConvertInput& input_;
