@@ -287,11 +287,14 @@ bool PlayerSession::SendPictures(AVFrame* frame, int serial) {
                                   : 40000;
     nextVideoPts_ = pts + step;
 
-    // The shape on screen, with the pixels' own aspect; then fitted into the box.
+    // The shape on screen, with the pixels' aspect as the container states it where it does
+    // (what players and ffprobe show), else the picture's own; then fitted into the box.
     double width = frame->width;
     const double height = frame->height;
-    if (frame->sample_aspect_ratio.num > 0 && frame->sample_aspect_ratio.den > 0) {
-        width *= av_q2d(frame->sample_aspect_ratio);
+    const AVRational aspect =
+        av_guess_sample_aspect_ratio(format_.get(), format_->streams[video_.Index], frame);
+    if (aspect.num > 0 && aspect.den > 0) {
+        width *= av_q2d(aspect);
     }
     double scale = 1.0;
     const int boxWidth = boxWidth_;

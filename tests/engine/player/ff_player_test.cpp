@@ -283,5 +283,23 @@ TEST_F(FFPlayerTest, DisplaySizeFitsPicturesIntoTheFrameBox) {
     EXPECT_EQ(output.Last.Height, 480);
 }
 
+TEST_F(FFPlayerTest, PicturesTakeTheAspectTheContainerStates) {
+    // Square pixels in the stream, 16:9 stated only by the container (as cameras and editors
+    // write): shown 16:9, as other players show it.
+    const QString path = dir_->filePath("wide-by-container.mp4");
+    ASSERT_TRUE(media_tools::RunFfmpeg(
+        {"-i", Clip(), "-map", "0:v", "-c", "copy", "-aspect", "16:9", path}));
+    FFPlayer player(FFPlayer::Options{false});
+    EventLog log(player);
+    RecordingOutput output;
+    player.SetFrameWidth(640);
+    player.SetFrameHeight(640);
+    ASSERT_TRUE(player.PlayFile(path, &output, false)) << player.LastErrorText().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return output.Shown > 0; }, kGenerousMs));
+    EXPECT_EQ(output.Last.Width, 640);
+    EXPECT_EQ(output.Last.Height, 360);
+    player.ClosePlayer(false);
+}
+
 }  // namespace
 }  // namespace veltrano
