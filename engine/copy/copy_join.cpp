@@ -543,6 +543,7 @@ Status CopyJoiner::Run() {
     if (task_.Inputs.empty()) {
         return {AVERROR(EINVAL), QStringLiteral("There is nothing to join.")};
     }
+    AnnounceStage(task_, JoinStage::OpeningInputs);
     Status outcome = ScanInputs();
     if (!outcome.Ok()) {
         return outcome;
@@ -558,12 +559,14 @@ Status CopyJoiner::Run() {
             if (!outcome.Ok()) {
                 return outcome;
             }
+            AnnounceStage(task_, JoinStage::Writing);
         }
         outcome = CopyFile(index, opened);
         if (!outcome.Ok()) {
             return outcome;
         }
     }
+    AnnounceStage(task_, JoinStage::WritingTrailer);
     if (cancel_.load()) {
         return StoppedStatus();
     }
