@@ -9,6 +9,7 @@ extern "C" {
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <map>
@@ -210,6 +211,71 @@ INSTANTIATE_TEST_SUITE_P(EveryStage, CliJoinStopTest, ::testing::ValuesIn(EveryS
                              return std::string(info.param.Copy ? "Copy" : "Convert") +
                                     StageName(info.param.Stage);
                          });
+
+// An encoder whose job completes, its output renamed into place, while a Ctrl+C is on its way:
+// the stop reaches it only after the completion was posted.
+class LateStopEncoder : public MediaEncoder {
+public:
+    bool IsEngineLoaded() override { return true; }
+    bool LoadEngine(const QString&) override { return true; }
+    QString LastErrorText() const override { return {}; }
+    void ClearJobs() override {}
+    int CreateJob(const QString&, const QString&) override { return 1; }
+    int AddJobInput(int, const QString&, const QString&) override { return 0; }
+    int SetJobOutput(int, const QString& outputPath, const QString&) override {
+        output_ = outputPath;
+        return 0;
+    }
+    void RemoveJob(int) override {}
+    void StartJobs(int) override { std::raise(SIGINT); }
+    void StopJobs(bool) override {
+        if (finished_) {
+            return;
+        }
+        finished_ = true;
+        QFile file(output_);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the joined output\n");
+        file.close();
+        QMetaObject::invokeMethod(
+            this, [this] { emit JobTerminated(0, true, false, QString()); }, Qt::QueuedConnection);
+    }
+
+private:
+    QString output_;
+    bool finished_ = false;
+};
+
+TEST(CliJoinLateStopTest, ACtrlCThatComesAfterTheJoinCompletedReportsTheOutput) {
+    EnsureApplication();
+    QTemporaryDir clips;
+    QTemporaryDir out;
+    const QString input = clips.filePath(QStringLiteral("a.mp4"));
+    ASSERT_TRUE(media_tools::MakeClip(
+        input, 0.5, 160, 120, QStringLiteral("25"),
+        {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+         QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac")}));
+    const Result<CliArguments> args = ParseCliArguments(
+        {QStringLiteral("join"), QStringLiteral("--copy"), QStringLiteral("--name"),
+         QStringLiteral("joined"), QStringLiteral("--folder"), out.path(), input, input});
+    ASSERT_TRUE(args.Ok()) << args.Message().toStdString();
+    const ProfileCatalogue catalogue;
+    MemorySettings settings;
+    FFDecoder decoder;
+    LateStopEncoder encoder;
+    CliEnvironment env{catalogue, decoder, encoder, settings, clips.path() + '/'};
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int exitCode = RunJoinCommand(*args, env);
+    const std::string printed = testing::internal::GetCapturedStdout();
+    const std::string errors = testing::internal::GetCapturedStderr();
+
+    const QString output = out.filePath(QStringLiteral("joined.mp4"));
+    ASSERT_TRUE(QFileInfo::exists(output));
+    EXPECT_EQ(exitCode, kExitSuccess) << errors;
+    EXPECT_EQ(printed, output.toStdString() + "\n");
+    EXPECT_EQ(errors.find("stopped"), std::string::npos) << errors;
+}
 
 }  // namespace
 
