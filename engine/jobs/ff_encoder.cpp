@@ -41,6 +41,11 @@ int ProbeInput(const QString& path, FirstInputFacts* facts) {
     }
     if (facts != nullptr) {
         *facts = FirstInputFacts{};
+        facts->Container = QString::fromLatin1(input->iformat->name);
+        if (const AVDictionaryEntry* brand =
+                av_dict_get(input->metadata, "major_brand", nullptr, 0)) {
+            facts->MajorBrand = QString::fromLatin1(brand->value);
+        }
         for (unsigned i = 0; i < input->nb_streams; ++i) {
             AVStream* stream = input->streams[i];
             if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO ||
