@@ -182,6 +182,31 @@ TEST_F(CliEndToEndTest, CopyJoinProposesTheNameAndGuardsExistingFiles) {
     EXPECT_NEAR(media_tools::FormatDuration(media_tools::Probe(output)), 3.0, 0.1);
 }
 
+// MP4 clips saved without an extension: the proposal is "Join", and the copy keeps their
+// container under that very name.
+TEST_F(CliEndToEndTest, CopyJoinOfFilesWithoutExtensionKeepsTheirContainer) {
+    QTemporaryDir bare;
+    const QStringList mp4{"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac", "-f", "mp4"};
+    const QString first = bare.filePath(QStringLiteral("first"));
+    const QString second = bare.filePath(QStringLiteral("second"));
+    ASSERT_TRUE(media_tools::MakeClip(first, 1.0, 320, 240, "25", mp4));
+    ASSERT_TRUE(media_tools::MakeClip(second, 1.0, 320, 240, "25", mp4));
+
+    const CliRun run = Run({"join", "--copy", "--folder", out_.path(), first, second});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QString output = out_.filePath(QStringLiteral("Join"));
+    EXPECT_EQ(run.Out.trimmed(), output);
+    EXPECT_EQ(FilesInOutput(), QStringList{"Join"});
+    const QJsonObject probe = media_tools::Probe(output);
+    EXPECT_TRUE(probe.value("format").toObject().value("format_name").toString().contains("mp4"))
+        << QJsonDocument(probe).toJson().toStdString();
+    EXPECT_EQ(probe.value("format").toObject().value("tags").toObject().value("major_brand"),
+              QStringLiteral("isom"));
+    EXPECT_NEAR(media_tools::FormatDuration(probe), 2.0, 0.1);
+    EXPECT_EQ(media_tools::StreamsOfType(probe, "video").size(), 1);
+    EXPECT_EQ(media_tools::StreamsOfType(probe, "audio").size(), 1);
+}
+
 TEST_F(CliEndToEndTest, RefusesToWriteOverAnInputAndChecksTheName) {
     const qint64 before = QFileInfo(Clip("a.mp4")).size();
     const CliRun over = Run({"join", "--copy", "--yes", "--name", "a", "--folder", clips_->path(),
