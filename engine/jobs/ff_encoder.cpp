@@ -4,6 +4,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -206,6 +207,9 @@ void FFEncoder::StartJobs(int /*parallel*/) {
     if (ready.empty()) {
         return;
     }
+    // No worker runs now. Whatever an earlier job posted and nobody has received yet would be
+    // taken for the new job's (the events name no job), so it goes.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     cancel_.store(false);
     workerDone_.store(false);
     worker_ = std::thread([this, jobs = std::move(ready)]() mutable { RunJobs(std::move(jobs)); });

@@ -48,7 +48,8 @@ public:
     int SetJobOutput(int handle, const QString& outputPath, const QString& parameters) override;
     void RemoveJob(int handle) override;
     // Starts every job with an output, one after another; refused while a worker runs. The
-    // argument is accepted for the interface; jobs never run side by side.
+    // argument is accepted for the interface; jobs never run side by side. Events of earlier
+    // jobs not delivered yet are dropped.
     void StartJobs(int parallel) override;
     // Asks the running job to stop and waits at most 450 ms for it (all the way with `wait`).
     void StopJobs(bool wait) override;

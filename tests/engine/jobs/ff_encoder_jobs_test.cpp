@@ -12,6 +12,7 @@ extern "C" {
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <future>
 #include <map>
 #include <memory>
 #include <vector>
@@ -413,6 +414,36 @@ INSTANTIATE_TEST_SUITE_P(EveryStage, FFEncoderStops, ::testing::ValuesIn(EverySt
                              return std::string(info.param.Copy ? "Copy" : "Convert") +
                                     StageName(info.param.Stage);
                          });
+
+// A join started again right after a stop that came too late: the earlier job's completion,
+// not yet received, must not be taken for the new job's (the events name no job).
+TEST_F(FFEncoderJobs, ANewJobDoesNotReceiveTheEarlierJobsLateEvents) {
+    const QString a = Clip(QStringLiteral("a.mp4"));
+    const QString wide = Clip(QStringLiteral("wide.mp4"), 1.0, 320, 180);
+    std::promise<void> renamed;
+    encoder_.SetStageObserver([&renamed](JoinStage stage) {
+        if (stage == JoinStage::Renamed) {
+            renamed.set_value();
+        }
+    });
+    Prepare({a, a}, dir_.filePath(QStringLiteral("first.mp4")), kCopy);
+    encoder_.StartJobs(1);
+    renamed.get_future().wait();
+    encoder_.StopJobs(true);  // too late: the first job completes, its events still queued
+    encoder_.SetStageObserver({});
+    ASSERT_TRUE(QFileInfo::exists(dir_.filePath(QStringLiteral("first.mp4"))));
+
+    EventLog log(encoder_);
+    Prepare({a, wide}, dir_.filePath(QStringLiteral("second.mp4")), kCopy);
+    encoder_.StartJobs(1);
+    log.Wait(60000);
+    ASSERT_TRUE(log.Terminated.Seen);
+    EXPECT_FALSE(log.Terminated.Completed) << "the first job's completion reached the second";
+    EXPECT_TRUE(log.Terminated.Failed);
+    EXPECT_TRUE(log.Terminated.Message.contains(QStringLiteral("wide.mp4")))
+        << log.Terminated.Message.toStdString();
+    EXPECT_EQ(log.ProgressCount, 0) << "a stream copy that fails its check reports no progress";
+}
 
 TEST_F(FFEncoderJobs, EngineCheckAnswers) {
     EXPECT_TRUE(encoder_.IsEngineLoaded()) << encoder_.LastErrorText().toStdString();
