@@ -1,6 +1,7 @@
 #include "cli/cli_commands.h"
 
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -199,6 +200,13 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     InterruptWatcher interrupt;
     QObject::connect(&interrupt, &InterruptWatcher::InterruptRequested, &runner,
                      [&runner] { runner.Stop(); });
+    // The runner forgets the job once it is stopped, but a stop that comes after the output
+    // took its name is too late: the engine still reports the completed join, and so do we.
+    bool completed = false;
+    QObject::connect(&env.Encoder, &MediaEncoder::JobTerminated, &loop,
+                     [&completed](int code, bool done, bool, const QString&) {
+                         completed = completed || (code >= 0 && done);
+                     });
 
     std::vector<QString> sources;
     for (const MediaItem& row : prepared.Rows) {
@@ -213,14 +221,19 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     }
     runner.ProgressWindowClosed();
 
+    if (interrupt.Interrupted()) {
+        // Wait, still catching further Ctrl+C, until the worker has removed the partial file,
+        // then take in what it reported last.
+        env.Encoder.StopJobs(true);
+        QCoreApplication::sendPostedEvents(&env.Encoder, QEvent::MetaCall);
+    }
     // A join that completed has its output in place, even if Ctrl+C came right after.
-    if (view.State() == TerminalProgressView::Outcome::Completed) {
+    if (view.State() == TerminalProgressView::Outcome::Completed || completed) {
         PrintOut((request.OutputPath() + QLatin1Char('\n')).toLocal8Bit());
         return kExitSuccess;
     }
     if (interrupt.Interrupted()) {
-        // Wait, still catching further Ctrl+C, until the worker has removed the partial file.
-        env.Encoder.StopJobs(true);
+        PrintError(QStringLiteral("The join was stopped; nothing was written."));
         return kExitInterrupted;
     }
     return kExitFailure;

@@ -88,7 +88,7 @@ JoinActionResult JoinAction::Run(std::span<const MediaItem> rows) {
 
     // Writing into one of the inputs would destroy it while it is still being read.
     const QString outputPath =
-        request_.OutputFolder + request_.OutputName + QLatin1Char('.') + built.OutputExtension;
+        JoinRequest::PathOf(request_.OutputFolder, request_.OutputName, built.OutputExtension);
     if (IsOneOfSourceFiles(outputPath, rows)) {
         messages_.Show(QString::fromUtf8(Texts::kOutputIsSource), errorTitle,
                        UserMessages::Icon::Error);

@@ -12,9 +12,12 @@ struct JoinRequest {
     QString OutputExtension;   // lower case, without the dot
     QString EngineParameters;  // always ends with "-join"
 
-    // OutputFolder + OutputName + "." + OutputExtension.
-    QString OutputPath() const {
-        return OutputFolder + OutputName + QLatin1Char('.') + OutputExtension;
+    // OutputFolder + OutputName + "." + OutputExtension; no dot without an extension (a stream
+    // copy of files that have none).
+    QString OutputPath() const { return PathOf(OutputFolder, OutputName, OutputExtension); }
+
+    static QString PathOf(const QString& folder, const QString& name, const QString& extension) {
+        return extension.isEmpty() ? folder + name : folder + name + QLatin1Char('.') + extension;
     }
 };
 

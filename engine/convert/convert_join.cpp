@@ -40,6 +40,7 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
         return {AVERROR(EINVAL), QStringLiteral("There are no files to join.")};
     }
     const AVIOInterruptCB interrupt = av::InterruptFor(cancel);
+    AnnounceStage(task, JoinStage::OpeningInputs);
 
     // Every input is looked at first: the output's settings follow the first inputs, the
     // total needs every duration, and a file that cannot be opened fails before any writing.
@@ -63,6 +64,7 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
     if (!outcome.Ok()) {
         return cancel.load() ? StoppedStatus() : outcome;
     }
+    AnnounceStage(task, JoinStage::Writing);
     ConvertTimeline timeline(output, cancel);
     ProgressReporter reporter(progress, totalUs);
     reporter.Report(output, timeline, true);
@@ -81,6 +83,7 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
         }
     }
 
+    AnnounceStage(task, JoinStage::WritingTrailer);
     int ret = timeline.Finish();
     if (ret >= 0) {
         ret = output.Finish();

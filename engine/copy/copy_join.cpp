@@ -44,6 +44,51 @@ Status Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
     return {code < 0 ? code : -1, av::Describe(what, code)};
 }
 
+// A system error while writing: the disk or the file is at fault, not what is written.
+bool IsSystemWriteError(int code) {
+    for (const int error :
+         {EIO, ENOSPC, EDQUOT, EFBIG, EROFS, EACCES, EPERM, EBADF, EPIPE, ENOMEM, ENXIO}) {
+        if (code == AVERROR(error)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The files a refused write concerns: the first one, whose streams the output took, and the
+// one whose packets were turned down.
+QString JoinedNames(const std::vector<CopyInputScan>& scans, std::size_t index) {
+    if (index > 0) {
+        return scans.front().FileName + QStringLiteral(" and ") + scans[index].FileName;
+    }
+    if (scans.size() == 2) {
+        return scans[0].FileName + QStringLiteral(" and ") + scans[1].FileName;
+    }
+    return scans.size() == 1 ? scans.front().FileName
+                             : scans.front().FileName + QStringLiteral(" and the other files");
+}
+
+// A failed header or packet write. A system error keeps `what` and the system's reason; any
+// other is the muxer turning down `refused` ("the audio of b.dv"), which only a conversion can
+// make acceptable, so the user is told to choose it.
+Status WriteFailure(int code, const QString& what, const QString& joined, const QString& muxer,
+                    const QString& refused, const std::atomic<bool>& cancel) {
+    if (cancel.load() || code == AVERROR_EXIT || IsSystemWriteError(code)) {
+        return Failure(code, what, cancel);
+    }
+    return {code < 0 ? code : -1,
+            QStringLiteral("Cannot join %1 without conversion: the %2 output does not accept %3 "
+                           "(%4). Choose Convert instead.")
+                .arg(joined, muxer.toUpper(), refused, av::ErrorText(code))};
+}
+
+// What of `file` goes to the output stream: "the audio of b.dv".
+QString StreamOf(const AVStream* stream, const QString& file) {
+    return (stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO ? QStringLiteral("the audio of ")
+                                                               : QStringLiteral("the video of ")) +
+           file;
+}
+
 // One input while it is being copied: its kept streams mapped to output streams.
 struct OpenedInput {
     av::InputFormatPtr Context;
@@ -308,7 +353,9 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     }
     ret = avformat_write_header(output_.get(), nullptr);
     if (ret < 0) {
-        return Failure(ret, QStringLiteral("Cannot write the output header"), cancel_);
+        return WriteFailure(ret, QStringLiteral("Cannot write the output header"),
+                            JoinedNames(scans_, 0), muxer_,
+                            QStringLiteral("the streams of ") + scans_.front().FileName, cancel_);
     }
     for (unsigned i = 0; i < output_->nb_streams; ++i) {
         timeBases.push_back(output_->streams[i]->time_base);
@@ -328,7 +375,9 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
         timeline_->PlaceFiller(outIndex, filler.get());
         const int ret = av_interleaved_write_frame(output_.get(), filler.get());
         if (ret < 0) {
-            return Failure(ret, QStringLiteral("Cannot write the output"), cancel_);
+            return WriteFailure(
+                ret, QStringLiteral("Cannot write the output"), JoinedNames(scans_, index), muxer_,
+                StreamOf(output_->streams[outIndex], scans_[index].FileName), cancel_);
         }
         verdict = timeline_->Place(outIndex, packet, true);
     }
@@ -356,7 +405,9 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
     }
     const int ret = av_interleaved_write_frame(output_.get(), packet);
     if (ret < 0) {
-        return Failure(ret, QStringLiteral("Cannot write the output"), cancel_);
+        return WriteFailure(ret, QStringLiteral("Cannot write the output"),
+                            JoinedNames(scans_, index), muxer_,
+                            StreamOf(output_->streams[outIndex], scans_[index].FileName), cancel_);
     }
     ReportProgress(false);
     return {};
@@ -543,6 +594,7 @@ Status CopyJoiner::Run() {
     if (task_.Inputs.empty()) {
         return {AVERROR(EINVAL), QStringLiteral("There is nothing to join.")};
     }
+    AnnounceStage(task_, JoinStage::OpeningInputs);
     Status outcome = ScanInputs();
     if (!outcome.Ok()) {
         return outcome;
@@ -558,12 +610,14 @@ Status CopyJoiner::Run() {
             if (!outcome.Ok()) {
                 return outcome;
             }
+            AnnounceStage(task_, JoinStage::Writing);
         }
         outcome = CopyFile(index, opened);
         if (!outcome.Ok()) {
             return outcome;
         }
     }
+    AnnounceStage(task_, JoinStage::WritingTrailer);
     if (cancel_.load()) {
         return StoppedStatus();
     }

@@ -4,6 +4,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -41,6 +42,11 @@ int ProbeInput(const QString& path, FirstInputFacts* facts) {
     }
     if (facts != nullptr) {
         *facts = FirstInputFacts{};
+        facts->Container = QString::fromLatin1(input->iformat->name);
+        if (const AVDictionaryEntry* brand =
+                av_dict_get(input->metadata, "major_brand", nullptr, 0)) {
+            facts->MajorBrand = QString::fromLatin1(brand->value);
+        }
         for (unsigned i = 0; i < input->nb_streams; ++i) {
             AVStream* stream = input->streams[i];
             if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO ||
@@ -201,16 +207,23 @@ void FFEncoder::StartJobs(int /*parallel*/) {
     if (ready.empty()) {
         return;
     }
+    // No worker runs now. Whatever an earlier job posted and nobody has received yet would be
+    // taken for the new job's (the events name no job), so it goes.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     cancel_.store(false);
     workerDone_.store(false);
     worker_ = std::thread([this, jobs = std::move(ready)]() mutable { RunJobs(std::move(jobs)); });
+}
+
+void FFEncoder::RequestStop() {
+    cancel_.store(true);
 }
 
 void FFEncoder::StopJobs(bool wait) {
     if (!worker_.joinable()) {
         return;
     }
-    cancel_.store(true);
+    RequestStop();
     if (wait) {
         worker_.join();
         return;
@@ -234,6 +247,16 @@ void FFEncoder::RunJobs(std::vector<Job> jobs) {
 }
 
 void FFEncoder::RunOneJob(const Job& job) {
+    const auto announce = [this](JoinStage stage) {
+        if (stageObserver_) {
+            stageObserver_(stage);
+        }
+    };
+    announce(JoinStage::BeforeTemporaryFile);
+    if (cancel_.load()) {
+        PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
+        return;
+    }
     const QString temporary = encoder_output_file::TemporaryPathFor(job.OutputPath);
     if (temporary.isEmpty()) {
         PostTerminated(AVERROR(EACCES), false, true,
@@ -241,7 +264,8 @@ void FFEncoder::RunOneJob(const Job& job) {
                            .arg(QFileInfo(job.OutputPath).absolutePath()));
         return;
     }
-    const JoinTask task{job.Inputs, temporary, *job.Plan};
+    announce(JoinStage::TemporaryFileCreated);
+    const JoinTask task{job.Inputs, temporary, *job.Plan, stageObserver_};
     std::int64_t lastTotal = 0;
     // The joiners throttle their reports (ProgressThrottle); each one goes out as it comes.
     const JoinProgressFn progress = [&](std::int64_t bytes, std::int64_t positionUs,
@@ -249,7 +273,9 @@ void FFEncoder::RunOneJob(const Job& job) {
         lastTotal = totalUs;
         PostProgress(job.Handle, bytes, positionUs, totalUs);
     };
+    // From here on every way out but the rename removes the temporary file.
     if (cancel_.load()) {
+        QFile::remove(temporary);
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
@@ -265,6 +291,14 @@ void FFEncoder::RunOneJob(const Job& job) {
         PostTerminated(outcome.Code(), false, true, outcome.Message());
         return;
     }
+    // A stop seen before the rename wins: the finished output is dropped and any file of the
+    // output's name stays as it was. One that comes later finds the join complete.
+    announce(JoinStage::Renaming);
+    if (cancel_.load()) {
+        QFile::remove(temporary);
+        PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
+        return;
+    }
     if (const Status committed = encoder_output_file::Commit(temporary, job.OutputPath);
         !committed.Ok()) {
         QFile::remove(temporary);
@@ -273,6 +307,7 @@ void FFEncoder::RunOneJob(const Job& job) {
                            .arg(QFileInfo(job.OutputPath).fileName(), committed.Message()));
         return;
     }
+    announce(JoinStage::Renamed);
     // The last report shows the whole output and the whole timeline.
     PostProgress(job.Handle, QFileInfo(job.OutputPath).size(), lastTotal, lastTotal);
     PostTerminated(0, true, false, QString());

@@ -11,6 +11,7 @@
 #include "engine/api/media_encoder.h"
 #include "engine/plan/encode_options.h"
 #include "engine/plan/engine_check.h"
+#include "engine/plan/join_task.h"
 #include "engine/plan/output_plan.h"
 
 namespace veltrano {
@@ -23,7 +24,9 @@ namespace veltrano {
 // A job writes a hidden temporary file beside its output and renames it into place only when
 // the join succeeded; a stop or a failure deletes it. Inputs are only read. "-vcodec copy
 // -acodec copy" joins by stream copy (RunCopyJoin); every other string re-encodes
-// (RunConvertJoin). A stopped job ends with JobTerminated(AVERROR_EXIT, false, false, ...).
+// (RunConvertJoin). A stopped job ends with JobTerminated(AVERROR_EXIT, false, false, ...) and
+// leaves the folder as it found it; a stop that comes once the output has its name is too late
+// and the job completes.
 class FFEncoder : public MediaEncoder {
     Q_OBJECT
 
@@ -45,10 +48,18 @@ public:
     int SetJobOutput(int handle, const QString& outputPath, const QString& parameters) override;
     void RemoveJob(int handle) override;
     // Starts every job with an output, one after another; refused while a worker runs. The
-    // argument is accepted for the interface; jobs never run side by side.
+    // argument is accepted for the interface; jobs never run side by side. Events of earlier
+    // jobs not delivered yet are dropped.
     void StartJobs(int parallel) override;
     // Asks the running job to stop and waits at most 450 ms for it (all the way with `wait`).
     void StopJobs(bool wait) override;
+
+    // Asks the running job to stop and returns at once; safe from any thread, also from a
+    // stage observer on the worker.
+    void RequestStop();
+    // Called on the worker thread at each JoinStage of every job. Only tests set it, to make a
+    // stop arrive at an exact point; set it while no job runs.
+    void SetStageObserver(JoinStageFn observer) { stageObserver_ = std::move(observer); }
 
     // True while the worker thread runs a job.
     bool IsRunning() const { return !workerDone_.load(); }
@@ -71,6 +82,7 @@ private:
     void PostProgress(int handle, qint64 bytes, qint64 positionUs, qint64 totalUs);
     void PostTerminated(int code, bool completed, bool failed, const QString& message);
 
+    JoinStageFn stageObserver_;
     EngineCheck check_;
     std::vector<Job> jobs_;
     int nextHandle_ = 1;

@@ -20,6 +20,10 @@ struct FirstInputFacts {
     std::optional<AVRational> FrameRate;  // the first video stream's rate, when there is one
     int Width = 0;                        // 0: unknown or no video
     int Height = 0;
+    // The demuxer that read it ("mov,mp4,m4a,3gp,3g2,mj2") and its "major_brand", if any: a
+    // stream copy into a name without extension writes the same container.
+    QString Container = {};
+    QString MajorBrand = {};
 };
 
 // The values a "-target" sets that the string itself may override wherever it names them

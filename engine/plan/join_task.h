@@ -14,6 +14,19 @@ extern "C" {
 
 namespace veltrano {
 
+// Where a join has got to. The job shell and the joiners announce each point to an optional
+// observer, so a stop can be made to arrive at an exact point instead of by chance.
+enum class JoinStage {
+    BeforeTemporaryFile,   // job shell: nothing written yet
+    TemporaryFileCreated,  // job shell: the hidden temporary file exists, still empty
+    OpeningInputs,         // joiner: reading the inputs before anything is written
+    Writing,               // joiner: the output's header is written, packets follow
+    WritingTrailer,        // joiner: every input is written, the output is being finished
+    Renaming,              // job shell: the finished temporary file is about to take its name
+    Renamed                // job shell: the output has its final name; the join is complete
+};
+using JoinStageFn = std::function<void(JoinStage)>;
+
 // The contract between the encoder's job shell and the two joiners. A joiner runs
 // synchronously on the job's worker thread, writes only to WritePath (the job shell renames
 // it into place after success and deletes it otherwise) and only ever reads the inputs.
@@ -21,7 +34,14 @@ struct JoinTask {
     std::vector<QString> Inputs;  // in join order
     QString WritePath;            // temporary file in the destination folder
     OutputPlan Plan;
+    JoinStageFn OnStage = {};  // may be empty
 };
+
+inline void AnnounceStage(const JoinTask& task, JoinStage stage) {
+    if (task.OnStage) {
+        task.OnStage(stage);
+    }
+}
 
 // bytes the output holds, position on the joined timeline and total duration (microseconds).
 using JoinProgressFn =

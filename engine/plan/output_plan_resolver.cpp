@@ -51,7 +51,20 @@ Status CheckCodec(const QString& encoder, const QString& muxer, const QString& f
     return {};
 }
 
-Result<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& outputPath) {
+// The muxer for the first input's own container: the table's, else the one libavformat names
+// like the demuxer's first name.
+QString MuxerForFirstInput(const FirstInputFacts& facts) {
+    const QString muxer = MuxerForInputContainer(facts.Container, facts.MajorBrand);
+    if (!muxer.isEmpty() || facts.Container.isEmpty()) {
+        return muxer;
+    }
+    const QByteArray name = facts.Container.section(QLatin1Char(','), 0, 0).toUtf8();
+    const AVOutputFormat* format = av_guess_format(name.constData(), nullptr, nullptr);
+    return format != nullptr ? QString::fromLatin1(format->name) : QString();
+}
+
+Result<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& outputPath,
+                                   const FirstInputFacts& facts) {
     const bool videoCopy = options.VideoCodec == QStringLiteral("copy");
     const bool audioCopy = options.AudioCodec == QStringLiteral("copy");
     if (!videoCopy || !(audioCopy || options.RemoveAudio)) {
@@ -71,6 +84,10 @@ Result<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& 
     plan.Copy = true;
     plan.RemoveAudio = options.RemoveAudio;
     plan.MuxerName = options.MuxerName.value_or(MuxerForExtension(outputPath));
+    if (plan.MuxerName.isEmpty() && QFileInfo(outputPath).suffix().isEmpty()) {
+        // A name without extension (the inputs have none either) keeps the inputs' container.
+        plan.MuxerName = MuxerForFirstInput(facts);
+    }
     if (plan.MuxerName.isEmpty()) {
         return Status::Failed(
             QStringLiteral("Cannot tell the output format from the file name \"%1\".")
@@ -180,7 +197,7 @@ Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString
                                      const FirstInputFacts& facts) {
     if (options.VideoCodec == QStringLiteral("copy") ||
         options.AudioCodec == QStringLiteral("copy")) {
-        return ResolveCopyPlan(options, outputPath);
+        return ResolveCopyPlan(options, outputPath, facts);
     }
     const QString fileName = QFileInfo(outputPath).fileName();
     const ContainerProfile* profile =

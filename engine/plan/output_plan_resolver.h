@@ -11,7 +11,8 @@ namespace veltrano {
 // plan can settle before any input is decoded:
 // - muxer: "-f" or the target's, else from the extension (.mp4 mp4, .mov mov, .3gp 3gp,
 //   .flv/.f4v flv, .swf swf, .mkv matroska, .avi avi, .asf/.wmv asf, .mpg/.mpeg mpeg, .vob vob,
-//   .rm rm; in copy mode any extension libavformat knows);
+//   .rm rm; in copy mode any extension libavformat knows, and a name without extension the
+//   first input's container, facts.Container);
 // - codecs when the string names none: each profile's promise (the table in output_rules.cpp;
 //   3gp falls back from h263 to mpeg4 for sizes H.263 cannot code);
 // - the target's rates, GOP and mux values wherever the string did not set its own;

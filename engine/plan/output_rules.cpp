@@ -30,6 +30,25 @@ constexpr ContainerProfile kContainers[] = {
     {"ts", "mpegts", "mpeg2video", "mp2"},
 };
 
+// Demuxers whose files the same-named muxer does not write back as they were: the MP4 family
+// reads as "mov" and Matroska and WebM as one.
+struct DemuxerMuxer {
+    const char* Demuxer;
+    const char* Muxer;
+};
+constexpr DemuxerMuxer kDemuxerMuxers[] = {
+    {"mov,mp4,m4a,3gp,3g2,mj2", "mp4"},
+    {"matroska,webm", "matroska"},
+    {"mpegts", "mpegts"},
+    {"mpeg", "mpeg"},
+    {"avi", "avi"},
+    {"flv", "flv"},
+    {"asf", "asf"},
+    {"dv", "dv"},
+    {"rm", "rm"},
+    {"ogg", "ogg"},
+};
+
 constexpr PictureSize kH263Sizes[] = {{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
 
 // FLV and SWF carry only these sample rates (flvenc.c, swfenc.c).
@@ -70,6 +89,27 @@ void BoundRmRateControl(OutputPlan& plan) {
 }
 
 }  // namespace
+
+QString MuxerForInputContainer(const QString& demuxer, const QString& majorBrand) {
+    for (const DemuxerMuxer& entry : kDemuxerMuxers) {
+        if (demuxer != QLatin1String(entry.Demuxer)) {
+            continue;
+        }
+        if (demuxer.startsWith(QLatin1String("mov,"))) {
+            if (majorBrand == QLatin1String("qt  ")) {
+                return QStringLiteral("mov");
+            }
+            if (majorBrand.startsWith(QLatin1String("3gp"))) {
+                return QStringLiteral("3gp");
+            }
+            if (majorBrand.startsWith(QLatin1String("3g2"))) {
+                return QStringLiteral("3g2");
+            }
+        }
+        return QString::fromLatin1(entry.Muxer);
+    }
+    return {};
+}
 
 const ContainerProfile* ContainerForExtension(const QString& extension) {
     for (const ContainerProfile& entry : kContainers) {

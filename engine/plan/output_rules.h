@@ -28,6 +28,11 @@ struct ContainerProfile {
 // The profile for a lower-case extension without the dot, nullptr when none.
 const ContainerProfile* ContainerForExtension(const QString& extension);
 
+// The muxer that writes again what a demuxer read (its libavformat name, "mov,mp4,m4a,3gp,
+// 3g2,mj2"), for a stream copy whose output name has no extension; an MP4 family file is told
+// apart by its major brand ("qt  " QuickTime, "3gp..." 3GP). Empty when the table has no entry.
+QString MuxerForInputContainer(const QString& demuxer, const QString& majorBrand);
+
 // Muxers the "-target" option writes.
 inline constexpr const char* kVcdMuxer = "vcd";
 inline constexpr const char* kDvdMuxer = "dvd";

@@ -117,6 +117,25 @@ TEST_F(JoinActionTest, DirectCopyOfSameFormatsTakesTheFirstFilesExtension) {
     EXPECT_EQ(request_.OutputExtension, QStringLiteral("avi"));
 }
 
+// Files without an extension: the output has none either, and no trailing dot.
+TEST_F(JoinActionTest, DirectCopyOfFilesWithoutExtensionWritesANameWithoutOne) {
+    settings_.SelectJoinMode(JoinMode::DirectCopy);
+    std::vector<MediaItem> rows = {Source("first"), Source("second")};
+    for (MediaItem& row : rows) {
+        row.TypeText = QStringLiteral("MP4");
+    }
+    QFile existing(folder_ + "/joined");
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+
+    messages_.Answers = {true};
+    EXPECT_EQ(Run(rows), JoinActionResult::Started);
+    ASSERT_EQ(messages_.Shown.size(), 1) << "the file of that very name is about to be replaced";
+    EXPECT_EQ(messages_.Shown[0].Text, QString::fromUtf8(Texts::kReplaceOutput));
+    EXPECT_EQ(request_.OutputExtension, QString());
+    EXPECT_EQ(request_.OutputPath(), folder_ + "/joined");
+}
+
 TEST_F(JoinActionTest, EmptyNameIsRefusedFirst) {
     settings_.FileNameText = QStringLiteral("   ");
     settings_.FolderText = QStringLiteral("/no/such/folder");

@@ -11,7 +11,11 @@ extern "C" {
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <future>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "engine/jobs/ff_encoder.h"
 #include "tests/support/media_tools.h"
@@ -259,6 +263,186 @@ TEST_F(FFEncoderJobs, RefusesWhatItCannotHonourAtOnce) {
     encoder_.StopJobs(false);
     EXPECT_LT(timer.elapsed(), 100);
     EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("o.mp4"))));
+}
+
+// A stop made to arrive at each point of a job, through the encoder's stage observer.
+struct StopCase {
+    JoinStage Stage;
+    bool Copy;
+};
+
+const char* StageName(JoinStage stage) {
+    switch (stage) {
+        case JoinStage::BeforeTemporaryFile:
+            return "BeforeTemporaryFile";
+        case JoinStage::TemporaryFileCreated:
+            return "TemporaryFileCreated";
+        case JoinStage::OpeningInputs:
+            return "OpeningInputs";
+        case JoinStage::Writing:
+            return "Writing";
+        case JoinStage::WritingTrailer:
+            return "WritingTrailer";
+        case JoinStage::Renaming:
+            return "Renaming";
+        case JoinStage::Renamed:
+            return "Renamed";
+    }
+    return "?";
+}
+
+void PrintTo(const StopCase& stop, std::ostream* out) {
+    *out << (stop.Copy ? "copy, stop at " : "conversion, stop at ") << StageName(stop.Stage);
+}
+
+const std::vector<JoinStage> kEveryStage{JoinStage::BeforeTemporaryFile,
+                                         JoinStage::TemporaryFileCreated,
+                                         JoinStage::OpeningInputs,
+                                         JoinStage::Writing,
+                                         JoinStage::WritingTrailer,
+                                         JoinStage::Renaming,
+                                         JoinStage::Renamed};
+
+class FFEncoderStops : public ::testing::TestWithParam<StopCase> {
+protected:
+    static void SetUpTestSuite() {
+        EnsureApplication();
+        clips_ = new QTemporaryDir;
+        ASSERT_TRUE(media_tools::MakeClip(
+            Input(), 0.5, 160, 120, QStringLiteral("25"),
+            {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+             QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac")}));
+    }
+    static void TearDownTestSuite() {
+        delete clips_;
+        clips_ = nullptr;
+    }
+    static QString Input() { return clips_->filePath(QStringLiteral("a.mp4")); }
+
+    // Every file of the output folder (hidden ones too) with its content.
+    std::map<QString, QByteArray> FolderContents() const {
+        std::map<QString, QByteArray> contents;
+        const QDir folder(out_.path());
+        for (const QString& name :
+             folder.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
+            QFile file(folder.filePath(name));
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+            contents[name] = file.readAll();
+        }
+        return contents;
+    }
+
+    static QTemporaryDir* clips_;
+    QTemporaryDir out_;
+};
+
+QTemporaryDir* FFEncoderStops::clips_ = nullptr;
+
+TEST_P(FFEncoderStops, AStopLeavesTheFolderAsItWasUntilTheOutputHasItsName) {
+    const StopCase stop = GetParam();
+    // An older file of the output's name: a stopped join must not touch it.
+    const QString output = out_.filePath(QStringLiteral("joined.mp4"));
+    {
+        QFile older(output);
+        ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+        older.write("an older file\n");
+    }
+    const std::map<QString, QByteArray> before = FolderContents();
+
+    FFEncoder encoder;
+    EventLog log(encoder);
+    std::vector<JoinStage> seen;
+    encoder.SetStageObserver([&](JoinStage stage) {
+        seen.push_back(stage);
+        if (stage == stop.Stage) {
+            encoder.RequestStop();
+        }
+    });
+    const int job = encoder.CreateJob(Input(), QString());
+    ASSERT_GE(job, 0) << encoder.LastErrorText().toStdString();
+    ASSERT_GE(encoder.AddJobInput(job, Input(), QString()), 0);
+    ASSERT_GE(encoder.SetJobOutput(job, output,
+                                   stop.Copy ? kCopy
+                                             : QStringLiteral("-ac 2 -vcodec libx264 -vpre "
+                                                              "libx264-ultrafast -vb 200k -ab 64k "
+                                                              "-ar 44100 -s 160x120 -join")),
+              0)
+        << encoder.LastErrorText().toStdString();
+    encoder.StartJobs(1);
+    log.Wait(120000);
+    ASSERT_TRUE(log.Terminated.Seen);
+    encoder.StopJobs(true);  // the worker has ended; nothing more can change the folder
+    EXPECT_NE(std::find(seen.begin(), seen.end(), stop.Stage), seen.end())
+        << "the job never reached " << StageName(stop.Stage);
+
+    if (stop.Stage == JoinStage::Renamed) {
+        // Once the output has its name the join is complete, whatever comes after.
+        EXPECT_TRUE(log.Terminated.Completed) << log.Terminated.Message.toStdString();
+        EXPECT_FALSE(log.Terminated.Failed);
+        EXPECT_GE(log.Terminated.Code, 0);
+        EXPECT_EQ(seen, kEveryStage);
+        EXPECT_NEAR(media_tools::FormatDuration(media_tools::Probe(output)), 1.0, 0.15);
+        const std::map<QString, QByteArray> after = FolderContents();
+        ASSERT_EQ(after.size(), 1u);
+        EXPECT_EQ(after.begin()->first, QStringLiteral("joined.mp4"));
+        return;
+    }
+    EXPECT_FALSE(log.Terminated.Completed);
+    EXPECT_FALSE(log.Terminated.Failed) << log.Terminated.Message.toStdString();
+    EXPECT_EQ(log.Terminated.Code, AVERROR_EXIT);
+    EXPECT_EQ(log.Terminated.Message, StoppedStatus().Message());
+    EXPECT_EQ(seen.back(), stop.Stage) << "a stopped job goes no further";
+    const std::map<QString, QByteArray> after = FolderContents();
+    EXPECT_EQ(after, before) << "left: "
+                             << QStringList(QDir(out_.path()).entryList(QDir::Files | QDir::Hidden))
+                                    .join(' ')
+                                    .toStdString();
+}
+
+std::vector<StopCase> EveryStopCase() {
+    std::vector<StopCase> cases;
+    for (const bool copy : {true, false}) {
+        for (const JoinStage stage : kEveryStage) {
+            cases.push_back({stage, copy});
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStage, FFEncoderStops, ::testing::ValuesIn(EveryStopCase()),
+                         [](const ::testing::TestParamInfo<StopCase>& info) {
+                             return std::string(info.param.Copy ? "Copy" : "Convert") +
+                                    StageName(info.param.Stage);
+                         });
+
+// A join started again right after a stop that came too late: the earlier job's completion,
+// not yet received, must not be taken for the new job's (the events name no job).
+TEST_F(FFEncoderJobs, ANewJobDoesNotReceiveTheEarlierJobsLateEvents) {
+    const QString a = Clip(QStringLiteral("a.mp4"));
+    const QString wide = Clip(QStringLiteral("wide.mp4"), 1.0, 320, 180);
+    std::promise<void> renamed;
+    encoder_.SetStageObserver([&renamed](JoinStage stage) {
+        if (stage == JoinStage::Renamed) {
+            renamed.set_value();
+        }
+    });
+    Prepare({a, a}, dir_.filePath(QStringLiteral("first.mp4")), kCopy);
+    encoder_.StartJobs(1);
+    renamed.get_future().wait();
+    encoder_.StopJobs(true);  // too late: the first job completes, its events still queued
+    encoder_.SetStageObserver({});
+    ASSERT_TRUE(QFileInfo::exists(dir_.filePath(QStringLiteral("first.mp4"))));
+
+    EventLog log(encoder_);
+    Prepare({a, wide}, dir_.filePath(QStringLiteral("second.mp4")), kCopy);
+    encoder_.StartJobs(1);
+    log.Wait(60000);
+    ASSERT_TRUE(log.Terminated.Seen);
+    EXPECT_FALSE(log.Terminated.Completed) << "the first job's completion reached the second";
+    EXPECT_TRUE(log.Terminated.Failed);
+    EXPECT_TRUE(log.Terminated.Message.contains(QStringLiteral("wide.mp4")))
+        << log.Terminated.Message.toStdString();
+    EXPECT_EQ(log.ProgressCount, 0) << "a stream copy that fails its check reports no progress";
 }
 
 TEST_F(FFEncoderJobs, EngineCheckAnswers) {
