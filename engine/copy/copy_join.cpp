@@ -76,6 +76,7 @@ private:
     Status ScanFile(const QString& path, bool deep);
     Status Deliver(std::size_t index, int outIndex, AVPacket* packet);
     Status WriteCover(std::size_t index, AVPacket* packet);
+    void SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packet);
     Status StartFile(std::size_t index);
     Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
@@ -100,6 +101,12 @@ private:
     std::vector<bool> gates_;
     std::vector<bool> covers_;
     bool coverWritten_ = false;
+    struct SubtitleStamp {
+        std::size_t File = 0;
+        std::int64_t In = AV_NOPTS_VALUE;
+        std::int64_t Out = AV_NOPTS_VALUE;
+    };
+    std::vector<SubtitleStamp> subtitleStamps_;  // per output stream, the last event's
     // Until every kept stream of the current file has shown its first packet, packets are held:
     // the earliest of them fixes where the file starts.
     bool started_ = false;
@@ -220,9 +227,12 @@ Status CopyJoiner::ScanInputs() {
             return carriesCovers &&
                    (stream.Codec == AV_CODEC_ID_MJPEG || stream.Codec == AV_CODEC_ID_PNG);
         }
-        // 1 yes, 0 no, negative when the muxer cannot tell: then it decides at the header.
-        return format == nullptr ||
-               avformat_query_codec(format, stream.Codec, FF_COMPLIANCE_NORMAL) != 0;
+        // 1 yes, 0 no, negative when the muxer cannot tell: pictures and sound are then left
+        // to the header, subtitles only go where the muxer is known to take them.
+        const int known = format != nullptr
+                              ? avformat_query_codec(format, stream.Codec, FF_COMPLIANCE_NORMAL)
+                              : -1;
+        return stream.Type == AVMEDIA_TYPE_SUBTITLE ? known == 1 : known != 0;
     };
     choice_ = ChooseCopyStreams(scans_, muxer_, withAudio_, canCarry);
     return {};
@@ -432,6 +442,9 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     if (covers_[outIndex]) {
         return WriteCover(index, packet);
     }
+    if (output_->streams[outIndex]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
+        SpreadSubtitle(index, outIndex, packet);
+    }
     if (started_) {
         return Write(index, outIndex, packet);
     }
@@ -475,6 +488,32 @@ Status CopyJoiner::WriteCover(std::size_t index, AVPacket* packet) {
         return Failure(ret, QStringLiteral("Cannot write the output"), cancel_);
     }
     return {};
+}
+
+// Subtitle events that start together (a sign and a line of dialogue) share one stamp. The
+// muxer takes that, but the timeline keeps every stream strictly increasing: each event after
+// the first moves one tick later, far below anything a viewer sees.
+void CopyJoiner::SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packet) {
+    if (subtitleStamps_.size() < output_->nb_streams) {
+        subtitleStamps_.resize(output_->nb_streams);
+    }
+    SubtitleStamp& last = subtitleStamps_[static_cast<std::size_t>(outIndex)];
+    if (last.File != index) {
+        last = SubtitleStamp{index};
+    }
+    const std::int64_t dts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
+    if (dts == AV_NOPTS_VALUE) {
+        return;
+    }
+    std::int64_t moved = dts;
+    if (dts == last.In && last.Out != AV_NOPTS_VALUE) {
+        moved = last.Out + 1;
+        const std::int64_t shift = moved - dts;
+        packet->dts = packet->dts != AV_NOPTS_VALUE ? packet->dts + shift : AV_NOPTS_VALUE;
+        packet->pts = packet->pts != AV_NOPTS_VALUE ? packet->pts + shift : AV_NOPTS_VALUE;
+    }
+    last.In = dts;
+    last.Out = moved;
 }
 
 // Fixes where the current file starts and writes what was held, in the order it was read.

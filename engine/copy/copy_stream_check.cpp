@@ -317,7 +317,9 @@ CopyStreamChoice ChooseCopyStreams(const std::vector<CopyInputScan>& scans,
             choice.Kept.push_back(std::move(kept));
         }
         choice.Note = LeftOutSentence(
-            cannotCarry, QStringLiteral("the %1 output cannot carry them").arg(muxerName));
+            cannotCarry, QStringLiteral("the %1 output cannot carry %2")
+                             .arg(muxerName, cannotCarry.size() == 1 ? QStringLiteral("it")
+                                                                     : QStringLiteral("them")));
         return choice;
     }
     for (const CopyInputScan& scan : scans) {

@@ -288,6 +288,47 @@ TEST_F(CopyJoinTracks, KeepsEveryTrackWhenEveryFileHasThem) {
     EXPECT_NEAR(french.back(), 4.0, 0.1);
 }
 
+// ASS subtitles often start a sign and a line of dialogue at the same moment.
+TEST_F(CopyJoinTracks, KeepsSubtitleEventsThatStartTogether) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString base = Path(QStringLiteral("base.mp4"));
+    ASSERT_TRUE(media_tools::MakeClip(base, 2.0, 160, 120, QStringLiteral("25"),
+                                      {QStringLiteral("-c:v"), QStringLiteral("libx264"),
+                                       QStringLiteral("-c:a"), QStringLiteral("aac")}));
+    const QString script = Path(QStringLiteral("signs.ass"));
+    QFile ass(script);
+    ASSERT_TRUE(ass.open(QIODevice::WriteOnly));
+    ass.write(
+        "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
+        "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
+        "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, "
+        "BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
+        "Style: Default,Arial,16,&Hffffff,&Hffffff,&H0,&H0,0,0,0,0,100,100,0,0,1,1,0,2,10,"
+        "10,10,0\n\n[Events]\n"
+        "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
+        "Dialogue: 0,0:00:00.20,0:00:00.90,Default,,0,0,0,,Sign\n"
+        "Dialogue: 0,0:00:00.20,0:00:00.90,Default,,0,0,0,,Hello\n"
+        "Dialogue: 0,0:00:01.10,0:00:01.80,Default,,0,0,0,,Goodbye\n");
+    ass.close();
+    const QString first = Path(QStringLiteral("first.mkv"));
+    ASSERT_TRUE(RunWriter(QStringLiteral("mkvmerge"),
+                          {QStringLiteral("-q"), QStringLiteral("-o"), first, base, script}));
+    const QString second = Path(QStringLiteral("second.mkv"));
+    ASSERT_TRUE(QFile::copy(first, second));
+    const QString output = Path(QStringLiteral("joined.mkv"));
+    const Status outcome = CopyJoin({first, second}, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
+    const QByteArray events =
+        RunFfprobe({QStringLiteral("-select_streams"), QStringLiteral("s:0"),
+                    QStringLiteral("-show_entries"), QStringLiteral("packet=pts_time"),
+                    QStringLiteral("-of"), QStringLiteral("csv=p=0"), output});
+    const QList<QByteArray> times = events.trimmed().split('\n');
+    ASSERT_EQ(times.size(), 6) << events.toStdString();
+    EXPECT_NEAR(times[0].toDouble(), 0.2, 0.01);
+    EXPECT_NEAR(times[1].toDouble(), 0.2, 0.01);
+    EXPECT_NEAR(times[4].toDouble(), 2.2, 0.1);
+}
+
 // When the tracks differ between files, the first video and sound are joined and the note
 // names what was left out.
 TEST_F(CopyJoinTracks, NamesTheTracksLeftOutWhenFilesDiffer) {

@@ -121,7 +121,7 @@ TEST(CopyStreamChoice, TracksTheOutputCannotCarryAreNamed) {
         [](const CopyStreamParams& stream) { return stream.Type != AVMEDIA_TYPE_SUBTITLE; });
     EXPECT_EQ(choice.Kept, (Kept{{0, 1}, {0, 1}}));
     EXPECT_EQ(choice.Note,
-              QStringLiteral("Left out: subtitles 1 (eng) — the avi output cannot carry them."));
+              QStringLiteral("Left out: subtitles 1 (eng) — the avi output cannot carry it."));
 }
 
 TEST(CopyStreamChoice, CoversNeedNotMatchBecauseOnlyTheFirstIsWritten) {
