@@ -214,16 +214,16 @@ Status CopyJoiner::ScanInputs() {
         }
     }
     const AVOutputFormat* format = av_guess_format(muxer_.toLatin1().constData(), nullptr, nullptr);
+    // The Matroska muxer of FFmpeg 5.1 writes a cover as a one-picture video track.
     const bool carriesCovers = muxer_ == QLatin1String("mp4") || muxer_ == QLatin1String("mov") ||
-                               muxer_ == QLatin1String("ipod") ||
-                               muxer_ == QLatin1String("matroska");
+                               muxer_ == QLatin1String("ipod");
     const auto canCarry = [&](const CopyStreamParams& stream) {
         if (stream.Index == first.Video.Index || stream.Index == first.Audio.Index) {
             return true;  // the check above already accepted them
         }
         if (stream.AttachedPicture) {
             // These muxers store a cover as a picture of its own, which query_codec does not
-            // know about; the others would write a one-picture video track.
+            // know about; others would write a one-picture video track.
             return carriesCovers &&
                    (stream.Codec == AV_CODEC_ID_MJPEG || stream.Codec == AV_CODEC_ID_PNG);
         }

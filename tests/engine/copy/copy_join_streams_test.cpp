@@ -154,7 +154,10 @@ TEST_F(CopyJoinStreams, KeepsTheAspectTheInputShows) {
         const QString output =
             input + QStringLiteral(".joined.") + input.section(QLatin1Char('.'), -1);
         const Status outcome = CopyJoin({input, second}, output);
-        ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
+        if (!outcome.Ok()) {
+            ADD_FAILURE() << outcome.Message().toStdString();
+            continue;
+        }
         const QJsonObject in =
             media_tools::StreamsOfType(media_tools::Probe(input), QStringLiteral("video"))[0]
                 .toObject();
@@ -350,8 +353,8 @@ TEST_F(CopyJoinTracks, NamesTheTracksLeftOutWhenFilesDiffer) {
     EXPECT_EQ(Tag(out[1].toObject(), "language"), QStringLiteral("eng"));
 }
 
-// MP4 timed text cannot go into Matroska: the join goes on without it and says so. The cover
-// picture of the first file is written once.
+// MP4 timed text cannot go into Matroska, nor (in FFmpeg 5.1) a cover picture: the join goes
+// on without them and says so. Into MP4 both go, the first file's cover once.
 TEST_F(CopyJoinTracks, LeavesOutWhatTheContainerCannotCarryAndKeepsOneCover) {
     ASSERT_TRUE(dir_.isValid());
     const QString base = Path(QStringLiteral("base.mp4"));
@@ -397,28 +400,32 @@ TEST_F(CopyJoinTracks, LeavesOutWhatTheContainerCannotCarryAndKeepsOneCover) {
     const QString mkv = Path(QStringLiteral("joined.mkv"));
     const Status intoMkv = CopyJoin({a, b}, mkv);
     ASSERT_TRUE(intoMkv.Ok()) << intoMkv.Message().toStdString();
-    EXPECT_TRUE(intoMkv.Message().startsWith(QStringLiteral("Left out: subtitles 1 (eng) — ")))
-        << intoMkv.Message().toStdString();
+    EXPECT_EQ(intoMkv.Message(), QStringLiteral("Left out: subtitles 1 (eng), cover art — the "
+                                                "matroska output cannot carry them."));
     EXPECT_TRUE(
         media_tools::StreamsOfType(media_tools::Probe(mkv), QStringLiteral("subtitle")).isEmpty());
+
+    const auto covers = [](const QString& path) {
+        int count = 0;
+        for (const QJsonValue& value : Streams(path)) {
+            count += value.toObject()
+                         .value(QStringLiteral("disposition"))
+                         .toObject()
+                         .value(QStringLiteral("attached_pic"))
+                         .toInt();
+        }
+        return count;
+    };
+    EXPECT_EQ(media_tools::StreamsOfType(media_tools::Probe(mkv), QStringLiteral("video")).size(),
+              1);
 
     const QString mp4 = Path(QStringLiteral("joined.mp4"));
     const Status intoMp4 = CopyJoin({a, b}, mp4);
     ASSERT_TRUE(intoMp4.Ok()) << intoMp4.Message().toStdString();
     EXPECT_TRUE(intoMp4.Message().isEmpty()) << intoMp4.Message().toStdString();
-    const QJsonArray out = Streams(mp4);
-    int covers = 0;
-    int subtitleStreams = 0;
-    for (const QJsonValue& value : out) {
-        const QJsonObject stream = value.toObject();
-        covers += stream.value(QStringLiteral("disposition"))
-                      .toObject()
-                      .value(QStringLiteral("attached_pic"))
-                      .toInt();
-        subtitleStreams += Field(stream, "codec_type") == QLatin1String("subtitle") ? 1 : 0;
-    }
-    EXPECT_EQ(covers, 1);
-    EXPECT_EQ(subtitleStreams, 1);
+    EXPECT_EQ(covers(mp4), 1);
+    EXPECT_EQ(
+        media_tools::StreamsOfType(media_tools::Probe(mp4), QStringLiteral("subtitle")).size(), 1);
 }
 
 }  // namespace
