@@ -116,9 +116,11 @@ TEST_F(CopyJoinStreams, AviMp3And22kHzAndAc3KeepAudioTiming) {
 
         const QList<double> pts = AudioPts(output);
         ASSERT_GT(pts.size(), 20);
-        for (qsizetype i = 1; i < pts.size(); ++i) {
-            ASSERT_LT(pts[i - 1], pts[i]) << "packet " << i;
+        qsizetype firstRepeat = -1;
+        for (qsizetype i = 1; i < pts.size() && firstRepeat < 0; ++i) {
+            firstRepeat = pts[i - 1] < pts[i] ? -1 : i;
         }
+        EXPECT_EQ(firstRepeat, -1) << "audio timestamps increase throughout";
         EXPECT_NEAR(pts.back(), 8.0, 0.2);
         const QString warnings = FfmpegWarnings({QStringLiteral("-i"), output, QStringLiteral("-f"),
                                                  QStringLiteral("null"), QStringLiteral("-")});
