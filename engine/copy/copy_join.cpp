@@ -81,7 +81,7 @@ private:
     Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
-    int LendAudioConfig(AVCodecParameters* par) const;
+    int LendAudioConfig(AVCodecParameters* par, std::size_t outIndex) const;
 
     const JoinTask& task_;
     const std::atomic<bool>& cancel_;
@@ -122,14 +122,17 @@ private:
 
 // The transport stream muxer wraps raw AAC (from MP4 inputs) in ADTS headers built from the
 // stream's configuration, and passes ADTS through as it is. When the first file is ADTS (no
-// configuration) and a later one raw, the configuration comes from that later file.
-int CopyJoiner::LendAudioConfig(AVCodecParameters* par) const {
+// configuration) and a later one raw, the configuration comes from that later file's stream in
+// the same place.
+int CopyJoiner::LendAudioConfig(AVCodecParameters* par, std::size_t outIndex) const {
     if (muxer_ != QLatin1String("mpegts") || par->codec_id != AV_CODEC_ID_AAC ||
         par->extradata_size > 0) {
         return 0;
     }
-    for (const CopyInputScan& scan : scans_) {
-        const QByteArray& config = scan.Audio.Extradata;
+    for (std::size_t file = 0; file < scans_.size(); ++file) {
+        const int inIndex = choice_.Kept[file][outIndex];
+        const QByteArray& config =
+            scans_[file].Streams[static_cast<std::size_t>(inIndex)].Extradata;
         if (config.isEmpty()) {
             continue;
         }
@@ -324,7 +327,7 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
         out->codecpar->codec_tag = 0;
         const AVMediaType type = out->codecpar->codec_type;
         if (type == AVMEDIA_TYPE_AUDIO) {
-            ret = LendAudioConfig(out->codecpar);
+            ret = LendAudioConfig(out->codecpar, outIndex);
             if (ret < 0) {
                 return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
             }
