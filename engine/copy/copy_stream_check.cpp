@@ -56,7 +56,6 @@ CopyStreamParams ParamsOf(AVFormatContext* input, int index) {
     params.Type = par->codec_type;
     params.AttachedPicture = (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
     params.Language = TagOf(stream, "language");
-    params.Title = TagOf(stream, "title");
     if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
         params.Width = par->width;
         params.Height = par->height;

@@ -15,9 +15,8 @@ extern "C" {
 
 namespace veltrano {
 
-// What a stream copy keeps from one input: its first video and first audio stream, with the
-// parameters every later input must share, because every muxer writes the first file's
-// headers only.
+// One input stream as a stream copy sees it, with the parameters the same stream of every
+// later input must share, because every muxer writes the first file's headers only.
 struct CopyStreamParams {
     bool Present = false;
     AVCodecID Codec = AV_CODEC_ID_NONE;
@@ -37,7 +36,6 @@ struct CopyStreamParams {
     AVMediaType Type = AVMEDIA_TYPE_UNKNOWN;
     bool AttachedPicture = false;  // cover art: one picture, no timeline
     QString Language;
-    QString Title;
 
     // Timing facts the copy pass needs, kept from the analysis so that later files need not
     // be analysed a second time.
