@@ -48,9 +48,13 @@ void TerminalProgressView::EndLine() {
     }
 }
 
-void TerminalProgressView::ShowCompletionNotice(const QString&) {
+void TerminalProgressView::ShowCompletionNotice(const QString&, const QString& note) {
     // The bar already went to 100 and was drawn; only the line needs ending.
     EndLine();
+    if (!note.isEmpty()) {
+        std::fprintf(stream_, "%s\n", note.toLocal8Bit().constData());
+        std::fflush(stream_);
+    }
     outcome_ = Outcome::Completed;
     if (onEnded_) {
         onEnded_();

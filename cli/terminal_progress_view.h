@@ -27,7 +27,7 @@ public:
     void SetTaskbarProgress(int) override {}
     void ClearTaskbarProgress() override {}
     void PlayCompletionSound() override {}
-    void ShowCompletionNotice(const QString& outputFolder) override;
+    void ShowCompletionNotice(const QString& outputFolder, const QString& note) override;
     void CloseWindow() override;
     void ProcessPendingEvents() override;
 

@@ -21,11 +21,17 @@ public:
     Status(int code, QString message)
         : code_(code < 0 ? code : kFailed), message_(std::move(message)) {}
     static Status Failed(QString message) { return Status(kFailed, std::move(message)); }
+    // Success with something the user should still hear about (what a join left out).
+    static Status Note(QString note) {
+        Status done;
+        done.message_ = std::move(note);
+        return done;
+    }
 
     bool Ok() const { return code_ >= 0; }
     // 0 on success.
     int Code() const { return code_; }
-    // Empty on success.
+    // On success empty, or the note of Note().
     const QString& Message() const { return message_; }
 
 private:

@@ -137,7 +137,8 @@ void JoinRunner::OnJobTerminated(int resultCode, bool completed, bool failed,
         view_->SetRemainingText(QStringLiteral("00:00:00"));
         jobStartTime_.reset();
         view_->ClearTaskbarProgress();
-        view_->ShowCompletionNotice(jobOutputFolder_);
+        // A completed job's message is a note, such as the tracks a copy left out.
+        view_->ShowCompletionNotice(jobOutputFolder_, message);
     }
     if (failed && view_ != nullptr) {
         // The job is over before the message box opens: events that arrive while it is

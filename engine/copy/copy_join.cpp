@@ -111,8 +111,7 @@ private:
     Status OpenFile(std::size_t index, OpenedInput& opened);
     // The scan's facts of the kept stream `inIndex` of input `index`.
     const CopyStreamParams& ScannedStream(std::size_t index, int inIndex) const {
-        const CopyInputScan& scan = scans_[index];
-        return inIndex == scan.Video.Index ? scan.Video : scan.Audio;
+        return scans_[index].Streams[static_cast<std::size_t>(inIndex)];
     }
     Status CreateOutput(const OpenedInput& first);
     Status CopyFile(std::size_t index, OpenedInput& opened);
@@ -121,17 +120,20 @@ private:
                 AVPacket* filtered);
     Status ScanFile(const QString& path, bool deep);
     Status Deliver(std::size_t index, int outIndex, AVPacket* packet);
+    Status WriteCover(std::size_t index, AVPacket* packet);
+    void SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packet);
     Status StartFile(std::size_t index);
     Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
-    int LendAudioConfig(AVCodecParameters* par) const;
+    int LendAudioConfig(AVCodecParameters* par, std::size_t outIndex) const;
 
     const JoinTask& task_;
     const std::atomic<bool>& cancel_;
     const JoinProgressFn& progress_;
 
     std::vector<CopyInputScan> scans_;
+    CopyStreamChoice choice_;
     std::int64_t totalUs_ = 0;
     bool withVideo_ = false;
     bool withAudio_ = false;
@@ -139,6 +141,17 @@ private:
     av::OutputFormatPtr output_;
     std::unique_ptr<CopyTimeline> timeline_;
     int master_ = 0;
+    // Per output stream: whether a file waits for its first packet before starting (pictures
+    // and sound; subtitles are sparse), and whether it is cover art, written once.
+    std::vector<bool> gates_;
+    std::vector<bool> covers_;
+    bool coverWritten_ = false;
+    struct SubtitleStamp {
+        std::size_t File = 0;
+        std::int64_t In = AV_NOPTS_VALUE;
+        std::int64_t Out = AV_NOPTS_VALUE;
+    };
+    std::vector<SubtitleStamp> subtitleStamps_;  // per output stream, the last event's
     // Until every kept stream of the current file has shown its first packet, packets are held:
     // the earliest of them fixes where the file starts.
     bool started_ = false;
@@ -154,14 +167,17 @@ private:
 
 // The transport stream muxer wraps raw AAC (from MP4 inputs) in ADTS headers built from the
 // stream's configuration, and passes ADTS through as it is. When the first file is ADTS (no
-// configuration) and a later one raw, the configuration comes from that later file.
-int CopyJoiner::LendAudioConfig(AVCodecParameters* par) const {
+// configuration) and a later one raw, the configuration comes from that later file's stream in
+// the same place.
+int CopyJoiner::LendAudioConfig(AVCodecParameters* par, std::size_t outIndex) const {
     if (muxer_ != QLatin1String("mpegts") || par->codec_id != AV_CODEC_ID_AAC ||
         par->extradata_size > 0) {
         return 0;
     }
-    for (const CopyInputScan& scan : scans_) {
-        const QByteArray& config = scan.Audio.Extradata;
+    for (std::size_t file = 0; file < scans_.size(); ++file) {
+        const int inIndex = choice_.Kept[file][outIndex];
+        const QByteArray& config =
+            scans_[file].Streams[static_cast<std::size_t>(inIndex)].Extradata;
         if (config.isEmpty()) {
             continue;
         }
@@ -245,6 +261,28 @@ Status CopyJoiner::ScanInputs() {
             return match;
         }
     }
+    const AVOutputFormat* format = av_guess_format(muxer_.toLatin1().constData(), nullptr, nullptr);
+    // The Matroska muxer of FFmpeg 5.1 writes a cover as a one-picture video track.
+    const bool carriesCovers = muxer_ == QLatin1String("mp4") || muxer_ == QLatin1String("mov") ||
+                               muxer_ == QLatin1String("ipod");
+    const auto canCarry = [&](const CopyStreamParams& stream) {
+        if (stream.Index == first.Video.Index || stream.Index == first.Audio.Index) {
+            return true;  // the check above already accepted them
+        }
+        if (stream.AttachedPicture) {
+            // These muxers store a cover as a picture of its own, which query_codec does not
+            // know about; others would write a one-picture video track.
+            return carriesCovers &&
+                   (stream.Codec == AV_CODEC_ID_MJPEG || stream.Codec == AV_CODEC_ID_PNG);
+        }
+        // 1 yes, 0 no, negative when the muxer cannot tell: pictures and sound are then left
+        // to the header, subtitles only go where the muxer is known to take them.
+        const int known = format != nullptr
+                              ? avformat_query_codec(format, stream.Codec, FF_COMPLIANCE_NORMAL)
+                              : -1;
+        return stream.Type == AVMEDIA_TYPE_SUBTITLE ? known == 1 : known != 0;
+    };
+    choice_ = ChooseCopyStreams(scans_, muxer_, withAudio_, canCarry);
     return {};
 }
 
@@ -262,26 +300,31 @@ Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
     }
     AVFormatContext* input = opened.Context.get();
-    int video = withVideo_ ? FindCopyStream(input, AVMEDIA_TYPE_VIDEO) : -1;
-    int audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
-    if (!analysed &&
-        ((withVideo_ && video != scan.Video.Index) || (withAudio_ && audio != scan.Audio.Index))) {
+    const std::vector<int>& kept = choice_.Kept[index];
+    // Streams found while reading may not all be there before the analysis.
+    const auto matchesScan = [&] {
+        return std::all_of(kept.begin(), kept.end(), [&](int stream) {
+            return stream < static_cast<int>(input->nb_streams) &&
+                   input->streams[stream]->codecpar->codec_type ==
+                       scan.Streams[static_cast<std::size_t>(stream)].Type;
+        });
+    };
+    if (!analysed && !matchesScan()) {
         ret = copy_input::Analyse(input, scan.DeepAnalysis);
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
         }
-        video = withVideo_ ? FindCopyStream(input, AVMEDIA_TYPE_VIDEO) : -1;
-        audio = withAudio_ ? FindCopyStream(input, AVMEDIA_TYPE_AUDIO) : -1;
+    }
+    if (!matchesScan()) {
+        return Failure(AVERROR_INVALIDDATA,
+                       QStringLiteral("Cannot read the streams of %1").arg(NameOf(path)), cancel_);
     }
     opened.OutIndexOf.assign(input->nb_streams, -1);
-    opened.InIndexOf.assign(2, -1);
+    opened.InIndexOf.assign(kept.size(), -1);
     opened.Filters.clear();
-    opened.Filters.resize(2);
+    opened.Filters.resize(kept.size());
     int next = 0;
-    for (const int stream : {video, audio}) {
-        if (stream < 0) {
-            continue;
-        }
+    for (const int stream : kept) {
         const int outIndex = next++;
         opened.OutIndexOf[stream] = outIndex;
         opened.InIndexOf[outIndex] = stream;
@@ -327,15 +370,40 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
             return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
         }
         out->codecpar->codec_tag = 0;
-        if (out->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) {
-            ret = LendAudioConfig(out->codecpar);
+        const AVMediaType type = out->codecpar->codec_type;
+        if (type == AVMEDIA_TYPE_AUDIO) {
+            ret = LendAudioConfig(out->codecpar, outIndex);
             if (ret < 0) {
                 return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
+            }
+            // With a block size the AVI muxer takes MP3 and AC-3 for fixed-size sample audio
+            // and their timestamps read back wrong; the ffmpeg tool clears it when copying.
+            const int block = out->codecpar->block_align;
+            if ((out->codecpar->codec_id == AV_CODEC_ID_MP3 &&
+                 (block == 1 || block == 576 || block == 1152)) ||
+                out->codecpar->codec_id == AV_CODEC_ID_AC3) {
+                out->codecpar->block_align = 0;
             }
         }
         out->time_base = in->time_base;
         out->avg_frame_rate = in->avg_frame_rate;
-        out->sample_aspect_ratio = in->sample_aspect_ratio;
+        out->disposition = in->disposition;
+        for (const char* key : {"language", "title"}) {
+            if (const AVDictionaryEntry* tag = av_dict_get(in->metadata, key, nullptr, 0)) {
+                av_dict_set(&out->metadata, key, tag->value, 0);
+            }
+        }
+        // The muxer refuses a stream whose container and codec aspects differ; both get the
+        // one a player shows, the container's where it states one.
+        const AVRational aspect = av_guess_sample_aspect_ratio(const_cast<AVFormatContext*>(input),
+                                                               const_cast<AVStream*>(in), nullptr);
+        out->sample_aspect_ratio = aspect;
+        if (type == AVMEDIA_TYPE_VIDEO) {
+            out->codecpar->sample_aspect_ratio = aspect;
+        }
+        const bool cover = (in->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
+        covers_.push_back(cover);
+        gates_.push_back(!cover && (type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO));
         // Rotation and similar stream-wide facts of the first file.
         for (int i = 0; i < in->nb_side_data; ++i) {
             const AVPacketSideData& side = in->side_data[i];
@@ -360,7 +428,17 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     for (unsigned i = 0; i < output_->nb_streams; ++i) {
         timeBases.push_back(output_->streams[i]->time_base);
     }
-    master_ = 0;  // video when present, else audio: always the first output stream
+    // The first picture stream sets the pace, else the first sound.
+    const auto firstOf = [&](AVMediaType type) {
+        for (unsigned i = 0; i < output_->nb_streams; ++i) {
+            if (gates_[i] && output_->streams[i]->codecpar->codec_type == type) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    };
+    master_ = firstOf(AVMEDIA_TYPE_VIDEO) >= 0 ? firstOf(AVMEDIA_TYPE_VIDEO)
+                                               : std::max(firstOf(AVMEDIA_TYPE_AUDIO), 0);
     timeline_ = std::make_unique<CopyTimeline>(std::move(timeBases), master_);
     return {};
 }
@@ -415,6 +493,12 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
 
 Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     packet->stream_index = outIndex;
+    if (covers_[outIndex]) {
+        return WriteCover(index, packet);
+    }
+    if (output_->streams[outIndex]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
+        SpreadSubtitle(index, outIndex, packet);
+    }
     if (started_) {
         return Write(index, outIndex, packet);
     }
@@ -425,20 +509,65 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     av_packet_move_ref(held.get(), packet);
     const std::int64_t stamp = held->pts != AV_NOPTS_VALUE ? held->pts : held->dts;
     CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
-    if (stamp != AV_NOPTS_VALUE && (stream.Start == AV_NOPTS_VALUE || stamp < stream.Start)) {
+    if (gates_[outIndex] && stamp != AV_NOPTS_VALUE &&
+        (stream.Start == AV_NOPTS_VALUE || stamp < stream.Start)) {
         stream.Start = stamp;
     }
     streamSeen_[outIndex] = true;
     pending_.push_back(std::move(held));
     bool allSeen = true;
     for (std::size_t i = 0; i < fileStreams_.size(); ++i) {
-        allSeen = allSeen && (!fileStreams_[i].Present || streamSeen_[i]);
+        allSeen = allSeen && (!fileStreams_[i].Present || !gates_[i] || streamSeen_[i]);
     }
     // A stream not seen after this many packets starts far later than the others.
     if (allSeen || pending_.size() >= kMaxPendingPackets) {
         return StartFile(index);
     }
     return {};
+}
+
+// The first file's cover picture, once; the later files' covers would be a second picture.
+Status CopyJoiner::WriteCover(std::size_t index, AVPacket* packet) {
+    if (index != 0 || coverWritten_) {
+        av_packet_unref(packet);
+        return {};
+    }
+    coverWritten_ = true;
+    packet->pts = 0;
+    packet->dts = 0;
+    packet->duration = 0;
+    packet->pos = -1;
+    const int ret = av_interleaved_write_frame(output_.get(), packet);
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot write the output"), cancel_);
+    }
+    return {};
+}
+
+// Subtitle events that start together (a sign and a line of dialogue) share one stamp. The
+// muxer takes that, but the timeline keeps every stream strictly increasing: each event after
+// the first moves one tick later, far below anything a viewer sees.
+void CopyJoiner::SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packet) {
+    if (subtitleStamps_.size() < output_->nb_streams) {
+        subtitleStamps_.resize(output_->nb_streams);
+    }
+    SubtitleStamp& last = subtitleStamps_[static_cast<std::size_t>(outIndex)];
+    if (last.File != index) {
+        last = SubtitleStamp{index};
+    }
+    const std::int64_t dts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
+    if (dts == AV_NOPTS_VALUE) {
+        return;
+    }
+    std::int64_t moved = dts;
+    if (dts == last.In && last.Out != AV_NOPTS_VALUE) {
+        moved = last.Out + 1;
+        const std::int64_t shift = moved - dts;
+        packet->dts = packet->dts != AV_NOPTS_VALUE ? packet->dts + shift : AV_NOPTS_VALUE;
+        packet->pts = packet->pts != AV_NOPTS_VALUE ? packet->pts + shift : AV_NOPTS_VALUE;
+    }
+    last.In = dts;
+    last.Out = moved;
 }
 
 // Fixes where the current file starts and writes what was held, in the order it was read.
@@ -632,7 +761,7 @@ Status CopyJoiner::Run() {
         }
     }
     ReportProgress(true);
-    return {};
+    return Status::Note(choice_.Note);
 }
 
 }  // namespace

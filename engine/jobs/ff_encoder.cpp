@@ -310,7 +310,7 @@ void FFEncoder::RunOneJob(const Job& job) {
     announce(JoinStage::Renamed);
     // The last report shows the whole output and the whole timeline.
     PostProgress(job.Handle, QFileInfo(job.OutputPath).size(), lastTotal, lastTotal);
-    PostTerminated(0, true, false, QString());
+    PostTerminated(0, true, false, outcome.Message());
 }
 
 void FFEncoder::PostProgress(int handle, qint64 bytes, qint64 positionUs, qint64 totalUs) {

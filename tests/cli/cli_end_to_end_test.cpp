@@ -207,6 +207,23 @@ TEST_F(CliEndToEndTest, CopyJoinOfFilesWithoutExtensionKeepsTheirContainer) {
     EXPECT_EQ(media_tools::StreamsOfType(probe, "audio").size(), 1);
 }
 
+TEST_F(CliEndToEndTest, CopyJoinSaysWhichTracksItLeftOut) {
+    // a.mp4 with its sound once more as a French track; c.mp4 has one track of sound.
+    const QString twoTracks = out_.filePath(QStringLiteral("two.mp4"));
+    ASSERT_TRUE(
+        media_tools::RunFfmpeg({"-i", Clip("a.mp4"), "-map", "0:v", "-map", "0:a", "-map", "0:a",
+                                "-c", "copy", "-metadata:s:a:1", "language=fre", twoTracks}));
+    const CliRun run = Run(
+        {"join", "--copy", "--name", "joined", "--folder", out_.path(), twoTracks, Clip("c.mp4")});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_TRUE(
+        run.Err.contains(QStringLiteral("Left out: audio track 2 (fre) \u2014 not in every file.")))
+        << run.Err.toStdString();
+    EXPECT_EQ(
+        media_tools::StreamsOfType(media_tools::Probe(out_.filePath("joined.mp4")), "audio").size(),
+        1);
+}
+
 TEST_F(CliEndToEndTest, RefusesToWriteOverAnInputAndChecksTheName) {
     const qint64 before = QFileInfo(Clip("a.mp4")).size();
     const CliRun over = Run({"join", "--copy", "--yes", "--name", "a", "--folder", clips_->path(),

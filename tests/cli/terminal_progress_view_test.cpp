@@ -35,11 +35,25 @@ TEST(TerminalProgressViewTest, PlainLinesOnlyWhenThePercentChanges) {
         out.startsWith(" 25%  elapsed 00:00:10  remaining 00:00:30  estimated size 12.5 MB\n"))
         << out.constData();
     EXPECT_EQ(ended, 0);
-    view.ShowCompletionNotice(QStringLiteral("/tmp/"));
+    view.ShowCompletionNotice(QStringLiteral("/tmp/"), QString());
     EXPECT_EQ(view.State(), TerminalProgressView::Outcome::Completed);
     view.CloseWindow();  // closing after completion changes nothing
     EXPECT_EQ(view.State(), TerminalProgressView::Outcome::Completed);
     EXPECT_EQ(ended, 1);
+    std::fclose(file);
+}
+
+TEST(TerminalProgressViewTest, ACompletedJobsNoteFollowsTheLastLine) {
+    std::FILE* file = std::tmpfile();
+    TerminalProgressView view(true, {}, file);
+    view.SetProgress(100);
+    view.ShowCompletionNotice(
+        QStringLiteral("/tmp/"),
+        QStringLiteral("Left out: subtitles 1 (eng) \u2014 not in every file."));
+    EXPECT_TRUE(Written(file).endsWith(
+        "\x1b[K\nLeft out: subtitles 1 (eng) \xe2\x80\x94 not in every file.\n"))
+        << Written(file).constData();
+    EXPECT_EQ(view.State(), TerminalProgressView::Outcome::Completed);
     std::fclose(file);
 }
 

@@ -124,6 +124,13 @@ void FormConverting::BuildControls() {
     btnStop_->setAccessibleName(QStringLiteral("Cancel"));
     btnStop_->setAutoDefault(false);
     btnStop_->setGeometry(FromTwips(1478, 2370, 1455, 405));
+
+    noteLabel_ = new QLabel(this);
+    noteLabel_->setObjectName(QStringLiteral("NoteLabel"));
+    noteLabel_->setAccessibleName(QStringLiteral("Join note"));
+    noteLabel_->setWordWrap(true);
+    noteLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    noteLabel_->hide();
     connect(btnStop_, &QPushButton::clicked, this, [this] {
         if (closed_) {
             return;
@@ -191,7 +198,18 @@ void FormConverting::PlayCompletionSound() {
     }
 }
 
-void FormConverting::ShowCompletionNotice(const QString& outputFolder) {
+void FormConverting::ShowCompletionNotice(const QString& outputFolder, const QString& note) {
+    if (!closed_ && !note.isEmpty()) {
+        // The window stays open until "Close": the note goes under the button, the window
+        // growing to hold it.
+        constexpr int kMargin = 12;
+        const int width = this->width() - 2 * kMargin;
+        noteLabel_->setText(note);
+        const int height = noteLabel_->heightForWidth(width);
+        noteLabel_->setGeometry(kMargin, this->height(), width, height);
+        setFixedSize(this->width(), this->height() + height + kMargin);
+        noteLabel_->show();
+    }
     if (!closed_) {
         // On the screen the user watches the join on.
         notice_.ShowNotice(outputFolder, screen());

@@ -36,6 +36,8 @@ public:
     QLineEdit* Text2() const { return text2_; }
     QLineEdit* Text3() const { return text3_; }
     QPushButton* BtnStop() const { return btnStop_; }
+    // Hidden until a finished join brings a note.
+    QLabel* NoteLabel() const { return noteLabel_; }
 
     // ProgressView
     void SetCaption(const QString& caption) override;
@@ -47,7 +49,7 @@ public:
     void SetTaskbarProgress(int percent) override;
     void ClearTaskbarProgress() override;
     void PlayCompletionSound() override;
-    void ShowCompletionNotice(const QString& outputFolder) override;
+    void ShowCompletionNotice(const QString& outputFolder, const QString& note) override;
     void CloseWindow() override;
     void ProcessPendingEvents() override;
 
@@ -73,6 +75,7 @@ private:
     QLineEdit* text2_ = nullptr;
     QLineEdit* text3_ = nullptr;
     QPushButton* btnStop_ = nullptr;
+    QLabel* noteLabel_ = nullptr;
 };
 
 }  // namespace veltrano

@@ -141,6 +141,17 @@ TEST_F(JoinRunnerEventsTest, ReportsOfAnotherJobAreIgnored) {
     EXPECT_TRUE(view_.Elapsed.isEmpty());
 }
 
+TEST_F(JoinRunnerEventsTest, ACompletedJobsNoteReachesTheNoticeAndNoMessageBox) {
+    const QString note = QStringLiteral("Left out: audio track 2 (fre) \u2014 not in every file.");
+    Terminated(0, true, false, note);
+
+    EXPECT_EQ(view_.Notices, 1);
+    EXPECT_EQ(view_.NoticeFolder, QStringLiteral("/out/"));
+    EXPECT_EQ(view_.NoticeNote, note);
+    EXPECT_TRUE(messages_.Shown.isEmpty()) << "a completed join is no failure";
+    EXPECT_EQ(view_.Closes, 0);
+}
+
 TEST_F(JoinRunnerEventsTest, CompletionFinishesTheWindowAndLeavesItOpen) {
     Progress(10.0, 1000, 30 * kSecond, 120 * kSecond);
     Progress(20.0, 1000, 60 * kSecond, 120 * kSecond);

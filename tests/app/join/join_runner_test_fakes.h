@@ -86,8 +86,9 @@ public:
         ++Sounds;
         Record("Sound", {});
     }
-    void ShowCompletionNotice(const QString& outputFolder) override {
+    void ShowCompletionNotice(const QString& outputFolder, const QString& note) override {
         NoticeFolder = outputFolder;
+        NoticeNote = note;
         ++Notices;
         Record("Notice", outputFolder);
     }
@@ -102,7 +103,7 @@ public:
                    (value.isEmpty() ? QString() : QStringLiteral(" ") + value);
     }
 
-    QString Caption, Button, Elapsed, Remaining, Size, NoticeFolder;
+    QString Caption, Button, Elapsed, Remaining, Size, NoticeFolder, NoticeNote;
     int Bar = 0;
     int Taskbar = -1;  // -1: cleared / never shown
     int Sounds = 0;

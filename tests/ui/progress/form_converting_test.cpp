@@ -158,6 +158,24 @@ TEST_F(FormConvertingTest, CompletedShowsFinishedAndRaisesTheNoticeThatOutlivesI
     EXPECT_GE(StopJobsCalls(), 1) << "stopping an ended job is harmless";
 }
 
+TEST_F(FormConvertingTest, ACompletedJobsNoteShowsUnderTheButton) {
+    window.show();
+    ASSERT_EQ(Run(), JoinRunner::RunResult::Started);
+    EXPECT_FALSE(window.NoteLabel()->isVisible());
+    const QString note = QStringLiteral(
+        "Left out: audio track 2 (fre), subtitles 1 (eng) \u2014 not in every file.");
+    Terminated(0, true, false, note);
+
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Join Finished!"));
+    EXPECT_TRUE(window.NoteLabel()->isVisible());
+    EXPECT_EQ(window.NoteLabel()->text(), note);
+    EXPECT_GT(window.NoteLabel()->y(), window.BtnStop()->geometry().bottom());
+    EXPECT_LE(window.NoteLabel()->geometry().bottom(), window.height())
+        << "the window grew to hold it";
+    EXPECT_TRUE(notice.isVisible());
+    EXPECT_TRUE(messages.Shown.isEmpty());
+}
+
 TEST_F(FormConvertingTest, CancelDuringARunClosesAtOnceAndClearsTheTaskbar) {
     window.show();
     ASSERT_EQ(Run(), JoinRunner::RunResult::Started);
@@ -204,7 +222,7 @@ TEST_F(FormConvertingTest, LateEventsAfterTheCloseBoxNeverReopenOrRepaint) {
     // Even a view call that slipped through paints nothing on a closed window.
     window.SetProgress(90);
     window.SetCaption(QStringLiteral("Join Finished!"));
-    window.ShowCompletionNotice(QStringLiteral("/elsewhere/"));
+    window.ShowCompletionNotice(QStringLiteral("/elsewhere/"), QString());
     window.PlayCompletionSound();
     EXPECT_EQ(window.ProgressBar1()->value(), 25);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Please wait..."));
