@@ -34,14 +34,17 @@ bool RunProgram(const QString& program, const QStringList& args, QString* error)
     return ok;
 }
 
-QString MuxerOf(GstContainer container) {
+// The muxer element and its properties, as gst-launch-1.0 arguments.
+QStringList MuxerOf(GstContainer container) {
     switch (container) {
         case GstContainer::Mp4:
-            return QStringLiteral("mp4mux");
+            return {QStringLiteral("mp4mux")};
+        case GstContainer::FragmentedMp4:
+            return {QStringLiteral("mp4mux"), QStringLiteral("fragment-duration=500")};
         case GstContainer::Matroska:
-            return QStringLiteral("matroskamux");
+            return {QStringLiteral("matroskamux")};
         case GstContainer::TransportStream:
-            return QStringLiteral("mpegtsmux");
+            return {QStringLiteral("mpegtsmux")};
     }
     return {};
 }
@@ -66,11 +69,11 @@ bool HasGstreamerElements(const QStringList& names, QString* error) {
 
 bool MakeGstreamerClip(const QString& path, GstContainer container, const MarkedClip& clip,
                        QString* error) {
-    const QString muxer = MuxerOf(container);
+    const QStringList muxer = MuxerOf(container);
     const QStringList elements{
         QStringLiteral("y4mdec"),       QStringLiteral("wavparse"), QStringLiteral("videoconvert"),
         QStringLiteral("audioconvert"), QStringLiteral("x264enc"),  QStringLiteral("h264parse"),
-        QStringLiteral("voaacenc"),     QStringLiteral("aacparse"), muxer};
+        QStringLiteral("voaacenc"),     QStringLiteral("aacparse"), muxer.front()};
     if (!HasGstreamerElements(elements, error)) {
         return false;
     }
@@ -98,33 +101,18 @@ bool MakeGstreamerClip(const QString& path, GstContainer container, const Marked
     if (!made) {
         return false;
     }
-    // One pipeline, two branches into the muxer, written as gst-launch-1.0 arguments.
+    // One pipeline, two branches into the muxer, as gst-launch-1.0 takes it: words split at
+    // spaces (no path here holds one: they come from QTemporaryDir).
+    const QString pipeline =
+        QStringLiteral(
+            "%1 name=mux ! filesink location=%2 "
+            "filesrc location=%3 ! y4mdec ! videoconvert ! x264enc key-int-max=12 ! "
+            "h264parse ! queue ! mux. "
+            "filesrc location=%4 ! wavparse ! audioconvert ! voaacenc ! aacparse ! "
+            "queue ! mux.")
+            .arg(muxer.join(QLatin1Char(' ')), path, pictures, sound);
     const QStringList args =
-        QStringList{QStringLiteral("-q"),       muxer,
-                    QStringLiteral("name=mux"), QStringLiteral("!"),
-                    QStringLiteral("filesink"), QStringLiteral("location=") + path}  // Pictures.
-        + QStringList{QStringLiteral("filesrc"),
-                      QStringLiteral("location=") + pictures,
-                      QStringLiteral("!"),
-                      QStringLiteral("y4mdec"),
-                      QStringLiteral("!"),
-                      QStringLiteral("videoconvert"),
-                      QStringLiteral("!"),
-                      QStringLiteral("x264enc"),
-                      QStringLiteral("key-int-max=12"),
-                      QStringLiteral("!"),
-                      QStringLiteral("h264parse"),
-                      QStringLiteral("!"),
-                      QStringLiteral("queue"),
-                      QStringLiteral("!"),
-                      QStringLiteral("mux.")}  // Sound.
-        + QStringList{QStringLiteral("filesrc"), QStringLiteral("location=") + sound,
-                      QStringLiteral("!"),       QStringLiteral("wavparse"),
-                      QStringLiteral("!"),       QStringLiteral("audioconvert"),
-                      QStringLiteral("!"),       QStringLiteral("voaacenc"),
-                      QStringLiteral("!"),       QStringLiteral("aacparse"),
-                      QStringLiteral("!"),       QStringLiteral("queue"),
-                      QStringLiteral("!"),       QStringLiteral("mux.")};
+        QStringList{QStringLiteral("-q")} + pipeline.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const bool muxed = RunProgram(QStringLiteral("gst-launch-1.0"), args, error);
     QFile::remove(pictures);
     QFile::remove(sound);

@@ -11,7 +11,8 @@ namespace veltrano {
 // silent skip: scripts/install-deps.sh installs them.
 namespace media_tools {
 
-enum class GstContainer { Mp4, Matroska, TransportStream };
+// Fragmented MP4 is mp4mux writing a fragment every half second, without edit lists.
+enum class GstContainer { Mp4, FragmentedMp4, Matroska, TransportStream };
 
 // What the clip holds: a black picture (160x120, 25 fps) with a few white frames from `FlashAt`,
 // and silence (48 kHz stereo) with a 1 kHz beep from `BeepAt`, each `MarkSeconds` long. The
@@ -25,7 +26,8 @@ struct MarkedClip {
 };
 
 // Makes the raw pictures and sound with the ffmpeg tool, then encodes and muxes them with
-// gst-launch-1.0: x264enc + voaacenc into mp4mux, matroskamux or mpegtsmux.
+// gst-launch-1.0: x264enc + voaacenc into mp4mux (plain or fragmented), matroskamux or
+// mpegtsmux.
 bool MakeGstreamerClip(const QString& path, GstContainer container, const MarkedClip& clip,
                        QString* error = nullptr);
 

@@ -113,7 +113,7 @@ void ExpectIncreasingDts(const QString& path) {
     }
 }
 
-enum class Writer { GstMp4, GstMatroska, GstTransportStream, Mkvmerge };
+enum class Writer { GstMp4, GstFragmentedMp4, GstMatroska, GstTransportStream, Mkvmerge };
 
 struct WriterCase {
     const char* Name;
@@ -139,6 +139,10 @@ protected:
             case Writer::GstMp4:
                 made = media_tools::MakeGstreamerClip(path, media_tools::GstContainer::Mp4, clip,
                                                       &error);
+                break;
+            case Writer::GstFragmentedMp4:
+                made = media_tools::MakeGstreamerClip(
+                    path, media_tools::GstContainer::FragmentedMp4, clip, &error);
                 break;
             case Writer::GstMatroska:
                 made = media_tools::MakeGstreamerClip(path, media_tools::GstContainer::Matroska,
@@ -210,7 +214,18 @@ TEST_P(CopyJoinOtherWriters, KeepsEveryPacketAndEachClipsOffset) {
     int audioPackets = 0;
     double duration = 0.0;
     QList<double> ownOffsets;
+    // Where a file's sound ends before its pictures (or the next file's starts after them), the
+    // join puts whole frames of silence: the sound of the next file stays on its pictures.
+    int silentFrames = 0;
+    double gapAfter = 0.0;
     for (const QString& input : inputs) {
+        const auto audio = copy_join_probe::StreamSpan(input, QStringLiteral("audio"));
+        const auto video = copy_join_probe::StreamSpan(input, QStringLiteral("video"));
+        if (&input != &inputs.front()) {
+            const double gap = gapAfter + audio.Start - std::min(audio.Start, video.Start);
+            silentFrames += static_cast<int>(std::floor(gap / kAudioFrame + 1e-6));
+        }
+        gapAfter = std::max(audio.End, video.End) - audio.End;
         videoPackets += PacketCount(input, QStringLiteral("v:0"));
         audioPackets += PacketCount(input, QStringLiteral("a:0"));
         duration += FormatDuration(input);
@@ -221,7 +236,7 @@ TEST_P(CopyJoinOtherWriters, KeepsEveryPacketAndEachClipsOffset) {
         ownOffsets.append(beeps[0] - flashes[0]);
     }
     EXPECT_EQ(PacketCount(output, QStringLiteral("v:0")), videoPackets);
-    EXPECT_EQ(PacketCount(output, QStringLiteral("a:0")), audioPackets);
+    EXPECT_EQ(PacketCount(output, QStringLiteral("a:0")), audioPackets + silentFrames);
     EXPECT_NEAR(FormatDuration(output), duration, kAudioFrame);
 
     const QList<double> flashes = FlashStarts(output);
@@ -238,6 +253,7 @@ TEST_P(CopyJoinOtherWriters, KeepsEveryPacketAndEachClipsOffset) {
 INSTANTIATE_TEST_SUITE_P(
     Writers, CopyJoinOtherWriters,
     ::testing::Values(WriterCase{"gstreamer_mp4", Writer::GstMp4, "mp4"},
+                      WriterCase{"gstreamer_fragmented_mp4", Writer::GstFragmentedMp4, "mp4"},
                       WriterCase{"gstreamer_mkv", Writer::GstMatroska, "mkv"},
                       WriterCase{"gstreamer_ts", Writer::GstTransportStream, "ts"},
                       WriterCase{"mkvmerge", Writer::Mkvmerge, "mkv"}),
