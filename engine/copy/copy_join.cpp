@@ -371,12 +371,16 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
 
 Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     packet->stream_index = outIndex;
-    if ((packet->flags & AV_PKT_FLAG_DISCARD) != 0) {
+    // Where a stream starts is known from its first packet that is shown; what the demuxer marks
+    // as not shown before it is the stream's hidden lead.
+    const bool shown = (packet->flags & AV_PKT_FLAG_DISCARD) == 0;
+    if (!shown && !streamSeen_[outIndex]) {
         if (Status hidden = CheckHiddenLead(index, outIndex, packet); !hidden.Ok()) {
             av_packet_unref(packet);
             return hidden;
         }
     }
+    streamSeen_[outIndex] = streamSeen_[outIndex] || shown;
     if (started_) {
         return Write(index, outIndex, packet);
     }
@@ -387,7 +391,6 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     av_packet_move_ref(held.get(), packet);
     const std::int64_t stamp = held->pts != AV_NOPTS_VALUE ? held->pts : held->dts;
     CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
-    const bool shown = (held->flags & AV_PKT_FLAG_DISCARD) == 0;
     if (shown && stamp != AV_NOPTS_VALUE &&
         (stream.Start == AV_NOPTS_VALUE || stamp < stream.Start)) {
         stream.Start = stamp;
@@ -397,8 +400,6 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
         (stream.FirstDts == AV_NOPTS_VALUE || decodeStamp < stream.FirstDts)) {
         stream.FirstDts = decodeStamp;
     }
-    // Where a stream starts is known from its first packet that is shown.
-    streamSeen_[outIndex] = streamSeen_[outIndex] || shown;
     pending_.push_back(std::move(held));
     bool allSeen = true;
     for (std::size_t i = 0; i < fileStreams_.size(); ++i) {
