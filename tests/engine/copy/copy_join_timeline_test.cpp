@@ -167,6 +167,25 @@ TEST(CopyJoinTimeline, ADeeperReorderDelayMovesTheFileInsteadOfClamping) {
     EXPECT_EQ(Place(timeline, kAudio, 0, 0, 1024).Pts, 44100 + 3528);
 }
 
+// The same, known before the file's first packet is placed (the joiner holds the first packets):
+// every stream of the file moves together, so the sound stays on its pictures.
+TEST(CopyJoinTimeline, AKnownDeeperReorderDelayMovesEveryStreamTogether) {
+    CopyTimeline timeline({kVideoBase, kAudioBase}, kVideo);
+    OneSecondFile(timeline);
+    auto streams = Streams(2);
+    streams[kVideo].Start = 0;
+    streams[kVideo].FirstDts = -2;
+    streams[kAudio].Start = 0;
+    streams[kAudio].FirstDts = 0;
+    timeline.BeginFile(streams);
+    const Placed sound = Place(timeline, kAudio, 0, 0, 1024);
+    const Placed picture = Place(timeline, kVideo, 0, -2, 1);
+    ASSERT_EQ(picture.Verdict, CopyTimeline::Verdict::Write);
+    EXPECT_EQ(picture.Dts, 25);
+    EXPECT_EQ(picture.Pts, 27);
+    EXPECT_EQ(sound.Pts, 27 * 1764);
+}
+
 TEST(CopyJoinTimeline, GapsAreFilledWithWholeFramesOfSilence) {
     // The first file's audio ends 4100 samples before its video: the next file's audio would
     // start with a gap of four frames.
