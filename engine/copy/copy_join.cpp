@@ -428,12 +428,14 @@ Status CopyJoiner::CheckHiddenLead(std::size_t index, int outIndex, const AVPack
     if (!cut || (index == 0 && OutputKeepsLeadHidden())) {
         return {};
     }
-    return {AVERROR_PATCHWELCOME,
+    const QString where = index == 0 ? QStringLiteral("an MP4 or MOV output")
+                                     : QStringLiteral("the first file of an MP4 or MOV output");
+    const QString advice = index == 0 ? QStringLiteral("Convert it instead.")
+                                      : QStringLiteral("Convert it instead, or put it first.");
+    return {AVERROR(EINVAL),
             QStringLiteral("Cannot join by stream copy: %1 was cut without re-encoding (an edit "
-                           "list hides its start), and only the first file of an MP4 or MOV "
-                           "output can keep such a start hidden. Convert it instead, or put it "
-                           "first.")
-                .arg(scans_[index].FileName)};
+                           "list hides its start), which only %2 can keep hidden. %3")
+                .arg(scans_[index].FileName, where, advice)};
 }
 
 bool CopyJoiner::OutputKeepsLeadHidden() const {

@@ -64,7 +64,7 @@ public:
     std::int64_t PositionUs() const;
     // Microseconds the files were moved later in total to keep DTS increasing.
     std::int64_t WideningUs() const { return wideningUs_; }
-    // Packets dropped: no timestamp at all, or audio going backwards inside one input.
+    // Packets dropped: no timestamp at all, or audio that would not follow what was written.
     int DroppedPackets() const { return dropped_; }
     // Filler packets placed.
     int FilledPackets() const { return filled_; }
