@@ -32,6 +32,10 @@ constexpr std::size_t kMaxPendingPackets = 512;
 // A container's start time this close to the first packet read is the stream's own (open-GOP
 // pictures, audio priming); further away it was filled in from another stream.
 constexpr AVRational kStartHintRange{1, 2};
+// Audio hidden at a file's start up to this many frames is encoder priming, not cut footage.
+constexpr int kPrimingFrames = 2;
+// The frame length assumed for audio whose frame size is unknown.
+constexpr AVRational kLongestAudioFrame{1, 20};
 
 QString NameOf(const QString& path) {
     return QFileInfo(path).fileName();
@@ -123,6 +127,8 @@ private:
     Status WriteCover(std::size_t index, AVPacket* packet);
     void SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packet);
     Status StartFile(std::size_t index);
+    Status CheckHiddenLead(std::size_t index, int outIndex, const AVPacket* packet);
+    bool OutputKeepsLeadHidden() const;
     Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
@@ -157,6 +163,7 @@ private:
     bool started_ = false;
     std::vector<CopyTimeline::StreamInFile> fileStreams_;
     std::vector<bool> streamSeen_;
+    std::vector<std::int64_t> hiddenLead_;  // per output stream, input time base
     std::vector<int> inIndexOf_;
     std::deque<av::PacketPtr> pending_;
     ProgressThrottle throttle_;
@@ -499,6 +506,16 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     if (output_->streams[outIndex]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
         SpreadSubtitle(index, outIndex, packet);
     }
+    // Where a stream starts is known from its first packet that is shown; what the demuxer marks
+    // as not shown before it is the stream's hidden lead.
+    const bool shown = (packet->flags & AV_PKT_FLAG_DISCARD) == 0;
+    if (!shown && !streamSeen_[outIndex]) {
+        if (Status hidden = CheckHiddenLead(index, outIndex, packet); !hidden.Ok()) {
+            av_packet_unref(packet);
+            return hidden;
+        }
+    }
+    streamSeen_[outIndex] = streamSeen_[outIndex] || shown;
     if (started_) {
         return Write(index, outIndex, packet);
     }
@@ -509,11 +526,15 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     av_packet_move_ref(held.get(), packet);
     const std::int64_t stamp = held->pts != AV_NOPTS_VALUE ? held->pts : held->dts;
     CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
-    if (gates_[outIndex] && stamp != AV_NOPTS_VALUE &&
+    if (gates_[outIndex] && shown && stamp != AV_NOPTS_VALUE &&
         (stream.Start == AV_NOPTS_VALUE || stamp < stream.Start)) {
         stream.Start = stamp;
     }
-    streamSeen_[outIndex] = true;
+    const std::int64_t decodeStamp = held->dts != AV_NOPTS_VALUE ? held->dts : stamp;
+    if (decodeStamp != AV_NOPTS_VALUE &&
+        (stream.FirstDts == AV_NOPTS_VALUE || decodeStamp < stream.FirstDts)) {
+        stream.FirstDts = decodeStamp;
+    }
     pending_.push_back(std::move(held));
     bool allSeen = true;
     for (std::size_t i = 0; i < fileStreams_.size(); ++i) {
@@ -568,6 +589,39 @@ void CopyJoiner::SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packe
     }
     last.In = dts;
     last.Out = moved;
+}
+
+// A packet the demuxer marks as not shown (an edit list starts later, or the encoder's priming)
+// is copied with its marking, but players skip such a lead only at the very start of an MP4 or
+// MOV output, where the muxer turns the negative start into an edit list of its own. Anywhere
+// else a cut-away lead would be shown again, so the join is refused; a frame or two of audio
+// priming is not footage and goes through.
+Status CopyJoiner::CheckHiddenLead(std::size_t index, int outIndex, const AVPacket* packet) {
+    const CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
+    const std::int64_t duration = packet->duration > 0 ? packet->duration : stream.DefaultDuration;
+    hiddenLead_[outIndex] += std::max<std::int64_t>(duration, 1);
+    const std::int64_t frame = stream.DefaultDuration > 0
+                                   ? stream.DefaultDuration
+                                   : av_rescale_q(1, kLongestAudioFrame, stream.TimeBase);
+    const bool cut = !stream.IsAudio || hiddenLead_[outIndex] > kPrimingFrames * frame;
+    if (!cut || (index == 0 && OutputKeepsLeadHidden())) {
+        return {};
+    }
+    const QString where = index == 0 ? QStringLiteral("an MP4 or MOV output")
+                                     : QStringLiteral("the first file of an MP4 or MOV output");
+    const QString advice = index == 0 ? QStringLiteral("Convert it instead.")
+                                      : QStringLiteral("Convert it instead, or put it first.");
+    return {AVERROR(EINVAL),
+            QStringLiteral("Cannot join by stream copy: %1 was cut without re-encoding (an edit "
+                           "list hides its start), which only %2 can keep hidden. %3")
+                .arg(scans_[index].FileName, where, advice)};
+}
+
+bool CopyJoiner::OutputKeepsLeadHidden() const {
+    static const QStringList names{QStringLiteral("mp4"),  QStringLiteral("mov"),
+                                   QStringLiteral("3gp"),  QStringLiteral("3g2"),
+                                   QStringLiteral("ipod"), QStringLiteral("psp")};
+    return names.contains(QString::fromLatin1(output_->oformat->name));
 }
 
 // Fixes where the current file starts and writes what was held, in the order it was read.
@@ -638,6 +692,7 @@ void CopyJoiner::BeginFileStreams(std::size_t index, const OpenedInput& opened) 
     fileStreams_ = std::move(streams);
     inIndexOf_ = opened.InIndexOf;
     streamSeen_.assign(fileStreams_.size(), false);
+    hiddenLead_.assign(fileStreams_.size(), 0);
     started_ = false;
     pending_.clear();
 }

@@ -26,36 +26,19 @@ void CopyTimeline::BeginFile(const std::vector<StreamInFile>& streams, std::int6
 void CopyTimeline::BeginFile(const std::vector<StreamInFile>& streams) {
     const bool hasMaster =
         static_cast<std::size_t>(master_) < streams.size() && streams[master_].Present;
+    // The earliest start over the streams: sound before the first picture (or pictures before
+    // the first sound) is part of the file. A lead that is not shown has no Start of its own.
     std::int64_t anchor = AV_NOPTS_VALUE;
-    AVRational anchorTimeBase{1, 1};
-    if (hasMaster && streams[master_].Start != AV_NOPTS_VALUE) {
-        anchor = streams[master_].Start;
-        anchorTimeBase = streams[master_].TimeBase;
-    }
-    for (std::size_t i = 0; i < streams.size(); ++i) {
-        const StreamInFile& stream = streams[i];
-        if (!stream.Present || stream.Start == AV_NOPTS_VALUE || static_cast<int>(i) == master_) {
+    AVRational anchorTimeBase = hasMaster ? streams[master_].TimeBase : AVRational{1, 1};
+    for (const StreamInFile& stream : streams) {
+        if (!stream.Present || stream.Start == AV_NOPTS_VALUE) {
             continue;
         }
-        if (anchor == AV_NOPTS_VALUE) {
-            anchor = stream.Start;
-            anchorTimeBase = stream.TimeBase;
-            continue;
-        }
-        // Up to two audio frames ahead is the encoder's priming: the file starts with its
-        // pictures. Anything earlier is sound the file really starts with.
-        const std::int64_t frame =
-            stream.DefaultDuration > 0
-                ? stream.DefaultDuration
-                : av_rescale_q(25000, AVRational{1, 1000000}, stream.TimeBase);
-        const std::int64_t allowance = stream.IsAudio ? 2 * frame : 0;
-        if (av_compare_ts(stream.Start + allowance, stream.TimeBase, anchor, anchorTimeBase) < 0) {
+        if (anchor == AV_NOPTS_VALUE ||
+            av_compare_ts(stream.Start, stream.TimeBase, anchor, anchorTimeBase) < 0) {
             anchor = stream.Start;
             anchorTimeBase = stream.TimeBase;
         }
-    }
-    if (hasMaster && anchor == AV_NOPTS_VALUE) {
-        anchorTimeBase = streams[master_].TimeBase;
     }
     BeginFileAt(streams, anchor, anchorTimeBase);
 }
@@ -65,16 +48,15 @@ void CopyTimeline::BeginFileAt(const std::vector<StreamInFile>& streams, std::in
     ++fileCount_;
     const AVRational masterOut = streams_[master_].TimeBase;
     if (fileCount_ > 1) {
-        // The real end of what was written: the master's end, or another stream's end less
-        // its last packet (encoder padding) when that stream runs clearly longer.
-        std::int64_t base = streams_[master_].End != AV_NOPTS_VALUE ? streams_[master_].End : 0;
-        for (std::size_t i = 0; i < streams_.size(); ++i) {
-            const OutState& state = streams_[i];
-            if (static_cast<int>(i) == master_ || state.End == AV_NOPTS_VALUE) {
-                continue;
+        // Where the longest stream ended: rounded up, so that nothing of the next file lands on
+        // what is written when the time bases differ.
+        std::int64_t base = 0;
+        for (const OutState& state : streams_) {
+            if (state.End != AV_NOPTS_VALUE) {
+                const auto rounding = static_cast<AVRounding>(AV_ROUND_UP | AV_ROUND_PASS_MINMAX);
+                base = std::max(base,
+                                av_rescale_q_rnd(state.End, state.TimeBase, masterOut, rounding));
             }
-            base = std::max(
-                base, av_rescale_q(state.End - state.LastDuration, state.TimeBase, masterOut));
         }
         fileBase_ = base;
     }
@@ -89,6 +71,32 @@ void CopyTimeline::BeginFileAt(const std::vector<StreamInFile>& streams, std::in
     anchorTimeBase_ = anchorTimeBase;
     if (anchor_ != AV_NOPTS_VALUE) {
         SetOffsets();
+        MakeRoomForFirstPackets();
+    }
+}
+
+void CopyTimeline::MakeRoomForFirstPackets() {
+    const AVRational masterOut = streams_[master_].TimeBase;
+    // Moving by whole master ticks may round short in a finer time base: look again.
+    for (int round = 0; round < 3; ++round) {
+        std::int64_t widen = 0;
+        for (const OutState& state : streams_) {
+            if (!state.In.Present || state.In.FirstDts == AV_NOPTS_VALUE ||
+                state.LastDts == AV_NOPTS_VALUE) {
+                continue;
+            }
+            const std::int64_t first =
+                av_rescale_q(state.In.FirstDts, state.In.TimeBase, state.TimeBase) + state.Offset;
+            if (first <= state.LastDts) {
+                const auto rounding = static_cast<AVRounding>(AV_ROUND_UP | AV_ROUND_PASS_MINMAX);
+                widen = std::max(widen, av_rescale_q_rnd(state.LastDts + 1 - first, state.TimeBase,
+                                                         masterOut, rounding));
+            }
+        }
+        if (widen == 0) {
+            return;
+        }
+        Widen(widen);
     }
 }
 
@@ -161,26 +169,12 @@ CopyTimeline::Verdict CopyTimeline::Place(int outIndex, AVPacket* packet, bool c
     const std::int64_t outDuration = av_rescale_q(duration, in.TimeBase, state.TimeBase);
 
     if (in.IsAudio) {
-        if (fileCount_ > 1 && outPts + outDuration <= state.FileStart) {
-            ++dropped_;  // priming or pre-roll of a later file
-            return Verdict::Drop;
-        }
-        if (state.End != AV_NOPTS_VALUE) {
-            // A file's first audio packet meets the audio written before; inside a file the
-            // packets keep their own spacing, except where they overlap.
-            const std::int64_t gap = outPts - state.End;
-            if (!state.SeenInFile && 2 * gap > outDuration) {
-                if (canFillGaps) {
-                    return Verdict::FillGap;  // packet untouched; PlaceFiller, then again
-                }
-            } else if (gap < 0 && -2 * gap > outDuration) {
-                ++dropped_;
-                return Verdict::Drop;
-            } else if (gap < 0 || !state.SeenInFile) {
-                state.Offset -= gap;
-                outPts -= gap;
-                outDts -= gap;
-            }
+        // A gap before a file's sound (the previous file's pictures ran longer): whole frames of
+        // silence where the caller can make them. The packet itself keeps its place, so what
+        // is left, under a frame, stays a gap rather than shifting the sound off its pictures.
+        if (!state.SeenInFile && canFillGaps && state.End != AV_NOPTS_VALUE && outDuration > 0 &&
+            outPts - state.End >= outDuration) {
+            return Verdict::FillGap;  // packet untouched; PlaceFiller, then again
         }
     } else if (!state.SeenInFile && state.LastDts != AV_NOPTS_VALUE && outDts <= state.LastDts &&
                outIndex == master_) {
@@ -207,7 +201,6 @@ CopyTimeline::Verdict CopyTimeline::Place(int outIndex, AVPacket* packet, bool c
     state.LastDts = outDts;
     state.End = state.End == AV_NOPTS_VALUE ? outPts + outDuration
                                             : std::max(state.End, outPts + outDuration);
-    state.LastDuration = outDuration;
     state.SeenInFile = true;
     return Verdict::Write;
 }
@@ -221,7 +214,6 @@ void CopyTimeline::PlaceFiller(int outIndex, AVPacket* filler) {
     filler->pos = -1;
     state.LastDts = start;
     state.End = start + filler->duration;
-    state.LastDuration = filler->duration;
     ++filled_;
 }
 

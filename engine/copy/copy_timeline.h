@@ -13,23 +13,19 @@ namespace veltrano {
 
 // Places the packets of consecutive input files on one output timeline for a stream copy.
 //
-// The master stream (video when there is one) is continuous: each file starts where the
-// previous one really ended, measured from what was written (largest pts + duration), not
-// from what containers claim. A file's own start is the earliest start over its streams, so
-// the file's internal audio/video offset is kept; audio only a couple of frames ahead of the
-// master is encoder priming, not content, and the master's start counts instead. Audio is
-// measured against the video of its own file at every join: packets wholly before the file's
-// start (that priming) are dropped for files 2..N; a first packet overlapping the written audio by
-// more than half its length is dropped; one that would leave a gap of more than half a frame asks
-// for silence (FillGap) where the caller can make it, otherwise the gap stays (honest timestamps);
-// whatever is left, under half a frame, shifts the file's audio onto the written end, so the
-// audio stays gapless. The drift is never more than half an audio frame and never builds up
-// from file to file.
+// Each file starts where the longest of the previous file's streams ended (largest pts +
+// duration over every stream, measured from what was written), so no stream of the next file
+// lands on what is already there and no packet has to go: the shorter stream simply has a gap
+// (the picture holds its last frame, audio gets silence where the caller can make it). Every
+// stream of a file moves by the same amount, counted from the earliest start over the file's
+// streams, so the file keeps its own audio/video offset exactly, without drift from file to file.
 //
-// DTS strictly increase in every stream. When a file's first master packet would not follow
-// the last one written (a deeper B-frame delay than the previous file), the whole file is
-// moved later by the shortfall: a visible gap of a tick or a frame, never rewritten stamps.
-// Timestamps going backwards inside one input are reported, never clamped.
+// A lead the demuxer marks as not shown (AAC priming, the frames before an edit list's start)
+// is kept before its file's start with its marking. DTS strictly increase in every stream: when
+// a file's first packets would not follow the last ones written (that lead, or a deeper B-frame
+// delay than the previous file), the whole file is moved later by the shortfall: a gap of a
+// tick or a frame, never rewritten stamps. Timestamps going backwards inside one input are
+// reported, never clamped.
 class CopyTimeline {
 public:
     enum class Verdict { Write, Drop, Backwards, FillGap };
@@ -40,7 +36,10 @@ public:
         std::int64_t DefaultDuration = 0;  // in timeBase, for packets that carry none
         int VideoDelay = 0;                // reorder depth, for guessing missing DTS
         bool IsAudio = false;
-        std::int64_t Start = AV_NOPTS_VALUE;  // first presentation stamp, in timeBase
+        std::int64_t Start = AV_NOPTS_VALUE;  // first presentation stamp shown, in timeBase
+        // Earliest decoding stamp, a lead not shown included, in timeBase; unknown: checked
+        // packet by packet on the master stream.
+        std::int64_t FirstDts = AV_NOPTS_VALUE;
     };
 
     // One entry per output stream; `master` is the index of the stream that sets the pace.
@@ -49,8 +48,8 @@ public:
     // Starts the next input. `streams` is indexed like the output streams; `anchor` is the
     // file's start in the master stream's input time base (AV_NOPTS_VALUE: the first packet).
     void BeginFile(const std::vector<StreamInFile>& streams, std::int64_t anchor);
-    // Starts the next input where its streams' `start` say it starts (see above); with no start
-    // known, at the first packet placed.
+    // Starts the next input where its streams' `Start` say it starts (the earliest of them);
+    // with no start known, at the first packet placed.
     void BeginFile(const std::vector<StreamInFile>& streams);
 
     // Moves one packet (stream_index = output stream, timestamps in the input time base) onto
@@ -65,7 +64,7 @@ public:
     std::int64_t PositionUs() const;
     // Microseconds the files were moved later in total to keep DTS increasing.
     std::int64_t WideningUs() const { return wideningUs_; }
-    // Packets dropped as priming or overlap.
+    // Packets dropped: no timestamp at all, or audio that would not follow what was written.
     int DroppedPackets() const { return dropped_; }
     // Filler packets placed.
     int FilledPackets() const { return filled_; }
@@ -75,7 +74,6 @@ private:
         AVRational TimeBase{1, 1};
         std::int64_t LastDts = AV_NOPTS_VALUE;
         std::int64_t End = AV_NOPTS_VALUE;
-        std::int64_t LastDuration = 0;
         // Current file.
         StreamInFile In;
         std::int64_t Offset = 0;     // added after rescaling to the output time base
@@ -88,6 +86,8 @@ private:
     void BeginFileAt(const std::vector<StreamInFile>& streams, std::int64_t anchor,
                      AVRational anchorTimeBase);
     void SetOffsets();
+    // Moves the file later until the first packet of every stream follows what was written.
+    void MakeRoomForFirstPackets();
     // Moves the rest of the current file later by `widen` master output ticks.
     void Widen(std::int64_t widen);
 
