@@ -15,6 +15,7 @@ extern "C" {
 #include "engine/av/av_error.h"
 #include "engine/av/av_interrupt.h"
 #include "engine/av/av_ptr.h"
+#include "engine/copy/copy_hidden_lead.h"
 #include "engine/copy/copy_input.h"
 #include "engine/copy/copy_join.h"
 #include "engine/copy/copy_silence.h"
@@ -32,10 +33,6 @@ constexpr std::size_t kMaxPendingPackets = 512;
 // A container's start time this close to the first packet read is the stream's own (open-GOP
 // pictures, audio priming); further away it was filled in from another stream.
 constexpr AVRational kStartHintRange{1, 2};
-// Audio hidden at a file's start up to this many frames is encoder priming, not cut footage.
-constexpr int kPrimingFrames = 2;
-// The frame length assumed for audio whose frame size is unknown.
-constexpr AVRational kLongestAudioFrame{1, 20};
 
 QString NameOf(const QString& path) {
     return QFileInfo(path).fileName();
@@ -128,7 +125,6 @@ private:
     void SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packet);
     Status StartFile(std::size_t index);
     Status CheckHiddenLead(std::size_t index, int outIndex, const AVPacket* packet);
-    bool OutputKeepsLeadHidden() const;
     Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
@@ -163,7 +159,7 @@ private:
     bool started_ = false;
     std::vector<CopyTimeline::StreamInFile> fileStreams_;
     std::vector<bool> streamSeen_;
-    std::vector<std::int64_t> hiddenLead_;  // per output stream, input time base
+    std::vector<copy_hidden_lead::StreamLead> hiddenLead_;  // per output stream
     std::vector<int> inIndexOf_;
     std::deque<av::PacketPtr> pending_;
     ProgressThrottle throttle_;
@@ -230,6 +226,7 @@ Status CopyJoiner::ScanFile(const QString& path, bool deep) {
     CopyInputScan scan = ScanCopyInput(input.get(), NameOf(path));
     scan.Headerless = headerless;
     scan.DeepAnalysis = deep;
+    scan.StartsWithCut = copy_hidden_lead::StartsWithCut(input.get(), scan);
     scans_.push_back(std::move(scan));
     return {};
 }
@@ -266,6 +263,13 @@ Status CopyJoiner::ScanInputs() {
     for (std::size_t i = 1; i < scans_.size(); ++i) {
         if (Status match = CheckCopyMatch(first, scans_[i], muxer_, withAudio_); !match.Ok()) {
             return match;
+        }
+    }
+    // Before anything is written: a cut the output cannot keep hidden is refused at once.
+    for (std::size_t i = 0; i < scans_.size(); ++i) {
+        if (scans_[i].StartsWithCut &&
+            (i > 0 || !copy_hidden_lead::OutputKeepsLeadHidden(muxer_))) {
+            return copy_hidden_lead::Refusal(scans_[i].FileName, i == 0);
         }
     }
     const AVOutputFormat* format = av_guess_format(muxer_.toLatin1().constData(), nullptr, nullptr);
@@ -591,37 +595,14 @@ void CopyJoiner::SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packe
     last.Out = moved;
 }
 
-// A packet the demuxer marks as not shown (an edit list starts later, or the encoder's priming)
-// is copied with its marking, but players skip such a lead only at the very start of an MP4 or
-// MOV output, where the muxer turns the negative start into an edit list of its own. Anywhere
-// else a cut-away lead would be shown again, so the join is refused; a frame or two of audio
-// priming is not footage and goes through.
+// The copy pass meets a hidden lead the scan did not read far enough to see.
 Status CopyJoiner::CheckHiddenLead(std::size_t index, int outIndex, const AVPacket* packet) {
-    const CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
-    const std::int64_t duration = packet->duration > 0 ? packet->duration : stream.DefaultDuration;
-    hiddenLead_[outIndex] += std::max<std::int64_t>(duration, 1);
-    const std::int64_t frame = stream.DefaultDuration > 0
-                                   ? stream.DefaultDuration
-                                   : av_rescale_q(1, kLongestAudioFrame, stream.TimeBase);
-    const bool cut = !stream.IsAudio || hiddenLead_[outIndex] > kPrimingFrames * frame;
-    if (!cut || (index == 0 && OutputKeepsLeadHidden())) {
+    copy_hidden_lead::StreamLead& lead = hiddenLead_[outIndex];
+    lead.Add(packet->duration);
+    if (!lead.IsCut() || (index == 0 && copy_hidden_lead::OutputKeepsLeadHidden(muxer_))) {
         return {};
     }
-    const QString where = index == 0 ? QStringLiteral("an MP4 or MOV output")
-                                     : QStringLiteral("the first file of an MP4 or MOV output");
-    const QString advice = index == 0 ? QStringLiteral("Convert it instead.")
-                                      : QStringLiteral("Convert it instead, or put it first.");
-    return {AVERROR(EINVAL),
-            QStringLiteral("Cannot join by stream copy: %1 was cut without re-encoding (an edit "
-                           "list hides its start), which only %2 can keep hidden. %3")
-                .arg(scans_[index].FileName, where, advice)};
-}
-
-bool CopyJoiner::OutputKeepsLeadHidden() const {
-    static const QStringList names{QStringLiteral("mp4"),  QStringLiteral("mov"),
-                                   QStringLiteral("3gp"),  QStringLiteral("3g2"),
-                                   QStringLiteral("ipod"), QStringLiteral("psp")};
-    return names.contains(QString::fromLatin1(output_->oformat->name));
+    return copy_hidden_lead::Refusal(scans_[index].FileName, index == 0);
 }
 
 // Fixes where the current file starts and writes what was held, in the order it was read.
@@ -692,7 +673,10 @@ void CopyJoiner::BeginFileStreams(std::size_t index, const OpenedInput& opened) 
     fileStreams_ = std::move(streams);
     inIndexOf_ = opened.InIndexOf;
     streamSeen_.assign(fileStreams_.size(), false);
-    hiddenLead_.assign(fileStreams_.size(), 0);
+    hiddenLead_.clear();
+    for (const CopyTimeline::StreamInFile& stream : fileStreams_) {
+        hiddenLead_.push_back({stream.IsAudio, stream.TimeBase, stream.DefaultDuration, 0});
+    }
     started_ = false;
     pending_.clear();
 }

@@ -59,6 +59,8 @@ struct CopyInputScan {
     // The streams were found only by analysing far more of the file than usual; copying it
     // needs the same analysis.
     bool DeepAnalysis = false;
+    // The video or audio starts with footage an edit list hides (cut without re-encoding).
+    bool StartsWithCut = false;
 };
 
 // The stream of a kind that a copy keeps (cover pictures are not video), or -1.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -335,9 +336,12 @@ TEST_F(CopyJoinCutClips, ACutStartTheOutputCannotHideIsRefused) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Output);
-        const Status outcome = CopyJoin(c.Inputs, dir_.filePath(QLatin1String(c.Output)));
+        const QString output = dir_.filePath(QLatin1String(c.Output));
+        const Status outcome = CopyJoin(c.Inputs, output);
         EXPECT_FALSE(outcome.Ok());
         EXPECT_EQ(outcome.Message().toStdString(), c.Message);
+        // Refused while the inputs are looked at, before the earlier files are copied.
+        EXPECT_FALSE(QFileInfo::exists(output));
     }
 }
 
