@@ -15,9 +15,11 @@ extern "C" {
 #include "engine/av/av_error.h"
 #include "engine/av/av_interrupt.h"
 #include "engine/av/av_ptr.h"
+#include "engine/copy/copy_failure.h"
 #include "engine/copy/copy_hidden_lead.h"
 #include "engine/copy/copy_input.h"
 #include "engine/copy/copy_join.h"
+#include "engine/copy/copy_output_stream.h"
 #include "engine/copy/copy_silence.h"
 #include "engine/copy/copy_stream_check.h"
 #include "engine/copy/copy_timeline.h"
@@ -34,60 +36,13 @@ constexpr std::size_t kMaxPendingPackets = 512;
 // pictures, audio priming); further away it was filled in from another stream.
 constexpr AVRational kStartHintRange{1, 2};
 
+using copy_failure::Failure;
+using copy_failure::JoinedNames;
+using copy_failure::StreamOf;
+using copy_failure::WriteFailure;
+
 QString NameOf(const QString& path) {
     return QFileInfo(path).fileName();
-}
-
-Status Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
-    if (cancel.load()) {
-        return StoppedStatus();
-    }
-    return {code < 0 ? code : -1, av::Describe(what, code)};
-}
-
-// A system error while writing: the disk or the file is at fault, not what is written.
-bool IsSystemWriteError(int code) {
-    for (const int error :
-         {EIO, ENOSPC, EDQUOT, EFBIG, EROFS, EACCES, EPERM, EBADF, EPIPE, ENOMEM, ENXIO}) {
-        if (code == AVERROR(error)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The files a refused write concerns: the first one, whose streams the output took, and the
-// one whose packets were turned down.
-QString JoinedNames(const std::vector<CopyInputScan>& scans, std::size_t index) {
-    if (index > 0) {
-        return scans.front().FileName + QStringLiteral(" and ") + scans[index].FileName;
-    }
-    if (scans.size() == 2) {
-        return scans[0].FileName + QStringLiteral(" and ") + scans[1].FileName;
-    }
-    return scans.size() == 1 ? scans.front().FileName
-                             : scans.front().FileName + QStringLiteral(" and the other files");
-}
-
-// A failed header or packet write. A system error keeps `what` and the system's reason; any
-// other is the muxer turning down `refused` ("the audio of b.dv"), which only a conversion can
-// make acceptable, so the user is told to choose it.
-Status WriteFailure(int code, const QString& what, const QString& joined, const QString& muxer,
-                    const QString& refused, const std::atomic<bool>& cancel) {
-    if (cancel.load() || code == AVERROR_EXIT || IsSystemWriteError(code)) {
-        return Failure(code, what, cancel);
-    }
-    return {code < 0 ? code : -1,
-            QStringLiteral("Cannot join %1 without conversion: the %2 output does not accept %3 "
-                           "(%4). Choose Convert instead.")
-                .arg(joined, muxer.toUpper(), refused, av::ErrorText(code))};
-}
-
-// What of `file` goes to the output stream: "the audio of b.dv".
-QString StreamOf(const AVStream* stream, const QString& file) {
-    return (stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO ? QStringLiteral("the audio of ")
-                                                               : QStringLiteral("the video of ")) +
-           file;
 }
 
 // One input while it is being copied: its kept streams mapped to output streams.
@@ -380,48 +335,17 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
         }
-        out->codecpar->codec_tag = 0;
         const AVMediaType type = out->codecpar->codec_type;
+        CopyStreamFacts(input, in, out);
         if (type == AVMEDIA_TYPE_AUDIO) {
             ret = LendAudioConfig(out->codecpar, outIndex);
             if (ret < 0) {
                 return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
             }
-            // With a block size the AVI muxer takes MP3 and AC-3 for fixed-size sample audio
-            // and their timestamps read back wrong; the ffmpeg tool clears it when copying.
-            const int block = out->codecpar->block_align;
-            if ((out->codecpar->codec_id == AV_CODEC_ID_MP3 &&
-                 (block == 1 || block == 576 || block == 1152)) ||
-                out->codecpar->codec_id == AV_CODEC_ID_AC3) {
-                out->codecpar->block_align = 0;
-            }
-        }
-        out->time_base = in->time_base;
-        out->avg_frame_rate = in->avg_frame_rate;
-        out->disposition = in->disposition;
-        for (const char* key : {"language", "title"}) {
-            if (const AVDictionaryEntry* tag = av_dict_get(in->metadata, key, nullptr, 0)) {
-                av_dict_set(&out->metadata, key, tag->value, 0);
-            }
-        }
-        // The muxer refuses a stream whose container and codec aspects differ; both get the
-        // one a player shows, the container's where it states one.
-        const AVRational aspect = av_guess_sample_aspect_ratio(const_cast<AVFormatContext*>(input),
-                                                               const_cast<AVStream*>(in), nullptr);
-        out->sample_aspect_ratio = aspect;
-        if (type == AVMEDIA_TYPE_VIDEO) {
-            out->codecpar->sample_aspect_ratio = aspect;
         }
         const bool cover = (in->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
         covers_.push_back(cover);
         gates_.push_back(!cover && (type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO));
-        // Rotation and similar stream-wide facts of the first file.
-        for (int i = 0; i < in->nb_side_data; ++i) {
-            const AVPacketSideData& side = in->side_data[i];
-            if (uint8_t* data = av_stream_new_side_data(out, side.type, side.size)) {
-                memcpy(data, side.data, side.size);
-            }
-        }
     }
     if ((output_->oformat->flags & AVFMT_NOFILE) == 0) {
         const AVIOInterruptCB interrupt = av::InterruptFor(cancel_);

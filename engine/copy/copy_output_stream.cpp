@@ -1,0 +1,46 @@
+#include "engine/copy/copy_output_stream.h"
+
+#include <cstring>
+#include <initializer_list>
+
+namespace veltrano {
+
+void CopyStreamFacts(const AVFormatContext* input, const AVStream* in, AVStream* out) {
+    AVCodecParameters* par = out->codecpar;
+    // The input container's tag may mean something else in the output's.
+    par->codec_tag = 0;
+    if (par->codec_type == AVMEDIA_TYPE_AUDIO) {
+        // With a block size the AVI muxer takes MP3 and AC-3 for fixed-size sample audio and
+        // their timestamps read back wrong; the ffmpeg tool clears it when copying.
+        const int block = par->block_align;
+        if ((par->codec_id == AV_CODEC_ID_MP3 && (block == 1 || block == 576 || block == 1152)) ||
+            par->codec_id == AV_CODEC_ID_AC3) {
+            par->block_align = 0;
+        }
+    }
+    out->time_base = in->time_base;
+    out->avg_frame_rate = in->avg_frame_rate;
+    out->disposition = in->disposition;
+    for (const char* key : {"language", "title"}) {
+        if (const AVDictionaryEntry* tag = av_dict_get(in->metadata, key, nullptr, 0)) {
+            av_dict_set(&out->metadata, key, tag->value, 0);
+        }
+    }
+    // The muxer refuses a stream whose container and codec aspects differ; both get the one a
+    // player shows, the container's where it states one.
+    const AVRational aspect = av_guess_sample_aspect_ratio(const_cast<AVFormatContext*>(input),
+                                                           const_cast<AVStream*>(in), nullptr);
+    out->sample_aspect_ratio = aspect;
+    if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
+        par->sample_aspect_ratio = aspect;
+    }
+    // Rotation and similar stream-wide facts of the first file.
+    for (int i = 0; i < in->nb_side_data; ++i) {
+        const AVPacketSideData& side = in->side_data[i];
+        if (uint8_t* data = av_stream_new_side_data(out, side.type, side.size)) {
+            std::memcpy(data, side.data, side.size);
+        }
+    }
+}
+
+}  // namespace veltrano
