@@ -23,6 +23,7 @@ extern "C" {
 #include "engine/plan/join_task.h"
 #include "engine/probe/ff_decoder.h"
 #include "profiles/catalogue/profile_catalogue.h"
+#include "tests/support/join_stop_cases.h"
 #include "tests/support/media_tools.h"
 
 namespace veltrano {
@@ -51,35 +52,6 @@ public:
 private:
     std::map<QString, QString> values_;
 };
-
-struct StopCase {
-    JoinStage Stage;
-    bool Copy;
-};
-
-const char* StageName(JoinStage stage) {
-    switch (stage) {
-        case JoinStage::BeforeTemporaryFile:
-            return "BeforeTemporaryFile";
-        case JoinStage::TemporaryFileCreated:
-            return "TemporaryFileCreated";
-        case JoinStage::OpeningInputs:
-            return "OpeningInputs";
-        case JoinStage::Writing:
-            return "Writing";
-        case JoinStage::WritingTrailer:
-            return "WritingTrailer";
-        case JoinStage::Renaming:
-            return "Renaming";
-        case JoinStage::Renamed:
-            return "Renamed";
-    }
-    return "?";
-}
-
-void PrintTo(const StopCase& stop, std::ostream* out) {
-    *out << (stop.Copy ? "copy, Ctrl+C at " : "conversion, Ctrl+C at ") << StageName(stop.Stage);
-}
 
 struct CommandRun {
     int ExitCode = -1;
@@ -193,23 +165,9 @@ TEST_P(CliJoinStopTest, CtrlCLeavesTheFolderAsItWasOrReportsTheCompletedJoin) {
         << QDir(out_.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString();
 }
 
-std::vector<StopCase> EveryStopCase() {
-    std::vector<StopCase> cases;
-    for (const bool copy : {true, false}) {
-        for (const JoinStage stage :
-             {JoinStage::BeforeTemporaryFile, JoinStage::TemporaryFileCreated,
-              JoinStage::OpeningInputs, JoinStage::Writing, JoinStage::WritingTrailer,
-              JoinStage::Renaming, JoinStage::Renamed}) {
-            cases.push_back({stage, copy});
-        }
-    }
-    return cases;
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryStage, CliJoinStopTest, ::testing::ValuesIn(EveryStopCase()),
                          [](const ::testing::TestParamInfo<StopCase>& info) {
-                             return std::string(info.param.Copy ? "Copy" : "Convert") +
-                                    StageName(info.param.Stage);
+                             return StopCaseName(info.param);
                          });
 
 // An encoder whose job completes, its output renamed into place, while a Ctrl+C is on its way:

@@ -18,6 +18,7 @@ extern "C" {
 #include <vector>
 
 #include "engine/jobs/ff_encoder.h"
+#include "tests/support/join_stop_cases.h"
 #include "tests/support/media_tools.h"
 
 namespace veltrano {
@@ -265,44 +266,6 @@ TEST_F(FFEncoderJobs, RefusesWhatItCannotHonourAtOnce) {
     EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("o.mp4"))));
 }
 
-// A stop made to arrive at each point of a job, through the encoder's stage observer.
-struct StopCase {
-    JoinStage Stage;
-    bool Copy;
-};
-
-const char* StageName(JoinStage stage) {
-    switch (stage) {
-        case JoinStage::BeforeTemporaryFile:
-            return "BeforeTemporaryFile";
-        case JoinStage::TemporaryFileCreated:
-            return "TemporaryFileCreated";
-        case JoinStage::OpeningInputs:
-            return "OpeningInputs";
-        case JoinStage::Writing:
-            return "Writing";
-        case JoinStage::WritingTrailer:
-            return "WritingTrailer";
-        case JoinStage::Renaming:
-            return "Renaming";
-        case JoinStage::Renamed:
-            return "Renamed";
-    }
-    return "?";
-}
-
-void PrintTo(const StopCase& stop, std::ostream* out) {
-    *out << (stop.Copy ? "copy, stop at " : "conversion, stop at ") << StageName(stop.Stage);
-}
-
-const std::vector<JoinStage> kEveryStage{JoinStage::BeforeTemporaryFile,
-                                         JoinStage::TemporaryFileCreated,
-                                         JoinStage::OpeningInputs,
-                                         JoinStage::Writing,
-                                         JoinStage::WritingTrailer,
-                                         JoinStage::Renaming,
-                                         JoinStage::Renamed};
-
 class FFEncoderStops : public ::testing::TestWithParam<StopCase> {
 protected:
     static void SetUpTestSuite() {
@@ -380,7 +343,7 @@ TEST_P(FFEncoderStops, AStopLeavesTheFolderAsItWasUntilTheOutputHasItsName) {
         EXPECT_TRUE(log.Terminated.Completed) << log.Terminated.Message.toStdString();
         EXPECT_FALSE(log.Terminated.Failed);
         EXPECT_GE(log.Terminated.Code, 0);
-        EXPECT_EQ(seen, kEveryStage);
+        EXPECT_EQ(seen, EveryJoinStage());
         EXPECT_NEAR(media_tools::FormatDuration(media_tools::Probe(output)), 1.0, 0.15);
         const std::map<QString, QByteArray> after = FolderContents();
         ASSERT_EQ(after.size(), 1u);
@@ -399,20 +362,9 @@ TEST_P(FFEncoderStops, AStopLeavesTheFolderAsItWasUntilTheOutputHasItsName) {
                                     .toStdString();
 }
 
-std::vector<StopCase> EveryStopCase() {
-    std::vector<StopCase> cases;
-    for (const bool copy : {true, false}) {
-        for (const JoinStage stage : kEveryStage) {
-            cases.push_back({stage, copy});
-        }
-    }
-    return cases;
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryStage, FFEncoderStops, ::testing::ValuesIn(EveryStopCase()),
                          [](const ::testing::TestParamInfo<StopCase>& info) {
-                             return std::string(info.param.Copy ? "Copy" : "Convert") +
-                                    StageName(info.param.Stage);
+                             return StopCaseName(info.param);
                          });
 
 // A join started again right after a stop that came too late: the earlier job's completion,

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "engine/plan/join_task.h"
+
+namespace veltrano {
+
+// A stop made to arrive at one point of a job, for a copy or a conversion; the engine's stage
+// observer says when that point is reached. Header-only: the engine's and the command line's
+// stop tests share it.
+struct StopCase {
+    JoinStage Stage;
+    bool Copy;
+};
+
+inline const std::vector<JoinStage>& EveryJoinStage() {
+    static const std::vector<JoinStage> stages{JoinStage::BeforeTemporaryFile,
+                                               JoinStage::TemporaryFileCreated,
+                                               JoinStage::OpeningInputs,
+                                               JoinStage::Writing,
+                                               JoinStage::WritingTrailer,
+                                               JoinStage::Renaming,
+                                               JoinStage::Renamed};
+    return stages;
+}
+
+inline const char* StageName(JoinStage stage) {
+    switch (stage) {
+        case JoinStage::BeforeTemporaryFile:
+            return "BeforeTemporaryFile";
+        case JoinStage::TemporaryFileCreated:
+            return "TemporaryFileCreated";
+        case JoinStage::OpeningInputs:
+            return "OpeningInputs";
+        case JoinStage::Writing:
+            return "Writing";
+        case JoinStage::WritingTrailer:
+            return "WritingTrailer";
+        case JoinStage::Renaming:
+            return "Renaming";
+        case JoinStage::Renamed:
+            return "Renamed";
+    }
+    return "?";
+}
+
+// Every stage, for a copy and then for a conversion.
+inline std::vector<StopCase> EveryStopCase() {
+    std::vector<StopCase> cases;
+    for (const bool copy : {true, false}) {
+        for (const JoinStage stage : EveryJoinStage()) {
+            cases.push_back({stage, copy});
+        }
+    }
+    return cases;
+}
+
+// The test's name part: "CopyWriting", "ConvertRenamed".
+inline std::string StopCaseName(const StopCase& stop) {
+    return std::string(stop.Copy ? "Copy" : "Convert") + StageName(stop.Stage);
+}
+
+inline void PrintTo(const StopCase& stop, std::ostream* out) {
+    *out << (stop.Copy ? "copy, stop at " : "conversion, stop at ") << StageName(stop.Stage);
+}
+
+}  // namespace veltrano
