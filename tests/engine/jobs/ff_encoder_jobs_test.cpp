@@ -6,7 +6,6 @@ extern "C" {
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
@@ -171,7 +170,9 @@ TEST_F(FFEncoderJobs, ConversionGoesThroughTheSameShell) {
     EXPECT_TRUE(PartialFiles().isEmpty());
 }
 
-TEST_F(FFEncoderJobs, StopMidJoinLeavesNothingAndReturnsFast) {
+// How promptly a stop takes effect is fixed by the stage tests below (nothing after the stage
+// it arrives at); this one stops a real conversion in the middle.
+TEST_F(FFEncoderJobs, StopMidJoinEndsTheJobAndLeavesNothing) {
     const QString a = Clip(QStringLiteral("a.mp4"), 3.0, 640, 480);
     const QString output = dir_.filePath(QStringLiteral("joined.mp4"));
     EventLog log(encoder_);
@@ -184,10 +185,7 @@ TEST_F(FFEncoderJobs, StopMidJoinLeavesNothingAndReturnsFast) {
     ASSERT_FALSE(log.Terminated.Seen) << "the join ended before it could be stopped";
     ASSERT_TRUE(encoder_.IsRunning());
 
-    QElapsedTimer timer;
-    timer.start();
     encoder_.StopJobs(false);
-    EXPECT_LT(timer.elapsed(), 500);
     log.QuitOnProgress = false;
     for (int i = 0; i < 50 && !log.Terminated.Seen; ++i) {
         log.Wait(100);
@@ -255,14 +253,16 @@ TEST_F(FFEncoderJobs, RefusesWhatItCannotHonourAtOnce) {
     EXPECT_LT(encoder_.CreateJob(dir_.filePath(QStringLiteral("none.mp4")), QString()), 0);
     EXPECT_TRUE(encoder_.LastErrorText().startsWith(QStringLiteral("Cannot open file: ")));
 
-    // Removed and cleared jobs do not run; stopping while idle is harmless.
+    // Removed and cleared jobs do not run; stopping while idle is harmless: nothing runs,
+    // nothing is reported, nothing is written.
+    EventLog log(encoder_);
     encoder_.RemoveJob(job);
     encoder_.StartJobs(1);
     EXPECT_FALSE(encoder_.IsRunning());
-    QElapsedTimer timer;
-    timer.start();
     encoder_.StopJobs(false);
-    EXPECT_LT(timer.elapsed(), 100);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(encoder_.IsRunning());
+    EXPECT_FALSE(log.Terminated.Seen);
     EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("o.mp4"))));
 }
 
