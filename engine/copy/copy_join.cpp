@@ -256,8 +256,14 @@ Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     const QString& path = task_.Inputs[index];
     const CopyInputScan& scan = scans_[index];
     // The scan analysed every file already. Only the first file, whose parameters the output
-    // streams take, and formats that find their streams while reading are analysed again.
-    bool analysed = index == 0 || scan.Headerless;
+    // streams take, formats that find their streams while reading, and pictures stored out of
+    // order are analysed again: without a decoding stamp in the container (Matroska), the
+    // demuxer fills one in from the reorder depth only the analysis finds.
+    const std::vector<int>& kept = choice_.Kept[index];
+    const bool reordered = std::any_of(kept.begin(), kept.end(), [&](int stream) {
+        return scan.Streams[static_cast<std::size_t>(stream)].VideoDelay > 0;
+    });
+    bool analysed = index == 0 || scan.Headerless || reordered;
     int ret = copy_input::Open(path, cancel_, opened.Context, false);
     if (ret >= 0 && analysed) {
         ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
@@ -266,7 +272,6 @@ Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
     }
     AVFormatContext* input = opened.Context.get();
-    const std::vector<int>& kept = choice_.Kept[index];
     // Streams found while reading may not all be there before the analysis.
     const auto matchesScan = [&] {
         return std::all_of(kept.begin(), kept.end(), [&](int stream) {
