@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <utility>
 
 #include "engine/copy/copy_join.h"
 #include "tests/engine/copy/copy_join_probe.h"
@@ -211,6 +212,37 @@ TEST_F(CopyJoinStreams, RefusesMixedRotation) {
                     QStringLiteral("-of"), QStringLiteral("csv=p=0"), output})
             .trimmed(),
         QByteArray("90"));
+}
+
+// Camera clips with a timecode: the joined MOV starts at the first clip's, in a timecode track
+// of its own as the inputs have it.
+TEST_F(CopyJoinStreams, KeepsTheFirstClipsTimecode) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString a = Path(QStringLiteral("a.mov"));
+    const QString b = Path(QStringLiteral("b.mov"));
+    for (const auto& [clip, timecode] : {std::pair{a, QStringLiteral("01:00:00:00")},
+                                         std::pair{b, QStringLiteral("02:00:00:00")}}) {
+        ASSERT_TRUE(media_tools::MakeClip(
+            clip, 0.5, 160, 120, QStringLiteral("25"),
+            {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-c:a"),
+             QStringLiteral("aac"), QStringLiteral("-timecode"), timecode}));
+    }
+    const QString output = Path(QStringLiteral("joined.mov"));
+    const Status joined = CopyJoin({a, b}, output);
+    ASSERT_TRUE(joined.Ok()) << joined.Message().toStdString();
+
+    const QJsonArray streams = Streams(output);
+    int timecodeTracks = 0;
+    for (const QJsonValue& stream : streams) {
+        const QJsonObject object = stream.toObject();
+        if (Field(object, "codec_type") == QLatin1String("video")) {
+            EXPECT_EQ(Tag(object, "timecode"), QStringLiteral("01:00:00:00"));
+        }
+        timecodeTracks += Field(object, "codec_tag_string") == QLatin1String("tmcd") ? 1 : 0;
+    }
+    EXPECT_EQ(timecodeTracks, 1);
+    EXPECT_EQ(
+        media_tools::StreamsOfType(media_tools::Probe(output), QStringLiteral("video")).size(), 1);
 }
 
 class CopyJoinTracks : public CopyJoinStreams {
