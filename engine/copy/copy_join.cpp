@@ -83,6 +83,8 @@ private:
     Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
+    void SetMuxerShifts();
+    void ShiftForMuxer(int outIndex, AVPacket* packet) const;
     int LendAudioConfig(AVCodecParameters* par, std::size_t outIndex) const;
 
     const JoinTask& task_;
@@ -121,7 +123,36 @@ private:
     // Per output stream: silence for gaps at joins, made on first need.
     std::vector<std::unique_ptr<CopySilence>> silence_;
     std::vector<bool> silenceTried_;
+    // Per output stream: added to every stamp handed to the muxer (output time base).
+    std::vector<std::int64_t> muxerShifts_;
 };
+
+// The Matroska muxer writes Opus's encoder delay into the track header, and readers take it off
+// every stamp of the track; it does not add it to what it writes, so the sound would come that
+// much early against the pictures. It is added here.
+void CopyJoiner::SetMuxerShifts() {
+    muxerShifts_.assign(output_->nb_streams, 0);
+    if (muxer_ != QLatin1String("matroska") && muxer_ != QLatin1String("webm")) {
+        return;
+    }
+    for (unsigned i = 0; i < output_->nb_streams; ++i) {
+        const AVStream* stream = output_->streams[i];
+        if (stream->codecpar->codec_id == AV_CODEC_ID_OPUS &&
+            stream->codecpar->initial_padding > 0) {
+            muxerShifts_[i] = av_rescale_q(stream->codecpar->initial_padding, AVRational{1, 48000},
+                                           stream->time_base);
+        }
+    }
+}
+
+void CopyJoiner::ShiftForMuxer(int outIndex, AVPacket* packet) const {
+    const std::int64_t shift = muxerShifts_[static_cast<std::size_t>(outIndex)];
+    if (shift == 0) {
+        return;
+    }
+    packet->pts = packet->pts != AV_NOPTS_VALUE ? packet->pts + shift : AV_NOPTS_VALUE;
+    packet->dts = packet->dts != AV_NOPTS_VALUE ? packet->dts + shift : AV_NOPTS_VALUE;
+}
 
 // The transport stream muxer wraps raw AAC (from MP4 inputs) in ADTS headers built from the
 // stream's configuration, and passes ADTS through as it is. When the first file is ADTS (no
@@ -368,6 +399,7 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     for (unsigned i = 0; i < output_->nb_streams; ++i) {
         timeBases.push_back(output_->streams[i]->time_base);
     }
+    SetMuxerShifts();
     // The first picture stream sets the pace, else the first sound.
     const auto firstOf = [&](AVMediaType type) {
         for (unsigned i = 0; i < output_->nb_streams; ++i) {
@@ -391,6 +423,7 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
             return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
         }
         timeline_->PlaceFiller(outIndex, filler.get());
+        ShiftForMuxer(outIndex, filler.get());
         const int ret = av_interleaved_write_frame(output_.get(), filler.get());
         if (ret < 0) {
             return WriteFailure(
@@ -421,6 +454,7 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
         case CopyTimeline::Verdict::FillGap:
             break;
     }
+    ShiftForMuxer(outIndex, packet);
     const int ret = av_interleaved_write_frame(output_.get(), packet);
     if (ret < 0) {
         return WriteFailure(ret, QStringLiteral("Cannot write the output"),
