@@ -259,9 +259,10 @@ Status CopyJoiner::ScanInputs() {
         }
     }
     const AVOutputFormat* format = av_guess_format(muxer_.toLatin1().constData(), nullptr, nullptr);
-    // The Matroska muxer of FFmpeg 5.1 writes a cover as a one-picture video track.
+    // The Matroska muxer of FFmpeg 5.1 writes a cover as a one-picture video track; the MP3
+    // muxer puts it in the ID3 tag, holding the sound back until it has come.
     const bool carriesCovers = muxer_ == QLatin1String("mp4") || muxer_ == QLatin1String("mov") ||
-                               muxer_ == QLatin1String("ipod");
+                               muxer_ == QLatin1String("ipod") || muxer_ == QLatin1String("mp3");
     const auto canCarry = [&](const CopyStreamParams& stream) {
         if (stream.Index == first.Video.Index || stream.Index == first.Audio.Index) {
             return true;  // the check above already accepted them

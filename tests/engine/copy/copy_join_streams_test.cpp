@@ -462,6 +462,56 @@ TEST_F(CopyJoinTracks, LeavesOutWhatTheContainerCannotCarryAndKeepsOneCover) {
         media_tools::StreamsOfType(media_tools::Probe(mp4), QStringLiteral("subtitle")).size(), 1);
 }
 
+// Album tracks in MP3 with their cover in the ID3 tag: the joined MP3 keeps the first one's, once,
+// and every frame of sound.
+TEST_F(CopyJoinStreams, KeepsTheFirstCoverOfMp3Tracks) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString tone = Path(QStringLiteral("tone.mp3"));
+    ASSERT_TRUE(media_tools::MakeClip(tone, 1.0, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("libmp3lame")}, false,
+                                      true, 44100));
+    const QString cover = Path(QStringLiteral("cover.jpg"));
+    ASSERT_TRUE(
+        media_tools::RunFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                QStringLiteral("color=red:size=64x64"), QStringLiteral("-frames:v"),
+                                QStringLiteral("1"), cover}));
+    const QString a = Path(QStringLiteral("a.mp3"));
+    const QString b = Path(QStringLiteral("b.mp3"));
+    for (const QString& track : {a, b}) {
+        ASSERT_TRUE(media_tools::RunFfmpeg(
+            {QStringLiteral("-i"), tone, QStringLiteral("-i"), cover, QStringLiteral("-map"),
+             QStringLiteral("0"), QStringLiteral("-map"), QStringLiteral("1"), QStringLiteral("-c"),
+             QStringLiteral("copy"), QStringLiteral("-id3v2_version"), QStringLiteral("3"),
+             QStringLiteral("-disposition:v"), QStringLiteral("attached_pic"), track}));
+    }
+    ASSERT_EQ(Streams(a).size(), 2);
+
+    const QString output = Path(QStringLiteral("joined.mp3"));
+    const Status joined = CopyJoin({a, b}, output);
+    ASSERT_TRUE(joined.Ok()) << joined.Message().toStdString();
+    EXPECT_TRUE(joined.Message().isEmpty()) << joined.Message().toStdString();
+    const QJsonArray video =
+        media_tools::StreamsOfType(media_tools::Probe(output), QStringLiteral("video"));
+    ASSERT_EQ(video.size(), 1);
+    EXPECT_EQ(video[0]
+                  .toObject()
+                  .value(QStringLiteral("disposition"))
+                  .toObject()
+                  .value(QStringLiteral("attached_pic"))
+                  .toInt(),
+              1);
+    const auto audioPackets = [](const QString& path) {
+        return RunFfprobe({QStringLiteral("-select_streams"), QStringLiteral("a:0"),
+                           QStringLiteral("-count_packets"), QStringLiteral("-show_entries"),
+                           QStringLiteral("stream=nb_read_packets"), QStringLiteral("-of"),
+                           QStringLiteral("csv=p=0"), path})
+            .trimmed()
+            .toInt();
+    };
+    ASSERT_GT(audioPackets(a), 30);
+    EXPECT_EQ(audioPackets(output), 2 * audioPackets(a));
+}
+
 }  // namespace
 
 }  // namespace veltrano
