@@ -312,7 +312,16 @@ Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
                        scan.Streams[static_cast<std::size_t>(stream)].Type;
         });
     };
-    if (!analysed && !matchesScan()) {
+    // A bare stream (ADTS, MP3) tells its sample rate, and for ADTS its timestamps, only once
+    // parsed: without them every packet would come without a place on the timeline.
+    const auto knowsStreams = [&] {
+        return std::all_of(kept.begin(), kept.end(), [&](int stream) {
+            const AVCodecParameters* par = input->streams[stream]->codecpar;
+            return (par->codec_type != AVMEDIA_TYPE_AUDIO || par->sample_rate > 0) &&
+                   (par->codec_type != AVMEDIA_TYPE_VIDEO || par->width > 0);
+        });
+    };
+    if (!analysed && (!matchesScan() || !knowsStreams())) {
         ret = copy_input::Analyse(input, scan.DeepAnalysis);
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);

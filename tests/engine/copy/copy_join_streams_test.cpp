@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
@@ -460,6 +461,27 @@ TEST_F(CopyJoinTracks, LeavesOutWhatTheContainerCannotCarryAndKeepsOneCover) {
     EXPECT_EQ(covers(mp4), 1);
     EXPECT_EQ(
         media_tools::StreamsOfType(media_tools::Probe(mp4), QStringLiteral("subtitle")).size(), 1);
+}
+
+// Bare AAC (ADTS) files carry no timestamps: every frame of both reaches the output.
+TEST_F(CopyJoinStreams, KeepsEveryFrameOfBareAacFiles) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString a = Path(QStringLiteral("a.aac"));
+    const QString b = Path(QStringLiteral("b.aac"));
+    ASSERT_TRUE(media_tools::MakeClip(a, 1.0, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("aac")}, false));
+    ASSERT_TRUE(media_tools::MakeClip(b, 1.5, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("aac")}, false));
+    const QString output = Path(QStringLiteral("joined.aac"));
+    const Status joined = CopyJoin({a, b}, output);
+    ASSERT_TRUE(joined.Ok()) << joined.Message().toStdString();
+
+    const QList<double> first = AudioPts(a);
+    const QList<double> second = AudioPts(b);
+    ASSERT_GT(first.size(), 30);
+    ASSERT_GT(second.size(), 50);
+    EXPECT_EQ(AudioPts(output).size(), first.size() + second.size());
+    EXPECT_EQ(QFileInfo(output).size(), QFileInfo(a).size() + QFileInfo(b).size());
 }
 
 // Album tracks in MP3 with their cover in the ID3 tag: the joined MP3 keeps the first one's, once,
