@@ -422,6 +422,7 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     master_ = firstOf(AVMEDIA_TYPE_VIDEO) >= 0 ? firstOf(AVMEDIA_TYPE_VIDEO)
                                                : std::max(firstOf(AVMEDIA_TYPE_AUDIO), 0);
     timeline_ = std::make_unique<CopyTimeline>(std::move(timeBases), master_);
+    timeline_->KeepMissingPictureStamps(IsMpegStreamMuxer(muxer_));
     return {};
 }
 

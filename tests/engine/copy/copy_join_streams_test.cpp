@@ -463,6 +463,42 @@ TEST_F(CopyJoinTracks, LeavesOutWhatTheContainerCannotCarryAndKeepsOneCover) {
         media_tools::StreamsOfType(media_tools::Probe(mp4), QStringLiteral("subtitle")).size(), 1);
 }
 
+// MPEG program streams (DVD VOB) give a presentation stamp only to pictures that begin a PES
+// packet; the others must not get one made up from their decoding stamp, which for a reordered
+// picture is too early and makes players show two pictures at one time.
+TEST_F(CopyJoinStreams, ProgramStreamPicturesKeepTheirOrder) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString a = Path(QStringLiteral("a.mpg"));
+    const QString b = Path(QStringLiteral("b.mpg"));
+    // Simple pictures, several to a PES packet.
+    for (const auto& [clip, seconds] :
+         {std::pair{a, QStringLiteral("1")}, std::pair{b, QStringLiteral("1.5")}}) {
+        ASSERT_TRUE(media_tools::RunFfmpeg(
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("testsrc=size=176x144:rate=25:duration=") + seconds,
+             QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("sine=sample_rate=44100:duration=") + seconds, QStringLiteral("-c:v"),
+             QStringLiteral("mpeg2video"), QStringLiteral("-c:a"), QStringLiteral("mp2"),
+             QStringLiteral("-f"), QStringLiteral("vob"), clip}));
+    }
+    const QByteArray stamps = RunFfprobe(
+        {QStringLiteral("-select_streams"), QStringLiteral("v:0"), QStringLiteral("-show_entries"),
+         QStringLiteral("packet=pts"), QStringLiteral("-of"), QStringLiteral("csv=p=0"), a});
+    ASSERT_TRUE(stamps.contains("N/A")) << "every picture begins a PES packet";
+    const QString output = Path(QStringLiteral("joined.mpg"));
+    const Status joined = CopyJoin({a, b}, output);
+    ASSERT_TRUE(joined.Ok()) << joined.Message().toStdString();
+
+    for (const QString& clip : {a, b}) {
+        const QString alone = FfmpegWarnings({QStringLiteral("-i"), clip, QStringLiteral("-f"),
+                                              QStringLiteral("null"), QStringLiteral("-")});
+        ASSERT_FALSE(alone.contains(QStringLiteral("monoton"))) << alone.toStdString();
+    }
+    const QString warnings = FfmpegWarnings({QStringLiteral("-i"), output, QStringLiteral("-f"),
+                                             QStringLiteral("null"), QStringLiteral("-")});
+    EXPECT_FALSE(warnings.contains(QStringLiteral("monoton"))) << warnings.toStdString();
+}
+
 // Bare AAC (ADTS) files carry no timestamps: every frame of both reaches the output.
 TEST_F(CopyJoinStreams, KeepsEveryFrameOfBareAacFiles) {
     ASSERT_TRUE(dir_.isValid());
