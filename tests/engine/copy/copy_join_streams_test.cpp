@@ -499,6 +499,25 @@ TEST_F(CopyJoinStreams, ProgramStreamPicturesKeepTheirOrder) {
     EXPECT_FALSE(warnings.contains(QStringLiteral("monoton"))) << warnings.toStdString();
 }
 
+// FLAC files state their own length and checksum in the header the output would take from the
+// first: refused, in words that tell what differs.
+TEST_F(CopyJoinStreams, RefusesFlacFilesSayingTheirHeadersDiffer) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString a = Path(QStringLiteral("a.flac"));
+    const QString b = Path(QStringLiteral("b.flac"));
+    ASSERT_TRUE(media_tools::MakeClip(a, 1.0, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("flac")}, false));
+    ASSERT_TRUE(media_tools::MakeClip(b, 1.5, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("flac")}, false));
+    const QString output = Path(QStringLiteral("joined.flac"));
+    const Status refused = CopyJoin({a, b}, output);
+    EXPECT_FALSE(refused.Ok());
+    EXPECT_EQ(refused.Message(),
+              QStringLiteral("Cannot join by stream copy: b.flac differs from a.flac in audio "
+                             "codec setup data (same size, other contents)."));
+    EXPECT_FALSE(QFile::exists(output));
+}
+
 // Bare AAC (ADTS) files carry no timestamps: every frame of both reaches the output.
 TEST_F(CopyJoinStreams, KeepsEveryFrameOfBareAacFiles) {
     ASSERT_TRUE(dir_.isValid());
