@@ -427,6 +427,14 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
 }
 
 Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
+    // Left out, such a packet could be the key picture the next ones are decoded from.
+    if (gates_[outIndex] && packet->pts == AV_NOPTS_VALUE && packet->dts == AV_NOPTS_VALUE) {
+        av_packet_unref(packet);
+        return {AVERROR_INVALIDDATA,
+                QStringLiteral("Cannot join by stream copy: some packets of %1 carry no "
+                               "timestamp, so where they belong is unknown. Convert it instead.")
+                    .arg(scans_[index].FileName)};
+    }
     CopyTimeline::Verdict verdict = timeline_->Place(outIndex, packet, CanFillGaps(outIndex));
     while (verdict == CopyTimeline::Verdict::FillGap) {
         av::PacketPtr filler = silence_[outIndex]->Packet();
