@@ -83,6 +83,8 @@ private:
     Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
+    void SetMuxerShifts();
+    void ShiftForMuxer(int outIndex, AVPacket* packet) const;
     int LendAudioConfig(AVCodecParameters* par, std::size_t outIndex) const;
 
     const JoinTask& task_;
@@ -121,7 +123,36 @@ private:
     // Per output stream: silence for gaps at joins, made on first need.
     std::vector<std::unique_ptr<CopySilence>> silence_;
     std::vector<bool> silenceTried_;
+    // Per output stream: added to every stamp handed to the muxer (output time base).
+    std::vector<std::int64_t> muxerShifts_;
 };
+
+// The Matroska muxer writes Opus's encoder delay into the track header, and readers take it off
+// every stamp of the track; it does not add it to what it writes, so the sound would come that
+// much early against the pictures. It is added here.
+void CopyJoiner::SetMuxerShifts() {
+    muxerShifts_.assign(output_->nb_streams, 0);
+    if (muxer_ != QLatin1String("matroska") && muxer_ != QLatin1String("webm")) {
+        return;
+    }
+    for (unsigned i = 0; i < output_->nb_streams; ++i) {
+        const AVStream* stream = output_->streams[i];
+        if (stream->codecpar->codec_id == AV_CODEC_ID_OPUS &&
+            stream->codecpar->initial_padding > 0) {
+            muxerShifts_[i] = av_rescale_q(stream->codecpar->initial_padding, AVRational{1, 48000},
+                                           stream->time_base);
+        }
+    }
+}
+
+void CopyJoiner::ShiftForMuxer(int outIndex, AVPacket* packet) const {
+    const std::int64_t shift = muxerShifts_[static_cast<std::size_t>(outIndex)];
+    if (shift == 0) {
+        return;
+    }
+    packet->pts = packet->pts != AV_NOPTS_VALUE ? packet->pts + shift : AV_NOPTS_VALUE;
+    packet->dts = packet->dts != AV_NOPTS_VALUE ? packet->dts + shift : AV_NOPTS_VALUE;
+}
 
 // The transport stream muxer wraps raw AAC (from MP4 inputs) in ADTS headers built from the
 // stream's configuration, and passes ADTS through as it is. When the first file is ADTS (no
@@ -228,9 +259,10 @@ Status CopyJoiner::ScanInputs() {
         }
     }
     const AVOutputFormat* format = av_guess_format(muxer_.toLatin1().constData(), nullptr, nullptr);
-    // The Matroska muxer of FFmpeg 5.1 writes a cover as a one-picture video track.
+    // The Matroska muxer of FFmpeg 5.1 writes a cover as a one-picture video track; the MP3
+    // muxer puts it in the ID3 tag, holding the sound back until it has come.
     const bool carriesCovers = muxer_ == QLatin1String("mp4") || muxer_ == QLatin1String("mov") ||
-                               muxer_ == QLatin1String("ipod");
+                               muxer_ == QLatin1String("ipod") || muxer_ == QLatin1String("mp3");
     const auto canCarry = [&](const CopyStreamParams& stream) {
         if (stream.Index == first.Video.Index || stream.Index == first.Audio.Index) {
             return true;  // the check above already accepted them
@@ -256,8 +288,14 @@ Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
     const QString& path = task_.Inputs[index];
     const CopyInputScan& scan = scans_[index];
     // The scan analysed every file already. Only the first file, whose parameters the output
-    // streams take, and formats that find their streams while reading are analysed again.
-    bool analysed = index == 0 || scan.Headerless;
+    // streams take, formats that find their streams while reading, and pictures stored out of
+    // order are analysed again: without a decoding stamp in the container (Matroska), the
+    // demuxer fills one in from the reorder depth only the analysis finds.
+    const std::vector<int>& kept = choice_.Kept[index];
+    const bool reordered = std::any_of(kept.begin(), kept.end(), [&](int stream) {
+        return scan.Streams[static_cast<std::size_t>(stream)].VideoDelay > 0;
+    });
+    bool analysed = index == 0 || scan.Headerless || reordered;
     int ret = copy_input::Open(path, cancel_, opened.Context, false);
     if (ret >= 0 && analysed) {
         ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
@@ -266,7 +304,6 @@ Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
         return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
     }
     AVFormatContext* input = opened.Context.get();
-    const std::vector<int>& kept = choice_.Kept[index];
     // Streams found while reading may not all be there before the analysis.
     const auto matchesScan = [&] {
         return std::all_of(kept.begin(), kept.end(), [&](int stream) {
@@ -275,7 +312,16 @@ Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
                        scan.Streams[static_cast<std::size_t>(stream)].Type;
         });
     };
-    if (!analysed && !matchesScan()) {
+    // A bare stream (ADTS, MP3) tells its sample rate, and for ADTS its timestamps, only once
+    // parsed: without them every packet would come without a place on the timeline.
+    const auto knowsStreams = [&] {
+        return std::all_of(kept.begin(), kept.end(), [&](int stream) {
+            const AVCodecParameters* par = input->streams[stream]->codecpar;
+            return (par->codec_type != AVMEDIA_TYPE_AUDIO || par->sample_rate > 0) &&
+                   (par->codec_type != AVMEDIA_TYPE_VIDEO || par->width > 0);
+        });
+    };
+    if (!analysed && (!matchesScan() || !knowsStreams())) {
         ret = copy_input::Analyse(input, scan.DeepAnalysis);
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
@@ -363,6 +409,7 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     for (unsigned i = 0; i < output_->nb_streams; ++i) {
         timeBases.push_back(output_->streams[i]->time_base);
     }
+    SetMuxerShifts();
     // The first picture stream sets the pace, else the first sound.
     const auto firstOf = [&](AVMediaType type) {
         for (unsigned i = 0; i < output_->nb_streams; ++i) {
@@ -375,10 +422,19 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     master_ = firstOf(AVMEDIA_TYPE_VIDEO) >= 0 ? firstOf(AVMEDIA_TYPE_VIDEO)
                                                : std::max(firstOf(AVMEDIA_TYPE_AUDIO), 0);
     timeline_ = std::make_unique<CopyTimeline>(std::move(timeBases), master_);
+    timeline_->KeepMissingPictureStamps(IsMpegStreamMuxer(muxer_));
     return {};
 }
 
 Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
+    // Left out, such a packet could be the key picture the next ones are decoded from.
+    if (gates_[outIndex] && packet->pts == AV_NOPTS_VALUE && packet->dts == AV_NOPTS_VALUE) {
+        av_packet_unref(packet);
+        return {AVERROR_INVALIDDATA,
+                QStringLiteral("Cannot join by stream copy: some packets of %1 carry no "
+                               "timestamp, so where they belong is unknown. Convert it instead.")
+                    .arg(scans_[index].FileName)};
+    }
     CopyTimeline::Verdict verdict = timeline_->Place(outIndex, packet, CanFillGaps(outIndex));
     while (verdict == CopyTimeline::Verdict::FillGap) {
         av::PacketPtr filler = silence_[outIndex]->Packet();
@@ -386,6 +442,7 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
             return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
         }
         timeline_->PlaceFiller(outIndex, filler.get());
+        ShiftForMuxer(outIndex, filler.get());
         const int ret = av_interleaved_write_frame(output_.get(), filler.get());
         if (ret < 0) {
             return WriteFailure(
@@ -416,6 +473,7 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
         case CopyTimeline::Verdict::FillGap:
             break;
     }
+    ShiftForMuxer(outIndex, packet);
     const int ret = av_interleaved_write_frame(output_.get(), packet);
     if (ret < 0) {
         return WriteFailure(ret, QStringLiteral("Cannot write the output"),

@@ -21,7 +21,9 @@ void CopyStreamFacts(const AVFormatContext* input, const AVStream* in, AVStream*
     out->time_base = in->time_base;
     out->avg_frame_rate = in->avg_frame_rate;
     out->disposition = in->disposition;
-    for (const char* key : {"language", "title"}) {
+    // A camera's timecode: the output starts where the first file does, and the MOV muxer
+    // writes its timecode track from this tag.
+    for (const char* key : {"language", "title", "timecode"}) {
         if (const AVDictionaryEntry* tag = av_dict_get(in->metadata, key, nullptr, 0)) {
             av_dict_set(&out->metadata, key, tag->value, 0);
         }

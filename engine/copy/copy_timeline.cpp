@@ -159,6 +159,7 @@ CopyTimeline::Verdict CopyTimeline::Place(int outIndex, AVPacket* packet, bool c
         SetOffsets();
     }
     const std::int64_t duration = packet->duration > 0 ? packet->duration : in.DefaultDuration;
+    const bool leavePts = keepMissingPictureStamps_ && !in.IsAudio && packet->pts == AV_NOPTS_VALUE;
     std::int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
     std::int64_t dts = packet->dts;
     if (dts == AV_NOPTS_VALUE) {
@@ -194,7 +195,7 @@ CopyTimeline::Verdict CopyTimeline::Place(int outIndex, AVPacket* packet, bool c
     if (outPts < outDts) {
         return Verdict::Backwards;
     }
-    packet->pts = outPts;
+    packet->pts = leavePts ? AV_NOPTS_VALUE : outPts;
     packet->dts = outDts;
     packet->duration = outDuration;
     packet->pos = -1;

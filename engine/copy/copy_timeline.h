@@ -57,6 +57,10 @@ public:
     // must not be written; Backwards means the input itself is broken; FillGap (only when
     // `canFillGaps`) leaves the packet untouched and asks for PlaceFiller first.
     Verdict Place(int outIndex, AVPacket* packet, bool canFillGaps = false);
+    // Whether a picture read without a presentation stamp is written without one (MPEG program
+    // and transport streams, whose muxers take it so) rather than with its decoding stamp, which
+    // is too early for a reordered picture.
+    void KeepMissingPictureStamps(bool keep) { keepMissingPictureStamps_ = keep; }
     // Puts a filler packet (duration set, output time base) at the stream's written end.
     void PlaceFiller(int outIndex, AVPacket* filler);
 
@@ -100,6 +104,7 @@ private:
     std::int64_t wideningUs_ = 0;
     int dropped_ = 0;
     int filled_ = 0;
+    bool keepMissingPictureStamps_ = false;
 };
 
 }  // namespace veltrano

@@ -8,6 +8,7 @@
 
 #include "engine/copy/copy_join.h"
 #include "engine/plan/encode_options.h"
+#include "tests/engine/copy/copy_join_probe.h"
 #include "tests/support/copy_join_helpers.h"
 #include "tests/support/media_tools.h"
 
@@ -38,6 +39,31 @@ TEST_F(CopyJoinFailures, ARefusedPacketNamesItsFileAndAsksForAConversion) {
               "Cannot join a.dv and b.dv without conversion: the DV output does not accept the "
               "audio of b.dv (Invalid argument). Choose Convert instead.");
     EXPECT_EQ(outcome.Code(), AVERROR(EINVAL));
+}
+
+// Matroska blocks before their cluster's zero (the ffmpeg tool writes them with negative
+// timestamps allowed) are read without a timestamp: left out, they would take the clip's first
+// key picture with them. Refused, naming the file.
+TEST_F(CopyJoinFailures, PacketsWithoutTimestampsAreRefusedNotDropped) {
+    for (const QString& name : {QStringLiteral("a.mkv"), QStringLiteral("b.mkv")}) {
+        ASSERT_TRUE(media_tools::RunFfmpeg(
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("testsrc=s=160x120:r=25:d=1"), QStringLiteral("-c:v"),
+             QStringLiteral("libx264"), QStringLiteral("-avoid_negative_ts"),
+             QStringLiteral("disabled"), QStringLiteral("-output_ts_offset"),
+             QStringLiteral("-0.5"), Path(name)}));
+    }
+    const QByteArray stamps = copy_join_probe::RunFfprobe(
+        {QStringLiteral("-select_streams"), QStringLiteral("v:0"), QStringLiteral("-show_entries"),
+         QStringLiteral("packet=pts,dts"), QStringLiteral("-of"), QStringLiteral("csv=p=0"),
+         Path("a.mkv")});
+    ASSERT_TRUE(stamps.contains("N/A,N/A")) << "the clip maker wrote no unstamped blocks";
+
+    const Status outcome = CopyJoin({Path("a.mkv"), Path("b.mkv")}, Path("joined.mkv"));
+    ASSERT_FALSE(outcome.Ok());
+    EXPECT_EQ(outcome.Message().toStdString(),
+              "Cannot join by stream copy: some packets of a.mkv carry no timestamp, so where "
+              "they belong is unknown. Convert it instead.");
 }
 
 TEST_F(CopyJoinFailures, AFullDiskKeepsTheSystemsReason) {

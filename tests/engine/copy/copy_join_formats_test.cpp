@@ -185,6 +185,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  "mpeg2video",
                                  "mp2"},
                       CopyFormat{"mpeg_ts", "ts", "ts", kH264Aac, "h264", "aac"},
+                      // Matroska stores no decoding stamps, and no parser gives HEVC's
+                      // reorder depth: the demuxer works them out only once analysed.
+                      CopyFormat{"hevc_mkv",
+                                 "mkv",
+                                 "mkv",
+                                 {QStringLiteral("-c:v"), QStringLiteral("libx265"),
+                                  QStringLiteral("-x265-params"), QStringLiteral("log-level=error"),
+                                  QStringLiteral("-c:a"), QStringLiteral("aac")},
+                                 "hevc",
+                                 "aac"},
                       // ADTS audio and Annex B video into MP4: filters chosen per input.
                       CopyFormat{"ts_into_mp4", "ts", "mp4", kH264Aac, "h264", "aac"}),
     [](const ::testing::TestParamInfo<CopyFormat>& info) { return std::string(info.param.Name); });

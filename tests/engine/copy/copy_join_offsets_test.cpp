@@ -142,6 +142,37 @@ INSTANTIATE_TEST_SUITE_P(
         LateVideo{"b_frames_after_6s", "mkv", "mp4", 7.0, 6.0, 1.0, kAac, kX264}),
     [](const ::testing::TestParamInfo<LateVideo>& info) { return std::string(info.param.Name); });
 
+// Opus in WebM: the Matroska header states the encoder's delay and readers take it off every
+// audio stamp, so each clip's pictures must keep their distance to its sound exactly.
+TEST(CopyJoinOpus, EachClipKeepsItsOffsetInWebm) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString a = dir.filePath(QStringLiteral("a.webm"));
+    const QString b = dir.filePath(QStringLiteral("b.webm"));
+    for (const QString& clip : {a, b}) {
+        ASSERT_TRUE(media_tools::MakeClip(clip, 1.0, 160, 120, QStringLiteral("25"),
+                                          {QStringLiteral("-c:v"), QStringLiteral("libvpx"),
+                                           QStringLiteral("-c:a"), QStringLiteral("libopus")},
+                                          true, true, 48000));
+    }
+    const QString output = dir.filePath(QStringLiteral("joined.webm"));
+    const Status outcome = CopyJoin({a, b}, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
+
+    const QList<double> inVideo = PresentationTimes(a, QStringLiteral("video"));
+    const QList<double> inAudio = PresentationTimes(a, QStringLiteral("audio"));
+    const QList<double> outVideo = PresentationTimes(output, QStringLiteral("video"));
+    const QList<double> outAudio = PresentationTimes(output, QStringLiteral("audio"));
+    ASSERT_FALSE(inVideo.isEmpty());
+    ASSERT_FALSE(inAudio.isEmpty());
+    ASSERT_EQ(outVideo.size(), 2 * inVideo.size());
+    ASSERT_EQ(outAudio.size(), 2 * inAudio.size());
+    const double offset = inVideo.front() - inAudio.front();
+    EXPECT_NEAR(outVideo.front() - outAudio.front(), offset, 0.002) << "first clip";
+    EXPECT_NEAR(outVideo[inVideo.size()] - outAudio[inAudio.size()], offset, 0.002)
+        << "second clip";
+}
+
 }  // namespace
 
 }  // namespace veltrano

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <utility>
 
 #include "engine/copy/copy_join.h"
 #include "tests/engine/copy/copy_join_probe.h"
@@ -211,6 +213,37 @@ TEST_F(CopyJoinStreams, RefusesMixedRotation) {
                     QStringLiteral("-of"), QStringLiteral("csv=p=0"), output})
             .trimmed(),
         QByteArray("90"));
+}
+
+// Camera clips with a timecode: the joined MOV starts at the first clip's, in a timecode track
+// of its own as the inputs have it.
+TEST_F(CopyJoinStreams, KeepsTheFirstClipsTimecode) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString a = Path(QStringLiteral("a.mov"));
+    const QString b = Path(QStringLiteral("b.mov"));
+    for (const auto& [clip, timecode] : {std::pair{a, QStringLiteral("01:00:00:00")},
+                                         std::pair{b, QStringLiteral("02:00:00:00")}}) {
+        ASSERT_TRUE(media_tools::MakeClip(
+            clip, 0.5, 160, 120, QStringLiteral("25"),
+            {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-c:a"),
+             QStringLiteral("aac"), QStringLiteral("-timecode"), timecode}));
+    }
+    const QString output = Path(QStringLiteral("joined.mov"));
+    const Status joined = CopyJoin({a, b}, output);
+    ASSERT_TRUE(joined.Ok()) << joined.Message().toStdString();
+
+    const QJsonArray streams = Streams(output);
+    int timecodeTracks = 0;
+    for (const QJsonValue& stream : streams) {
+        const QJsonObject object = stream.toObject();
+        if (Field(object, "codec_type") == QLatin1String("video")) {
+            EXPECT_EQ(Tag(object, "timecode"), QStringLiteral("01:00:00:00"));
+        }
+        timecodeTracks += Field(object, "codec_tag_string") == QLatin1String("tmcd") ? 1 : 0;
+    }
+    EXPECT_EQ(timecodeTracks, 1);
+    EXPECT_EQ(
+        media_tools::StreamsOfType(media_tools::Probe(output), QStringLiteral("video")).size(), 1);
 }
 
 class CopyJoinTracks : public CopyJoinStreams {
@@ -428,6 +461,132 @@ TEST_F(CopyJoinTracks, LeavesOutWhatTheContainerCannotCarryAndKeepsOneCover) {
     EXPECT_EQ(covers(mp4), 1);
     EXPECT_EQ(
         media_tools::StreamsOfType(media_tools::Probe(mp4), QStringLiteral("subtitle")).size(), 1);
+}
+
+// MPEG program streams (DVD VOB) give a presentation stamp only to pictures that begin a PES
+// packet; the others must not get one made up from their decoding stamp, which for a reordered
+// picture is too early and makes players show two pictures at one time.
+TEST_F(CopyJoinStreams, ProgramStreamPicturesKeepTheirOrder) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString a = Path(QStringLiteral("a.mpg"));
+    const QString b = Path(QStringLiteral("b.mpg"));
+    // Simple pictures, several to a PES packet.
+    for (const auto& [clip, seconds] :
+         {std::pair{a, QStringLiteral("1")}, std::pair{b, QStringLiteral("1.5")}}) {
+        ASSERT_TRUE(media_tools::RunFfmpeg(
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("testsrc=size=176x144:rate=25:duration=") + seconds,
+             QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("sine=sample_rate=44100:duration=") + seconds, QStringLiteral("-c:v"),
+             QStringLiteral("mpeg2video"), QStringLiteral("-c:a"), QStringLiteral("mp2"),
+             QStringLiteral("-f"), QStringLiteral("vob"), clip}));
+    }
+    const QByteArray stamps = RunFfprobe(
+        {QStringLiteral("-select_streams"), QStringLiteral("v:0"), QStringLiteral("-show_entries"),
+         QStringLiteral("packet=pts"), QStringLiteral("-of"), QStringLiteral("csv=p=0"), a});
+    ASSERT_TRUE(stamps.contains("N/A")) << "every picture begins a PES packet";
+    const QString output = Path(QStringLiteral("joined.mpg"));
+    const Status joined = CopyJoin({a, b}, output);
+    ASSERT_TRUE(joined.Ok()) << joined.Message().toStdString();
+
+    for (const QString& clip : {a, b}) {
+        const QString alone = FfmpegWarnings({QStringLiteral("-i"), clip, QStringLiteral("-f"),
+                                              QStringLiteral("null"), QStringLiteral("-")});
+        ASSERT_FALSE(alone.contains(QStringLiteral("monoton"))) << alone.toStdString();
+    }
+    const QString warnings = FfmpegWarnings({QStringLiteral("-i"), output, QStringLiteral("-f"),
+                                             QStringLiteral("null"), QStringLiteral("-")});
+    EXPECT_FALSE(warnings.contains(QStringLiteral("monoton"))) << warnings.toStdString();
+}
+
+// FLAC files state their own length and checksum in the header the output would take from the
+// first: refused, in words that tell what differs.
+TEST_F(CopyJoinStreams, RefusesFlacFilesSayingTheirHeadersDiffer) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString a = Path(QStringLiteral("a.flac"));
+    const QString b = Path(QStringLiteral("b.flac"));
+    ASSERT_TRUE(media_tools::MakeClip(a, 1.0, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("flac")}, false));
+    ASSERT_TRUE(media_tools::MakeClip(b, 1.5, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("flac")}, false));
+    const QString output = Path(QStringLiteral("joined.flac"));
+    const Status refused = CopyJoin({a, b}, output);
+    EXPECT_FALSE(refused.Ok());
+    EXPECT_EQ(refused.Message(),
+              QStringLiteral("Cannot join by stream copy: b.flac differs from a.flac in audio "
+                             "codec setup data (same size, other contents)."));
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+// Bare AAC (ADTS) files carry no timestamps: every frame of both reaches the output.
+TEST_F(CopyJoinStreams, KeepsEveryFrameOfBareAacFiles) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString a = Path(QStringLiteral("a.aac"));
+    const QString b = Path(QStringLiteral("b.aac"));
+    ASSERT_TRUE(media_tools::MakeClip(a, 1.0, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("aac")}, false));
+    ASSERT_TRUE(media_tools::MakeClip(b, 1.5, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("aac")}, false));
+    const QString output = Path(QStringLiteral("joined.aac"));
+    const Status joined = CopyJoin({a, b}, output);
+    ASSERT_TRUE(joined.Ok()) << joined.Message().toStdString();
+
+    const QList<double> first = AudioPts(a);
+    const QList<double> second = AudioPts(b);
+    ASSERT_GT(first.size(), 30);
+    ASSERT_GT(second.size(), 50);
+    EXPECT_EQ(AudioPts(output).size(), first.size() + second.size());
+    EXPECT_EQ(QFileInfo(output).size(), QFileInfo(a).size() + QFileInfo(b).size());
+}
+
+// Album tracks in MP3 with their cover in the ID3 tag: the joined MP3 keeps the first one's, once,
+// and every frame of sound.
+TEST_F(CopyJoinStreams, KeepsTheFirstCoverOfMp3Tracks) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString tone = Path(QStringLiteral("tone.mp3"));
+    ASSERT_TRUE(media_tools::MakeClip(tone, 1.0, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("libmp3lame")}, false,
+                                      true, 44100));
+    const QString cover = Path(QStringLiteral("cover.jpg"));
+    ASSERT_TRUE(
+        media_tools::RunFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                QStringLiteral("color=red:size=64x64"), QStringLiteral("-frames:v"),
+                                QStringLiteral("1"), cover}));
+    const QString a = Path(QStringLiteral("a.mp3"));
+    const QString b = Path(QStringLiteral("b.mp3"));
+    for (const QString& track : {a, b}) {
+        ASSERT_TRUE(media_tools::RunFfmpeg(
+            {QStringLiteral("-i"), tone, QStringLiteral("-i"), cover, QStringLiteral("-map"),
+             QStringLiteral("0"), QStringLiteral("-map"), QStringLiteral("1"), QStringLiteral("-c"),
+             QStringLiteral("copy"), QStringLiteral("-id3v2_version"), QStringLiteral("3"),
+             QStringLiteral("-disposition:v"), QStringLiteral("attached_pic"), track}));
+    }
+    ASSERT_EQ(Streams(a).size(), 2);
+
+    const QString output = Path(QStringLiteral("joined.mp3"));
+    const Status joined = CopyJoin({a, b}, output);
+    ASSERT_TRUE(joined.Ok()) << joined.Message().toStdString();
+    EXPECT_TRUE(joined.Message().isEmpty()) << joined.Message().toStdString();
+    const QJsonArray video =
+        media_tools::StreamsOfType(media_tools::Probe(output), QStringLiteral("video"));
+    ASSERT_EQ(video.size(), 1);
+    EXPECT_EQ(video[0]
+                  .toObject()
+                  .value(QStringLiteral("disposition"))
+                  .toObject()
+                  .value(QStringLiteral("attached_pic"))
+                  .toInt(),
+              1);
+    const auto audioPackets = [](const QString& path) {
+        return RunFfprobe({QStringLiteral("-select_streams"), QStringLiteral("a:0"),
+                           QStringLiteral("-count_packets"), QStringLiteral("-show_entries"),
+                           QStringLiteral("stream=nb_read_packets"), QStringLiteral("-of"),
+                           QStringLiteral("csv=p=0"), path})
+            .trimmed()
+            .toInt();
+    };
+    ASSERT_GT(audioPackets(a), 30);
+    EXPECT_EQ(audioPackets(output), 2 * audioPackets(a));
 }
 
 }  // namespace
