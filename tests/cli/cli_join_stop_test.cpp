@@ -64,10 +64,7 @@ protected:
     static void SetUpTestSuite() {
         EnsureApplication();
         clips_ = new QTemporaryDir;
-        ASSERT_TRUE(media_tools::MakeClip(
-            Input(), 0.5, 160, 120, QStringLiteral("25"),
-            {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-             QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac")}));
+        ASSERT_TRUE(MakeStopClip(Input()));
     }
     static void TearDownTestSuite() {
         delete clips_;
@@ -76,15 +73,7 @@ protected:
     static QString Input() { return clips_->filePath(QStringLiteral("a.mp4")); }
 
     std::map<QString, QByteArray> FolderContents() const {
-        std::map<QString, QByteArray> contents;
-        const QDir folder(out_.path());
-        for (const QString& name :
-             folder.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
-            QFile file(folder.filePath(name));
-            EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-            contents[name] = file.readAll();
-        }
-        return contents;
+        return veltrano::FolderContents(out_.path());
     }
 
     // Runs "veltrano-join join" in this process on the real engine; Ctrl+C comes at `stop`.

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "engine/plan/join_task.h"
+#include "tests/support/media_tools.h"
 
 namespace veltrano {
 
@@ -65,6 +71,26 @@ inline std::string StopCaseName(const StopCase& stop) {
 
 inline void PrintTo(const StopCase& stop, std::ostream* out) {
     *out << (stop.Copy ? "copy, stop at " : "conversion, stop at ") << StageName(stop.Stage);
+}
+
+// The short clip every stop case joins with itself.
+inline bool MakeStopClip(const QString& path) {
+    return media_tools::MakeClip(
+        path, 0.5, 160, 120, QStringLiteral("25"),
+        {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+         QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac")});
+}
+
+// Every file of `folder` (hidden ones too) with its content: what a stop must leave unchanged.
+inline std::map<QString, QByteArray> FolderContents(const QString& folder) {
+    std::map<QString, QByteArray> contents;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        QFile file(dir.filePath(name));
+        contents[name] =
+            file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
+    return contents;
 }
 
 }  // namespace veltrano
