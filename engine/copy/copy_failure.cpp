@@ -4,6 +4,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <QFileInfo>
 #include <cerrno>
 #include <initializer_list>
 
@@ -13,6 +14,10 @@ extern "C" {
 namespace veltrano {
 
 namespace copy_failure {
+
+QString NameOf(const QString& path) {
+    return QFileInfo(path).fileName();
+}
 
 Status Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
     if (cancel.load()) {

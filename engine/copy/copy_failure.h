@@ -14,6 +14,9 @@ namespace veltrano {
 // The sentences a failed stream copy ends with: what went wrong and what the user can do.
 namespace copy_failure {
 
+// The file's name without its folder, as messages show it.
+QString NameOf(const QString& path);
+
 // `what` and libav's reason for `code`; a stopped join is reported as stopped whatever failed.
 Status Failure(int code, const QString& what, const std::atomic<bool>& cancel);
 

@@ -6,7 +6,6 @@ extern "C" {
 }
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 #include <deque>
@@ -19,9 +18,12 @@ extern "C" {
 #include "engine/copy/copy_hidden_lead.h"
 #include "engine/copy/copy_input.h"
 #include "engine/copy/copy_join.h"
+#include "engine/copy/copy_opened_input.h"
 #include "engine/copy/copy_output_stream.h"
+#include "engine/copy/copy_scan.h"
 #include "engine/copy/copy_silence.h"
 #include "engine/copy/copy_stream_check.h"
+#include "engine/copy/copy_subtitle_spread.h"
 #include "engine/copy/copy_timeline.h"
 #include "engine/plan/progress_throttle.h"
 
@@ -40,18 +42,6 @@ using copy_failure::Failure;
 using copy_failure::JoinedNames;
 using copy_failure::StreamOf;
 using copy_failure::WriteFailure;
-
-QString NameOf(const QString& path) {
-    return QFileInfo(path).fileName();
-}
-
-// One input while it is being copied: its kept streams mapped to output streams.
-struct OpenedInput {
-    av::InputFormatPtr Context;
-    std::vector<int> OutIndexOf;      // per input stream: output stream or -1
-    std::vector<int> InIndexOf;       // per output stream: input stream or -1
-    std::vector<av::BsfPtr> Filters;  // per output stream, may be empty
-};
 
 // Everything the output needs to know about one joined file's streams.
 class CopyJoiner {
@@ -74,10 +64,8 @@ private:
     void BeginFileStreams(std::size_t index, const OpenedInput& opened);
     Status Feed(std::size_t index, OpenedInput& opened, int outIndex, AVPacket* in,
                 AVPacket* filtered);
-    Status ScanFile(const QString& path, bool deep);
     Status Deliver(std::size_t index, int outIndex, AVPacket* packet);
     Status WriteCover(std::size_t index, AVPacket* packet);
-    void SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packet);
     Status StartFile(std::size_t index);
     Status CheckHiddenLead(std::size_t index, int outIndex, const AVPacket* packet);
     Status Write(std::size_t index, int outIndex, AVPacket* packet);
@@ -105,12 +93,7 @@ private:
     std::vector<bool> gates_;
     std::vector<bool> covers_;
     bool coverWritten_ = false;
-    struct SubtitleStamp {
-        std::size_t File = 0;
-        std::int64_t In = AV_NOPTS_VALUE;
-        std::int64_t Out = AV_NOPTS_VALUE;
-    };
-    std::vector<SubtitleStamp> subtitleStamps_;  // per output stream, the last event's
+    SubtitleSpread subtitleSpread_;
     // Until every kept stream of the current file has shown its first packet, packets are held:
     // the earliest of them fixes where the file starts.
     bool started_ = false;
@@ -127,21 +110,10 @@ private:
     std::vector<std::int64_t> muxerShifts_;
 };
 
-// The Matroska muxer writes Opus's encoder delay into the track header, and readers take it off
-// every stamp of the track; it does not add it to what it writes, so the sound would come that
-// much early against the pictures. It is added here.
 void CopyJoiner::SetMuxerShifts() {
-    muxerShifts_.assign(output_->nb_streams, 0);
-    if (muxer_ != QLatin1String("matroska") && muxer_ != QLatin1String("webm")) {
-        return;
-    }
+    muxerShifts_.clear();
     for (unsigned i = 0; i < output_->nb_streams; ++i) {
-        const AVStream* stream = output_->streams[i];
-        if (stream->codecpar->codec_id == AV_CODEC_ID_OPUS &&
-            stream->codecpar->initial_padding > 0) {
-            muxerShifts_[i] = av_rescale_q(stream->codecpar->initial_padding, AVRational{1, 48000},
-                                           stream->time_base);
-        }
+        muxerShifts_.push_back(MuxerShiftFor(muxer_, output_->streams[i]));
     }
 }
 
@@ -198,159 +170,23 @@ bool CopyJoiner::CanFillGaps(int outIndex) {
     return silence_[outIndex] != nullptr;
 }
 
-Status CopyJoiner::ScanFile(const QString& path, bool deep) {
-    av::InputFormatPtr input;
-    int ret = copy_input::Open(path, cancel_, input, false);
-    // Read before the analysis: demuxers drop the flag once they have found their streams.
-    const bool headerless = ret >= 0 && (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
-    if (ret >= 0) {
-        ret = copy_input::Analyse(input.get(), deep);
-    }
-    if (ret < 0) {
-        return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
-    }
-    CopyInputScan scan = ScanCopyInput(input.get(), NameOf(path));
-    scan.Headerless = headerless;
-    scan.DeepAnalysis = deep;
-    scan.StartsWithCut = copy_hidden_lead::StartsWithCut(input.get(), scan);
-    scans_.push_back(std::move(scan));
-    return {};
-}
-
 Status CopyJoiner::ScanInputs() {
-    // One input open at a time, so memory stays flat however many files are joined.
-    for (const QString& path : task_.Inputs) {
-        if (cancel_.load()) {
-            return StoppedStatus();
-        }
-        Status outcome = ScanFile(path, false);
-        if (outcome.Ok() && copy_input::AnalysisFellShort(scans_.back())) {
-            scans_.pop_back();
-            outcome = ScanFile(path, true);
-        }
-        if (!outcome.Ok()) {
-            return outcome;
-        }
-        totalUs_ += scans_.back().DurationUs;
+    Result<CopyJoinInputs> inputs = ScanCopyJoinInputs(task_, cancel_);
+    if (!inputs.Ok()) {
+        return inputs.GetStatus();
     }
-    const CopyInputScan& first = scans_.front();
-    withVideo_ = first.Video.Present;
-    withAudio_ = first.Audio.Present && !task_.Plan.RemoveAudio;
-    if (!withVideo_ && !withAudio_) {
-        return {AVERROR(EINVAL),
-                QStringLiteral("Cannot join by stream copy: %1 has no video or audio stream.")
-                    .arg(first.FileName)};
-    }
-    muxer_ = task_.Plan.MuxerName;
-    if (!task_.Plan.MuxerForOtherVideo.isEmpty() && withVideo_ &&
-        first.Video.Codec != AV_CODEC_ID_MPEG1VIDEO) {
-        muxer_ = task_.Plan.MuxerForOtherVideo;
-    }
-    for (std::size_t i = 1; i < scans_.size(); ++i) {
-        if (Status match = CheckCopyMatch(first, scans_[i], muxer_, withAudio_); !match.Ok()) {
-            return match;
-        }
-    }
-    // Before anything is written: a cut the output cannot keep hidden is refused at once.
-    for (std::size_t i = 0; i < scans_.size(); ++i) {
-        if (scans_[i].StartsWithCut &&
-            (i > 0 || !copy_hidden_lead::OutputKeepsLeadHidden(muxer_))) {
-            return copy_hidden_lead::Refusal(scans_[i].FileName, i == 0);
-        }
-    }
-    const AVOutputFormat* format = av_guess_format(muxer_.toLatin1().constData(), nullptr, nullptr);
-    // The Matroska muxer of FFmpeg 5.1 writes a cover as a one-picture video track; the MP3
-    // muxer puts it in the ID3 tag, holding the sound back until it has come.
-    const bool carriesCovers = muxer_ == QLatin1String("mp4") || muxer_ == QLatin1String("mov") ||
-                               muxer_ == QLatin1String("ipod") || muxer_ == QLatin1String("mp3");
-    const auto canCarry = [&](const CopyStreamParams& stream) {
-        if (stream.Index == first.Video.Index || stream.Index == first.Audio.Index) {
-            return true;  // the check above already accepted them
-        }
-        if (stream.AttachedPicture) {
-            // These muxers store a cover as a picture of its own, which query_codec does not
-            // know about; others would write a one-picture video track.
-            return carriesCovers &&
-                   (stream.Codec == AV_CODEC_ID_MJPEG || stream.Codec == AV_CODEC_ID_PNG);
-        }
-        // 1 yes, 0 no, negative when the muxer cannot tell: pictures and sound are then left
-        // to the header, subtitles only go where the muxer is known to take them.
-        const int known = format != nullptr
-                              ? avformat_query_codec(format, stream.Codec, FF_COMPLIANCE_NORMAL)
-                              : -1;
-        return stream.Type == AVMEDIA_TYPE_SUBTITLE ? known == 1 : known != 0;
-    };
-    choice_ = ChooseCopyStreams(scans_, muxer_, withAudio_, canCarry);
+    scans_ = std::move(inputs->Scans);
+    totalUs_ = inputs->TotalUs;
+    withVideo_ = inputs->WithVideo;
+    withAudio_ = inputs->WithAudio;
+    muxer_ = std::move(inputs->Muxer);
+    choice_ = std::move(inputs->Choice);
     return {};
 }
 
 Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
-    const QString& path = task_.Inputs[index];
-    const CopyInputScan& scan = scans_[index];
-    // The scan analysed every file already. Only the first file, whose parameters the output
-    // streams take, formats that find their streams while reading, and pictures stored out of
-    // order are analysed again: without a decoding stamp in the container (Matroska), the
-    // demuxer fills one in from the reorder depth only the analysis finds.
-    const std::vector<int>& kept = choice_.Kept[index];
-    const bool reordered = std::any_of(kept.begin(), kept.end(), [&](int stream) {
-        return scan.Streams[static_cast<std::size_t>(stream)].VideoDelay > 0;
-    });
-    bool analysed = index == 0 || scan.Headerless || reordered;
-    int ret = copy_input::Open(path, cancel_, opened.Context, false);
-    if (ret >= 0 && analysed) {
-        ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
-    }
-    if (ret < 0) {
-        return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
-    }
-    AVFormatContext* input = opened.Context.get();
-    // Streams found while reading may not all be there before the analysis.
-    const auto matchesScan = [&] {
-        return std::all_of(kept.begin(), kept.end(), [&](int stream) {
-            return stream < static_cast<int>(input->nb_streams) &&
-                   input->streams[stream]->codecpar->codec_type ==
-                       scan.Streams[static_cast<std::size_t>(stream)].Type;
-        });
-    };
-    // A bare stream (ADTS, MP3) tells its sample rate, and for ADTS its timestamps, only once
-    // parsed: without them every packet would come without a place on the timeline.
-    const auto knowsStreams = [&] {
-        return std::all_of(kept.begin(), kept.end(), [&](int stream) {
-            const AVCodecParameters* par = input->streams[stream]->codecpar;
-            return (par->codec_type != AVMEDIA_TYPE_AUDIO || par->sample_rate > 0) &&
-                   (par->codec_type != AVMEDIA_TYPE_VIDEO || par->width > 0);
-        });
-    };
-    if (!analysed && (!matchesScan() || !knowsStreams())) {
-        ret = copy_input::Analyse(input, scan.DeepAnalysis);
-        if (ret < 0) {
-            return Failure(ret, QStringLiteral("Cannot open %1").arg(NameOf(path)), cancel_);
-        }
-    }
-    if (!matchesScan()) {
-        return Failure(AVERROR_INVALIDDATA,
-                       QStringLiteral("Cannot read the streams of %1").arg(NameOf(path)), cancel_);
-    }
-    opened.OutIndexOf.assign(input->nb_streams, -1);
-    opened.InIndexOf.assign(kept.size(), -1);
-    opened.Filters.clear();
-    opened.Filters.resize(kept.size());
-    int next = 0;
-    for (const int stream : kept) {
-        const int outIndex = next++;
-        opened.OutIndexOf[stream] = outIndex;
-        opened.InIndexOf[outIndex] = stream;
-        const AVStream* in = input->streams[stream];
-        if (const char* name = copy_input::BitstreamFilterFor(input, in->codecpar, muxer_)) {
-            ret = copy_input::MakeFilter(name, in, opened.Filters[outIndex]);
-            if (ret < 0) {
-                return Failure(ret,
-                               QStringLiteral("Cannot prepare %1 for copying").arg(NameOf(path)),
-                               cancel_);
-            }
-        }
-    }
-    return {};
+    return OpenCopyInput(task_.Inputs[index], scans_[index], choice_.Kept[index], index == 0,
+                         muxer_, cancel_, opened);
 }
 
 Status CopyJoiner::CreateOutput(const OpenedInput& first) {
@@ -490,7 +326,7 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
         return WriteCover(index, packet);
     }
     if (output_->streams[outIndex]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
-        SpreadSubtitle(index, outIndex, packet);
+        subtitleSpread_.Spread(index, outIndex, packet);
     }
     // Where a stream starts is known from its first packet that is shown; what the demuxer marks
     // as not shown before it is the stream's hidden lead.
@@ -549,32 +385,6 @@ Status CopyJoiner::WriteCover(std::size_t index, AVPacket* packet) {
         return Failure(ret, QStringLiteral("Cannot write the output"), cancel_);
     }
     return {};
-}
-
-// Subtitle events that start together (a sign and a line of dialogue) share one stamp. The
-// muxer takes that, but the timeline keeps every stream strictly increasing: each event after
-// the first moves one tick later, far below anything a viewer sees.
-void CopyJoiner::SpreadSubtitle(std::size_t index, int outIndex, AVPacket* packet) {
-    if (subtitleStamps_.size() < output_->nb_streams) {
-        subtitleStamps_.resize(output_->nb_streams);
-    }
-    SubtitleStamp& last = subtitleStamps_[static_cast<std::size_t>(outIndex)];
-    if (last.File != index) {
-        last = SubtitleStamp{index};
-    }
-    const std::int64_t dts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
-    if (dts == AV_NOPTS_VALUE) {
-        return;
-    }
-    std::int64_t moved = dts;
-    if (dts == last.In && last.Out != AV_NOPTS_VALUE) {
-        moved = last.Out + 1;
-        const std::int64_t shift = moved - dts;
-        packet->dts = packet->dts != AV_NOPTS_VALUE ? packet->dts + shift : AV_NOPTS_VALUE;
-        packet->pts = packet->pts != AV_NOPTS_VALUE ? packet->pts + shift : AV_NOPTS_VALUE;
-    }
-    last.In = dts;
-    last.Out = moved;
 }
 
 // The copy pass meets a hidden lead the scan did not read far enough to see.

@@ -45,4 +45,15 @@ void CopyStreamFacts(const AVFormatContext* input, const AVStream* in, AVStream*
     }
 }
 
+std::int64_t MuxerShiftFor(const QString& muxer, const AVStream* out) {
+    if (muxer != QLatin1String("matroska") && muxer != QLatin1String("webm")) {
+        return 0;
+    }
+    const AVCodecParameters* par = out->codecpar;
+    if (par->codec_id != AV_CODEC_ID_OPUS || par->initial_padding <= 0) {
+        return 0;
+    }
+    return av_rescale_q(par->initial_padding, AVRational{1, 48000}, out->time_base);
+}
+
 }  // namespace veltrano

@@ -1,0 +1,83 @@
+#include "engine/copy/copy_opened_input.h"
+
+#include <algorithm>
+
+#include "engine/copy/copy_failure.h"
+#include "engine/copy/copy_input.h"
+
+namespace veltrano {
+
+Status OpenCopyInput(const QString& path, const CopyInputScan& scan, const std::vector<int>& kept,
+                     bool first, const QString& muxer, const std::atomic<bool>& cancel,
+                     OpenedInput& opened) {
+    // The scan analysed every file already. Only the first file, whose parameters the output
+    // streams take, formats that find their streams while reading, and pictures stored out of
+    // order are analysed again: without a decoding stamp in the container (Matroska), the
+    // demuxer fills one in from the reorder depth only the analysis finds.
+    const bool reordered = std::any_of(kept.begin(), kept.end(), [&](int stream) {
+        return scan.Streams[static_cast<std::size_t>(stream)].VideoDelay > 0;
+    });
+    bool analysed = first || scan.Headerless || reordered;
+    int ret = copy_input::Open(path, cancel, opened.Context, false);
+    if (ret >= 0 && analysed) {
+        ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
+    }
+    if (ret < 0) {
+        return copy_failure::Failure(
+            ret, QStringLiteral("Cannot open %1").arg(copy_failure::NameOf(path)), cancel);
+    }
+    AVFormatContext* input = opened.Context.get();
+    // Streams found while reading may not all be there before the analysis.
+    const auto matchesScan = [&] {
+        return std::all_of(kept.begin(), kept.end(), [&](int stream) {
+            return stream < static_cast<int>(input->nb_streams) &&
+                   input->streams[stream]->codecpar->codec_type ==
+                       scan.Streams[static_cast<std::size_t>(stream)].Type;
+        });
+    };
+    // A bare stream (ADTS, MP3) tells its sample rate, and for ADTS its timestamps, only once
+    // parsed: without them every packet would come without a place on the timeline.
+    const auto knowsStreams = [&] {
+        return std::all_of(kept.begin(), kept.end(), [&](int stream) {
+            const AVCodecParameters* par = input->streams[stream]->codecpar;
+            return (par->codec_type != AVMEDIA_TYPE_AUDIO || par->sample_rate > 0) &&
+                   (par->codec_type != AVMEDIA_TYPE_VIDEO || par->width > 0);
+        });
+    };
+    if (!analysed && (!matchesScan() || !knowsStreams())) {
+        ret = copy_input::Analyse(input, scan.DeepAnalysis);
+        if (ret < 0) {
+            return copy_failure::Failure(
+                ret, QStringLiteral("Cannot open %1").arg(copy_failure::NameOf(path)), cancel);
+        }
+    }
+    if (!matchesScan()) {
+        return copy_failure::Failure(
+            AVERROR_INVALIDDATA,
+            QStringLiteral("Cannot read the streams of %1").arg(copy_failure::NameOf(path)),
+            cancel);
+    }
+    opened.OutIndexOf.assign(input->nb_streams, -1);
+    opened.InIndexOf.assign(kept.size(), -1);
+    opened.Filters.clear();
+    opened.Filters.resize(kept.size());
+    int next = 0;
+    for (const int stream : kept) {
+        const int outIndex = next++;
+        opened.OutIndexOf[stream] = outIndex;
+        opened.InIndexOf[outIndex] = stream;
+        const AVStream* in = input->streams[stream];
+        if (const char* name = copy_input::BitstreamFilterFor(input, in->codecpar, muxer)) {
+            ret = copy_input::MakeFilter(name, in, opened.Filters[outIndex]);
+            if (ret < 0) {
+                return copy_failure::Failure(
+                    ret,
+                    QStringLiteral("Cannot prepare %1 for copying").arg(copy_failure::NameOf(path)),
+                    cancel);
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace veltrano
