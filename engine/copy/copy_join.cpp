@@ -73,7 +73,6 @@ private:
     bool CanFillGaps(int outIndex);
     void SetMuxerShifts();
     void ShiftForMuxer(int outIndex, AVPacket* packet) const;
-    int LendAudioConfig(AVCodecParameters* par, std::size_t outIndex) const;
 
     const JoinTask& task_;
     const std::atomic<bool>& cancel_;
@@ -124,34 +123,6 @@ void CopyJoiner::ShiftForMuxer(int outIndex, AVPacket* packet) const {
     }
     packet->pts = packet->pts != AV_NOPTS_VALUE ? packet->pts + shift : AV_NOPTS_VALUE;
     packet->dts = packet->dts != AV_NOPTS_VALUE ? packet->dts + shift : AV_NOPTS_VALUE;
-}
-
-// The transport stream muxer wraps raw AAC (from MP4 inputs) in ADTS headers built from the
-// stream's configuration, and passes ADTS through as it is. When the first file is ADTS (no
-// configuration) and a later one raw, the configuration comes from that later file's stream in
-// the same place.
-int CopyJoiner::LendAudioConfig(AVCodecParameters* par, std::size_t outIndex) const {
-    if (muxer_ != QLatin1String("mpegts") || par->codec_id != AV_CODEC_ID_AAC ||
-        par->extradata_size > 0) {
-        return 0;
-    }
-    for (std::size_t file = 0; file < scans_.size(); ++file) {
-        const int inIndex = choice_.Kept[file][outIndex];
-        const QByteArray& config =
-            scans_[file].Streams[static_cast<std::size_t>(inIndex)].Extradata;
-        if (config.isEmpty()) {
-            continue;
-        }
-        par->extradata = static_cast<uint8_t*>(
-            av_mallocz(static_cast<std::size_t>(config.size()) + AV_INPUT_BUFFER_PADDING_SIZE));
-        if (par->extradata == nullptr) {
-            return AVERROR(ENOMEM);
-        }
-        memcpy(par->extradata, config.constData(), static_cast<std::size_t>(config.size()));
-        par->extradata_size = static_cast<int>(config.size());
-        return 0;
-    }
-    return 0;
 }
 
 bool CopyJoiner::CanFillGaps(int outIndex) {
@@ -220,7 +191,7 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
         const AVMediaType type = out->codecpar->codec_type;
         CopyStreamFacts(input, in, out);
         if (type == AVMEDIA_TYPE_AUDIO) {
-            ret = LendAudioConfig(out->codecpar, outIndex);
+            ret = LendAudioConfig(out->codecpar, muxer_, scans_, choice_.Kept, outIndex);
             if (ret < 0) {
                 return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
             }

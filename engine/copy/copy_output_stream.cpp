@@ -56,4 +56,29 @@ std::int64_t MuxerShiftFor(const QString& muxer, const AVStream* out) {
     return av_rescale_q(par->initial_padding, AVRational{1, 48000}, out->time_base);
 }
 
+int LendAudioConfig(AVCodecParameters* par, const QString& muxer,
+                    const std::vector<CopyInputScan>& scans,
+                    const std::vector<std::vector<int>>& kept, std::size_t outIndex) {
+    if (muxer != QLatin1String("mpegts") || par->codec_id != AV_CODEC_ID_AAC ||
+        par->extradata_size > 0) {
+        return 0;
+    }
+    for (std::size_t file = 0; file < scans.size(); ++file) {
+        const int inIndex = kept[file][outIndex];
+        const QByteArray& config = scans[file].Streams[static_cast<std::size_t>(inIndex)].Extradata;
+        if (config.isEmpty()) {
+            continue;
+        }
+        par->extradata = static_cast<uint8_t*>(
+            av_mallocz(static_cast<std::size_t>(config.size()) + AV_INPUT_BUFFER_PADDING_SIZE));
+        if (par->extradata == nullptr) {
+            return AVERROR(ENOMEM);
+        }
+        memcpy(par->extradata, config.constData(), static_cast<std::size_t>(config.size()));
+        par->extradata_size = static_cast<int>(config.size());
+        return 0;
+    }
+    return 0;
+}
+
 }  // namespace veltrano

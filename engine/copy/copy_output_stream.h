@@ -5,7 +5,11 @@ extern "C" {
 }
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
+
+#include "engine/copy/copy_stream_check.h"
 
 namespace veltrano {
 
@@ -20,5 +24,14 @@ void CopyStreamFacts(const AVFormatContext* input, const AVStream* in, AVStream*
 // take it off every stamp of the track, but it does not add it to what it writes, so the sound
 // would come that much early against the pictures.
 std::int64_t MuxerShiftFor(const QString& muxer, const AVStream* out);
+
+// The transport stream muxer wraps raw AAC (from MP4 inputs) in ADTS headers built from the
+// stream's configuration, and passes ADTS through as it is. When the first file is ADTS (no
+// configuration) and a later one raw, output stream `outIndex` borrows the configuration of
+// that later file's stream in the same place (`kept`: per file, the input streams in output
+// order). 0, or a negative libav code.
+int LendAudioConfig(AVCodecParameters* par, const QString& muxer,
+                    const std::vector<CopyInputScan>& scans,
+                    const std::vector<std::vector<int>>& kept, std::size_t outIndex);
 
 }  // namespace veltrano

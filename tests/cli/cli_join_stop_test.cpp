@@ -59,23 +59,8 @@ struct CommandRun {
     std::string Err;
 };
 
-class CliJoinStopTest : public ::testing::TestWithParam<StopCase> {
+class CliJoinStopTest : public JoinStopTest {
 protected:
-    static void SetUpTestSuite() {
-        EnsureApplication();
-        clips_ = new QTemporaryDir;
-        ASSERT_TRUE(MakeStopClip(Input()));
-    }
-    static void TearDownTestSuite() {
-        delete clips_;
-        clips_ = nullptr;
-    }
-    static QString Input() { return clips_->filePath(QStringLiteral("a.mp4")); }
-
-    std::map<QString, QByteArray> FolderContents() const {
-        return veltrano::FolderContents(out_.path());
-    }
-
     // Runs "veltrano-join join" in this process on the real engine; Ctrl+C comes at `stop`.
     CommandRun RunJoin(const StopCase& stop) {
         QStringList words{QStringLiteral("join"),     QStringLiteral("--yes"),
@@ -105,7 +90,7 @@ protected:
                 std::raise(SIGINT);
             }
         });
-        CliEnvironment env{catalogue, decoder, encoder, settings, clips_->path() + '/'};
+        CliEnvironment env{catalogue, decoder, encoder, settings, ClipFolder() + '/'};
         av_log_set_level(AV_LOG_FATAL);
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
@@ -115,12 +100,7 @@ protected:
         run.Err = testing::internal::GetCapturedStderr();
         return run;
     }
-
-    static QTemporaryDir* clips_;
-    QTemporaryDir out_;
 };
-
-QTemporaryDir* CliJoinStopTest::clips_ = nullptr;
 
 TEST_P(CliJoinStopTest, CtrlCLeavesTheFolderAsItWasOrReportsTheCompletedJoin) {
     const StopCase stop = GetParam();

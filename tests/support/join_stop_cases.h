@@ -1,10 +1,15 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <map>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -92,5 +97,34 @@ inline std::map<QString, QByteArray> FolderContents(const QString& folder) {
     }
     return contents;
 }
+
+// A test stopping a join at each stage: one short clip for the whole suite, a fresh output folder
+// for each case, and the folder's contents to compare before and after.
+class JoinStopTest : public ::testing::TestWithParam<StopCase> {
+protected:
+    static void SetUpTestSuite() {
+        // Queued signals and the engine's timers need an application object.
+        if (QCoreApplication::instance() == nullptr) {
+            static int argc = 1;
+            static char name[] = "join_stop_test";
+            static char* argv[] = {name, nullptr};
+            static QCoreApplication app(argc, argv);
+        }
+        clips_ = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(MakeStopClip(Input()));
+    }
+    static void TearDownTestSuite() { clips_.reset(); }
+    static QString Input() { return clips_->filePath(QStringLiteral("a.mp4")); }
+    static QString ClipFolder() { return clips_->path(); }
+
+    std::map<QString, QByteArray> FolderContents() const {
+        return veltrano::FolderContents(out_.path());
+    }
+
+    QTemporaryDir out_;
+
+private:
+    static inline std::unique_ptr<QTemporaryDir> clips_;
+};
 
 }  // namespace veltrano

@@ -266,28 +266,9 @@ TEST_F(FFEncoderJobs, RefusesWhatItCannotHonourAtOnce) {
     EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("o.mp4"))));
 }
 
-class FFEncoderStops : public ::testing::TestWithParam<StopCase> {
+class FFEncoderStops : public JoinStopTest {
 protected:
-    static void SetUpTestSuite() {
-        EnsureApplication();
-        clips_ = new QTemporaryDir;
-        ASSERT_TRUE(MakeStopClip(Input()));
-    }
-    static void TearDownTestSuite() {
-        delete clips_;
-        clips_ = nullptr;
-    }
-    static QString Input() { return clips_->filePath(QStringLiteral("a.mp4")); }
-
-    std::map<QString, QByteArray> FolderContents() const {
-        return veltrano::FolderContents(out_.path());
-    }
-
-    static QTemporaryDir* clips_;
-    QTemporaryDir out_;
 };
-
-QTemporaryDir* FFEncoderStops::clips_ = nullptr;
 
 TEST_P(FFEncoderStops, AStopLeavesTheFolderAsItWasUntilTheOutputHasItsName) {
     const StopCase stop = GetParam();
