@@ -87,16 +87,13 @@ int Prepare(const CliArguments& args, CliEnvironment& env, UserMessages& message
 // The dialog around the Join action, as far as a command line has one.
 class CommandLineJoinView : public JoinDialogView {
 public:
-    explicit CommandLineJoinView(JoinRunner& runner) : runner_(runner) {}
     void FocusFileName() override {}
     void FocusFolder() override {}
     void HideDialog() override {}
-    void ClearStopRequested() override { runner_.SetStopRequested(false); }
     void ShowProgressWindow() override { progressRequested_ = true; }
     bool ProgressRequested() const { return progressRequested_; }
 
 private:
-    JoinRunner& runner_;
     bool progressRequested_ = false;
 };
 
@@ -188,7 +185,7 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     settings.FolderText = FolderForJoin(args, runner.OutputFolder());
 
     JoinRequest request;
-    CommandLineJoinView dialog(runner);
+    CommandLineJoinView dialog;
     NoFolderBrowser browser;
     JoinAction action(settings, request, messages, dialog, browser);
     if (action.Run(prepared.Rows) != JoinActionResult::Started || !dialog.ProgressRequested()) {

@@ -104,7 +104,6 @@ JoinActionResult JoinAction::Run(std::span<const MediaItem> rows) {
     request_.EngineParameters = built.EngineParameters;
     request_.OutputExtension = built.OutputExtension;
     view_.HideDialog();
-    view_.ClearStopRequested();
     view_.ShowProgressWindow();
     return JoinActionResult::Started;
 }

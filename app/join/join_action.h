@@ -21,8 +21,6 @@ public:
     virtual void FocusFolder() = 0;
     // Hides the dialog; it is never unloaded, so every choice stays for the next opening.
     virtual void HideDialog() = 0;
-    // Clears the join job's program-wide StopRequested flag.
-    virtual void ClearStopRequested() = 0;
     // Shows the progress window modally, owned by the main window; opening it starts the join.
     virtual void ShowProgressWindow() = 0;
 };

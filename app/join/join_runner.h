@@ -51,8 +51,8 @@ public:
     // The progress window closed by any path (button, close box, failure, the program).
     void ProgressWindowClosed();
 
+    // Set by Stop; each RunJoin clears it, so no front end has to.
     bool StopRequested() const { return stopRequested_; }
-    void SetStopRequested(bool requested) { stopRequested_ = requested; }
     // Clock time of the job's first progress report; 0 while there was none.
     double JobStartTime() const { return jobStartTime_.value_or(0.0); }
     bool IsRunning() const { return state_ == State::Running; }

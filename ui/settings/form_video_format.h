@@ -50,8 +50,6 @@ public:
     void FocusFileName() override;
     void FocusFolder() override;
     void HideDialog() override;
-    // The join runner clears StopRequested itself when it starts each job.
-    void ClearStopRequested() override {}
     void ShowProgressWindow() override;
 
 protected:

@@ -22,14 +22,9 @@ public:
     void FocusFileName() override { Calls.push_back("focus name"); }
     void FocusFolder() override { Calls.push_back("focus folder"); }
     void HideDialog() override { Calls.push_back("hide"); }
-    void ClearStopRequested() override {
-        Calls.push_back("clear stop");
-        StopRequested = false;
-    }
     void ShowProgressWindow() override { Calls.push_back("show progress"); }
 
     std::vector<std::string> Calls;
-    bool StopRequested = true;
 };
 
 class FakeBrowser : public FolderBrowser {
@@ -73,7 +68,6 @@ protected:
     void ExpectNothingStarted() {
         EXPECT_EQ(std::count(view_.Calls.begin(), view_.Calls.end(), "hide"), 0);
         EXPECT_EQ(std::count(view_.Calls.begin(), view_.Calls.end(), "show progress"), 0);
-        EXPECT_TRUE(view_.StopRequested);
         EXPECT_EQ(request_.OutputExtension, QStringLiteral("old ext"));
         EXPECT_EQ(request_.EngineParameters, QStringLiteral("old parameters"));
     }
@@ -105,8 +99,7 @@ TEST_F(JoinActionTest, ConvertStartsTheJoinWithTheBuiltRequest) {
               QStringLiteral("-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 512k -ab 128k "
                              "-ar 44100 -s 320x240 -join"));
     EXPECT_EQ(request_.OutputPath(), folder_ + "/joined.mp4");
-    EXPECT_EQ(view_.Calls, (std::vector<std::string>{"hide", "clear stop", "show progress"}));
-    EXPECT_FALSE(view_.StopRequested);
+    EXPECT_EQ(view_.Calls, (std::vector<std::string>{"hide", "show progress"}));
 }
 
 TEST_F(JoinActionTest, DirectCopyOfSameFormatsTakesTheFirstFilesExtension) {
@@ -247,7 +240,7 @@ TEST_F(JoinActionTest, ExistingOutputAsksBeforeReplacing) {
     messages_.Answers = {true};
     EXPECT_EQ(Run(rows), JoinActionResult::Started);
     EXPECT_EQ(messages_.Shown.size(), 2);
-    EXPECT_EQ(view_.Calls, (std::vector<std::string>{"hide", "clear stop", "show progress"}));
+    EXPECT_EQ(view_.Calls, (std::vector<std::string>{"hide", "show progress"}));
 }
 
 TEST_F(JoinActionTest, NewOutputIsNotQuestioned) {

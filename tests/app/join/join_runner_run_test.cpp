@@ -175,10 +175,16 @@ TEST_F(JoinRunnerRunTest, AnEmptySourceListAsksNothingOfTheEncoder) {
 }
 
 TEST_F(JoinRunnerRunTest, ANewJoinClearsAnEarlierStopRequest) {
-    runner_.SetStopRequested(true);
+    runner_.RunJoin(view_, Paths(2), Request());
+    runner_.Stop();
+    ASSERT_TRUE(runner_.StopRequested());
     runner_.RunJoin(view_, Paths(2), Request());
     EXPECT_FALSE(runner_.StopRequested());
     EXPECT_EQ(runner_.JobStartTime(), 0.0);
+    // The new job's reports are taken in, not ignored as a stopped job's would be.
+    clock_.Seconds = 5.0;
+    emit encoder_.JobProgress(FakeEncoder::kHandle, 1000, 30'000'000, 120'000'000);
+    EXPECT_EQ(runner_.JobStartTime(), 5.0);
 }
 
 }  // namespace

@@ -40,7 +40,6 @@ public:
     void FocusFileName() override {}
     void FocusFolder() override {}
     void HideDialog() override {}
-    void ClearStopRequested() override { program->Runner().SetStopRequested(false); }
     void ShowProgressWindow() override {
         const JoinRequest& request = program->Request();
         runResult = program->Runner().RunJoin(progress, program->List().SourcePaths(),
