@@ -16,8 +16,8 @@ struct OptionSpec {
     Arity Takes;
     // Which commands accept the option.
     bool Probe, Params, Join;
-    // Stores the value (or sets the flag); returns an error text, empty when accepted.
-    std::function<QString(CliArguments&, const QString&)> Apply;
+    // Stores the value (or sets the flag); a failure says what the option expects.
+    std::function<Status(CliArguments&, const QString&)> Apply;
 };
 
 std::optional<int> ParseQuality(const QString& text) {
@@ -38,14 +38,14 @@ bool IsSizeText(const QString& text) {
 OptionSpec TextSetting(std::optional<QString> CliSettings::*field) {
     return {Arity::Value, false, true, true, [field](CliArguments& a, const QString& v) {
                 a.Settings.*field = v;
-                return QString();
+                return Status();
             }};
 }
 
 OptionSpec FlagSetting(bool CliSettings::*field) {
     return {Arity::Flag, false, true, true, [field](CliArguments& a, const QString&) {
                 a.Settings.*field = true;
-                return QString();
+                return Status();
             }};
 }
 
@@ -53,8 +53,8 @@ OptionSpec QualitySetting(std::optional<int> CliSettings::*field) {
     return {Arity::Value, false, true, true, [field](CliArguments& a, const QString& v) {
                 a.Settings.*field = ParseQuality(v);
                 return (a.Settings.*field).has_value()
-                           ? QString()
-                           : QStringLiteral("expects high, normal, low, 0, 1 or 2");
+                           ? Status()
+                           : Status::Failed(QStringLiteral("expects high, normal, low, 0, 1 or 2"));
             }};
 }
 
@@ -65,25 +65,25 @@ const std::map<QString, OptionSpec>& Options() {
          {Arity::Flag, true, false, false,
           [](A& a, const QString&) {
               a.Json = true;
-              return QString();
+              return Status();
           }}},
         {QStringLiteral("--yes"),
          {Arity::Flag, false, false, true,
           [](A& a, const QString&) {
               a.AssumeYes = true;
-              return QString();
+              return Status();
           }}},
         {QStringLiteral("--name"),
          {Arity::Value, false, false, true,
           [](A& a, const QString& v) {
               a.Name = v;
-              return QString();
+              return Status();
           }}},
         {QStringLiteral("--folder"),
          {Arity::Value, false, false, true,
           [](A& a, const QString& v) {
               a.Folder = v;
-              return QString();
+              return Status();
           }}},
         {QStringLiteral("--copy"), FlagSetting(&CliSettings::Copy)},
         {QStringLiteral("--remove-audio"), FlagSetting(&CliSettings::RemoveAudio)},
@@ -99,10 +99,11 @@ const std::map<QString, OptionSpec>& Options() {
          {Arity::Value, false, true, true,
           [](A& a, const QString& v) {
               if (!IsSizeText(v)) {
-                  return QStringLiteral("expects a size row 0 to 15 or WIDTHxHEIGHT");
+                  return Status::Failed(
+                      QStringLiteral("expects a size row 0 to 15 or WIDTHxHEIGHT"));
               }
               a.Settings.Size = v;
-              return QString();
+              return Status();
           }}},
         {QStringLiteral("--channels"),
          {Arity::Value, false, true, true,
@@ -113,9 +114,9 @@ const std::map<QString, OptionSpec>& Options() {
               } else if (lower == QStringLiteral("1") || lower == QStringLiteral("2")) {
                   a.Settings.Channels = lower.toInt();
               } else {
-                  return QStringLiteral("expects auto, 1 or 2");
+                  return Status::Failed(QStringLiteral("expects auto, 1 or 2"));
               }
-              return QString();
+              return Status();
           }}},
     };
     return options;
@@ -203,9 +204,10 @@ Result<CliArguments> ParseCliArguments(const QStringList& args) {
         } else {
             return Fail(QStringLiteral("option %1 needs a value").arg(name));
         }
-        const QString error = option->second.Apply(result, value);
-        if (!error.isEmpty()) {
-            return Fail(QStringLiteral("option %1 %2, not \"%3\"").arg(name, error, value));
+        const Status applied = option->second.Apply(result, value);
+        if (!applied.Ok()) {
+            return Fail(
+                QStringLiteral("option %1 %2, not \"%3\"").arg(name, applied.Message(), value));
         }
     }
 

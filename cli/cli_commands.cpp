@@ -62,26 +62,10 @@ bool ProbeAll(const QStringList& files, JoinList& list, MediaDecoder& decoder,
     return allOpened;
 }
 
-// The settings and rows a params or join command works on.
-struct PreparedJoin {
-    OutputSettings Settings;
-    JoinList List;
-    std::vector<MediaItem> Rows;
-};
-
-// Applies the settings, then probes. Returns an exit status, or -1 when all went well.
-int Prepare(const CliArguments& args, CliEnvironment& env, UserMessages& messages,
-            PreparedJoin& prepared) {
-    const QString error = ApplyCliSettings(prepared.Settings, args.Settings, env.Catalogue);
-    if (!error.isEmpty()) {
-        PrintError(error);
-        return kExitUsage;
-    }
-    if (!ProbeAll(args.Files, prepared.List, env.Decoder, messages)) {
-        return kExitFailure;
-    }
-    prepared.Rows = JoinListRows(prepared.List);
-    return -1;
+// Settings the command line got wrong end the command before any file is probed.
+CliExitStatus UsageFailure(const Status& failure) {
+    PrintError(failure.Message());
+    return kExitUsage;
 }
 
 // The dialog around the Join action, as far as a command line has one.
@@ -120,7 +104,7 @@ QString FolderForJoin(const CliArguments& args, const QString& storedFolder) {
 
 }  // namespace
 
-int RunProfilesCommand(const ProfileCatalogue& catalogue) {
+CliExitStatus RunProfilesCommand(const ProfileCatalogue& catalogue) {
     QByteArray out;
     for (const OutputProfile& profile : catalogue.Profiles()) {
         const QStringList fields{QString::number(profile.CommandId),
@@ -135,7 +119,7 @@ int RunProfilesCommand(const ProfileCatalogue& catalogue) {
     return kExitSuccess;
 }
 
-int RunProbeCommand(const CliArguments& args, CliEnvironment& env) {
+CliExitStatus RunProbeCommand(const CliArguments& args, CliEnvironment& env) {
     ConsoleMessages messages(false);
     JoinList list;
     const bool allOpened = ProbeAll(args.Files, list, env.Decoder, messages);
@@ -144,31 +128,43 @@ int RunProbeCommand(const CliArguments& args, CliEnvironment& env) {
     return allOpened ? kExitSuccess : kExitFailure;
 }
 
-int RunParamsCommand(const CliArguments& args, CliEnvironment& env) {
+CliExitStatus RunParamsCommand(const CliArguments& args, CliEnvironment& env) {
     ConsoleMessages messages(false);
-    PreparedJoin prepared;
-    if (const int status = Prepare(args, env, messages, prepared); status >= 0) {
-        return status;
+    OutputSettings settings;
+    if (const Status applied = ApplyCliSettings(settings, args.Settings, env.Catalogue);
+        !applied.Ok()) {
+        return UsageFailure(applied);
     }
-    if (prepared.Settings.Mode == JoinMode::DirectCopy && !SameFormatCheck(prepared.Rows)) {
+    JoinList list;
+    if (!ProbeAll(args.Files, list, env.Decoder, messages)) {
+        return kExitFailure;
+    }
+    const std::vector<MediaItem> rows = JoinListRows(list);
+    if (settings.Mode == JoinMode::DirectCopy && !SameFormatCheck(rows)) {
         messages.Show(QString::fromLatin1(OutputDialogTexts::kNotSameFormat),
                       QString::fromLatin1(OutputDialogTexts::kNotSameFormatTitle),
                       UserMessages::Icon::Information);
         return kExitFailure;
     }
-    const BuiltParameters built = BuildEngineParameters(prepared.Settings, prepared.Rows);
+    const BuiltParameters built = BuildEngineParameters(settings, rows);
     PrintOut(
         (built.EngineParameters + QLatin1Char('\n') + built.OutputExtension + QLatin1Char('\n'))
             .toUtf8());
     return kExitSuccess;
 }
 
-int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
+CliExitStatus RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     ConsoleMessages messages(args.AssumeYes);
-    PreparedJoin prepared;
-    if (const int status = Prepare(args, env, messages, prepared); status >= 0) {
-        return status;
+    OutputSettings settings;
+    if (const Status applied = ApplyCliSettings(settings, args.Settings, env.Catalogue);
+        !applied.Ok()) {
+        return UsageFailure(applied);
     }
+    JoinList list;
+    if (!ProbeAll(args.Files, list, env.Decoder, messages)) {
+        return kExitFailure;
+    }
+    const std::vector<MediaItem> rows = JoinListRows(list);
 
     SteadySecondsClock clock;
     JoinRunner runner(env.Encoder, messages, env.Settings, clock);
@@ -176,11 +172,10 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
         return kExitFailure;
     }
 
-    OutputSettings& settings = prepared.Settings;
     if (args.Name) {
         settings.SetFileNameText(*args.Name);
     } else {
-        settings.ProposeOutputName(prepared.Rows.front().SourcePath);
+        settings.ProposeOutputName(rows.front().SourcePath);
     }
     settings.FolderText = FolderForJoin(args, runner.OutputFolder());
 
@@ -188,7 +183,7 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     CommandLineJoinView dialog;
     NoFolderBrowser browser;
     JoinAction action(settings, request, messages, dialog, browser);
-    if (action.Run(prepared.Rows) != JoinActionResult::Started || !dialog.ProgressRequested()) {
+    if (action.Run(rows) != JoinActionResult::Started || !dialog.ProgressRequested()) {
         return kExitFailure;
     }
 
@@ -206,7 +201,7 @@ int RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
                      });
 
     std::vector<QString> sources;
-    for (const MediaItem& row : prepared.Rows) {
+    for (const MediaItem& row : rows) {
         sources.push_back(row.SourcePath);
     }
     if (runner.RunJoin(view, sources, request) != JoinRunner::RunResult::Started) {

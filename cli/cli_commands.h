@@ -22,9 +22,10 @@ struct CliEnvironment {
 // Exit statuses of veltrano-join.
 enum CliExitStatus { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2, kExitInterrupted = 130 };
 
-int RunProfilesCommand(const ProfileCatalogue& catalogue);
-int RunProbeCommand(const CliArguments& args, CliEnvironment& env);
-int RunParamsCommand(const CliArguments& args, CliEnvironment& env);
-int RunJoinCommand(const CliArguments& args, CliEnvironment& env);
+// Each command prints what it has to say and returns the program's exit status.
+CliExitStatus RunProfilesCommand(const ProfileCatalogue& catalogue);
+CliExitStatus RunProbeCommand(const CliArguments& args, CliEnvironment& env);
+CliExitStatus RunParamsCommand(const CliArguments& args, CliEnvironment& env);
+CliExitStatus RunJoinCommand(const CliArguments& args, CliEnvironment& env);
 
 }  // namespace veltrano

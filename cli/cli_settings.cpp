@@ -20,14 +20,15 @@ const OutputProfile* FindProfile(const ProfileCatalogue& catalogue, const QStrin
     return catalogue.FindByCaption(text);
 }
 
-QString ApplyCliSettings(OutputSettings& settings, const CliSettings& cli,
-                         const ProfileCatalogue& catalogue) {
+Status ApplyCliSettings(OutputSettings& settings, const CliSettings& cli,
+                        const ProfileCatalogue& catalogue) {
     settings.SelectJoinMode(cli.Copy ? JoinMode::DirectCopy : JoinMode::Convert);
 
     if (cli.Profile) {
         const OutputProfile* profile = FindProfile(catalogue, *cli.Profile);
         if (profile == nullptr) {
-            return QStringLiteral("option --profile: unknown profile \"%1\"").arg(*cli.Profile);
+            return Status::Failed(
+                QStringLiteral("option --profile: unknown profile \"%1\"").arg(*cli.Profile));
         }
         settings.ApplyProfile(*profile);
     }
@@ -71,7 +72,7 @@ QString ApplyCliSettings(OutputSettings& settings, const CliSettings& cli,
     if (cli.RemoveAudio) {
         settings.EditRemoveAudio(true);
     }
-    return {};
+    return Status();
 }
 
 }  // namespace veltrano

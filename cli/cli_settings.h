@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "cli/cli_arguments.h"
+#include "core/result.h"
 #include "profiles/catalogue/output_profile.h"
 #include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/output_settings.h"
@@ -16,8 +17,8 @@ const OutputProfile* FindProfile(const ProfileCatalogue& catalogue, const QStrin
 // order: join mode; profile (the reset, then its values); size; video quality, then audio
 // quality (with the lists' reactions); the typed grid values video bitrate, frame rate,
 // aspect, audio bitrate, sample rate (each normalised as the grid does); channels; audio
-// removal. Returns an error naming the option when the profile is unknown, else empty.
-QString ApplyCliSettings(OutputSettings& settings, const CliSettings& cli,
-                         const ProfileCatalogue& catalogue);
+// removal. Fails, naming the option, when the profile is unknown.
+Status ApplyCliSettings(OutputSettings& settings, const CliSettings& cli,
+                        const ProfileCatalogue& catalogue);
 
 }  // namespace veltrano

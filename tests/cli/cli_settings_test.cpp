@@ -13,7 +13,8 @@ class CliSettingsTest : public testing::Test {
 protected:
     OutputSettings Applied(const CliSettings& cli) {
         OutputSettings settings;
-        EXPECT_EQ(ApplyCliSettings(settings, cli, catalogue_), QString());
+        const Status applied = ApplyCliSettings(settings, cli, catalogue_);
+        EXPECT_TRUE(applied.Ok()) << applied.Message().toStdString();
         return settings;
     }
     ProfileCatalogue catalogue_;
@@ -33,7 +34,9 @@ TEST_F(CliSettingsTest, ProfileByIdentifierNameOrCaption) {
     OutputSettings settings;
     CliSettings cli;
     cli.Profile = QStringLiteral("nonsense");
-    EXPECT_TRUE(ApplyCliSettings(settings, cli, catalogue_).contains("--profile"));
+    const Status applied = ApplyCliSettings(settings, cli, catalogue_);
+    EXPECT_FALSE(applied.Ok());
+    EXPECT_TRUE(applied.Message().contains("--profile"));
 }
 
 TEST_F(CliSettingsTest, WithoutProfileTheInitialStateHoldsInConversion) {

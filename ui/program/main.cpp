@@ -21,15 +21,16 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    const ProgramOptions options = ParseProgramOptions(arguments);
+    const Result<ProgramOptions> parsed = ParseProgramOptions(arguments);
+    if (!parsed.Ok()) {
+        std::fprintf(stderr, "veltrano-video-joiner: %s\n%s", qPrintable(parsed.Message()),
+                     qPrintable(ProgramUsageText()));
+        return 2;
+    }
+    const ProgramOptions& options = *parsed;
     if (options.PrintList && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         // Printing the list shows no window: it must also work without a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    if (!options.Error.isEmpty()) {
-        std::fprintf(stderr, "veltrano-video-joiner: %s\n%s", qPrintable(options.Error),
-                     qPrintable(ProgramUsageText()));
-        return 2;
     }
     if (options.Help) {
         std::fputs(qPrintable(ProgramUsageText()), stdout);

@@ -4,7 +4,7 @@
 
 namespace veltrano {
 
-ProgramOptions ParseProgramOptions(const QStringList& arguments) {
+Result<ProgramOptions> ParseProgramOptions(const QStringList& arguments) {
     ProgramOptions options;
     bool onlyFiles = false;
     for (const QString& argument : arguments) {
@@ -18,8 +18,8 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
             options.Version = true;
         } else if (argument == QLatin1String("--print-list")) {
             options.PrintList = true;
-        } else if (options.Error.isEmpty()) {
-            options.Error = QStringLiteral("unknown option: ") + argument;
+        } else {
+            return Status::Failed(QStringLiteral("unknown option: ") + argument);
         }
     }
     return options;

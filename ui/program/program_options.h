@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/result.h"
+
 namespace veltrano {
 
 // The window program's command line: files to add at start, --print-list, --help, --version.
@@ -12,11 +14,10 @@ struct ProgramOptions {
     // Print the list's rows after adding the files, then quit.
     bool PrintList = false;
     QStringList Files;  // in command-line order
-    QString Error;      // not empty: the command line was not understood
 };
 
-// `arguments` without the program name.
-ProgramOptions ParseProgramOptions(const QStringList& arguments);
+// `arguments` without the program name. A failure names the first option not understood.
+Result<ProgramOptions> ParseProgramOptions(const QStringList& arguments);
 QString ProgramUsageText();
 // "veltrano-video-joiner " and the program's version.
 QString ProgramVersionText();

@@ -16,25 +16,28 @@ namespace {
 using namespace veltrano;
 
 TEST(ProgramOptionsTest, FilesKeepTheirOrderAndOptionsAreRecognisedAnywhere) {
-    const ProgramOptions options =
+    const Result<ProgramOptions> parsed =
         ParseProgramOptions({"b.mp4", "--print-list", "a.mp4", "-", "--", "--odd.mp4", "-h"});
-    EXPECT_TRUE(options.Error.isEmpty());
+    ASSERT_TRUE(parsed.Ok());
+    const ProgramOptions& options = *parsed;
     EXPECT_TRUE(options.PrintList);
     EXPECT_FALSE(options.Help) << "after -- everything is a file";
     EXPECT_EQ(options.Files, (QStringList{"b.mp4", "a.mp4", "-", "--odd.mp4", "-h"}));
 }
 
 TEST(ProgramOptionsTest, HelpAndUnknownOptions) {
-    EXPECT_TRUE(ParseProgramOptions({"--help"}).Help);
-    EXPECT_TRUE(ParseProgramOptions({"-h", "a.mp4"}).Help);
-    const ProgramOptions none = ParseProgramOptions({});
-    EXPECT_FALSE(none.Help || none.PrintList);
-    EXPECT_TRUE(none.Files.isEmpty());
-    const ProgramOptions bad = ParseProgramOptions({"a.mp4", "--print", "--nope"});
-    EXPECT_EQ(bad.Error, QStringLiteral("unknown option: --print"));
+    EXPECT_TRUE(ParseProgramOptions({"--help"})->Help);
+    EXPECT_TRUE(ParseProgramOptions({"-h", "a.mp4"})->Help);
+    const Result<ProgramOptions> none = ParseProgramOptions({});
+    ASSERT_TRUE(none.Ok());
+    EXPECT_FALSE(none->Help || none->PrintList);
+    EXPECT_TRUE(none->Files.isEmpty());
+    const Result<ProgramOptions> bad = ParseProgramOptions({"a.mp4", "--print", "--nope"});
+    EXPECT_FALSE(bad.Ok());
+    EXPECT_EQ(bad.Message(), QStringLiteral("unknown option: --print"));
     EXPECT_TRUE(ProgramUsageText().contains(QLatin1String("--print-list")));
     EXPECT_TRUE(ProgramUsageText().contains(QLatin1String("--help")));
-    EXPECT_TRUE(ParseProgramOptions({"a.mp4", "--version"}).Version);
+    EXPECT_TRUE(ParseProgramOptions({"a.mp4", "--version"})->Version);
     EXPECT_TRUE(ProgramUsageText().contains(QLatin1String("--version")));
     EXPECT_EQ(ProgramVersionText(), QStringLiteral("veltrano-video-joiner 5.0.0\n"));
 }
