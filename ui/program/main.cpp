@@ -7,8 +7,8 @@ extern "C" {
 #include <cstdio>
 
 #include "app/join/join_action.h"
-#include "cli/console_messages.h"
-#include "cli/probe_report.h"
+#include "app/probe/probe_report.h"
+#include "core/console_messages.h"
 #include "core/version.h"
 #include "ui/program/program_options.h"
 #include "ui/program/program_windows.h"

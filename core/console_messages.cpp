@@ -1,4 +1,4 @@
-#include "cli/console_messages.h"
+#include "core/console_messages.h"
 
 namespace veltrano {
 

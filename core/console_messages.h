@@ -7,8 +7,8 @@
 
 namespace veltrano {
 
-// Message boxes as lines on standard error. A Yes/No question is answered by the command
-// line (--yes) instead of a person.
+// Message boxes as lines on standard error, for the command line and the window program's
+// --print-list. A Yes/No question is answered by the command line (--yes) instead of a person.
 class ConsoleMessages : public UserMessages {
 public:
     explicit ConsoleMessages(bool answerYes, std::FILE* stream = stderr)

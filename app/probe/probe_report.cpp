@@ -1,4 +1,4 @@
-#include "cli/probe_report.h"
+#include "app/probe/probe_report.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

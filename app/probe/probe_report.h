@@ -7,8 +7,9 @@
 
 namespace veltrano {
 
-// The probe command's output: the eight column texts of each row separated by tabs, one line
-// per row; or one JSON array of objects.
+// The list's rows as the command line's probe command and the window program's --print-list
+// print them: the eight column texts of each row separated by tabs, one line per row; or one
+// JSON array of objects.
 QByteArray ProbeRowsAsText(std::span<const MediaItem> rows);
 QByteArray ProbeRowsAsJson(std::span<const MediaItem> rows);
 
