@@ -8,8 +8,8 @@ build_dir=${BUILD_DIR:-$root/build}
 out=$root/doc/screenshots
 
 cmake -S "$root" -B "$build_dir" -G Ninja >/dev/null
-cmake --build "$build_dir" --target veltrano_progress_screenshots -j2
-tool=$build_dir/ui/progress/veltrano_progress_screenshots
+cmake --build "$build_dir" --target progress_screenshots -j2
+tool=$build_dir/tests/ui/progress/progress_screenshots
 mkdir -p "$out"
 if [[ -z "${DISPLAY:-}" ]] && command -v xvfb-run >/dev/null; then
     xvfb-run -a -s "-screen 0 1280x800x24" "$tool" "$out"
