@@ -46,3 +46,5 @@ install(FILES ${VELTRANO_DIST_DIR}/completion/veltrano-join
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${VELTRANO_DIST_DIR}/debian/copyright ${VELTRANO_GZ_DIR}/changelog.gz
         DESTINATION ${VELTRANO_DOC_INSTALL_DIR})
+# The licence's full text; the Debian package leaves it out (cmake/deb-pre-build.cmake).
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${VELTRANO_DOC_INSTALL_DIR})

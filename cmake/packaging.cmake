@@ -41,5 +41,9 @@ if(TARGET veltrano-video-joiner)
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 endif()
 
+# Run on the staged files before the package is made; CPack hands them the CPACK_ variables.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb-pre-build.cmake)
+set(CPACK_VELTRANO_LICENSE_FILE ${CPACK_PACKAGING_INSTALL_PREFIX}/${VELTRANO_DOC_INSTALL_DIR}/LICENSE)
+
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
+
+#include "tests/support/test_text.h"
 
 namespace veltrano {
 
@@ -13,6 +16,10 @@ namespace {
 struct DurationCase {
     double Seconds;
     const char* Text;
+
+    friend void PrintTo(const DurationCase& c, std::ostream* os) {
+        *os << c.Seconds << " s as " << c.Text;
+    }
 };
 
 class FormatDurationTest : public testing::TestWithParam<DurationCase> {};
@@ -35,7 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
                     // Halves: up below a minute, to even from a minute on.
                     DurationCase{0.5, "00:00:01"}, DurationCase{2.5, "00:00:03"},
                     DurationCase{58.5, "00:00:59"}, DurationCase{60.5, "00:01:00"},
-                    DurationCase{61.5, "00:01:02"}, DurationCase{62.5, "00:01:02"}));
+                    DurationCase{61.5, "00:01:02"}, DurationCase{62.5, "00:01:02"}),
+    [](const testing::TestParamInfo<DurationCase>& info) {
+        const double seconds = info.param.Seconds;
+        return (seconds < 0 ? "Minus" : "") +
+               TestNamePart(QString::number(std::abs(seconds), 'f', 1).toStdString()) + "s";
+    });
 
 TEST(GetExtensionTest, LastDotAfterLastSeparator) {
     EXPECT_EQ(GetExtension(QStringLiteral("/clips/a.mp4")), QStringLiteral("MP4"));

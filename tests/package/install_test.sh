@@ -61,6 +61,7 @@ pass "icons checked"
 data=$share/veltrano-video-joiner
 [[ -f $data/help/index.html ]] || fail "help pages not installed"
 [[ ! -e $data/README.md ]] || fail "data/README.md installed"
+[[ -s $share/doc/veltrano-video-joiner/LICENSE ]] || fail "the licence's text not installed"
 
 # Manual pages render without warnings.
 pages=(veltrano-join)

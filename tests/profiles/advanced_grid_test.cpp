@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "profiles/output_settings.h"
+#include "tests/support/test_text.h"
 
 namespace veltrano {
 
@@ -106,6 +107,10 @@ struct EditCase {
     GridItem Item;
     const char* Typed;
     const char* Kept;
+
+    friend void PrintTo(const EditCase& c, std::ostream* os) {
+        *os << GridItemInfo(c.Item).Caption.toStdString() << " typed '" << c.Typed << "'";
+    }
 };
 
 class GridEdit : public testing::TestWithParam<EditCase> {};
@@ -152,7 +157,15 @@ INSTANTIATE_TEST_SUITE_P(Rules, GridEdit,
                                          EditCase{GridItem::AspectRate, "16:9:1", "Auto"},
                                          EditCase{GridItem::AspectRate, "16/9", "Auto"},
                                          EditCase{GridItem::AspectRate, "wide", "Auto"},
-                                         EditCase{GridItem::AspectRate, "16 :9", "Auto"}));
+                                         EditCase{GridItem::AspectRate, "16 :9", "Auto"}),
+                         // Blank and spaced entries differ only in what the name drops: the
+                         // index keeps the names apart.
+                         [](const testing::TestParamInfo<EditCase>& info) {
+                             return std::to_string(info.index) + "_" +
+                                    TestNamePart(
+                                        GridItemInfo(info.param.Item).Caption.toStdString()) +
+                                    "_" + TestNamePart(info.param.Typed);
+                         });
 
 TEST(NormalizeGridValue, OneEditPassesAllFiveItemsThroughTheirRules) {
     OutputSettings s;

@@ -54,7 +54,12 @@ INSTANTIATE_TEST_SUITE_P(Encoders, ConvertFitFrameRateTest,
                                          RateCase{"libx264", {30000, 1001}, {30000, 1001}},
                                          // Nonsense from a broken input falls back to 25.
                                          RateCase{"mpeg4", {0, 1}, {25, 1}},
-                                         RateCase{"mpeg4", {90000, 1}, {25, 1}}));
+                                         RateCase{"mpeg4", {90000, 1}, {25, 1}}),
+                         [](const testing::TestParamInfo<RateCase>& info) {
+                             const RateCase& c = info.param;
+                             return std::string(c.Encoder) + "_" + std::to_string(c.Wanted.num) +
+                                    "_" + std::to_string(c.Wanted.den);
+                         });
 
 struct SampleRateCase {
     const char* Encoder;
@@ -87,7 +92,12 @@ INSTANTIATE_TEST_SUITE_P(Encoders, ConvertFitSampleRateTest,
                                          SampleRateCase{"aac", "3gp", 8000, 8000},
                                          SampleRateCase{"ac3", "dvd", 44100, 44100},
                                          SampleRateCase{"ac3", "dvd", 22050, 32000},
-                                         SampleRateCase{"mp2", "mpeg", 0, 44100}));
+                                         SampleRateCase{"mp2", "mpeg", 0, 44100}),
+                         [](const testing::TestParamInfo<SampleRateCase>& info) {
+                             const SampleRateCase& c = info.param;
+                             return std::string(c.Encoder) + "_" + c.Muxer + "_" +
+                                    std::to_string(c.Wanted);
+                         });
 
 TEST(ConvertFitTest, PixelFormatPrefersYuv420p) {
     EXPECT_EQ(convert::PickPixelFormat(Encoder("libx264")), AV_PIX_FMT_YUV420P);
@@ -153,7 +163,13 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ConvertFitPictureTest,
                              // Square 4:3 source into a 16:9 DVD frame (720x576 shown at 16:9).
                              PictureCase{320, 240, {1, 1}, 720, 576, {64, 45}, {540, 576, 90, 0}},
                              // Odd results are made even.
-                             PictureCase{100, 75, {1, 1}, 176, 144, {1, 1}, {176, 132, 0, 6}}));
+                             PictureCase{100, 75, {1, 1}, 176, 144, {1, 1}, {176, 132, 0, 6}}),
+                         [](const testing::TestParamInfo<PictureCase>& info) {
+                             const PictureCase& c = info.param;
+                             return std::to_string(c.SrcWidth) + "x" + std::to_string(c.SrcHeight) +
+                                    "_in_" + std::to_string(c.OutWidth) + "x" +
+                                    std::to_string(c.OutHeight);
+                         });
 
 TEST(ConvertFitTest, RotationFromDisplayMatrix) {
     std::int32_t matrix[9] = {};

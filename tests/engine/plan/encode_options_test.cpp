@@ -2,6 +2,7 @@
 
 #include "engine/plan/encode_options.h"
 #include "engine/plan/output_plan_resolver.h"
+#include "tests/support/test_text.h"
 
 namespace veltrano {
 
@@ -32,6 +33,10 @@ struct BuilderCase {
     std::int64_t AudioBitrate;
     int SampleRate;
     int Channels;
+
+    friend void PrintTo(const BuilderCase& c, std::ostream* os) {
+        *os << '"' << c.Parameters << "\" to ." << c.Output;
+    }
 };
 
 class BuilderStrings : public ::testing::TestWithParam<BuilderCase> {};
@@ -241,6 +246,10 @@ struct RefusedCase {
     const char* Parameters;
     const char* Output;
     const char* ErrorFragment;
+
+    friend void PrintTo(const RefusedCase& c, std::ostream* os) {
+        *os << '"' << c.Parameters << "\" to ." << c.Output;
+    }
 };
 
 class RefusedStrings : public ::testing::TestWithParam<RefusedCase> {};
@@ -283,7 +292,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"-vcodec copy -acodec copy", "xyz", "Cannot tell the output"},
                       RefusedCase{"-ac 2 -join", "xyz", "Cannot tell the output"},
                       RefusedCase{"-vcodec wmv2", "mp4", "cannot carry"}),
-    [](const ::testing::TestParamInfo<RefusedCase>& info) { return std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<RefusedCase>& info) {
+        return TestNamePart(info.param.Parameters) + "_" + info.param.Output;
+    });
 
 }  // namespace
 

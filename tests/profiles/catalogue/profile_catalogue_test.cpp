@@ -123,6 +123,8 @@ struct ExpectedEntry {
     const char* FrameRate;
     const char* AudioBitrate;
     int Channels;  // 0: none
+
+    friend void PrintTo(const ExpectedEntry& e, std::ostream* os) { *os << e.Id << " " << e.Name; }
 };
 
 class CatalogueEntry : public testing::TestWithParam<ExpectedEntry> {};
