@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/product.h"
 #include "core/user_messages.h"
 
 namespace veltrano {
@@ -162,7 +163,7 @@ bool JoinList::HasEnoughFiles(UserMessages& messages, AddFilesAction& addFiles) 
         return true;
     }
     messages.Show(QStringLiteral("Please add more file to the list."),
-                  QStringLiteral("Veltrano Video Joiner"), UserMessages::Icon::Information);
+                  QString::fromLatin1(kProductName), UserMessages::Icon::Information);
     addFiles.AddFiles();
     return false;
 }

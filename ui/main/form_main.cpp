@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <exception>
 
+#include "core/product.h"
 #include "ui/common/window_icon.h"
 
 // Resources compiled into a static library are only registered when asked for by name.
@@ -16,8 +17,6 @@ static void InitMainResources() {
 namespace veltrano {
 
 namespace {
-
-constexpr const char* kProductName = "Veltrano Video Joiner";
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
