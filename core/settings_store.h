@@ -2,9 +2,11 @@
 
 #include <QString>
 
+#include "core/product.h"
+
 namespace veltrano {
 
-// Per-user persistent values ("Veltrano Software" / "Veltrano Video Joiner", the platform's
+// Per-user persistent values (under the company's and the product's name, the platform's
 // native store). Forgiving by design: anything missing or unreadable reads as empty text and
 // a failed write is ignored.
 class SettingsStore {
@@ -15,8 +17,8 @@ public:
     virtual QString ReadSetting(const QString& name) const;
     virtual void WriteSetting(const QString& name, const QString& text);
 
-    static constexpr const char* kOrganisation = "Veltrano Software";
-    static constexpr const char* kApplication = "Veltrano Video Joiner";
+    static constexpr const char* kOrganisation = kCompanyName;
+    static constexpr const char* kApplication = kProductName;
     static constexpr const char* kOutPath = "OutPath";
 };
 

@@ -41,7 +41,6 @@ inline constexpr const char* kOptionConvert = "Convert to another format";
 
 inline constexpr const char* kMoreCollapsed = "More >>";
 inline constexpr const char* kMoreExpanded = "More <<";
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kNarrowWidthTwips = 7305;
 inline constexpr int kWideWidthTwips = 12270;
 

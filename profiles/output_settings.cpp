@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/product.h"
 #include "profiles/catalogue/profile_catalogue.h"
 #include "profiles/leading_number.h"
 #include "profiles/output_dialog_texts.h"
@@ -77,7 +78,7 @@ int OutputSettings::DialogWidthTwips() const {
 }
 
 int OutputSettings::DialogWidthPixels() const {
-    return DialogWidthTwips() / Texts::kTwipsPerPixel;
+    return DialogWidthTwips() / kTwipsPerPixel;
 }
 
 QString OutputSettings::MoreButtonCaption() const {

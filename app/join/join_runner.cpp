@@ -3,6 +3,7 @@
 #include "app/join/progress_estimate.h"
 #include "app/join/progress_view.h"
 #include "app/join/seconds_clock.h"
+#include "core/product.h"
 #include "core/settings_store.h"
 #include "core/user_messages.h"
 #include "engine/api/engine_messages.h"
@@ -13,7 +14,7 @@ namespace veltrano {
 namespace {
 
 QString ProductName() {
-    return QString::fromLatin1(engine_messages::kProductName);
+    return QString::fromLatin1(kProductName);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/product.h"
+
 namespace veltrano {
 
 // Properties saved with a host window, by name, in the order they were written.
@@ -25,7 +27,6 @@ struct SliderSkinSize {
 inline constexpr SliderSkinSize kNaSliderSkin{409, 11, 16, 11};
 inline constexpr SliderSkinSize kNaSlider1Skin{67, 15, 12, 15};
 
-inline constexpr int kTwipsPerPixel = 15;
 // Width of the track's left and right caps; the body between them is stretched.
 inline constexpr int kTrackCapTwips = 100;
 inline constexpr int kTickHeightTwips = 100;

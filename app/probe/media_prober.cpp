@@ -8,6 +8,7 @@
 #include "app/probe/probe_feedback.h"
 #include "core/int64_helpers.h"
 #include "core/list/join_list.h"
+#include "core/product.h"
 #include "core/user_messages.h"
 #include "core/value_format.h"
 #include "engine/api/engine_messages.h"
@@ -55,8 +56,7 @@ MediaItem MediaProber::DescribeOpenMedia(const MediaDecoder& decoder, const QStr
 bool MediaProber::ProbeFile(const QString& path) {
     if (!decoder_.OpenMedia(path, QString())) {
         messages_.Show(engine_messages::CannotOpenFile(path, decoder_.LastErrorText()),
-                       QString::fromLatin1(engine_messages::kProductName),
-                       UserMessages::Icon::Error);
+                       QString::fromLatin1(kProductName), UserMessages::Icon::Error);
         return false;
     }
     const MediaItem item = DescribeOpenMedia(decoder_, path, locale_);

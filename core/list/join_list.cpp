@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/user_messages.h"
-
 namespace veltrano {
 
 JoinList::JoinList(QObject* parent) : QObject(parent) {}
@@ -155,16 +153,6 @@ void JoinList::SelectOnlyLast() {
     }
     rows_.back().Selected = true;
     emit SelectionChanged();
-}
-
-bool JoinList::HasEnoughFiles(UserMessages& messages, AddFilesAction& addFiles) {
-    if (Count() >= 2) {
-        return true;
-    }
-    messages.Show(QStringLiteral("Please add more file to the list."),
-                  QStringLiteral("Veltrano Video Joiner"), UserMessages::Icon::Information);
-    addFiles.AddFiles();
-    return false;
 }
 
 }  // namespace veltrano

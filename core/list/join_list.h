@@ -6,16 +6,8 @@
 #include <vector>
 
 #include "core/list/media_item.h"
-#include "core/user_messages.h"
 
 namespace veltrano {
-
-// Opens the Add Files dialog; HasEnoughFiles hands the user straight to it.
-class AddFilesAction {
-public:
-    virtual ~AddFilesAction() = default;
-    virtual void AddFiles() = 0;
-};
 
 // The ordered list of files to join. Row order is join order. Rows are 0-based here;
 // the user sees them numbered from 1.
@@ -50,8 +42,6 @@ public:
     void MoveUp();
     void MoveDown();
     void SelectOnlyLast();
-    // True with two rows or more; otherwise tells the user and opens the Add Files dialog.
-    bool HasEnoughFiles(UserMessages& messages, AddFilesAction& addFiles);
 
     // Bumped by every change that can alter the totals (rows added, removed, replaced).
     quint64 ContentRevision() const { return revision_; }

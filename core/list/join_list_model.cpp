@@ -1,12 +1,11 @@
 #include "core/list/join_list_model.h"
 
 #include "core/list/join_list.h"
+#include "core/product.h"
 
 namespace veltrano {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 const QString& CellText(const MediaItem& item, int column) {
     switch (column) {

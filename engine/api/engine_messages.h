@@ -8,8 +8,6 @@ namespace veltrano {
 // every message of the program.
 namespace engine_messages {
 
-inline constexpr char kProductName[] = "Veltrano Video Joiner";
-
 // A file the engine cannot open, with the engine's reason.
 inline QString CannotOpenFile(const QString& path, const QString& errorText) {
     return QStringLiteral("Can not open file: ") + QStringLiteral("\r\n") + path +

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/product.h"
 #include "ui/about/flash_artwork.h"
 #include "ui/common/window_icon.h"
 
@@ -36,8 +37,8 @@ QLabel* MakeWhiteLabel(QWidget* parent, const QString& text, QRect geometry, boo
 FormFlash::FormFlash(QWidget* owner, std::unique_ptr<OneShotTimer> timer)
     : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint), timer_(std::move(timer)) {
     setObjectName(QStringLiteral("FormFlash"));
-    setAccessibleName(QStringLiteral("About Veltrano Video Joiner"));
-    setWindowTitle(QStringLiteral("Veltrano Video Joiner"));
+    setAccessibleName(QStringLiteral("About ") + QString::fromLatin1(kProductName));
+    setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
     QFont windowFont = font();

@@ -1,11 +1,11 @@
 #include "ui/main/form_main.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <exception>
 
+#include "core/product.h"
 #include "ui/common/window_icon.h"
 
 // Resources compiled into a static library are only registered when asked for by name.
@@ -17,8 +17,6 @@ namespace veltrano {
 
 namespace {
 
-constexpr const char* kProductName = "Veltrano Video Joiner";
-
 QString Text(const char* text) {
     return QString::fromUtf8(text);
 }
@@ -26,7 +24,12 @@ QString Text(const char* text) {
 }  // namespace
 
 FormMain::FormMain(const FormMainParts& parts, QWidget* parent)
-    : QMainWindow(parent), parts_(parts) {
+    : QMainWindow(parent),
+      parts_(parts),
+      controller_(
+          MainControllerParts{parts.List, parts.Prober, parts.Chooser, parts.Messages, parts.Runner,
+                              parts.Encoder, parts.Settings, parts.Request, parts.Folder},
+          *this, *this) {
     InitMainResources();
     setObjectName(QStringLiteral("FormMain"));
     setAccessibleName(Text(kProductName));
@@ -134,23 +137,31 @@ QAction* FormMain::Action(CommandId id) const {
 }
 
 bool FormMain::Load() {
-    ApplySkin();
-    SetUpStatusBar();
-    if (!parts_.Runner.EngineSetup(parts_.Folder.Path())) {
-        return false;
-    }
-    // The program-wide output folder starts as the stored one.
-    parts_.Request.OutputFolder = parts_.Runner.OutputFolder();
-    ApplyWindowIcon(this);
-    return true;
+    return controller_.Load();
 }
 
-void FormMain::ApplySkin() {
-    // Without a readable skin the platform's own look stays, and nobody is told.
-    QFile skin(parts_.Folder.FilePath(QStringLiteral("skin.qss")));
-    if (skin.open(QIODevice::ReadOnly)) {
-        setStyleSheet(QString::fromUtf8(skin.readAll()));
-    }
+void FormMain::ApplyStyleSheet(const QString& styleSheet) {
+    setStyleSheet(styleSheet);
+}
+
+void FormMain::ApplyProgramIcon() {
+    ApplyWindowIcon(this);
+}
+
+void FormMain::CloseWindow() {
+    close();
+}
+
+void FormMain::OpenOutputSettings() {
+    parts_.Openers.OpenOutputSettings(this);
+}
+
+void FormMain::OpenPlayer(const QString& path) {
+    parts_.Openers.OpenPlayer(this, path);
+}
+
+void FormMain::OpenLink(const QUrl& url) {
+    parts_.Links.OpenLink(url);
 }
 
 void FormMain::SetUpStatusBar() {
@@ -190,13 +201,13 @@ void FormMain::Dispatch(int id) {
 void FormMain::RunCommand(CommandId id) {
     switch (id) {
         case CommandId::AddFiles:
-            AddFiles();
+            controller_.AddFiles();
             break;
         case CommandId::Join:
-            Join();
+            controller_.Join();
             break;
         case CommandId::Exit:
-            Exit();
+            controller_.Exit();
             break;
         case CommandId::SelectAll:
             parts_.List.SelectAll();
@@ -211,17 +222,16 @@ void FormMain::RunCommand(CommandId id) {
             parts_.List.ClearAll();
             break;
         case CommandId::HelpContents:
-            parts_.Links.OpenLink(
-                QUrl::fromLocalFile(parts_.Folder.FilePath(Text(kHelpIndexFile))));
+            controller_.ShowHelp();
             break;
         case CommandId::Website:
-            parts_.Links.OpenLink(QUrl(Text(kProductPageAddress)));
+            controller_.OpenWebsite();
             break;
         case CommandId::About:
             parts_.Openers.OpenAbout(this);
             break;
         case CommandId::Play:
-            Play();
+            controller_.Play();
             break;
         case CommandId::MoveUp:
             parts_.List.MoveUp();
@@ -232,35 +242,8 @@ void FormMain::RunCommand(CommandId id) {
     }
 }
 
-void FormMain::AddFiles() {
-    parts_.Prober.AddFiles(parts_.Chooser);
-}
-
 void FormMain::AddDroppedFiles(const QStringList& paths) {
-    parts_.Prober.AddDroppedFiles(paths);
-}
-
-void FormMain::Join() {
-    if (!parts_.List.HasEnoughFiles(parts_.Messages, *this)) {
-        return;
-    }
-    parts_.Openers.OpenOutputSettings(this);
-}
-
-void FormMain::Exit() {
-    // Exit ends the program through the same closing steps as the close box, so the output
-    // folder is stored on this path too.
-    if (parts_.Messages.AskYesNo(QStringLiteral("Do you want to exit?"), Text(kProductName))) {
-        close();
-    }
-}
-
-void FormMain::Play() {
-    const std::optional<int> focused = parts_.List.FocusedRow();
-    if (!focused || parts_.List.Row(*focused).SourcePath.isEmpty()) {
-        return;
-    }
-    parts_.Openers.OpenPlayer(this, parts_.List.Row(*focused).SourcePath);
+    controller_.AddDroppedFiles(paths);
 }
 
 void FormMain::ShowContextMenu(const QPoint& globalPos) {
@@ -268,10 +251,8 @@ void FormMain::ShowContextMenu(const QPoint& globalPos) {
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {
-    // The close is never refused: any job stops, and the output folder is stored, also empty.
-    parts_.Encoder.StopJobs(false);
-    parts_.Settings.WriteSetting(QString::fromLatin1(SettingsStore::kOutPath),
-                                 parts_.Request.OutputFolder);
+    // The close is never refused, whichever path it came by.
+    controller_.Closing();
     event->accept();
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/join/join_request.h"
 #include "app/join/join_runner.h"
+#include "app/main/main_controller.h"
 #include "app/probe/file_chooser.h"
 #include "app/probe/media_prober.h"
 #include "core/list/join_list.h"
@@ -42,8 +43,8 @@ struct FormMainParts {
 
 // The main window FormMain: the join list, its commands (menu bar, toolbar, context menu,
 // keys, all through Dispatch), the totals in the status bar, and drops. It only renders and
-// forwards; the rules are JoinList's, MediaProber's and JoinRunner's.
-class FormMain : public QMainWindow, private AddFilesAction {
+// forwards; the rules are MainController's and, below it, JoinList's.
+class FormMain : public QMainWindow, private MainView, private MainOpeners {
     Q_OBJECT
 
 public:
@@ -71,6 +72,7 @@ public:
     using MenuPopup = std::function<void(QMenu& menu, const QPoint& globalPos)>;
     void SetMenuPopup(MenuPopup popup) { menuPopup_ = std::move(popup); }
 
+    MainController& Controller() { return controller_; }
     JoinListView* ListView() const { return listView_; }
     QAction* Action(CommandId id) const;
     QMenu* ContextMenu() const { return contextMenu_; }
@@ -83,19 +85,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void AddFiles() override;
+    void ApplyStyleSheet(const QString& styleSheet) override;
+    void SetUpStatusBar() override;
+    void ApplyProgramIcon() override;
+    void CloseWindow() override;
+    void OpenOutputSettings() override;
+    void OpenPlayer(const QString& path) override;
+    void OpenLink(const QUrl& url) override;
+
     void BuildActions();
     void BuildMenus();
     void BuildToolbar();
-    void SetUpStatusBar();
-    void ApplySkin();
     void RunCommand(CommandId id);
-    void Join();
-    void Exit();
-    void Play();
     void ShowContextMenu(const QPoint& globalPos);
 
     FormMainParts parts_;
+    MainController controller_;
     JoinTotals totals_;
     JoinListView* listView_ = nullptr;
     std::map<CommandId, QAction*> actions_;

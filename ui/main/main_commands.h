@@ -50,9 +50,4 @@ std::span<const CommandId> HelpMenuCommands();
 std::span<const CommandId> ToolbarCommands();
 std::span<const CommandId> ContextMenuCommands();
 
-// The product page the Website command opens.
-inline constexpr const char* kProductPageAddress = "https://www.veltrano.example/video-joiner";
-// The help pages' start, inside the program folder.
-inline constexpr const char* kHelpIndexFile = "help/index.html";
-
 }  // namespace veltrano

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/player/player_layout.h"
+#include "core/product.h"
 #include "engine/api/engine_messages.h"
 #include "ui/common/window_icon.h"
 #include "ui/player/player_artwork.h"
@@ -20,7 +21,7 @@ constexpr int kFontPoints = 9;
 
 QString ApplicationTitle() {
     const QString name = QCoreApplication::applicationName();
-    return name.isEmpty() ? QString::fromLatin1(engine_messages::kProductName) : name;
+    return name.isEmpty() ? QString::fromLatin1(kProductName) : name;
 }
 
 // The design font is narrower than the sans fonts found here: shrink the position text's font

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "core/product.h"
+
 namespace veltrano {
 
 namespace {

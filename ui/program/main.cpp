@@ -9,7 +9,7 @@ extern "C" {
 #include "app/join/join_action.h"
 #include "app/probe/probe_report.h"
 #include "core/console_messages.h"
-#include "core/version.h"
+#include "core/product.h"
 #include "ui/program/program_options.h"
 #include "ui/program/program_windows.h"
 #include "ui/program/window_program.h"
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // libav's own log lines would repeat, less clearly, what the messages already say.
     av_log_set_level(AV_LOG_FATAL);
-    QApplication::setApplicationName(QStringLiteral("Veltrano Video Joiner"));
+    QApplication::setApplicationName(QString::fromLatin1(kProductName));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     const ProgramFolder programFolder =

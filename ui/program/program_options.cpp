@@ -1,5 +1,6 @@
 #include "ui/program/program_options.h"
 
+#include "core/product.h"
 #include "core/version.h"
 
 namespace veltrano {
@@ -26,11 +27,11 @@ Result<ProgramOptions> ParseProgramOptions(const QStringList& arguments) {
 }
 
 QString ProgramUsageText() {
-    return QStringLiteral(
+    const QString usage = QStringLiteral(
         "Usage: veltrano-video-joiner [--print-list] [FILE...]\n"
         "       veltrano-video-joiner --help | --version\n"
         "\n"
-        "Starts Veltrano Video Joiner. The files named are added to the list at start, in\n"
+        "Starts %1. The files named are added to the list at start, in\n"
         "order, as if they had been dropped on it (folders are skipped).\n"
         "\n"
         "Options:\n"
@@ -41,6 +42,7 @@ QString ProgramUsageText() {
         "  -h, --help    print this help and quit\n"
         "  --version     print the program's version and quit\n"
         "  --            every argument after it is a file\n");
+    return usage.arg(QString::fromLatin1(kProductName));
 }
 
 QString ProgramVersionText() {

@@ -6,6 +6,7 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 
+#include "core/product.h"
 #include "ui/progress/close_button_strip.h"
 
 namespace veltrano {
@@ -113,7 +114,7 @@ void CompletionNotice::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     const QRect title = Layout::TitleRect();
     painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     painter.fontMetrics().elidedText(QStringLiteral("Veltrano Video Joiner"),
+                     painter.fontMetrics().elidedText(QString::fromLatin1(kProductName),
                                                       Qt::ElideRight, title.width()));
 
     CloseButtonStrip::Look look = CloseButtonStrip::Look::Normal;

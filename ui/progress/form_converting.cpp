@@ -10,16 +10,18 @@
 #include <utility>
 #include <vector>
 
+#include "core/product.h"
 #include "ui/common/window_icon.h"
 
 namespace veltrano {
 
 namespace {
 
-// Positions are laid out in twips, 15 to a pixel.
+// Positions are laid out in twips.
 QRect FromTwips(int left, int top, int width, int height) {
-    constexpr double kTwipsPerPixel = 15.0;
-    auto px = [](int twips) { return static_cast<int>(twips / kTwipsPerPixel + 0.5); };
+    auto px = [](int twips) {
+        return static_cast<int>(twips / static_cast<double>(kTwipsPerPixel) + 0.5);
+    };
     return QRect(px(left), px(top), px(width), px(height));
 }
 

@@ -1,6 +1,6 @@
 #include "ui/progress/taskbar_progress.h"
 
-#include "core/version.h"
+#include "core/product.h"
 
 #include <QVariantMap>
 #include <algorithm>

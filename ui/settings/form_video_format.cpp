@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QShowEvent>
 
+#include "core/product.h"
 #include "profiles/output_dialog_texts.h"
 #include "profiles/output_name.h"
 #include "ui/common/window_icon.h"
@@ -187,9 +188,8 @@ void FormVideoFormat::Render() {
     btnMore_->setText(settings_.MoreButtonCaption());
     propertyGrid1_->setVisible(settings_.GridVisible());
     propertyGrid1_->Render(settings_);
-    const int frameWidth = kFrameWidthTwips / Texts::kTwipsPerPixel;
-    setFixedSize(settings_.DialogWidthPixels() - frameWidth,
-                 kClientHeightTwips / Texts::kTwipsPerPixel);
+    const int frameWidth = kFrameWidthTwips / kTwipsPerPixel;
+    setFixedSize(settings_.DialogWidthPixels() - frameWidth, kClientHeightTwips / kTwipsPerPixel);
 
     SetTextIfChanged(textFileName_, settings_.FileNameText);
     SetTextIfChanged(textFolder_, settings_.FolderText);

@@ -2,6 +2,7 @@
 // positions and keyboard order.
 #include <QFont>
 
+#include "core/product.h"
 #include "profiles/output_dialog_texts.h"
 #include "ui/settings/form_video_format.h"
 
@@ -13,7 +14,7 @@ namespace Texts = OutputDialogTexts;
 
 // The dialog's layout is drawn in twips; 15 twips make one pixel at 96 dpi.
 int Px(int twips) {
-    return twips / Texts::kTwipsPerPixel;
+    return twips / kTwipsPerPixel;
 }
 
 template <typename Widget>

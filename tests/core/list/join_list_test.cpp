@@ -4,8 +4,6 @@
 
 #include <QSignalSpy>
 
-#include "tests/support/recording_messages.h"
-
 namespace veltrano {
 
 namespace {
@@ -45,12 +43,6 @@ QList<int> SelectedRows(const JoinList& list) {
     }
     return rows;
 }
-
-class CountingAddFiles : public AddFilesAction {
-public:
-    void AddFiles() override { ++Opened; }
-    int Opened = 0;
-};
 
 TEST(JoinListTest, SameFileTwiceGivesTwoRows) {
     JoinList list;
@@ -185,23 +177,6 @@ TEST(JoinListTest, SelectOnlyLast) {
     Fill(list, 3, {1, 2});
     list.SelectOnlyLast();
     EXPECT_EQ(SelectedRows(list), (QList<int>{3}));
-}
-
-TEST(JoinListTest, HasEnoughFilesAsksForMoreBelowTwoRows) {
-    JoinList list;
-    RecordingMessages messages;
-    CountingAddFiles addFiles;
-    list.Append(Item(QStringLiteral("1")));
-    EXPECT_FALSE(list.HasEnoughFiles(messages, addFiles));
-    ASSERT_EQ(messages.Shown.size(), 1);
-    EXPECT_EQ(messages.Shown[0].Text, QStringLiteral("Please add more file to the list."));
-    EXPECT_EQ(messages.Shown[0].Icon, UserMessages::Icon::Information);
-    EXPECT_EQ(addFiles.Opened, 1);
-
-    list.Append(Item(QStringLiteral("2")));
-    EXPECT_TRUE(list.HasEnoughFiles(messages, addFiles));
-    EXPECT_EQ(messages.Shown.size(), 1);
-    EXPECT_EQ(addFiles.Opened, 1);
 }
 
 }  // namespace

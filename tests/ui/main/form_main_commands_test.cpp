@@ -201,26 +201,8 @@ TEST(FormMainCommandsTest, WindowCommandsReachTheirOpenersAndLinks) {
     EXPECT_TRUE(h.chooser.lastRequest.MultipleSelection);
 }
 
-TEST(FormMainCommandsTest, JoinWithOneRowAsksForMoreAndOpensTheFileChooser) {
+TEST(FormMainCommandsTest, CommandsOnAnEmptyListAndUnknownIdentifiersDoNothing) {
     MainWindowHarness h;
-    h.AddRows(1);
-    h.form->Dispatch(CommandId::Join);
-    ASSERT_EQ(h.messages.Shown.size(), 1);
-    EXPECT_EQ(h.messages.Shown[0].Text, QStringLiteral("Please add more file to the list."));
-    EXPECT_EQ(h.messages.Shown[0].Icon, UserMessages::Icon::Information);
-    EXPECT_EQ(h.chooser.calls, 1);
-    EXPECT_TRUE(h.openers.calls.isEmpty()) << "the output settings must not open";
-
-    // Whatever the user adds then, this Join does not go on.
-    h.chooser.answer = QStringList{h.MakeFile("more.mp4")};
-    h.form->Dispatch(CommandId::Join);
-    EXPECT_EQ(h.list.Count(), 2);
-    EXPECT_TRUE(h.openers.calls.isEmpty());
-}
-
-TEST(FormMainCommandsTest, PlayOnAnEmptyListOrWithoutCurrentRowDoesNothing) {
-    MainWindowHarness h;
-    h.form->Dispatch(CommandId::Play);
     h.form->Dispatch(CommandId::MoveUp);
     h.form->Dispatch(CommandId::MoveDown);
     h.form->Dispatch(CommandId::RemoveSelected);
@@ -229,25 +211,6 @@ TEST(FormMainCommandsTest, PlayOnAnEmptyListOrWithoutCurrentRowDoesNothing) {
     EXPECT_TRUE(h.openers.calls.isEmpty());
     EXPECT_TRUE(h.messages.Shown.isEmpty());
     EXPECT_EQ(h.list.Count(), 0);
-}
-
-TEST(FormMainCommandsTest, ExitAsksAndClosesOnlyOnYesThroughTheClosingSteps) {
-    MainWindowHarness h;
-    h.form->show();
-    h.request.OutputFolder = QStringLiteral("/videos/out/");
-    h.form->Dispatch(CommandId::Exit);
-    ASSERT_EQ(h.messages.Shown.size(), 1);
-    EXPECT_EQ(h.messages.Shown[0].Text, QStringLiteral("Do you want to exit?"));
-    EXPECT_EQ(h.messages.Shown[0].Icon, UserMessages::Icon::Question);
-    EXPECT_TRUE(h.form->isVisible());
-    EXPECT_TRUE(h.settings.Values.empty()) << "No leaves everything as it was";
-    EXPECT_FALSE(h.encoder.Calls.contains(QStringLiteral("StopJobs false")));
-
-    h.messages.Answers = {true};
-    h.form->Dispatch(CommandId::Exit);
-    EXPECT_FALSE(h.form->isVisible());
-    EXPECT_EQ(h.settings.Values[QStringLiteral("OutPath")], QStringLiteral("/videos/out/"));
-    EXPECT_TRUE(h.encoder.Calls.contains(QStringLiteral("StopJobs false")));
 }
 
 TEST(FormMainCommandsTest, ClosingStopsTheJobAndStoresAnEmptyOutputFolderToo) {

@@ -224,37 +224,15 @@ TEST(FormMainListTest, ResizingKeepsTheListFillingTheSpaceBetweenToolbarAndStatu
     }
 }
 
-TEST(FormMainListTest, LoadAppliesTheSkinSetsUpTheEngineAndTheIcon) {
+TEST(FormMainListTest, LoadAppliesTheSkinAndTheIcon) {
     MainWindowHarness h;
-    h.settings.Values[QStringLiteral("OutPath")] = QStringLiteral("/stored/");
     QFile skin(h.programDir.filePath("skin.qss"));
     ASSERT_TRUE(skin.open(QIODevice::WriteOnly));
     skin.write("QTreeView#ListView1 { border: 1px solid #8aa4cc; }");
     skin.close();
     ASSERT_TRUE(h.form->Load());
     EXPECT_TRUE(h.form->styleSheet().contains(QLatin1String("#8aa4cc")));
-    EXPECT_EQ(h.request.OutputFolder, QStringLiteral("/stored/"));
-    EXPECT_EQ(h.runner.ProgramFolder(), h.programDir.path() + "/");
     EXPECT_FALSE(h.form->windowIcon().isNull());
-    EXPECT_TRUE(h.messages.Shown.isEmpty());
-}
-
-TEST(FormMainListTest, MissingSkinKeepsThePlatformLookWithoutAMessage) {
-    MainWindowHarness h;
-    ASSERT_TRUE(h.form->Load());
-    EXPECT_TRUE(h.form->styleSheet().isEmpty());
-    EXPECT_TRUE(h.messages.Shown.isEmpty());
-}
-
-TEST(FormMainListTest, MissingEngineEndsTheStartUpWithVideoLibNotFound) {
-    MainWindowHarness h;
-    h.encoder.EngineLoaded = false;
-    h.encoder.LoadSucceeds = false;
-    EXPECT_FALSE(h.form->Load());
-    ASSERT_EQ(h.messages.Shown.size(), 1);
-    EXPECT_EQ(h.messages.Shown[0].Text, QStringLiteral("Video lib not found"));
-    EXPECT_EQ(h.messages.Shown[0].Icon, UserMessages::Icon::Error);
-    EXPECT_TRUE(h.form->windowIcon().isNull()) << "start-up ends before the icon";
 }
 
 TEST(FormMainListTest, WaitWindowShowsWhileABatchIsProbedAndRefusesTheUsersClose) {
