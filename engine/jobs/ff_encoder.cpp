@@ -18,6 +18,7 @@ extern "C" {
 #include "engine/copy/copy_join.h"
 #include "engine/jobs/encoder_output_file.h"
 #include "engine/plan/join_task.h"
+#include "engine/plan/output_plan_resolver.h"
 
 namespace veltrano {
 
