@@ -253,13 +253,12 @@ void FFEncoder::RunOneJob(const Job& job) {
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    const QString temporary = encoder_output_file::TemporaryPathFor(job.OutputPath);
-    if (temporary.isEmpty()) {
-        PostTerminated(AVERROR(EACCES), false, true,
-                       QStringLiteral("Cannot create a file in the folder %1.")
-                           .arg(QFileInfo(job.OutputPath).absolutePath()));
+    const Result<QString> created = encoder_output_file::TemporaryPathFor(job.OutputPath);
+    if (!created.Ok()) {
+        PostTerminated(created.Code(), false, true, created.Message());
         return;
     }
+    const QString& temporary = *created;
     announce(JoinStage::TemporaryFileCreated);
     const JoinTask task{job.Inputs, temporary, *job.Plan, stageObserver_};
     std::int64_t lastTotal = 0;
