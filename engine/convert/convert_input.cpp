@@ -3,8 +3,10 @@
 #include <QDir>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "engine/av/av_error.h"
+#include "engine/av/av_input.h"
 
 namespace veltrano {
 
@@ -33,10 +35,9 @@ AVRational ConvertInput::PixelAspect(const AVFrame* frame) const {
     return sar;
 }
 
-Status ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
-                          bool withDecoders) {
+Status ConvertInput::Open(const QString& path, const std::atomic<bool>& cancel, bool withDecoders) {
     const QString shown = QDir::toNativeSeparators(path);
-    Status status = OpenStreams(path, shown, interrupt);
+    Status status = OpenStreams(path, shown, cancel);
     if (!status.Ok()) {
         return status;
     }
@@ -45,17 +46,15 @@ Status ConvertInput::Open(const QString& path, const AVIOInterruptCB& interrupt,
 }
 
 Status ConvertInput::OpenStreams(const QString& path, const QString& shown,
-                                 const AVIOInterruptCB& interrupt) {
-    format_.reset(avformat_alloc_context());
-    if (format_ == nullptr) {
-        return {AVERROR(ENOMEM), QStringLiteral("Out of memory opening ") + shown};
+                                 const std::atomic<bool>& cancel) {
+    av::InputOpenOptions options;
+    options.Cancel = &cancel;
+    Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
+    if (!opened.Ok()) {
+        return opened.GetStatus();
     }
-    format_->interrupt_callback = interrupt;
-    int ret = avformat_open_input(av::OutPtr(format_), path.toUtf8().constData(), nullptr, nullptr);
-    if (ret < 0) {
-        return {ret, av::Describe(QStringLiteral("Cannot open input file ") + shown, ret)};
-    }
-    ret = avformat_find_stream_info(format_.get(), nullptr);
+    format_ = std::move(opened).Value();
+    const int ret = avformat_find_stream_info(format_.get(), nullptr);
     if (ret < 0) {
         return {ret, av::Describe(QStringLiteral("Cannot read the streams of ") + shown, ret)};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <cstdint>
 
 #include "engine/av/av_ptr.h"
@@ -29,8 +30,8 @@ struct ConvertSourceInfo {
 // asked for, their decoders. Only one is open at a time, so memory stays flat.
 class ConvertInput {
 public:
-    // Opens and analyses `path`; the interrupt callback lets a stop end a blocking read.
-    Status Open(const QString& path, const AVIOInterruptCB& interrupt, bool withDecoders);
+    // Opens and analyses `path`; raising `cancel` ends a blocking read.
+    Status Open(const QString& path, const std::atomic<bool>& cancel, bool withDecoders);
 
     const ConvertSourceInfo& Info() const { return info_; }
     AVFormatContext* Format() const { return format_.get(); }
@@ -47,7 +48,7 @@ public:
 
 private:
     // The stages of Open: the file and its chosen streams, what they tell, their decoders.
-    Status OpenStreams(const QString& path, const QString& shown, const AVIOInterruptCB& interrupt);
+    Status OpenStreams(const QString& path, const QString& shown, const std::atomic<bool>& cancel);
     void DescribeStreams();
     Status OpenDecoders(const QString& shown);
     int OpenDecoder(AVStream* stream, av::CodecContextPtr* decoder);

@@ -51,7 +51,7 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
             return StoppedStatus();
         }
         ConvertInput input;
-        Status outcome = input.Open(path, interrupt, false);
+        Status outcome = input.Open(path, cancel, false);
         if (!outcome.Ok()) {
             return cancel.load() ? StoppedStatus() : outcome;
         }
@@ -72,7 +72,7 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
 
     for (const QString& path : task.Inputs) {
         ConvertInput input;  // one input open at a time keeps memory flat
-        outcome = input.Open(path, interrupt, true);
+        outcome = input.Open(path, cancel, true);
         if (!outcome.Ok()) {
             return cancel.load() ? StoppedStatus() : outcome;
         }

@@ -4,11 +4,10 @@ extern "C" {
 #include <libavcodec/bsf.h>
 }
 
-#include <QFile>
 #include <QStringList>
-#include <algorithm>
+#include <utility>
 
-#include "engine/av/av_interrupt.h"
+#include "engine/av/av_input.h"
 #include "engine/copy/copy_stream_check.h"
 
 namespace veltrano {
@@ -35,20 +34,16 @@ bool AnalysisFellShort(const CopyInputScan& scan) {
            (scan.Audio.Present && (scan.Audio.SampleRate <= 0 || scan.Audio.Channels <= 0));
 }
 
-int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
-         bool analyse) {
-    input.reset(avformat_alloc_context());
-    if (input == nullptr) {
-        return AVERROR(ENOMEM);
+int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input) {
+    av::InputOpenOptions options;
+    options.Cancel = &cancel;
+    Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
+    if (!opened.Ok()) {
+        input.reset();
+        return opened.Code();
     }
-    input->interrupt_callback = av::InterruptFor(cancel);
-    int ret = avformat_open_input(av::OutPtr(input), QFile::encodeName(path).constData(), nullptr,
-                                  nullptr);
-    if (ret < 0 || !analyse) {
-        return std::min(ret, 0);
-    }
-    ret = avformat_find_stream_info(input.get(), nullptr);
-    return ret < 0 ? ret : 0;
+    input = std::move(opened).Value();
+    return 0;
 }
 
 namespace {

@@ -15,9 +15,8 @@ namespace veltrano {
 // Opening an input for the stream copy and choosing the bitstream filters its streams need.
 namespace copy_input {
 
-// Opens `path` with the stop flag as interrupt callback; analyses it unless told not to.
-int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input,
-         bool analyse = true);
+// Opens `path` with the stop flag as interrupt callback; no analysis yet (Analyse).
+int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input);
 
 // Finds the streams' parameters; `deep` looks much further into the file, for files whose
 // streams start late.

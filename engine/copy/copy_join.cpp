@@ -6,9 +6,10 @@ extern "C" {
 }
 
 #include <QFile>
-#include <QStringList>
 #include <algorithm>
+#include <cstdint>
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include "engine/av/av_error.h"
@@ -32,8 +33,6 @@ namespace veltrano {
 namespace {
 
 constexpr std::size_t kMaxPendingPackets = 512;
-// Limits for a second look at a file whose streams start beyond libavformat's default analysis
-// window (5 s): without having seen a picture, the reorder depth and pixel format are unknown.
 // A container's start time this close to the first packet read is the stream's own (open-GOP
 // pictures, audio priming); further away it was filled in from another stream.
 constexpr AVRational kStartHintRange{1, 2};
@@ -43,7 +42,28 @@ using copy_failure::JoinedNames;
 using copy_failure::StreamOf;
 using copy_failure::WriteFailure;
 
-// Everything the output needs to know about one joined file's streams.
+// What the joiner keeps for one output stream: fixed once the output is made, or about the
+// file being copied.
+struct OutputStreamState {
+    // A file waits for the stream's first packet before starting (pictures and sound;
+    // subtitles are sparse).
+    bool Gate = false;
+    // Cover art, written once.
+    bool Cover = false;
+    // Added to every stamp handed to the muxer (output time base).
+    std::int64_t MuxerShift = 0;
+    // Silence for gaps at joins, made on first need.
+    std::unique_ptr<CopySilence> Silence;
+    bool SilenceTried = false;
+
+    // The current file's stream that feeds this one, its timing, whether it has shown a
+    // packet yet, and what it hid before that.
+    int InIndex = -1;
+    CopyTimeline::StreamInFile File;
+    bool Seen = false;
+    copy_hidden_lead::StreamLead HiddenLead;
+};
+
 class CopyJoiner {
 public:
     CopyJoiner(const JoinTask& task, const std::atomic<bool>& cancel,
@@ -71,7 +91,6 @@ private:
     Status Write(std::size_t index, int outIndex, AVPacket* packet);
     void ReportProgress(bool force);
     bool CanFillGaps(int outIndex);
-    void SetMuxerShifts();
     void ShiftForMuxer(int outIndex, AVPacket* packet) const;
 
     const JoinTask& task_;
@@ -87,37 +106,19 @@ private:
     av::OutputFormatPtr output_;
     std::unique_ptr<CopyTimeline> timeline_;
     int master_ = 0;
-    // Per output stream: whether a file waits for its first packet before starting (pictures
-    // and sound; subtitles are sparse), and whether it is cover art, written once.
-    std::vector<bool> gates_;
-    std::vector<bool> covers_;
+    // One per output stream, made with the output.
+    std::vector<OutputStreamState> streams_;
     bool coverWritten_ = false;
     SubtitleSpread subtitleSpread_;
     // Until every kept stream of the current file has shown its first packet, packets are held:
     // the earliest of them fixes where the file starts.
     bool started_ = false;
-    std::vector<CopyTimeline::StreamInFile> fileStreams_;
-    std::vector<bool> streamSeen_;
-    std::vector<copy_hidden_lead::StreamLead> hiddenLead_;  // per output stream
-    std::vector<int> inIndexOf_;
     std::deque<av::PacketPtr> pending_;
     ProgressThrottle throttle_;
-    // Per output stream: silence for gaps at joins, made on first need.
-    std::vector<std::unique_ptr<CopySilence>> silence_;
-    std::vector<bool> silenceTried_;
-    // Per output stream: added to every stamp handed to the muxer (output time base).
-    std::vector<std::int64_t> muxerShifts_;
 };
 
-void CopyJoiner::SetMuxerShifts() {
-    muxerShifts_.clear();
-    for (unsigned i = 0; i < output_->nb_streams; ++i) {
-        muxerShifts_.push_back(MuxerShiftFor(muxer_, output_->streams[i]));
-    }
-}
-
 void CopyJoiner::ShiftForMuxer(int outIndex, AVPacket* packet) const {
-    const std::int64_t shift = muxerShifts_[static_cast<std::size_t>(outIndex)];
+    const std::int64_t shift = streams_[static_cast<std::size_t>(outIndex)].MuxerShift;
     if (shift == 0) {
         return;
     }
@@ -126,19 +127,16 @@ void CopyJoiner::ShiftForMuxer(int outIndex, AVPacket* packet) const {
 }
 
 bool CopyJoiner::CanFillGaps(int outIndex) {
-    if (silence_.size() < output_->nb_streams) {
-        silence_.resize(output_->nb_streams);
-        silenceTried_.resize(output_->nb_streams, false);
-    }
     const AVStream* stream = output_->streams[outIndex];
     if (stream->codecpar->codec_type != AVMEDIA_TYPE_AUDIO) {
         return false;
     }
-    if (!silenceTried_[outIndex]) {
-        silenceTried_[outIndex] = true;
-        silence_[outIndex] = CopySilence::Create(stream->codecpar, stream->time_base);
+    OutputStreamState& state = streams_[static_cast<std::size_t>(outIndex)];
+    if (!state.SilenceTried) {
+        state.SilenceTried = true;
+        state.Silence = CopySilence::Create(stream->codecpar, stream->time_base);
     }
-    return silence_[outIndex] != nullptr;
+    return state.Silence != nullptr;
 }
 
 Status CopyJoiner::ScanInputs() {
@@ -170,13 +168,10 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     }
     output_->interrupt_callback = av::InterruptFor(cancel_);
     const AVFormatContext* input = first.Context.get();
-    std::vector<AVRational> timeBases;
-    for (std::size_t outIndex = 0; outIndex < first.InIndexOf.size(); ++outIndex) {
-        const int inIndex = first.InIndexOf[outIndex];
-        if (inIndex < 0) {
-            continue;
-        }
-        const AVStream* in = input->streams[inIndex];
+    // Every input feeds every output stream: output stream i is the i-th kept stream.
+    streams_.resize(first.InIndexOf.size());
+    for (std::size_t outIndex = 0; outIndex < streams_.size(); ++outIndex) {
+        const AVStream* in = input->streams[first.InIndexOf[outIndex]];
         AVStream* out = avformat_new_stream(output_.get(), nullptr);
         if (out == nullptr) {
             return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot create the output"), cancel_);
@@ -196,9 +191,9 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
                 return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
             }
         }
-        const bool cover = (in->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
-        covers_.push_back(cover);
-        gates_.push_back(!cover && (type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO));
+        OutputStreamState& state = streams_[outIndex];
+        state.Cover = (in->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
+        state.Gate = !state.Cover && (type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO);
     }
     if ((output_->oformat->flags & AVFMT_NOFILE) == 0) {
         const AVIOInterruptCB interrupt = av::InterruptFor(cancel_);
@@ -213,14 +208,15 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
                             JoinedNames(scans_, 0), muxer_,
                             QStringLiteral("the streams of ") + scans_.front().FileName, cancel_);
     }
+    std::vector<AVRational> timeBases;
     for (unsigned i = 0; i < output_->nb_streams; ++i) {
         timeBases.push_back(output_->streams[i]->time_base);
+        streams_[i].MuxerShift = MuxerShiftFor(muxer_, output_->streams[i]);
     }
-    SetMuxerShifts();
     // The first picture stream sets the pace, else the first sound.
     const auto firstOf = [&](AVMediaType type) {
         for (unsigned i = 0; i < output_->nb_streams; ++i) {
-            if (gates_[i] && output_->streams[i]->codecpar->codec_type == type) {
+            if (streams_[i].Gate && output_->streams[i]->codecpar->codec_type == type) {
                 return static_cast<int>(i);
             }
         }
@@ -234,8 +230,9 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
 }
 
 Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
+    OutputStreamState& state = streams_[static_cast<std::size_t>(outIndex)];
     // Left out, such a packet could be the key picture the next ones are decoded from.
-    if (gates_[outIndex] && packet->pts == AV_NOPTS_VALUE && packet->dts == AV_NOPTS_VALUE) {
+    if (state.Gate && packet->pts == AV_NOPTS_VALUE && packet->dts == AV_NOPTS_VALUE) {
         av_packet_unref(packet);
         return {AVERROR_INVALIDDATA,
                 QStringLiteral("Cannot join by stream copy: some packets of %1 carry no "
@@ -244,7 +241,7 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
     }
     CopyTimeline::Verdict verdict = timeline_->Place(outIndex, packet, CanFillGaps(outIndex));
     while (verdict == CopyTimeline::Verdict::FillGap) {
-        av::PacketPtr filler = silence_[outIndex]->Packet();
+        av::PacketPtr filler = state.Silence->Packet();
         if (filler == nullptr) {
             return Failure(AVERROR(ENOMEM), QStringLiteral("Cannot copy"), cancel_);
         }
@@ -264,7 +261,7 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
             return {};
         case CopyTimeline::Verdict::Backwards:
             av_packet_unref(packet);
-            if (!fileStreams_[outIndex].IsAudio && fileStreams_[outIndex].VideoDelay == 0) {
+            if (!state.File.IsAudio && state.File.VideoDelay == 0) {
                 // Pictures shown in another order than stored, and no reorder depth was found
                 // to work out the decoding order from.
                 return {AVERROR_INVALIDDATA,
@@ -293,7 +290,8 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
 
 Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     packet->stream_index = outIndex;
-    if (covers_[outIndex]) {
+    OutputStreamState& state = streams_[static_cast<std::size_t>(outIndex)];
+    if (state.Cover) {
         return WriteCover(index, packet);
     }
     if (output_->streams[outIndex]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
@@ -302,13 +300,13 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     // Where a stream starts is known from its first packet that is shown; what the demuxer marks
     // as not shown before it is the stream's hidden lead.
     const bool shown = (packet->flags & AV_PKT_FLAG_DISCARD) == 0;
-    if (!shown && !streamSeen_[outIndex]) {
+    if (!shown && !state.Seen) {
         if (Status hidden = CheckHiddenLead(index, outIndex, packet); !hidden.Ok()) {
             av_packet_unref(packet);
             return hidden;
         }
     }
-    streamSeen_[outIndex] = streamSeen_[outIndex] || shown;
+    state.Seen = state.Seen || shown;
     if (started_) {
         return Write(index, outIndex, packet);
     }
@@ -318,8 +316,8 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     }
     av_packet_move_ref(held.get(), packet);
     const std::int64_t stamp = held->pts != AV_NOPTS_VALUE ? held->pts : held->dts;
-    CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
-    if (gates_[outIndex] && shown && stamp != AV_NOPTS_VALUE &&
+    CopyTimeline::StreamInFile& stream = state.File;
+    if (state.Gate && shown && stamp != AV_NOPTS_VALUE &&
         (stream.Start == AV_NOPTS_VALUE || stamp < stream.Start)) {
         stream.Start = stamp;
     }
@@ -330,8 +328,8 @@ Status CopyJoiner::Deliver(std::size_t index, int outIndex, AVPacket* packet) {
     }
     pending_.push_back(std::move(held));
     bool allSeen = true;
-    for (std::size_t i = 0; i < fileStreams_.size(); ++i) {
-        allSeen = allSeen && (!fileStreams_[i].Present || !gates_[i] || streamSeen_[i]);
+    for (const OutputStreamState& other : streams_) {
+        allSeen = allSeen && (!other.File.Present || !other.Gate || other.Seen);
     }
     // A stream not seen after this many packets starts far later than the others.
     if (allSeen || pending_.size() >= kMaxPendingPackets) {
@@ -360,7 +358,7 @@ Status CopyJoiner::WriteCover(std::size_t index, AVPacket* packet) {
 
 // The copy pass meets a hidden lead the scan did not read far enough to see.
 Status CopyJoiner::CheckHiddenLead(std::size_t index, int outIndex, const AVPacket* packet) {
-    copy_hidden_lead::StreamLead& lead = hiddenLead_[outIndex];
+    copy_hidden_lead::StreamLead& lead = streams_[static_cast<std::size_t>(outIndex)].HiddenLead;
     lead.Add(packet->duration);
     if (!lead.IsCut() || (index == 0 && copy_hidden_lead::OutputKeepsLeadHidden(muxer_))) {
         return {};
@@ -371,22 +369,23 @@ Status CopyJoiner::CheckHiddenLead(std::size_t index, int outIndex, const AVPack
 // Fixes where the current file starts and writes what was held, in the order it was read.
 Status CopyJoiner::StartFile(std::size_t index) {
     started_ = true;
-    for (std::size_t outIndex = 0; outIndex < fileStreams_.size(); ++outIndex) {
-        CopyTimeline::StreamInFile& stream = fileStreams_[outIndex];
-        const int inIndex = outIndex < inIndexOf_.size() ? inIndexOf_[outIndex] : -1;
-        if (!stream.Present || stream.Start == AV_NOPTS_VALUE || inIndex < 0) {
-            continue;
+    std::vector<CopyTimeline::StreamInFile> fileStreams;
+    for (OutputStreamState& state : streams_) {
+        CopyTimeline::StreamInFile& stream = state.File;
+        if (stream.Present && stream.Start != AV_NOPTS_VALUE) {
+            // The analysis saw more of the stream's first packets (B-frames shown before the
+            // first stored picture, priming before the first sound); trust it unless it is far
+            // off.
+            const std::int64_t hint = ScannedStream(index, state.InIndex).StartTime;
+            const std::int64_t range = av_rescale_q(1, kStartHintRange, stream.TimeBase);
+            if (hint != AV_NOPTS_VALUE && hint - stream.Start <= range &&
+                stream.Start - hint <= range) {
+                stream.Start = hint;
+            }
         }
-        // The analysis saw more of the stream's first packets (B-frames shown before the first
-        // stored picture, priming before the first sound); trust it unless it is far off.
-        const std::int64_t hint = ScannedStream(index, inIndex).StartTime;
-        const std::int64_t range = av_rescale_q(1, kStartHintRange, stream.TimeBase);
-        if (hint != AV_NOPTS_VALUE && hint - stream.Start <= range &&
-            stream.Start - hint <= range) {
-            stream.Start = hint;
-        }
+        fileStreams.push_back(stream);
     }
-    timeline_->BeginFile(fileStreams_);
+    timeline_->BeginFile(fileStreams);
     // The master's first packet goes first: it may move the whole file later.
     auto first = std::find_if(pending_.begin(), pending_.end(), [&](const av::PacketPtr& held) {
         return held->stream_index == master_;
@@ -413,15 +412,12 @@ Status CopyJoiner::StartFile(std::size_t index) {
 // Timing of the file's kept streams, and a fresh start: nothing held, no stream seen yet.
 void CopyJoiner::BeginFileStreams(std::size_t index, const OpenedInput& opened) {
     AVFormatContext* input = opened.Context.get();
-    std::vector<CopyTimeline::StreamInFile> streams(opened.InIndexOf.size());
-    for (std::size_t outIndex = 0; outIndex < opened.InIndexOf.size(); ++outIndex) {
+    for (std::size_t outIndex = 0; outIndex < streams_.size(); ++outIndex) {
+        OutputStreamState& state = streams_[outIndex];
         const int inIndex = opened.InIndexOf[outIndex];
-        if (inIndex < 0) {
-            continue;
-        }
         // Timing comes from the scan's analysis: the copy pass may not have analysed.
         const CopyStreamParams& facts = ScannedStream(index, inIndex);
-        CopyTimeline::StreamInFile& info = streams[outIndex];
+        CopyTimeline::StreamInFile info;
         info.Present = true;
         info.TimeBase = input->streams[inIndex]->time_base;
         info.IsAudio = input->streams[inIndex]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
@@ -432,13 +428,10 @@ void CopyJoiner::BeginFileStreams(std::size_t index, const OpenedInput& opened) 
         } else if (!info.IsAudio && facts.FrameRate.num > 0 && facts.FrameRate.den > 0) {
             info.DefaultDuration = av_rescale_q(1, av_inv_q(facts.FrameRate), info.TimeBase);
         }
-    }
-    fileStreams_ = std::move(streams);
-    inIndexOf_ = opened.InIndexOf;
-    streamSeen_.assign(fileStreams_.size(), false);
-    hiddenLead_.clear();
-    for (const CopyTimeline::StreamInFile& stream : fileStreams_) {
-        hiddenLead_.push_back({stream.IsAudio, stream.TimeBase, stream.DefaultDuration, 0});
+        state.InIndex = inIndex;
+        state.File = info;
+        state.Seen = false;
+        state.HiddenLead = {info.IsAudio, info.TimeBase, info.DefaultDuration, 0};
     }
     started_ = false;
     pending_.clear();

@@ -18,7 +18,7 @@ Status OpenCopyInput(const QString& path, const CopyInputScan& scan, const std::
         return scan.Streams[static_cast<std::size_t>(stream)].VideoDelay > 0;
     });
     bool analysed = first || scan.Headerless || reordered;
-    int ret = copy_input::Open(path, cancel, opened.Context, false);
+    int ret = copy_input::Open(path, cancel, opened.Context);
     if (ret >= 0 && analysed) {
         ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
     }

@@ -15,7 +15,7 @@ namespace {
 
 Result<CopyInputScan> ScanFile(const QString& path, bool deep, const std::atomic<bool>& cancel) {
     av::InputFormatPtr input;
-    int ret = copy_input::Open(path, cancel, input, false);
+    int ret = copy_input::Open(path, cancel, input);
     // Read before the analysis: demuxers drop the flag once they have found their streams.
     const bool headerless = ret >= 0 && (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
     if (ret >= 0) {

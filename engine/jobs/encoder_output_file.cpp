@@ -1,5 +1,9 @@
 #include "engine/jobs/encoder_output_file.h"
 
+extern "C" {
+#include <libavutil/error.h>
+}
+
 #include <fcntl.h>
 #include <unistd.h>
 #include <QDir>
@@ -30,7 +34,7 @@ QString CanonicalOrClean(const QString& path) {
 
 }  // namespace
 
-QString TemporaryPathFor(const QString& finalPath) {
+Result<QString> TemporaryPathFor(const QString& finalPath) {
     const QDir folder = QFileInfo(finalPath).absoluteDir();
     // A short name of its own, so any name that fits the file system can be written, created
     // exclusively and never through a link, so nothing already there is ever overwritten.
@@ -48,7 +52,8 @@ QString TemporaryPathFor(const QString& finalPath) {
             break;
         }
     }
-    return {};
+    return Status(AVERROR(EACCES), QStringLiteral("Cannot create a file in the folder %1.")
+                                       .arg(QFileInfo(finalPath).absolutePath()));
 }
 
 Status Commit(const QString& temporaryPath, const QString& finalPath) {

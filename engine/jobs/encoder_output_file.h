@@ -13,8 +13,8 @@ namespace encoder_output_file {
 
 // Creates "<folder>/.vvj.part-<random>" exclusively and returns its path: hidden, new, and
 // not ending in the final extension, so nothing takes a half-written file for a finished one.
-// Empty when the folder does not let us create it.
-QString TemporaryPathFor(const QString& finalPath);
+// Fails when the folder does not let us create it.
+Result<QString> TemporaryPathFor(const QString& finalPath);
 
 // Moves the finished temporary file to its final name, replacing a file already there. A
 // failure carries the system's reason.

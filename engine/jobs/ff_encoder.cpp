@@ -9,13 +9,16 @@ extern "C" {
 #include <QFileInfo>
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 #include "engine/av/av_error.h"
+#include "engine/av/av_input.h"
 #include "engine/av/av_ptr.h"
 #include "engine/convert/convert_join.h"
 #include "engine/copy/copy_join.h"
 #include "engine/jobs/encoder_output_file.h"
 #include "engine/plan/join_task.h"
+#include "engine/plan/output_plan_resolver.h"
 
 namespace veltrano {
 
@@ -23,46 +26,46 @@ namespace {
 
 constexpr auto kStopWait = std::chrono::milliseconds(450);
 
-// Opens a file; only the first input is analysed, for what the option rules need from its
-// first video stream. The others are analysed by the join itself, so opening them here is
-// enough to refuse what cannot be read without decoding every input one time more.
-int ProbeInput(const QString& path, FirstInputFacts* facts) {
-    av::InputFormatPtr input;
-    int ret = avformat_open_input(av::OutPtr(input), QFile::encodeName(path).constData(), nullptr,
-                                  nullptr);
+// Inputs are opened here to refuse what cannot be read before a job is made; only the first
+// is analysed, for what the option rules need from its first video stream. The others are
+// analysed by the join itself, so opening them is enough without decoding every input one
+// time more.
+Result<av::InputFormatPtr> OpenToCheck(const QString& path) {
+    av::InputOpenOptions options;
+    options.FailureLead = QStringLiteral("Cannot open file");
+    return av::OpenMediaInput(path, options);
+}
+
+Result<FirstInputFacts> ReadFirstInputFacts(const QString& path) {
+    Result<av::InputFormatPtr> opened = OpenToCheck(path);
+    if (!opened.Ok()) {
+        return opened.GetStatus();
+    }
+    AVFormatContext* input = opened->get();
+    const int ret = avformat_find_stream_info(input, nullptr);
     if (ret < 0) {
-        return ret;
+        return Status(ret, av::Describe(QStringLiteral("Cannot open file"), ret));
     }
-    if (facts == nullptr) {
-        return 0;
+    FirstInputFacts facts;
+    facts.Container = QString::fromLatin1(input->iformat->name);
+    if (const AVDictionaryEntry* brand = av_dict_get(input->metadata, "major_brand", nullptr, 0)) {
+        facts.MajorBrand = QString::fromLatin1(brand->value);
     }
-    ret = avformat_find_stream_info(input.get(), nullptr);
-    if (ret < 0) {
-        return ret;
-    }
-    if (facts != nullptr) {
-        *facts = FirstInputFacts{};
-        facts->Container = QString::fromLatin1(input->iformat->name);
-        if (const AVDictionaryEntry* brand =
-                av_dict_get(input->metadata, "major_brand", nullptr, 0)) {
-            facts->MajorBrand = QString::fromLatin1(brand->value);
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        AVStream* stream = input->streams[i];
+        if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO ||
+            (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0) {
+            continue;
         }
-        for (unsigned i = 0; i < input->nb_streams; ++i) {
-            AVStream* stream = input->streams[i];
-            if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO ||
-                (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0) {
-                continue;
-            }
-            const AVRational rate = av_guess_frame_rate(input.get(), stream, nullptr);
-            if (rate.num > 0 && rate.den > 0) {
-                facts->FrameRate = rate;
-            }
-            facts->Width = stream->codecpar->width;
-            facts->Height = stream->codecpar->height;
-            break;
+        const AVRational rate = av_guess_frame_rate(input, stream, nullptr);
+        if (rate.num > 0 && rate.den > 0) {
+            facts.FrameRate = rate;
         }
+        facts.Width = stream->codecpar->width;
+        facts.Height = stream->codecpar->height;
+        break;
     }
-    return 0;
+    return facts;
 }
 
 }  // namespace
@@ -102,23 +105,16 @@ FFEncoder::Job* FFEncoder::FindJob(int handle) {
     return found != jobs_.end() ? &*found : nullptr;
 }
 
-int FFEncoder::CheckInput(const QString& path, FirstInputFacts* facts) {
-    const int ret = ProbeInput(path, facts);
-    if (ret < 0) {
-        lastError_ = av::Describe(QStringLiteral("Cannot open file"), ret);
-        return ret;
-    }
-    return 0;
-}
-
 int FFEncoder::CreateJob(const QString& firstInput, const QString& /*inputOptions*/) {
-    Job job;
-    const int ret = CheckInput(firstInput, &job.Facts);
-    if (ret < 0) {
-        return ret;
+    Result<FirstInputFacts> facts = ReadFirstInputFacts(firstInput);
+    if (!facts.Ok()) {
+        lastError_ = facts.Message();
+        return facts.Code();
     }
+    Job job;
     job.Handle = nextHandle_++;
     job.Inputs.push_back(firstInput);
+    job.Facts = std::move(facts).Value();
     jobs_.push_back(std::move(job));
     return jobs_.back().Handle;
 }
@@ -129,9 +125,9 @@ int FFEncoder::AddJobInput(int handle, const QString& input, const QString& /*in
         lastError_ = QStringLiteral("There is no job %1.").arg(handle);
         return -1;
     }
-    const int ret = CheckInput(input, nullptr);
-    if (ret < 0) {
-        return ret;
+    if (const Result<av::InputFormatPtr> opened = OpenToCheck(input); !opened.Ok()) {
+        lastError_ = opened.Message();
+        return opened.Code();
     }
     job->Inputs.push_back(input);
     return 0;
@@ -257,13 +253,12 @@ void FFEncoder::RunOneJob(const Job& job) {
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    const QString temporary = encoder_output_file::TemporaryPathFor(job.OutputPath);
-    if (temporary.isEmpty()) {
-        PostTerminated(AVERROR(EACCES), false, true,
-                       QStringLiteral("Cannot create a file in the folder %1.")
-                           .arg(QFileInfo(job.OutputPath).absolutePath()));
+    const Result<QString> created = encoder_output_file::TemporaryPathFor(job.OutputPath);
+    if (!created.Ok()) {
+        PostTerminated(created.Code(), false, true, created.Message());
         return;
     }
+    const QString& temporary = *created;
     announce(JoinStage::TemporaryFileCreated);
     const JoinTask task{job.Inputs, temporary, *job.Plan, stageObserver_};
     std::int64_t lastTotal = 0;

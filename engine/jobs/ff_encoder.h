@@ -74,7 +74,6 @@ private:
     };
 
     Job* FindJob(int handle);
-    int CheckInput(const QString& path, FirstInputFacts* facts);
     void ReapWorker();
     // Worker thread.
     void RunJobs(std::vector<Job> jobs);

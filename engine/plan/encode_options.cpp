@@ -9,7 +9,6 @@ extern "C" {
 #include <QStringList>
 #include <cmath>
 
-#include "engine/plan/output_plan_resolver.h"
 #include "engine/plan/output_rules.h"
 
 namespace veltrano {
@@ -349,15 +348,6 @@ Result<EncodeOptions> ReadEncodeOptions(const QString& parameters, const FirstIn
         }
     }
     return options;
-}
-
-Result<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
-                                      const FirstInputFacts& facts) {
-    const Result<EncodeOptions> options = ReadEncodeOptions(parameters, facts);
-    if (!options.Ok()) {
-        return options.GetStatus();
-    }
-    return ResolveOutputPlan(*options, outputPath, facts);
 }
 
 }  // namespace veltrano

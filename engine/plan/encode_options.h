@@ -9,7 +9,6 @@ extern "C" {
 #include <optional>
 
 #include "core/result.h"
-#include "engine/plan/output_plan.h"
 
 namespace veltrano {
 
@@ -69,12 +68,7 @@ struct EncodeOptions {
 Result<EncodeOptions> ReadEncodeOptions(const QString& parameters,
                                         const FirstInputFacts& facts = {});
 
-// The whole road from option string to plan: ReadEncodeOptions, then ResolveOutputPlan
-// (output_plan_resolver.h) for the container's defaults.
-Result<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
-                                      const FirstInputFacts& facts = {});
-
-// Number forms shared with the resolver. Bitrate: digits with an optional fraction and an
+// Number forms of the option string. Bitrate: digits with an optional fraction and an
 // optional k/K (x1000) or m/M (x1000000) suffix. Rate: a decimal ("29.97") or a fraction
 // ("30000/1001"); decimals within 0.01 of the NTSC rates become their exact fractions.
 std::optional<std::int64_t> ParseBitrate(const QString& text);

@@ -226,4 +226,13 @@ Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString
     return plan;
 }
 
+Result<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
+                                      const FirstInputFacts& facts) {
+    const Result<EncodeOptions> options = ReadEncodeOptions(parameters, facts);
+    if (!options.Ok()) {
+        return options.GetStatus();
+    }
+    return ResolveOutputPlan(*options, outputPath, facts);
+}
+
 }  // namespace veltrano

@@ -24,6 +24,11 @@ namespace veltrano {
 Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString& outputPath,
                                      const FirstInputFacts& facts = {});
 
+// The whole road from option string to plan: ReadEncodeOptions (encode_options.h), then
+// ResolveOutputPlan for the container's defaults.
+Result<OutputPlan> ParseEncodeOptions(const QString& parameters, const QString& outputPath,
+                                      const FirstInputFacts& facts = {});
+
 // The libavformat muxer for a file name's extension, empty when none fits.
 QString MuxerForExtension(const QString& outputPath);
 

@@ -80,13 +80,13 @@ void FFPlayer::Post(F emitter) {
 bool FFPlayer::PlayFile(const QString& path, VideoOutput* window, bool startPaused) {
     ClosePlayer(false);
     lastError_.clear();
-    QString error;
-    std::unique_ptr<PlayerSession> session =
-        PlayerSession::Open(path, options_.UseAudioDevice, &error);
-    if (!session) {
-        lastError_ = error;
+    Result<std::unique_ptr<PlayerSession>> opened =
+        PlayerSession::Open(path, options_.UseAudioDevice);
+    if (!opened.Ok()) {
+        lastError_ = opened.Message();
         return false;
     }
+    std::unique_ptr<PlayerSession> session = std::move(opened).Value();
     AudioOutputFormat format;
     if (session->HasAudio()) {
         audio_ = PlayerAudioOutput::Create(session->AudioSampleRate(), session->AudioChannels());
@@ -96,11 +96,12 @@ bool FFPlayer::PlayFile(const QString& path, VideoOutput* window, bool startPaus
     }
     if (session->HasAudio() && !audio_) {
         // No device after all: open again without sound rather than fill a queue nobody plays.
-        session = PlayerSession::Open(path, false, &error);
-        if (!session) {
-            lastError_ = error;
+        opened = PlayerSession::Open(path, false);
+        if (!opened.Ok()) {
+            lastError_ = opened.Message();
             return false;
         }
+        session = std::move(opened).Value();
     }
     session_ = std::move(session);
     window_ = window;

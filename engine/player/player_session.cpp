@@ -1,12 +1,13 @@
 #include "engine/player/player_session.h"
 
-#include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 #include "engine/av/av_error.h"
-#include "engine/av/av_interrupt.h"
+#include "engine/av/av_input.h"
 
 namespace veltrano {
 
@@ -26,27 +27,21 @@ int EvenAtLeastTwo(double value) {
 
 }  // namespace
 
-std::unique_ptr<PlayerSession> PlayerSession::Open(const QString& path, bool withAudio,
-                                                   QString* error) {
+Result<std::unique_ptr<PlayerSession>> PlayerSession::Open(const QString& path, bool withAudio) {
     std::unique_ptr<PlayerSession> session(new PlayerSession());
-    AVFormatContext* raw = avformat_alloc_context();
-    if (raw == nullptr) {
-        *error = QStringLiteral("Cannot open file: out of memory");
-        return nullptr;
-    }
+    av::InputOpenOptions options;
     // Lets Stop() break a read that blocks inside libav.
-    raw->interrupt_callback = av::InterruptFor(session->abort_);
-    const int opened =
-        avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr);
-    session->format_.reset(raw);  // null on failure: libav freed it
-    if (opened < 0) {
-        *error = av::Describe(QStringLiteral("Cannot open file"), opened);
-        return nullptr;
+    options.Cancel = &session->abort_;
+    options.FailureLead = QStringLiteral("Cannot open file");
+    Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
+    if (!opened.Ok()) {
+        return opened.GetStatus();
     }
+    session->format_ = std::move(opened).Value();
     const int analysed = avformat_find_stream_info(session->format_.get(), nullptr);
     if (analysed < 0) {
-        *error = av::Describe(QStringLiteral("Cannot read the streams of the file"), analysed);
-        return nullptr;
+        return Status(analysed, av::Describe(QStringLiteral("Cannot read the streams of the file"),
+                                             analysed));
     }
     AVFormatContext* format = session->format_.get();
     session->startTime_ = format->start_time == AV_NOPTS_VALUE ? 0 : format->start_time;
@@ -55,33 +50,35 @@ std::unique_ptr<PlayerSession> PlayerSession::Open(const QString& path, bool wit
 
     const int videoIndex = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (videoIndex >= 0 &&
-        (format->streams[videoIndex]->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0 &&
-        !session->OpenDecoder(session->video_, videoIndex, error)) {
-        return nullptr;
+        (format->streams[videoIndex]->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0) {
+        if (Status decoder = session->OpenDecoder(session->video_, videoIndex); !decoder.Ok()) {
+            return decoder;
+        }
     }
     const int audioIndex = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    if (withAudio && audioIndex >= 0 && !session->OpenDecoder(session->audio_, audioIndex, error)) {
-        return nullptr;
+    if (withAudio && audioIndex >= 0) {
+        if (Status decoder = session->OpenDecoder(session->audio_, audioIndex); !decoder.Ok()) {
+            return decoder;
+        }
     }
     if (!session->HasVideo() && audioIndex < 0) {
-        *error = QStringLiteral("Cannot play the file: it has neither pictures nor sound");
-        return nullptr;
+        return Status::Failed(
+            QStringLiteral("Cannot play the file: it has neither pictures nor sound"));
     }
     return session;
 }
 
-bool PlayerSession::OpenDecoder(Stream& stream, int index, QString* error) {
+Status PlayerSession::OpenDecoder(Stream& stream, int index) {
     AVStream* avStream = format_->streams[index];
     const AVCodec* codec = avcodec_find_decoder(avStream->codecpar->codec_id);
     if (codec == nullptr) {
-        *error = QStringLiteral("Cannot play the file: no decoder for the codec \"%1\"")
-                     .arg(QString::fromUtf8(avcodec_get_name(avStream->codecpar->codec_id)));
-        return false;
+        return Status(AVERROR_DECODER_NOT_FOUND,
+                      QStringLiteral("Cannot play the file: no decoder for the codec \"%1\"")
+                          .arg(QString::fromUtf8(avcodec_get_name(avStream->codecpar->codec_id))));
     }
     av::CodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context) {
-        *error = QStringLiteral("Cannot play the file: out of memory");
-        return false;
+        return Status(AVERROR(ENOMEM), QStringLiteral("Cannot play the file: out of memory"));
     }
     int result = avcodec_parameters_to_context(context.get(), avStream->codecpar);
     if (result >= 0) {
@@ -90,13 +87,12 @@ bool PlayerSession::OpenDecoder(Stream& stream, int index, QString* error) {
         result = avcodec_open2(context.get(), codec, nullptr);
     }
     if (result < 0) {
-        *error = av::Describe(QStringLiteral("Cannot open the decoder"), result);
-        return false;
+        return Status(result, av::Describe(QStringLiteral("Cannot open the decoder"), result));
     }
     stream.Index = index;
     stream.TimeBase = avStream->time_base;
     stream.Context = std::move(context);
-    return true;
+    return {};
 }
 
 PlayerSession::~PlayerSession() {

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <thread>
 
+#include "core/result.h"
 #include "engine/api/media_player.h"
 #include "engine/av/av_ptr.h"
 #include "engine/player/player_queues.h"
@@ -40,9 +41,9 @@ struct AudioOutputFormat {
 // it belongs to. Destroying the session stops and joins every thread.
 class PlayerSession {
 public:
-    // Opens the file and its decoders; null with `error` set on failure. Audio is decoded
-    // only when `withAudio` (there is a device to play it).
-    static std::unique_ptr<PlayerSession> Open(const QString& path, bool withAudio, QString* error);
+    // Opens the file and its decoders. Audio is decoded only when `withAudio` (there is a
+    // device to play it).
+    static Result<std::unique_ptr<PlayerSession>> Open(const QString& path, bool withAudio);
     PlayerSession(const PlayerSession&) = delete;
     PlayerSession& operator=(const PlayerSession&) = delete;
     ~PlayerSession();
@@ -80,7 +81,7 @@ private:
     };
 
     PlayerSession() = default;
-    bool OpenDecoder(Stream& stream, int index, QString* error);
+    Status OpenDecoder(Stream& stream, int index);
     void ReadLoop();
     bool ApplyPendingSeek(int& serial, bool& atEnd);
     void DecodeLoop(Stream& stream);

@@ -1,12 +1,12 @@
 #include "engine/probe/ff_decoder.h"
 
-#include <QFile>
 #include <algorithm>
+#include <utility>
 
 #include "engine/av/av_error.h"
+#include "engine/av/av_input.h"
 
 extern "C" {
-#include <libavutil/dict.h>
 #include <libavutil/mathematics.h>
 }
 
@@ -22,28 +22,16 @@ bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
     CloseMedia();
     lastError_.clear();
 
-    av::DictionaryPtr openOptions;
-    av_dict_set_int(av::OutPtr(openOptions), "probesize", kProbeSizeBytes, 0);
-    av_dict_set_int(av::OutPtr(openOptions), "analyzeduration", kAnalyzeDurationUs, 0);
-    if (!options.trimmed().isEmpty()) {
-        const int parsed = av_dict_parse_string(
-            av::OutPtr(openOptions), options.trimmed().toUtf8().constData(), "=", ":", 0);
-        if (parsed < 0) {
-            return Fail(av::Describe(QStringLiteral("Cannot read the open options"), parsed));
-        }
+    av::InputOpenOptions open;
+    open.ProbeSizeBytes = kProbeSizeBytes;
+    open.AnalyzeDurationUs = kAnalyzeDurationUs;
+    open.FormatOptions = options;
+    open.FailureLead = QStringLiteral("Cannot open file");
+    Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, open);
+    if (!opened.Ok()) {
+        return Fail(opened.Message());
     }
-
-    // The options left in the dictionary afterwards are those no one took.
-    const int opened = avformat_open_input(av::OutPtr(format_), QFile::encodeName(path).constData(),
-                                           nullptr, av::OutPtr(openOptions));
-    if (opened < 0) {
-        return Fail(av::Describe(QStringLiteral("Cannot open file"), opened));
-    }
-    if (const AVDictionaryEntry* unused =
-            av_dict_get(openOptions.get(), "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
-        return Fail(QStringLiteral("Cannot open file: unknown option \"%1\"")
-                        .arg(QString::fromUtf8(unused->key)));
-    }
+    format_ = std::move(opened).Value();
 
     if (!HeaderSuffices()) {
         const int analysed = avformat_find_stream_info(format_.get(), nullptr);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/copy/copy_join.h"
-#include "engine/plan/encode_options.h"
+#include "engine/plan/output_plan_resolver.h"
 
 namespace veltrano {
 

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "engine/convert/convert_join.h"
-#include "engine/plan/encode_options.h"
+#include "engine/plan/output_plan_resolver.h"
 #include "tests/engine/convert/convert_join_probe.h"
 #include "tests/support/media_tools.h"
 #include "tests/support/test_text.h"

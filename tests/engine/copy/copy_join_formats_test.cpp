@@ -11,7 +11,7 @@ extern "C" {
 #include <atomic>
 
 #include "engine/copy/copy_join.h"
-#include "engine/plan/encode_options.h"
+#include "engine/plan/output_plan_resolver.h"
 #include "tests/engine/copy/copy_join_probe.h"
 #include "tests/support/copy_join_helpers.h"
 #include "tests/support/media_tools.h"

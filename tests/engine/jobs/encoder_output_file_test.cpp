@@ -16,14 +16,15 @@ TEST(EncoderOutputFileTest, TemporaryFileIsNewHiddenAndShortWhateverTheFinalName
     ASSERT_TRUE(dir.isValid());
     // A final name close to the file system's limit must still get a temporary file.
     const QString longName = QString(245, QLatin1Char('n')) + QStringLiteral(".mp4");
-    const QString temporary = encoder_output_file::TemporaryPathFor(dir.filePath(longName));
-    ASSERT_FALSE(temporary.isEmpty());
+    const Result<QString> created = encoder_output_file::TemporaryPathFor(dir.filePath(longName));
+    ASSERT_TRUE(created.Ok()) << created.Message().toStdString();
+    const QString& temporary = *created;
     const QFileInfo info(temporary);
     EXPECT_TRUE(info.exists()) << "created at once, so no one else can take the name";
     EXPECT_EQ(info.absolutePath(), QFileInfo(dir.path()).absoluteFilePath());
     EXPECT_TRUE(info.fileName().startsWith(QLatin1Char('.')));
     EXPECT_FALSE(info.fileName().endsWith(QStringLiteral(".mp4")));
-    EXPECT_NE(encoder_output_file::TemporaryPathFor(dir.filePath(longName)), temporary);
+    EXPECT_NE(*encoder_output_file::TemporaryPathFor(dir.filePath(longName)), temporary);
 
     const Status committed = encoder_output_file::Commit(temporary, dir.filePath(longName));
     ASSERT_TRUE(committed.Ok()) << committed.Message().toStdString();
@@ -31,8 +32,11 @@ TEST(EncoderOutputFileTest, TemporaryFileIsNewHiddenAndShortWhateverTheFinalName
 }
 
 TEST(EncoderOutputFileTest, NoTemporaryFileWhereNothingCanBeCreated) {
-    EXPECT_TRUE(encoder_output_file::TemporaryPathFor(QStringLiteral("/nonexistent-folder/x.mp4"))
-                    .isEmpty());
+    const Result<QString> created =
+        encoder_output_file::TemporaryPathFor(QStringLiteral("/nonexistent-folder/x.mp4"));
+    EXPECT_FALSE(created.Ok());
+    EXPECT_EQ(created.Message(),
+              QStringLiteral("Cannot create a file in the folder /nonexistent-folder."));
 }
 
 TEST(EncoderOutputFileTest, SameFileSeesThroughLinksAndDots) {

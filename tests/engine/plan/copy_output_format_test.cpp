@@ -1,7 +1,7 @@
 // A stream copy into a name without extension writes the first input's own container.
 #include <gtest/gtest.h>
 
-#include "engine/plan/encode_options.h"
+#include "engine/plan/output_plan_resolver.h"
 #include "engine/plan/output_rules.h"
 
 namespace veltrano {
