@@ -126,36 +126,50 @@ void ConvertInput::DescribeStreams() {
 
 Status ConvertInput::OpenDecoders(const QString& shown) {
     if (AVStream* video = VideoStream()) {
-        const int ret = OpenDecoder(video, &videoDecoder_);
-        if (ret < 0) {
-            return {ret, av::Describe(QStringLiteral("Cannot decode the video of ") + shown, ret)};
+        Result<av::CodecContextPtr> decoder = OpenDecoder(video);
+        if (!decoder.Ok()) {
+            return {decoder.Code(),
+                    av::Describe(QStringLiteral("Cannot decode the video of ") + shown,
+                                 decoder.Code())};
         }
+        videoDecoder_ = std::move(decoder).Value();
         videoDecoder_->framerate = info_.FrameRate;
     }
     if (AVStream* audio = AudioStream()) {
-        const int ret = OpenDecoder(audio, &audioDecoder_);
-        if (ret < 0) {
-            return {ret, av::Describe(QStringLiteral("Cannot decode the audio of ") + shown, ret)};
+        Result<av::CodecContextPtr> decoder = OpenDecoder(audio);
+        if (!decoder.Ok()) {
+            return {decoder.Code(),
+                    av::Describe(QStringLiteral("Cannot decode the audio of ") + shown,
+                                 decoder.Code())};
         }
+        audioDecoder_ = std::move(decoder).Value();
     }
     return {};
 }
 
-int ConvertInput::OpenDecoder(AVStream* stream, av::CodecContextPtr* decoder) {
+Result<av::CodecContextPtr> ConvertInput::OpenDecoder(AVStream* stream) {
+    // Open's caller words the failure for the user; this sentence is only the fallback.
+    const auto failed = [](int code) {
+        return Status(code, av::Describe(QStringLiteral("Cannot open the decoder"), code));
+    };
     const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (codec == nullptr) {
-        return AVERROR_DECODER_NOT_FOUND;
+        return failed(AVERROR_DECODER_NOT_FOUND);
     }
-    decoder->reset(avcodec_alloc_context3(codec));
-    if (*decoder == nullptr) {
-        return AVERROR(ENOMEM);
+    av::CodecContextPtr decoder(avcodec_alloc_context3(codec));
+    if (decoder == nullptr) {
+        return failed(AVERROR(ENOMEM));
     }
-    int ret = avcodec_parameters_to_context(decoder->get(), stream->codecpar);
+    int ret = avcodec_parameters_to_context(decoder.get(), stream->codecpar);
     if (ret < 0) {
-        return ret;
+        return failed(ret);
     }
-    (*decoder)->pkt_timebase = stream->time_base;
-    return avcodec_open2(decoder->get(), codec, nullptr);
+    decoder->pkt_timebase = stream->time_base;
+    ret = avcodec_open2(decoder.get(), codec, nullptr);
+    if (ret < 0) {
+        return failed(ret);
+    }
+    return decoder;
 }
 
 }  // namespace veltrano

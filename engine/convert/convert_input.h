@@ -51,7 +51,7 @@ private:
     Status OpenStreams(const QString& path, const QString& shown, const std::atomic<bool>& cancel);
     void DescribeStreams();
     Status OpenDecoders(const QString& shown);
-    int OpenDecoder(AVStream* stream, av::CodecContextPtr* decoder);
+    static Result<av::CodecContextPtr> OpenDecoder(AVStream* stream);
 
     av::InputFormatPtr format_;
     av::CodecContextPtr videoDecoder_;

@@ -7,6 +7,7 @@ extern "C" {
 #include <QStringList>
 #include <utility>
 
+#include "engine/av/av_error.h"
 #include "engine/av/av_input.h"
 #include "engine/copy/copy_stream_check.h"
 
@@ -34,16 +35,10 @@ bool AnalysisFellShort(const CopyInputScan& scan) {
            (scan.Audio.Present && (scan.Audio.SampleRate <= 0 || scan.Audio.Channels <= 0));
 }
 
-int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input) {
+Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& cancel) {
     av::InputOpenOptions options;
     options.Cancel = &cancel;
-    Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
-    if (!opened.Ok()) {
-        input.reset();
-        return opened.Code();
-    }
-    input = std::move(opened).Value();
-    return 0;
+    return av::OpenMediaInput(path, options);
 }
 
 namespace {
@@ -79,23 +74,32 @@ const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParame
     return nullptr;
 }
 
-int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter) {
+Result<av::BsfPtr> MakeFilter(const char* name, const AVStream* stream) {
+    const auto failed = [name](int code) {
+        return Status(
+            code, av::Describe(
+                      QStringLiteral("Cannot prepare the %1 filter").arg(QString::fromLatin1(name)),
+                      code));
+    };
     const AVBitStreamFilter* kind = av_bsf_get_by_name(name);
     if (kind == nullptr) {
-        return AVERROR_BSF_NOT_FOUND;
+        return failed(AVERROR_BSF_NOT_FOUND);
     }
-    AVBSFContext* context = nullptr;
-    int ret = av_bsf_alloc(kind, &context);
+    av::BsfPtr filter;
+    int ret = av_bsf_alloc(kind, av::OutPtr(filter));
     if (ret < 0) {
-        return ret;
+        return failed(ret);
     }
-    filter.reset(context);
-    ret = avcodec_parameters_copy(context->par_in, stream->codecpar);
+    ret = avcodec_parameters_copy(filter->par_in, stream->codecpar);
     if (ret < 0) {
-        return ret;
+        return failed(ret);
     }
-    context->time_base_in = stream->time_base;
-    return av_bsf_init(context);
+    filter->time_base_in = stream->time_base;
+    ret = av_bsf_init(filter.get());
+    if (ret < 0) {
+        return failed(ret);
+    }
+    return filter;
 }
 
 }  // namespace copy_input

@@ -7,6 +7,7 @@ extern "C" {
 #include <QString>
 #include <atomic>
 
+#include "core/result.h"
 #include "engine/av/av_ptr.h"
 #include "engine/copy/copy_stream_check.h"
 
@@ -16,7 +17,7 @@ namespace veltrano {
 namespace copy_input {
 
 // Opens `path` with the stop flag as interrupt callback; no analysis yet (Analyse).
-int Open(const QString& path, const std::atomic<bool>& cancel, av::InputFormatPtr& input);
+Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& cancel);
 
 // Finds the streams' parameters; `deep` looks much further into the file, for files whose
 // streams start late.
@@ -32,7 +33,7 @@ const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParame
                                const QString& muxer);
 
 // A ready bitstream filter `name` for the stream's parameters and time base.
-int MakeFilter(const char* name, const AVStream* stream, av::BsfPtr& filter);
+Result<av::BsfPtr> MakeFilter(const char* name, const AVStream* stream);
 
 }  // namespace copy_input
 

@@ -74,7 +74,7 @@ public:
 
 private:
     Status ScanInputs();
-    Status OpenFile(std::size_t index, OpenedInput& opened);
+    Result<OpenedInput> OpenFile(std::size_t index);
     // The scan's facts of the kept stream `inIndex` of input `index`.
     const CopyStreamParams& ScannedStream(std::size_t index, int inIndex) const {
         return scans_[index].Streams[static_cast<std::size_t>(inIndex)];
@@ -153,9 +153,9 @@ Status CopyJoiner::ScanInputs() {
     return {};
 }
 
-Status CopyJoiner::OpenFile(std::size_t index, OpenedInput& opened) {
+Result<OpenedInput> CopyJoiner::OpenFile(std::size_t index) {
     return OpenCopyInput(task_.Inputs[index], scans_[index], choice_.Kept[index], index == 0,
-                         muxer_, cancel_, opened);
+                         muxer_, cancel_);
 }
 
 Status CopyJoiner::CreateOutput(const OpenedInput& first) {
@@ -524,11 +524,11 @@ Status CopyJoiner::Run() {
         return outcome;
     }
     for (std::size_t index = 0; index < task_.Inputs.size(); ++index) {
-        OpenedInput opened;
-        outcome = OpenFile(index, opened);
-        if (!outcome.Ok()) {
-            return outcome;
+        Result<OpenedInput> openedFile = OpenFile(index);
+        if (!openedFile.Ok()) {
+            return openedFile.GetStatus();
         }
+        OpenedInput& opened = *openedFile;
         if (index == 0) {
             outcome = CreateOutput(opened);
             if (!outcome.Ok()) {

@@ -7,9 +7,9 @@
 
 namespace veltrano {
 
-Status OpenCopyInput(const QString& path, const CopyInputScan& scan, const std::vector<int>& kept,
-                     bool first, const QString& muxer, const std::atomic<bool>& cancel,
-                     OpenedInput& opened) {
+Result<OpenedInput> OpenCopyInput(const QString& path, const CopyInputScan& scan,
+                                  const std::vector<int>& kept, bool first, const QString& muxer,
+                                  const std::atomic<bool>& cancel) {
     // The scan analysed every file already. Only the first file, whose parameters the output
     // streams take, formats that find their streams while reading, and pictures stored out of
     // order are analysed again: without a decoding stamp in the container (Matroska), the
@@ -18,9 +18,14 @@ Status OpenCopyInput(const QString& path, const CopyInputScan& scan, const std::
         return scan.Streams[static_cast<std::size_t>(stream)].VideoDelay > 0;
     });
     bool analysed = first || scan.Headerless || reordered;
-    int ret = copy_input::Open(path, cancel, opened.Context);
-    if (ret >= 0 && analysed) {
-        ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
+    OpenedInput opened;
+    Result<av::InputFormatPtr> context = copy_input::Open(path, cancel);
+    int ret = context.Code();
+    if (context.Ok()) {
+        opened.Context = std::move(context).Value();
+        if (analysed) {
+            ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
+        }
     }
     if (ret < 0) {
         return copy_failure::Failure(
@@ -59,7 +64,6 @@ Status OpenCopyInput(const QString& path, const CopyInputScan& scan, const std::
     }
     opened.OutIndexOf.assign(input->nb_streams, -1);
     opened.InIndexOf.assign(kept.size(), -1);
-    opened.Filters.clear();
     opened.Filters.resize(kept.size());
     int next = 0;
     for (const int stream : kept) {
@@ -68,16 +72,17 @@ Status OpenCopyInput(const QString& path, const CopyInputScan& scan, const std::
         opened.InIndexOf[outIndex] = stream;
         const AVStream* in = input->streams[stream];
         if (const char* name = copy_input::BitstreamFilterFor(input, in->codecpar, muxer)) {
-            ret = copy_input::MakeFilter(name, in, opened.Filters[outIndex]);
-            if (ret < 0) {
+            Result<av::BsfPtr> filter = copy_input::MakeFilter(name, in);
+            if (!filter.Ok()) {
                 return copy_failure::Failure(
-                    ret,
+                    filter.Code(),
                     QStringLiteral("Cannot prepare %1 for copying").arg(copy_failure::NameOf(path)),
                     cancel);
             }
+            opened.Filters[outIndex] = std::move(filter).Value();
         }
     }
-    return {};
+    return opened;
 }
 
 }  // namespace veltrano

@@ -25,8 +25,8 @@ struct OpenedInput {
 // Opens the input at `path` for copying its `kept` streams (input indexes, in output order) into
 // `muxer`, analysing it again only where the copy needs it (`first`: the file whose parameters
 // the output takes), with the bitstream filters the output container needs.
-Status OpenCopyInput(const QString& path, const CopyInputScan& scan, const std::vector<int>& kept,
-                     bool first, const QString& muxer, const std::atomic<bool>& cancel,
-                     OpenedInput& opened);
+Result<OpenedInput> OpenCopyInput(const QString& path, const CopyInputScan& scan,
+                                  const std::vector<int>& kept, bool first, const QString& muxer,
+                                  const std::atomic<bool>& cancel);
 
 }  // namespace veltrano

@@ -14,11 +14,14 @@ namespace veltrano {
 namespace {
 
 Result<CopyInputScan> ScanFile(const QString& path, bool deep, const std::atomic<bool>& cancel) {
+    Result<av::InputFormatPtr> opened = copy_input::Open(path, cancel);
+    int ret = opened.Code();
     av::InputFormatPtr input;
-    int ret = copy_input::Open(path, cancel, input);
-    // Read before the analysis: demuxers drop the flag once they have found their streams.
-    const bool headerless = ret >= 0 && (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
-    if (ret >= 0) {
+    bool headerless = false;
+    if (opened.Ok()) {
+        input = std::move(opened).Value();
+        // Read before the analysis: demuxers drop the flag once they have found their streams.
+        headerless = (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
         ret = copy_input::Analyse(input.get(), deep);
     }
     if (ret < 0) {
