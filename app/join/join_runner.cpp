@@ -1,5 +1,7 @@
 #include "app/join/join_runner.h"
 
+#include <QCoreApplication>
+
 #include "app/join/progress_estimate.h"
 #include "app/join/progress_view.h"
 #include "app/join/seconds_clock.h"
@@ -153,9 +155,18 @@ void JoinRunner::OnJobTerminated(int resultCode, bool completed, bool failed,
     }
 }
 
-void JoinRunner::Stop() {
+bool JoinRunner::Stop() {
+    const bool wasRunning = state_ == State::Running;
     stopRequested_ = true;
     encoder_.StopJobs(false);
+    if (wasRunning) {
+        // StopJobs waits for the worker: a job that had already renamed its output has posted
+        // its completion by now. It is taken here, while the job is still this window's.
+        QCoreApplication::sendPostedEvents(&encoder_, QEvent::MetaCall);
+        if (state_ == State::Finished) {
+            return false;
+        }
+    }
     jobStartTime_.reset();
     ProgressView* view = view_;
     EndJob();
@@ -163,6 +174,7 @@ void JoinRunner::Stop() {
         view->ClearTaskbarProgress();
         view->CloseWindow();
     }
+    return true;
 }
 
 void JoinRunner::ProgressWindowClosed() {

@@ -46,8 +46,10 @@ public:
     // `view` must stay valid until ProgressWindowClosed is called.
     RunResult RunJoin(ProgressView& view, const std::vector<QString>& sourcePaths,
                       const JoinRequest& request);
-    // The progress window's button: stops the job and closes the window.
-    void Stop();
+    // The progress window's button: stops the job and closes the window. A stop that comes
+    // after the output was renamed into place finds the job complete: the job ends as
+    // completed and its window stays for "Close"; then the answer is false.
+    bool Stop();
     // The progress window closed by any path (button, close box, failure, the program).
     void ProgressWindowClosed();
 

@@ -14,12 +14,8 @@ QString FileFilter::ToNameFilter() const {
     // names with a dot: files without an extension would be hidden.
     qtPatterns.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")),
                                 QStringLiteral("*"));
-    const QString spaced =
-        QStringLiteral("(") + qtPatterns.join(QLatin1Char(' ')) + QStringLiteral(")");
-    if (Description.endsWith(spaced)) {
-        return Description;
-    }
-    return Description + QLatin1Char(' ') + spaced;
+    return Description + QStringLiteral(" (") + qtPatterns.join(QLatin1Char(' ')) +
+           QStringLiteral(")");
 }
 
 std::vector<FileFilter> AddFilesFilters() {

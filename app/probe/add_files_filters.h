@@ -13,10 +13,11 @@ struct FileFilter {
 
     // The patterns as a list: {"*.mp4", "*.m4v"}.
     QStringList PatternList() const;
-    // The row as a Qt name filter. Qt reads the patterns from the last parentheses of the
-    // text, separated by spaces, so the patterns are appended in that form unless the
-    // description already ends with exactly them. "*.*" becomes "*", so that "All Files" also
-    // lists names without an extension.
+    // The row as a Qt name filter: the description, then the patterns in the last parentheses,
+    // separated by spaces, where Qt reads them. The dialog hides that last part
+    // (QFileDialog::HideNameFilterDetails), so the description shows as written, also when it
+    // ends with parentheses of its own. "*.*" becomes "*", so that "All Files" also lists names
+    // without an extension.
     QString ToNameFilter() const;
 
     bool operator==(const FileFilter&) const = default;

@@ -2,18 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QWidget>
+
+#include "tests/ui/test_application.h"
 
 namespace veltrano {
 
 namespace {
 
 TEST(WindowIconTest, SetsTheProgramIconAndIgnoresNoWindow) {
-    int argc = 1;
-    char name[] = "ui_tests";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    TestApplication();
     ASSERT_FALSE(ProgramIcon().isNull()) << "the icon resource is built in";
     QWidget window;
     EXPECT_TRUE(window.windowIcon().isNull());

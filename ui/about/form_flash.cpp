@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
 
 #include "core/product.h"
 #include "ui/about/flash_artwork.h"
@@ -13,19 +12,34 @@ namespace veltrano {
 
 namespace {
 
+// The boxes were measured for a narrower face than the desktop's sans: a text that does not
+// fit its box takes the condensed cut, then a smaller size, so the box keeps its place and size.
+QFont FittingFont(QFont face, const QString& text, QSize box) {
+    constexpr qreal kSmallestPoints = 6.0;
+    constexpr qreal kStepPoints = 0.25;
+    auto fits = [&] {
+        const QFontMetrics metrics(face);
+        return metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height();
+    };
+    if (!fits()) {
+        face.setStretch(QFont::SemiCondensed);
+    }
+    while (!fits() && face.pointSizeF() - kStepPoints >= kSmallestPoints) {
+        face.setPointSizeF(face.pointSizeF() - kStepPoints);
+    }
+    return face;
+}
+
 QLabel* MakeWhiteLabel(QWidget* parent, const QString& text, QRect geometry, bool bold) {
     auto* label = new QLabel(text, parent);
-    QFont labelFont = label->font();
+    // The window's face is given to the label itself: a style sheet over the owner (the skin)
+    // stops fonts passing from the window to its children.
+    QFont labelFont = parent->font();
     labelFont.setBold(bold);
-    label->setFont(labelFont);
+    label->setFont(FittingFont(labelFont, text, geometry.size()));
     QPalette white = label->palette();
     white.setColor(QPalette::WindowText, QColor(255, 255, 255));
     label->setPalette(white);
-    // The place is kept; a text wider than its box (the desktop's sans runs wider than the
-    // font the box was measured for) grows it rightwards rather than being cut.
-    const QFontMetrics metrics(labelFont);
-    geometry.setWidth(std::max(geometry.width(), metrics.horizontalAdvance(text) + 2));
-    geometry.setHeight(std::max(geometry.height(), metrics.height()));
     label->setGeometry(geometry);
     // Only the window's own surface closes it: clicks on the texts stop here.
     label->setAttribute(Qt::WA_NoMousePropagation);

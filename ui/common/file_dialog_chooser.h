@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QFileDialog;
+
 #include "app/probe/file_chooser.h"
 
 namespace veltrano {
@@ -18,6 +20,9 @@ public:
 
     // The dialog's name filters, in the request's order.
     static QStringList NameFilters(const FileChoiceRequest& request);
+    // Gives `dialog` the request's filters, shown by their descriptions, its selected filter,
+    // folder and selection mode.
+    static void Prepare(QFileDialog& dialog, const FileChoiceRequest& request);
 
 private:
     QPointer<QWidget> owner_;

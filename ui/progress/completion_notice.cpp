@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QScreen>
+#include <algorithm>
 
 #include "core/product.h"
 #include "ui/progress/close_button_strip.h"
@@ -43,19 +44,50 @@ CompletionNotice::CompletionNotice(FolderOpener& folderOpener,
 
 CompletionNotice::~CompletionNotice() = default;
 
-void CompletionNotice::ShowNotice(const QString& outputFolder, const QScreen* screen) {
+void CompletionNotice::ShowNotice(const QString& outputFolder, const QString& note,
+                                  const QScreen* screen) {
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
     }
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
-    ShowNoticeAt(outputFolder, Layout::PlacementIn(available));
+    SetNote(note);  // first: the note decides the notice's height, and so its place
+    ShowNoticeAt(outputFolder, note, Layout::PlacementIn(available, size()));
 }
 
-void CompletionNotice::ShowNoticeAt(const QString& outputFolder, QPoint position) {
+void CompletionNotice::SetNote(const QString& note) {
+    note_ = note;
+    noteRect_ = QRect();
+    setToolTip(note);
+    if (note.isEmpty()) {
+        setFixedSize(Layout::Size());
+        return;
+    }
+    // A band under the notice's own items, as wide as the notice, a few lines at most; the
+    // whole note is also the notice's tool tip.
+    constexpr int kMargin = 6;
+    constexpr int kMostLines = 4;
+    const QFontMetrics metrics(NoteFont());
+    const QRect band(kMargin, Layout::Size().height(), Layout::Size().width() - 2 * kMargin,
+                     kMostLines * metrics.lineSpacing());
+    const int height = std::min(
+        band.height(), metrics.boundingRect(band, Qt::AlignLeft | Qt::TextWordWrap, note).height());
+    noteRect_ = QRect(band.topLeft(), QSize(band.width(), height));
+    setFixedSize(Layout::Size().width(), noteRect_.bottom() + 1 + kMargin);
+}
+
+QFont CompletionNotice::NoteFont() const {
+    QFont noteFont = font();
+    noteFont.setPointSizeF(8.0);
+    return noteFont;
+}
+
+void CompletionNotice::ShowNoticeAt(const QString& outputFolder, const QString& note,
+                                    QPoint position) {
     // A notice raised while another is up replaces it and starts its time afresh.
     displayTimer_->Stop();
     fadeIn_->stop();
     outputFolder_ = outputFolder;
+    SetNote(note);
     hoveredItem_ = Layout::kNoItem;
     pressedItem_ = Layout::kNoItem;
     const qreal ratio = devicePixelRatioF();
@@ -95,9 +127,14 @@ void CompletionNotice::HandleItemClick(int itemId) {
 void CompletionNotice::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect bounds = Layout::BackgroundRect();
-    painter.fillRect(bounds, kBackground);
+    // The background reaches under the note's band when there is one.
+    painter.fillRect(rect(), kBackground);
     painter.setPen(Qt::black);
-    painter.drawRect(bounds.adjusted(0, 0, -1, -1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (!note_.isEmpty()) {
+        painter.setFont(NoteFont());
+        painter.drawText(noteRect_, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note_);
+    }
 
     const bool messageHovered = hoveredItem_ == Layout::kMessageItem;
     QFont messageFont = font();

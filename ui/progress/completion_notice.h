@@ -26,12 +26,17 @@ public:
 
     // Forgets any earlier notice, then fades in at the bottom-right of the available area of
     // `screen` (the primary screen when null), showing the notice for a join into
-    // `outputFolder`.
-    void ShowNotice(const QString& outputFolder, const QScreen* screen = nullptr);
+    // `outputFolder`. A join's `note` (tracks left out) shows under the message, the notice
+    // growing to hold it.
+    void ShowNotice(const QString& outputFolder, const QString& note = {},
+                    const QScreen* screen = nullptr);
     // Shows the notice with its top-left corner at `position`.
-    void ShowNoticeAt(const QString& outputFolder, QPoint position);
+    void ShowNoticeAt(const QString& outputFolder, const QString& note, QPoint position);
 
     const QString& OutputFolder() const { return outputFolder_; }
+    const QString& Note() const { return note_; }
+    // Where the note is drawn; empty without a note.
+    QRect NoteRect() const { return noteRect_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,12 +49,16 @@ private:
     void HandleItemClick(int itemId);
     void SetHoveredItem(int itemId);
     void CloseNotice();
+    void SetNote(const QString& note);
+    QFont NoteFont() const;
 
     FolderOpener& folderOpener_;
     std::unique_ptr<OneShotTimer> displayTimer_;
     QPropertyAnimation* fadeIn_ = nullptr;  // child of this window
     QPixmap closeButtonStrip_;
     QString outputFolder_;
+    QString note_;
+    QRect noteRect_;
     int hoveredItem_ = CompletionNoticeLayout::kNoItem;
     int pressedItem_ = CompletionNoticeLayout::kNoItem;
 };

@@ -28,11 +28,11 @@ CompletionNoticeLayout::ClickAction CompletionNoticeLayout::ActionFor(int itemId
     }
 }
 
-QPoint CompletionNoticeLayout::PlacementIn(const QRect& availableArea) {
+QPoint CompletionNoticeLayout::PlacementIn(const QRect& availableArea, QSize size) {
     // A small gap keeps the notice off the screen edge and any panel border.
     constexpr int kGap = 4;
-    return QPoint(availableArea.right() + 1 - Size().width() - kGap,
-                  availableArea.bottom() + 1 - Size().height() - kGap);
+    return QPoint(availableArea.right() + 1 - size.width() - kGap,
+                  availableArea.bottom() + 1 - size.height() - kGap);
 }
 
 }  // namespace veltrano

@@ -31,8 +31,9 @@ public:
     static int ItemAt(QPoint point);
     // Ids 1 and 2 close the notice, 3 also opens the output folder.
     static ClickAction ActionFor(int itemId);
-    // Top-left corner that puts the notice in the bottom-right corner of `availableArea`.
-    static QPoint PlacementIn(const QRect& availableArea);
+    // Top-left corner that puts a notice of `size` in the bottom-right corner of
+    // `availableArea`.
+    static QPoint PlacementIn(const QRect& availableArea, QSize size = Size());
 
 private:
     // Rectangles are given by their edges (left, top, right, bottom), right and bottom

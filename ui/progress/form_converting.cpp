@@ -137,10 +137,10 @@ void FormConverting::BuildControls() {
         if (closed_) {
             return;
         }
-        runner_.Stop();
         // The runner closes the window through CloseWindow; a window it no longer knows
-        // (its job already over) must still close when its button says so.
-        if (!closed_) {
+        // (its job already over) must still close when its button says so. A job that the
+        // stop found complete keeps its window, now showing the completion.
+        if (runner_.Stop() && !closed_) {
             CloseWindow();
         }
     });
@@ -214,7 +214,7 @@ void FormConverting::ShowCompletionNotice(const QString& outputFolder, const QSt
     }
     if (!closed_) {
         // On the screen the user watches the join on.
-        notice_.ShowNotice(outputFolder, screen());
+        notice_.ShowNotice(outputFolder, note, screen());
     }
 }
 

@@ -1,7 +1,9 @@
 #include "ui/settings/property_grid_delegate.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "profiles/advanced_grid.h"
 
@@ -25,6 +27,9 @@ QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
         combo->setEditable(true);
         // Typed values are normalised by the settings, never added to the suggestions.
         combo->setInsertPolicy(QComboBox::NoInsert);
+        // No completion: an inline completion would store a suggestion the user never typed
+        // ("2" becoming "20"), and its case-blind match would turn "1200K" into "1200k".
+        combo->setCompleter(nullptr);
         combo->addItems(info.Values);
     } else {
         for (const GridChoice& choice : info.Choices) {
@@ -33,6 +38,9 @@ QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
     }
     // Picking a suggestion is a finished edit; typing is committed on Enter or focus loss.
     connect(combo, &QComboBox::activated, this, [this, combo] {
+        if (closingByEnter_ == combo) {
+            return;
+        }
         auto* self = const_cast<PropertyGridDelegate*>(this);
         emit self->commitData(combo);
         emit self->closeEditor(combo);
@@ -60,13 +68,39 @@ void PropertyGridDelegate::setEditorData(QWidget* editor, const QModelIndex& ind
 void PropertyGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                         const QModelIndex& index) const {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        model->setData(index, combo->currentText(), Qt::EditRole);
+        // The text as typed; the settings' rules decide what becomes of it.
+        const QString text = combo->isEditable() ? combo->lineEdit()->text() : combo->currentText();
+        model->setData(index, text, Qt::EditRole);
     }
 }
 
 void PropertyGridDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                                 const QModelIndex&) const {
-    editor->setGeometry(option.rect);
+    // A list box needs more height than a row of text: it stands over the row, centred, so
+    // that its text is not cut, rather than making every row as tall and the grid scroll.
+    QRect area = option.rect;
+    const int height = std::max(area.height(), editor->minimumSizeHint().height());
+    area.setTop(area.top() - (height - area.height()) / 2);
+    area.setHeight(height);
+    editor->setGeometry(area);
+}
+
+QSize PropertyGridDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                     const QModelIndex& index) const {
+    constexpr int kTextMargins = 4;
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(std::max(size.height(), option.fontMetrics.height() + kTextMargins));
+    return size;
+}
+
+bool PropertyGridDelegate::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            closingByEnter_ = object;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 }  // namespace veltrano

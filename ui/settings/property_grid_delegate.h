@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 namespace veltrano {
@@ -23,6 +24,16 @@ public:
                       const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
+    // Rows tall enough for a line of text with an edit field's margins.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    // The editor whose Enter the base class is committing: the list's own answer to that key
+    // (an activation when the text names a suggestion) must not commit it a second time.
+    QPointer<QObject> closingByEnter_;
 };
 
 }  // namespace veltrano

@@ -2,6 +2,7 @@
 // nothing reaches a window once its job has ended.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <vector>
 
@@ -223,6 +224,31 @@ TEST_F(JoinRunnerEventsTest, StopClosesAndLateEventsReopenNothing) {
     Terminated(-1, false, true, QStringLiteral("late failure"));
     EXPECT_EQ(view_.Log, afterClose);
     EXPECT_TRUE(messages_.Shown.isEmpty());
+    EXPECT_EQ(view_.Closes, 1);
+}
+
+// The output was renamed into place just before the stop: the job is complete and ends as
+// such, its window staying for "Close".
+TEST_F(JoinRunnerEventsTest, AStopThatFindsTheJobCompleteEndsItAsCompleted) {
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "app_tests";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication app(argc, argv);  // queued signals need one
+    }
+    Progress(10.0, 1000, 30 * kSecond, 120 * kSecond);
+    encoder_.CompleteOnStop(QStringLiteral("Left out: subtitles 1 (eng)."));
+    EXPECT_FALSE(runner_.Stop()) << "the window stays";
+    EXPECT_EQ(view_.Closes, 0);
+    EXPECT_EQ(view_.Caption, QStringLiteral("Join Finished!"));
+    EXPECT_EQ(view_.Button, QStringLiteral("Close"));
+    EXPECT_EQ(view_.Sounds, 1);
+    EXPECT_EQ(view_.Notices, 1);
+    EXPECT_EQ(view_.NoticeNote, QStringLiteral("Left out: subtitles 1 (eng)."));
+    EXPECT_EQ(view_.Taskbar, -1);
+
+    // "Close" then closes it.
+    EXPECT_TRUE(runner_.Stop());
     EXPECT_EQ(view_.Closes, 1);
 }
 

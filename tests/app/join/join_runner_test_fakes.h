@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "app/join/progress_view.h"
@@ -50,7 +51,16 @@ public:
     void StopJobs(bool wait) override {
         Calls << QStringLiteral("StopJobs %1")
                      .arg(wait ? QStringLiteral("true") : QStringLiteral("false"));
+        if (completeOnStop_) {
+            QMetaObject::invokeMethod(
+                this, [this, note = *completeOnStop_] { emit JobTerminated(0, true, false, note); },
+                Qt::QueuedConnection);
+            completeOnStop_.reset();
+        }
     }
+    // A job whose worker had renamed its output before the stop: its completion is already
+    // queued when StopJobs returns.
+    void CompleteOnStop(const QString& note) { completeOnStop_ = note; }
 
     static constexpr int kHandle = 7;
     mutable QStringList Calls;
@@ -60,6 +70,9 @@ public:
     std::set<QString> RefusedInputs;
     bool RefuseOutput = false;
     bool RemoveClearsError = false;
+
+private:
+    std::optional<QString> completeOnStop_;
 };
 
 // Keeps what the progress window would show, and the order of the calls that changed it.

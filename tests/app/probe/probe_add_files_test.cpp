@@ -298,7 +298,7 @@ TEST(AddFilesFiltersTest, SeventeenRowsInOrder) {
 
 TEST(AddFilesFiltersTest, NameFiltersCarryPatternsQtCanRead) {
     const std::vector<FileFilter> filters = AddFilesFilters();
-    EXPECT_EQ(filters[3].ToNameFilter(), QStringLiteral("AVI Files (*.avi)"));
+    EXPECT_EQ(filters[3].ToNameFilter(), QStringLiteral("AVI Files (*.avi) (*.avi)"));
     EXPECT_EQ(filters[6].ToNameFilter(), QStringLiteral("Flash Video (*.flv,*.f4v) (*.flv *.f4v)"));
     EXPECT_EQ(filters[1].ToNameFilter(),
               QStringLiteral("3GPP files (*.3gp;*.3g2;*.3gpp;*.3g;*.k3g;*.3gp2) "

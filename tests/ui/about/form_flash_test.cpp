@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 
@@ -87,6 +88,26 @@ TEST_F(FormFlashTest, EachAboutIsAFreshWindowWithItsOwnTime) {
     EXPECT_TRUE(second.isVisible());
     EXPECT_TRUE(secondTimer->running);
     EXPECT_EQ(secondTimer->interval, 10000);
+}
+
+// Under the program's skin (a style sheet on the owner, which stops the window's face reaching
+// its children) the texts keep their boxes and fit in them.
+TEST(FormFlashSkinTest, TextsKeepTheirBoxesAndFitUnderTheSkin) {
+    TestApplication();
+    QFile skinFile(QStringLiteral(VELTRANO_SKIN_FILE));
+    ASSERT_TRUE(skinFile.open(QIODevice::ReadOnly));
+    QWidget owner;
+    owner.setStyleSheet(QString::fromUtf8(skinFile.readAll()));
+    FormFlash window(&owner, std::make_unique<FakeOneShotTimer>());
+    window.show();
+    QLabel* version = window.LabelVer();
+    EXPECT_EQ(version->geometry(), QRect(349, 12, 54, 13));
+    EXPECT_LE(version->fontMetrics().horizontalAdvance(version->text()), version->width());
+    EXPECT_LE(version->fontMetrics().height(), version->height());
+    QLabel* notice = window.NoticeLabel();
+    EXPECT_EQ(notice->geometry(), QRect(28, 181, 359, 13));
+    EXPECT_LE(notice->fontMetrics().horizontalAdvance(notice->text()), notice->width());
+    EXPECT_LE(notice->fontMetrics().height(), notice->height());
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST(CloseButtonStripTest, ThreeDistinctLooksInOneStrip) {
 
 class CompletionNoticeTest : public ProgressFixture {
 protected:
-    void Show() { notice.ShowNoticeAt(QStringLiteral("/videos/out/"), QPoint(100, 100)); }
+    void Show() { notice.ShowNoticeAt(QStringLiteral("/videos/out/"), {}, QPoint(100, 100)); }
     void Click(QPoint at) { QTest::mouseClick(&notice, Qt::LeftButton, Qt::NoModifier, at); }
 };
 
@@ -149,7 +149,7 @@ TEST_F(CompletionNoticeTest, TheCloseButtonLightsUpUnderThePointerAndGivesWayWhe
 
 TEST_F(CompletionNoticeTest, ANewNoticeReplacesTheOldOneAndStartsItsTimeAfresh) {
     Show();
-    notice.ShowNoticeAt(QStringLiteral("/other/"), QPoint(10, 20));
+    notice.ShowNoticeAt(QStringLiteral("/other/"), {}, QPoint(10, 20));
     EXPECT_EQ(noticeTimer->starts, 2);
     EXPECT_TRUE(noticeTimer->running);
     EXPECT_EQ(notice.pos(), QPoint(10, 20));

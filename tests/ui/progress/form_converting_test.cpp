@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -174,6 +175,45 @@ TEST_F(FormConvertingTest, ACompletedJobsNoteShowsUnderTheButton) {
         << "the window grew to hold it";
     EXPECT_TRUE(notice.isVisible());
     EXPECT_TRUE(messages.Shown.isEmpty());
+
+    // The notice shows it too, in a band it grows for, under its own items.
+    EXPECT_EQ(notice.Note(), note);
+    EXPECT_EQ(notice.width(), 220);
+    EXPECT_GE(notice.NoteRect().top(), 70);
+    EXPECT_TRUE(notice.rect().contains(notice.NoteRect()));
+    const QImage image = notice.grab().toImage();
+    bool noteInk = false;
+    for (int y = notice.NoteRect().top(); y <= notice.NoteRect().bottom() && !noteInk; ++y) {
+        for (int x = notice.NoteRect().left(); x <= notice.NoteRect().right() && !noteInk; ++x) {
+            noteInk = qGray(image.pixel(x, y)) < 128;
+        }
+    }
+    EXPECT_TRUE(noteInk) << "the note is drawn";
+    EXPECT_EQ(QColor(image.pixel(3, image.height() - 3)), QColor(255, 255, 225));
+}
+
+// The output was renamed into place just before the user's Cancel: the join is complete and
+// ends as such.
+TEST_F(FormConvertingTest, ACancelThatFindsTheJoinCompleteShowsTheCompletion) {
+    window.show();
+    ASSERT_EQ(Run(), JoinRunner::RunResult::Started);
+    Progress(10.0, 0, 0, 240 * kSecond);
+    encoder.CompleteOnStop(QStringLiteral("Left out: subtitles 1 (eng)."));
+
+    window.BtnStop()->click();
+    EXPECT_FALSE(window.IsClosed());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Join Finished!"));
+    EXPECT_EQ(window.BtnStop()->text(), QStringLiteral("Close"));
+    EXPECT_EQ(window.ProgressBar1()->value(), 100);
+    EXPECT_EQ(sound.plays, 1);
+    EXPECT_TRUE(notice.isVisible());
+    EXPECT_EQ(notice.Note(), QStringLiteral("Left out: subtitles 1 (eng)."));
+    EXPECT_EQ(taskbar.calls.last(), QStringLiteral("cleared"));
+
+    window.BtnStop()->click();
+    EXPECT_TRUE(window.IsClosed());
+    EXPECT_TRUE(notice.isVisible()) << "the notice lives on after the window";
 }
 
 TEST_F(FormConvertingTest, CancelDuringARunClosesAtOnceAndClearsTheTaskbar) {

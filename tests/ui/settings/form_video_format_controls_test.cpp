@@ -182,6 +182,64 @@ TEST_F(FormVideoFormatControlsTest, GridEditorsOfferListsAndTypingExceptForChann
         nullptr);
 }
 
+// What the user types reaches the settings rules as typed: the lists suggest, they do not
+// complete. Enter commits once, through the view, and the editor is tall enough for its text.
+TEST_F(FormVideoFormatControlsTest, TypedGridTextIsCommittedOnceAsTyped) {
+    Find<QPushButton>("BtnMore")->click();
+    PropertyGrid* grid = dialog->Grid();
+    QTreeView* tree = grid->Tree();
+    int commits = 0;
+    QObject::connect(tree->itemDelegate(), &QAbstractItemDelegate::commitData,
+                     [&commits] { ++commits; });
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtWarningMsg) {
+                warnings << text;
+            }
+        });
+    const struct {
+        GridItem item;
+        const char* typed;
+    } cases[] = {{GridItem::VideoBitrate, "100"},   {GridItem::FrameRate, "2"},
+                 {GridItem::SampleRate, "4"},       {GridItem::AspectRate, "16:"},
+                 {GridItem::VideoBitrate, "1200K"}, {GridItem::AudioBitrate, "128k"}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.typed);
+        commits = 0;
+        const QModelIndex value = grid->ValueIndex(test.item);
+        tree->setCurrentIndex(value);  // opens the editor
+        auto* editor = qobject_cast<QComboBox*>(tree->indexWidget(value));
+        ASSERT_NE(editor, nullptr);
+        EXPECT_GE(editor->height(), editor->fontMetrics().height() + 4) << "the text is not cut";
+        EXPECT_GE(editor->height(), editor->minimumSizeHint().height());
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, test.typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(GridValue(test.item), QString::fromUtf8(test.typed));
+        EXPECT_EQ(dialog->Settings().GridText(test.item), QString::fromUtf8(test.typed));
+        EXPECT_EQ(commits, 1);
+        EXPECT_EQ(tree->indexWidget(value), nullptr) << "Enter closes the editor";
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings, QStringList());
+
+    // Choosing from the list still works.
+    const QModelIndex rate = grid->ValueIndex(GridItem::SampleRate);
+    tree->setCurrentIndex(rate);
+    auto* editor = qobject_cast<QComboBox*>(tree->indexWidget(rate));
+    ASSERT_NE(editor, nullptr);
+    commits = 0;
+    editor->showPopup();
+    editor->view()->setCurrentIndex(editor->model()->index(editor->findText("48000"), 0));
+    QTest::keyClick(editor->view(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(GridValue(GridItem::SampleRate), "48000");
+    EXPECT_EQ(commits, 1);
+}
+
 TEST_F(FormVideoFormatControlsTest, AClickOnARowOpensItsValueEditorUnlessLocked) {
     Find<QPushButton>("BtnMore")->click();
     PropertyGrid* grid = dialog->Grid();

@@ -1,6 +1,7 @@
 // The dialog's composition: every control's kind, container, place, size and caption, the
 // keyboard order, and the narrow and wide states.
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -193,8 +194,8 @@ TEST_F(FormVideoFormatTest, ControlsKeepTheDialogFaceUnderTheOwnersStyleSheet) {
     QWidget owner;
     owner.setStyleSheet(QStringLiteral("QPushButton { padding: 4px 16px; }"));
     FakeFolderBrowser ownBrowser;
-    FormVideoFormat skinned(catalogue, list, request, messages, ownBrowser, folder.path(), [] {},
-                            &owner);
+    FormVideoFormat skinned(
+        catalogue, list, request, messages, ownBrowser, folder.path(), [] {}, &owner);
     for (const char* name : {"Label1", "Option1", "Option2", "TextFolder", "BtnJoin"}) {
         auto* control = skinned.findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(control, nullptr) << name;
@@ -204,6 +205,31 @@ TEST_F(FormVideoFormatTest, ControlsKeepTheDialogFaceUnderTheOwnersStyleSheet) {
     auto* name = skinned.findChild<QWidget*>(QStringLiteral("TextFileName"));
     EXPECT_TRUE(name->font().bold());
     EXPECT_EQ(name->font().stretch(), skinned.font().stretch());
+}
+
+// Under the program's own skin the controls keep the places and sizes of the layout, and the
+// captions still fit them.
+TEST_F(FormVideoFormatTest, ControlsKeepTheirSizesUnderTheProgramsSkin) {
+    QFile skinFile(QStringLiteral(VELTRANO_SKIN_FILE));
+    ASSERT_TRUE(skinFile.open(QIODevice::ReadOnly));
+    QWidget owner;
+    owner.setStyleSheet(QString::fromUtf8(skinFile.readAll()));
+    FakeFolderBrowser ownBrowser;
+    FormVideoFormat skinned(
+        catalogue, list, request, messages, ownBrowser, folder.path(), [] {}, &owner);
+    skinned.show();
+    for (const ControlRow& row : kControls) {
+        SCOPED_TRACE(row.name);
+        auto* control = skinned.findChild<QWidget*>(QString::fromLatin1(row.name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(),
+                  QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            EXPECT_LE(button->minimumSizeHint().width(), button->width()) << "the caption fits";
+        }
+    }
+    const QRect browse = skinned.findChild<QWidget*>(QStringLiteral("BtnBrowse"))->geometry();
+    EXPECT_LT(browse.right(), ClientWidth(7305) - 1) << "clear of the narrow dialog's edge";
 }
 
 }  // namespace
