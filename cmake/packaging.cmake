@@ -13,7 +13,7 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://veltrano.example/video-joiner/)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELTRANO_PAGE})
 # CPack writes the summary as the synopsis line and indents this text below it; an empty line
 # becomes the paragraph separator " .".
 if(TARGET veltrano-video-joiner)
