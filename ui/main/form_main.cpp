@@ -24,12 +24,7 @@ QString Text(const char* text) {
 }  // namespace
 
 FormMain::FormMain(const FormMainParts& parts, QWidget* parent)
-    : QMainWindow(parent),
-      parts_(parts),
-      controller_(
-          MainControllerParts{parts.List, parts.Prober, parts.Chooser, parts.Messages, parts.Runner,
-                              parts.Encoder, parts.Settings, parts.Request, parts.Folder},
-          *this, *this) {
+    : QMainWindow(parent), parts_(parts), controller_(parts.Logic, *this, *this) {
     InitMainResources();
     setObjectName(QStringLiteral("FormMain"));
     setAccessibleName(Text(kProductName));
@@ -41,7 +36,7 @@ FormMain::FormMain(const FormMainParts& parts, QWidget* parent)
     resize(kStartupWidth, kStartupHeight);
 
     // The list fills whatever the bars leave free, on every resize.
-    listView_ = new JoinListView(parts_.List, this);
+    listView_ = new JoinListView(parts_.Logic.List, this);
     setCentralWidget(listView_);
     connect(listView_, &JoinListView::FilesDropped, this, &FormMain::AddDroppedFiles,
             Qt::QueuedConnection);  // the drop completes before probing starts
@@ -183,7 +178,7 @@ void FormMain::SetUpStatusBar() {
 }
 
 void FormMain::RefreshTotals() {
-    if (totalFiles_ == nullptr || !totals_.RefreshTotals(parts_.List)) {
+    if (totalFiles_ == nullptr || !totals_.RefreshTotals(parts_.Logic.List)) {
         return;
     }
     totalFiles_->setText(totals_.FilesText());
@@ -210,16 +205,16 @@ void FormMain::RunCommand(CommandId id) {
             controller_.Exit();
             break;
         case CommandId::SelectAll:
-            parts_.List.SelectAll();
+            parts_.Logic.List.SelectAll();
             break;
         case CommandId::InvertSelection:
-            parts_.List.InvertSelection();
+            parts_.Logic.List.InvertSelection();
             break;
         case CommandId::RemoveSelected:
-            parts_.List.RemoveSelected();
+            parts_.Logic.List.RemoveSelected();
             break;
         case CommandId::ClearAll:
-            parts_.List.ClearAll();
+            parts_.Logic.List.ClearAll();
             break;
         case CommandId::HelpContents:
             controller_.ShowHelp();
@@ -234,10 +229,10 @@ void FormMain::RunCommand(CommandId id) {
             controller_.Play();
             break;
         case CommandId::MoveUp:
-            parts_.List.MoveUp();
+            parts_.Logic.List.MoveUp();
             break;
         case CommandId::MoveDown:
-            parts_.List.MoveDown();
+            parts_.Logic.List.MoveDown();
             break;
     }
 }

@@ -28,17 +28,9 @@ namespace veltrano {
 
 // What the main window works with; all of it outlives the window.
 struct FormMainParts {
-    JoinList& List;
-    MediaProber& Prober;
-    FileChooser& Chooser;
-    UserMessages& Messages;
-    JoinRunner& Runner;
-    MediaEncoder& Encoder;
-    SettingsStore& Settings;
-    JoinRequest& Request;  // its OutputFolder is what closing stores as OutPath
+    MainControllerParts Logic;  // what the main window's rules work with
     WindowOpeners& Openers;
     LinkOpener& Links;
-    ProgramFolder Folder;  // help pages and skin
 };
 
 // The main window FormMain: the join list, its commands (menu bar, toolbar, context menu,

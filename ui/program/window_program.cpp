@@ -10,9 +10,11 @@ WindowProgram::WindowProgram(const ProgramFolder& programFolder, WindowOpeners& 
       messages_(messages != nullptr ? *messages : boxMessages_),
       prober_(decoder_, list_, messages_, feedback_),
       runner_(encoder_, messages_, settings_, clock_) {
-    formMain_ = std::make_unique<FormMain>(FormMainParts{list_, prober_, chooser_, messages_,
-                                                         runner_, encoder_, settings_, request_,
-                                                         openers, links_, programFolder_});
+    formMain_ =
+        std::make_unique<FormMain>(FormMainParts{{list_, prober_, chooser_, messages_, runner_,
+                                                  encoder_, settings_, request_, programFolder_},
+                                                 openers,
+                                                 links_});
     boxMessages_.SetOwner(formMain_.get());
     chooser_.SetOwner(formMain_.get());
     feedback_.SetOwner(formMain_.get());

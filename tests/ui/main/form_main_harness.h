@@ -95,8 +95,10 @@ struct MainWindowHarness {
     MainWindowHarness() {
         App();
         form = std::make_unique<FormMain>(
-            FormMainParts{list, prober, chooser, messages, runner, encoder, settings, request,
-                          openers, links, ProgramFolder::FirstExisting({programDir.path()})});
+            FormMainParts{{list, prober, chooser, messages, runner, encoder, settings, request,
+                           ProgramFolder::FirstExisting({programDir.path()})},
+                          openers,
+                          links});
         feedback.SetOwner(form.get());
     }
     ~MainWindowHarness() {
