@@ -128,6 +128,8 @@ void CompletionNotice::paintEvent(QPaintEvent*) {
         painter.setClipping(false);
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
+        // Only a keyboard user focuses the notice (a click closes it): always show where.
+        focus.state |= QStyle::State_KeyboardFocusChange;
         focus.rect = Layout::MessageRect().intersected(bounds.adjusted(2, 2, -2, -2));
         focus.backgroundColor = kBackground;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);

@@ -56,8 +56,8 @@ QStringList CaptionsMissingFromNames(QWidget* window) {
         const QString caption = Caption(widget).trimmed();
         const QString name = AccessibleName(widget);
         if (!caption.isEmpty() && !name.contains(caption)) {
-            missing << window->objectName() + "/" + widget->objectName() + ": \"" + caption +
-                           "\" not in \"" + name + "\"";
+            missing << widget->window()->objectName() + "/" + widget->objectName() + ": \"" +
+                           caption + "\" not in \"" + name + "\"";
         }
     }
     return missing;
