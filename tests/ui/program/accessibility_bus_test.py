@@ -130,8 +130,7 @@ def main():
 
     environment = dict(os.environ)
     environment.update({"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_QPA_PLATFORM": "xcb",
-                        "HOME": work.name, "XDG_CONFIG_HOME": os.path.join(work.name, "config"),
-                        "NO_AT_BRIDGE": "0"})
+                        "HOME": work.name, "XDG_CONFIG_HOME": os.path.join(work.name, "config")})
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                 env=environment)
     joiner = None

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "engine/player/ff_player.h"
+#include "tests/app/player/fake_media_player.h"
 #include "tests/support/recording_messages.h"
 #include "tests/ui/fake_one_shot_timer.h"
 #include "tests/ui/progress/progress_test_fakes.h"
@@ -93,7 +93,7 @@ TEST_F(AccessibleWindowsTest, EveryCaptionOnScreenIsInItsControlsName) {
     progress.SetRemainingText(QStringLiteral("00:00:07"));
     progress.SetSizeText(QStringLiteral("1.2 MB"));
     progress.SetButtonCaption(QStringLiteral("Close"));
-    FFPlayer engine;
+    FakeMediaPlayer engine;
     QtPlayerMessages playerMessages(&main);
     FormPlayer player(engine, playerMessages, program.Folder().Path(), &main);
     FormFlash about(&main, std::make_unique<FakeOneShotTimer>());
