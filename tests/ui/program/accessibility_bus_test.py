@@ -5,7 +5,8 @@ Run inside an X server and a private session bus (CTest wraps it in xvfb-run and
 dbus-run-session). It starts the accessibility bus, then the real program with two clips on
 its command line, and reads the tree with pyatspi: the toolbar by its captions, the totals
 from the status bar, the output settings dialog's "More >>" and "Browse..." by name; it joins
-by direct copy and hears the progress window's caption become "Join Finished!".
+by direct copy, hears the progress window's caption become "Join Finished!", reads the
+progress figures and finds the completion notice as a notification.
 
 Every wait polls a condition under a generous limit: a busy machine only makes it slower.
 """
@@ -167,6 +168,18 @@ def main():
 
         pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
 
+        # The notice hides itself after a few seconds: judged when it appears, not later.
+        notices = []
+
+        def on_shown(event):
+            source = event.source
+            if (source is not None and safe(lambda: source.getRole()) == pyatspi.ROLE_NOTIFICATION
+                    and name_of(source).startswith("Join Finished. Click here")):
+                notices.append(event.type)
+
+        pyatspi.Registry.registerEventListener(on_shown, "object:state-changed:showing",
+                                               "window:create", "window:activate")
+
         join = find(app, lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON
                     and name_of(n).startswith("Join"))
         press(join)
@@ -205,8 +218,9 @@ def main():
                          and n.getRole() == pyatspi.ROLE_TEXT)
             if field is None or name_of(field) == caption:
                 fail("no figure heard for " + caption)
+        wait_for("the completion notice shown as a notification", lambda: notices)
         wait_for("the joined file", lambda: [f for f in os.listdir(out) if f.startswith("joined")])
-        print("heard: " + ", ".join(heard), flush=True)
+        print("heard: " + ", ".join(heard + notices), flush=True)
         print("PASS", flush=True)
     finally:
         for process in (joiner, launcher):
