@@ -152,6 +152,49 @@ void PlayerController::OnSeekBarMouseUp(int button, float x) {
     }
     view_.SetBusyPointer(true);
     SetBarFromRelease(seekBar_, x);
+    SeekToBar();
+    view_.SetBusyPointer(false);
+    seekBar_.SetSelLength(seekBar_.Value());
+}
+
+bool PlayerController::MoveBarForKey(SliderState& bar, int keyCode) {
+    // The bar steps itself for the arrows and the page keys; Home and End go to either end.
+    switch (keyCode) {
+        case kKeyHome:
+            bar.SetValue(bar.Min());
+            return true;
+        case kKeyEnd:
+            bar.SetValue(bar.Max());
+            return true;
+        case kKeyLeft:
+        case kKeyRight:
+        case kKeyPageUp:
+        case kKeyPageDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void PlayerController::OnSeekBarKeyDown(int keyCode) {
+    if (!MoveBarForKey(seekBar_, keyCode)) {
+        return;
+    }
+    view_.SetBusyPointer(true);
+    SeekToBar();
+    view_.SetBusyPointer(false);
+    seekBar_.SetSelLength(seekBar_.Value());
+}
+
+void PlayerController::OnVolumeBarKeyDown(int keyCode) {
+    if (!MoveBarForKey(volumeBar_, keyCode)) {
+        return;
+    }
+    player_.SetAudioVolume(static_cast<std::uint8_t>(volumeBar_.Value() & 0xFF));
+    volumeBar_.SetSelLength(volumeBar_.Value());
+}
+
+void PlayerController::SeekToBar() {
     // Without a known duration there is no position to go to: seeking would jump to the start.
     if (seekBar_.Max() > 0 && streamDuration_ > 0) {
         const std::int64_t target = ScaleTime64(streamDuration_, seekBar_.Value(), seekBar_.Max());
@@ -165,8 +208,6 @@ void PlayerController::OnSeekBarMouseUp(int button, float x) {
             player_.Seek(LowHalf(target), HighHalf(target), kSeekToTarget, false);
         }
     }
-    view_.SetBusyPointer(false);
-    seekBar_.SetSelLength(seekBar_.Value());
 }
 
 void PlayerController::OnVolumeBarMouseUp(int button, float x) {

@@ -61,6 +61,9 @@ public:
     void OnMuteClicked();
     void OnSeekBarMouseUp(int button, float x);
     void OnVolumeBarMouseUp(int button, float x);
+    // A key on a focused bar: arrows, Page Up/Down, Home and End move it and take effect.
+    void OnSeekBarKeyDown(int keyCode);
+    void OnVolumeBarKeyDown(int keyCode);
     // The bars' own Click: the fill follows the value.
     void OnSeekBarClick();
     void OnVolumeBarClick();
@@ -72,6 +75,8 @@ public:
 
 private:
     void SetBarFromRelease(SliderState& bar, float x);
+    static bool MoveBarForKey(SliderState& bar, int keyCode);
+    void SeekToBar();
 
     MediaPlayer& player_;
     PlayerView& view_;

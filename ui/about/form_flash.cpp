@@ -63,14 +63,14 @@ FormFlash::FormFlash(QWidget* owner, std::unique_ptr<OneShotTimer> timer)
 
     labelVer_ = MakeWhiteLabel(this, QStringLiteral("Version 5.0"), QRect(349, 12, 54, 13), false);
     labelVer_->setObjectName(QStringLiteral("LabelVer"));
-    labelVer_->setAccessibleName(QStringLiteral("Version"));
+    labelVer_->setAccessibleName(labelVer_->text());
     // Free software: the licence is named where users look for it (GPL-3.0-or-later).
     labelNotice_ = MakeWhiteLabel(this,
                                   QStringLiteral("\u00A9 2026 %1 \u00B7 GNU GPL v3 or later")
                                       .arg(QString::fromLatin1(kCompanyName)),
                                   QRect(28, 181, 359, 13), true);
     labelNotice_->setObjectName(QStringLiteral("LabelNotice"));
-    labelNotice_->setAccessibleName(QStringLiteral("Notice"));
+    labelNotice_->setAccessibleName(labelNotice_->text());
 }
 
 FormFlash::~FormFlash() = default;

@@ -166,11 +166,11 @@ void FormMain::SetUpStatusBar() {
     bar->setVisible(true);
     totalFiles_ = new QLabel(totals_.FilesText(), bar);
     totalFiles_->setObjectName(QStringLiteral("StatusPane101"));
-    totalFiles_->setAccessibleName(QStringLiteral("Total files"));
+    totalFiles_->setAccessibleName(totalFiles_->text());  // the figure is part of the name
     totalFiles_->setFixedWidth(150);
     totalDuration_ = new QLabel(totals_.DurationText(), bar);
     totalDuration_->setObjectName(QStringLiteral("StatusPane102"));
-    totalDuration_->setAccessibleName(QStringLiteral("Total duration"));
+    totalDuration_->setAccessibleName(totalDuration_->text());
     totalDuration_->setFixedWidth(200);
     bar->addWidget(totalFiles_);
     bar->addWidget(totalDuration_);
@@ -182,7 +182,9 @@ void FormMain::RefreshTotals() {
         return;
     }
     totalFiles_->setText(totals_.FilesText());
+    totalFiles_->setAccessibleName(totals_.FilesText());
     totalDuration_->setText(totals_.DurationText());
+    totalDuration_->setAccessibleName(totals_.DurationText());
 }
 
 void FormMain::Dispatch(int id) {

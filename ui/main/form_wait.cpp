@@ -8,8 +8,9 @@ namespace veltrano {
 
 FormWait::FormWait(QWidget* owner) : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("FormWait"));
-    setAccessibleName(QStringLiteral("Reading files"));
     setWindowTitle(QStringLiteral("Please wait..."));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(QStringLiteral("Reading files"));
     setWindowModality(Qt::NonModal);
     setFixedSize(294, 61);
     QFont font = this->font();

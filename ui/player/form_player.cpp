@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <utility>
 
 #include "app/player/player_layout.h"
 #include "core/product.h"
 #include "engine/api/engine_messages.h"
+#include "ui/common/accessible_text.h"
 #include "ui/common/window_icon.h"
 #include "ui/player/player_artwork.h"
 
@@ -36,6 +40,25 @@ void FitPositionFont(QLabel* label) {
     label->setFont(fitted);
 }
 
+// The mute picture, with a focus rectangle while the keyboard is on it.
+class MuteLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+};
+
+const QString kPositionCaption = QStringLiteral("Position");
+
 }  // namespace
 
 FormPlayer::FormPlayer(MediaPlayer& player, PlayerMessages& messages, QString programFolder,
@@ -47,7 +70,7 @@ FormPlayer::FormPlayer(MediaPlayer& player, PlayerMessages& messages, QString pr
       picture2_(new QWidget(this)),
       btnPause_(new QPushButton(picture2_)),
       naSlider1_(new NaSlider(NaSlider::Skin::NaSlider, this)),
-      picMute_(new QLabel(picture2_)),
+      picMute_(new MuteLabel(picture2_)),
       naSliderVol_(new NaSlider(NaSlider::Skin::NaSlider1, this)),
       label1_(new QLabel(QStringLiteral("00:00:00/00:00:00"), picture2_)),
       image1_(new QLabel(this)),
@@ -55,7 +78,7 @@ FormPlayer::FormPlayer(MediaPlayer& player, PlayerMessages& messages, QString pr
       controller_(player, *this, messages, ApplicationTitle(), naSlider1_->State(),
                   naSliderVol_->State()) {
     setObjectName(QStringLiteral("FormPlayer"));
-    setAccessibleName(QStringLiteral("Preview player"));
+    setAccessibleDescription(QStringLiteral("Preview player"));
     QFont windowFont = font();
     windowFont.setPointSizeF(kFontPoints);
     setFont(windowFont);
@@ -75,13 +98,14 @@ FormPlayer::FormPlayer(MediaPlayer& player, PlayerMessages& messages, QString pr
     picMute_->setObjectName(QStringLiteral("PicMute"));
     picMute_->setAccessibleName(QStringLiteral("Mute"));
     picMute_->setFrameShape(QFrame::NoFrame);
+    picMute_->setFocusPolicy(Qt::StrongFocus);  // Space or Enter switches the sound
     picMute_->resize(kMuteIconWidth, kMuteIconHeight);
     picMute_->installEventFilter(this);
     naSliderVol_->setObjectName(QStringLiteral("NaSliderVol"));
     naSliderVol_->setAccessibleName(QStringLiteral("Volume"));
     naSliderVol_->resize(kVolumeBarWidth, kVolumeBarHeight);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setAccessibleName(QStringLiteral("Position and duration"));
+    SetNameWithValue(*label1_, kPositionCaption, label1_->text());
     label1_->resize(kPositionTextWidth, kPositionTextHeight);
     FitPositionFont(label1_);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -103,10 +127,14 @@ FormPlayer::FormPlayer(MediaPlayer& player, PlayerMessages& messages, QString pr
     connect(&seek, &SliderState::MouseUpEvent, this,
             [this](int button, int, float x, float) { controller_.OnSeekBarMouseUp(button, x); });
     connect(&seek, &SliderState::ClickEvent, this, [this] { controller_.OnSeekBarClick(); });
+    connect(&seek, &SliderState::KeyDownEvent, this,
+            [this](int keyCode, int) { controller_.OnSeekBarKeyDown(keyCode); });
     SliderState& volume = naSliderVol_->State();
     connect(&volume, &SliderState::MouseUpEvent, this,
             [this](int button, int, float x, float) { controller_.OnVolumeBarMouseUp(button, x); });
     connect(&volume, &SliderState::ClickEvent, this, [this] { controller_.OnVolumeBarClick(); });
+    connect(&volume, &SliderState::KeyDownEvent, this,
+            [this](int keyCode, int) { controller_.OnVolumeBarKeyDown(keyCode); });
     connect(&player_, &MediaPlayer::DurationKnown, this,
             [this](quint32 low, qint32 high) { controller_.OnDurationKnown(low, high); });
     connect(&player_, &MediaPlayer::PositionChanged, this,
@@ -191,15 +219,24 @@ bool FormPlayer::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
+    if (watched == picMute_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            controller_.OnMuteClicked();
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 
 void FormPlayer::SetCaption(const QString& caption) {
     setWindowTitle(caption);
+    setAccessibleName(caption);  // a new title alone reaches no screen reader
 }
 
 void FormPlayer::SetPositionText(const QString& text) {
     label1_->setText(text);
+    SetNameWithValue(*label1_, kPositionCaption, text);
 }
 
 void FormPlayer::ShowPlayGlyph(bool play) {

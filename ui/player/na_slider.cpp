@@ -1,8 +1,11 @@
 #include "ui/player/na_slider.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "core/product.h"
 
@@ -69,10 +72,42 @@ int KeyCode(const QKeyEvent* event) {
     return static_cast<int>(event->nativeVirtualKey() & 0xFFFF);
 }
 
+// Screen readers read the bar as a slider with its value, minimum and maximum.
+class NaSliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit NaSliderAccessible(NaSlider* slider)
+        : QAccessibleWidget(slider, QAccessible::Slider) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) {
+            return static_cast<QAccessibleValueInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return State().Value(); }
+    void setCurrentValue(const QVariant& value) override {
+        static_cast<NaSlider*>(widget())->State().SetValue(value.toInt());
+    }
+    QVariant maximumValue() const override { return State().Max(); }
+    QVariant minimumValue() const override { return State().Min(); }
+    QVariant minimumStepSize() const override { return State().SmallChange(); }
+
+private:
+    const SliderState& State() const { return static_cast<const NaSlider*>(widget())->State(); }
+};
+
+QAccessibleInterface* NaSliderAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("veltrano::NaSlider") && object->isWidgetType()) {
+        return new NaSliderAccessible(static_cast<NaSlider*>(object));
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 NaSlider::NaSlider(Skin skin, QWidget* parent)
     : QWidget(parent), state_(skin == Skin::NaSlider ? kNaSliderSkin : kNaSlider1Skin) {
+    QAccessible::installFactory(NaSliderAccessibleFactory);  // Qt skips a repeat
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     state_.Load({}, font().toString());
@@ -98,7 +133,10 @@ QColor NaSlider::ColorFromValue(std::uint32_t value, const QPalette& palette) {
 }
 
 void NaSlider::OnPropertyChanged(const QString& name) {
-    if (name == QLatin1String("Enabled")) {
+    if (name == QLatin1String("Value")) {
+        QAccessibleValueChangeEvent event(this, state_.Value());
+        QAccessible::updateAccessibility(&event);
+    } else if (name == QLatin1String("Enabled")) {
         setEnabled(state_.Enabled());
         update();
     } else if (name == QLatin1String("Font")) {
@@ -171,6 +209,12 @@ void NaSlider::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(palette().color(QPalette::Dark), 0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
+    }
+    if (hasFocus()) {
+        // Keyboard users see where their keys go.
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
     painter.end();
     state_.Painted();

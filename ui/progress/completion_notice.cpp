@@ -1,13 +1,18 @@
 #include "ui/progress/completion_notice.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 #include "core/product.h"
+#include "ui/common/accessible_text.h"
 #include "ui/progress/close_button_strip.h"
 
 namespace veltrano {
@@ -18,19 +23,31 @@ using Layout = CompletionNoticeLayout;
 
 const QColor kBackground(255, 255, 225);
 const QColor kLinkHover(0, 51, 153);
+const char* const kMessage = "Join Finished. Click here to open the output folder";
+
+// Screen readers read the notice as a notification, the way they read the desktop's own.
+QAccessibleInterface* NoticeAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("veltrano::CompletionNotice") && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    }
+    return nullptr;
+}
 
 }  // namespace
 
 CompletionNotice::CompletionNotice(FolderOpener& folderOpener,
                                    std::unique_ptr<OneShotTimer> displayTimer)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowDoesNotAcceptFocus),
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       folderOpener_(folderOpener),
       displayTimer_(std::move(displayTimer)) {
     setObjectName(QStringLiteral("CompletionNotice"));
-    setAccessibleName(QStringLiteral("Join finished notice"));
-    setAccessibleDescription(QStringLiteral("Join Finished. Click here to open the output folder"));
+    QAccessible::installFactory(NoticeAccessible);  // once per process: Qt skips a repeat
+    setAccessibleName(QString::fromLatin1(kMessage));
+    setAccessibleDescription(QStringLiteral("Join finished notice. Escape closes it."));
+    // It never takes the focus on its own; a keyboard user who switches to it works it with
+    // Enter or Space (the folder) and Escape (close).
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setFixedSize(Layout::Size());
     QFont noticeFont = font();
@@ -100,6 +117,7 @@ void CompletionNotice::ShowNoticeAt(const QString& outputFolder, const QString& 
     raise();
     update();
     fadeIn_->start();
+    AnnounceAlert(*this);
     // The display time counts from the end of the fade-in.
     displayTimer_->Start(Layout::kAnimationMs + Layout::kDisplayMs, [this] { CloseNotice(); });
 }
@@ -143,7 +161,17 @@ void CompletionNotice::paintEvent(QPaintEvent*) {
     painter.setPen(messageHovered ? kLinkHover : QColor(Qt::black));
     painter.setClipRect(bounds.adjusted(1, 1, -1, -1));
     painter.drawText(Layout::MessageRect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     QStringLiteral("Join Finished. Click here to open the output folder"));
+                     QString::fromLatin1(kMessage));
+    if (hasFocus()) {
+        painter.setClipping(false);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        // Only a keyboard user focuses the notice (a click closes it): always show where.
+        focus.state |= QStyle::State_KeyboardFocusChange;
+        focus.rect = Layout::MessageRect().intersected(bounds.adjusted(2, 2, -2, -2));
+        focus.backgroundColor = kBackground;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 
     QFont titleFont = font();
     titleFont.setBold(true);
@@ -191,6 +219,21 @@ void CompletionNotice::mousePressEvent(QMouseEvent* event) {
     pressedItem_ = Layout::ItemAt(event->position().toPoint());
     SetHoveredItem(pressedItem_);
     update();
+}
+
+void CompletionNotice::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            HandleItemClick(Layout::kCloseItem);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            HandleItemClick(Layout::kMessageItem);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
 }
 
 void CompletionNotice::mouseReleaseEvent(QMouseEvent* event) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/product.h"
+#include "ui/common/accessible_text.h"
 #include "ui/common/window_icon.h"
 
 namespace veltrano {
@@ -35,11 +36,11 @@ QLabel* MakeCaptionLabel(QWidget* parent, const char* name, const QString& text,
     return label;
 }
 
-QLineEdit* MakeField(QWidget* parent, const char* name, const QString& accessibleName,
-                     QRect geometry, QLabel* buddy) {
+QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, QLabel* buddy) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
-    field->setAccessibleName(accessibleName);
+    // Named by its caption and, once there is one, its figure.
+    field->setAccessibleName(NameWithValue(buddy->text(), QString()));
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     field->setGeometry(geometry);
@@ -72,7 +73,7 @@ FormConverting::FormConverting(QWidget* owner, JoinRunner& runner, TaskbarProgre
                                CompletionSound& sound, CompletionNotice& notice)
     : QDialog(owner), runner_(runner), taskbar_(taskbar), sound_(sound), notice_(notice) {
     setObjectName(QStringLiteral("FormConverting"));
-    setAccessibleName(QStringLiteral("Join progress"));
+    setAccessibleDescription(QStringLiteral("Join progress"));
     // Blocks the main window only: the completion notice, a window of its own, must stay
     // clickable while this window waits for "Close".
     setWindowModality(Qt::WindowModal);
@@ -84,7 +85,7 @@ FormConverting::FormConverting(QWidget* owner, JoinRunner& runner, TaskbarProgre
     BuildControls();
     ApplyWindowIcon(this);
     // The runner writes the first caption; until then the window still has one.
-    setWindowTitle(QStringLiteral("Please wait..."));
+    SetTitle(QStringLiteral("Please wait..."));
 }
 
 FormConverting::~FormConverting() {
@@ -108,16 +109,13 @@ void FormConverting::BuildControls() {
 
     label3_ = MakeCaptionLabel(groupBox1_, "Label3", QStringLiteral("Time Elapsed: "),
                                FromTwips(180, 330, 1290, 210));
-    text1_ = MakeField(groupBox1_, "Text1", QStringLiteral("Time elapsed"),
-                       FromTwips(1800, 255, 2040, 330), label3_);
+    text1_ = MakeField(groupBox1_, "Text1", FromTwips(1800, 255, 2040, 330), label3_);
     label4_ = MakeCaptionLabel(groupBox1_, "Label4", QStringLiteral("Remaining Time:"),
                                FromTwips(180, 750, 1500, 210));
-    text2_ = MakeField(groupBox1_, "Text2", QStringLiteral("Remaining time"),
-                       FromTwips(1800, 675, 2040, 330), label4_);
+    text2_ = MakeField(groupBox1_, "Text2", FromTwips(1800, 675, 2040, 330), label4_);
     label5_ = MakeCaptionLabel(groupBox1_, "Label5", QStringLiteral("Estimated Size: "),
                                FromTwips(180, 1185, 1455, 210));
-    text3_ = MakeField(groupBox1_, "Text3", QStringLiteral("Estimated size"),
-                       FromTwips(1800, 1110, 2040, 330), label5_);
+    text3_ = MakeField(groupBox1_, "Text3", FromTwips(1800, 1110, 2040, 330), label5_);
 
     FitCaptions({{label3_, text1_}, {label4_, text2_}, {label5_, text3_}});
 
@@ -129,7 +127,7 @@ void FormConverting::BuildControls() {
 
     noteLabel_ = new QLabel(this);
     noteLabel_->setObjectName(QStringLiteral("NoteLabel"));
-    noteLabel_->setAccessibleName(QStringLiteral("Join note"));
+    noteLabel_->setAccessibleDescription(QStringLiteral("Join note"));
     noteLabel_->setWordWrap(true);
     noteLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     noteLabel_->hide();
@@ -148,8 +146,14 @@ void FormConverting::BuildControls() {
 
 void FormConverting::SetCaption(const QString& caption) {
     if (!closed_) {
-        setWindowTitle(caption);
+        SetTitle(caption);
     }
+}
+
+void FormConverting::SetTitle(const QString& caption) {
+    setWindowTitle(caption);
+    // A new title alone reaches no screen reader; a new name is announced.
+    setAccessibleName(caption);
 }
 
 void FormConverting::SetButtonCaption(const QString& caption) {
@@ -162,18 +166,21 @@ void FormConverting::SetButtonCaption(const QString& caption) {
 void FormConverting::SetElapsedText(const QString& text) {
     if (!closed_) {
         text1_->setText(text);
+        SetNameWithValue(*text1_, label3_->text(), text);
     }
 }
 
 void FormConverting::SetRemainingText(const QString& text) {
     if (!closed_) {
         text2_->setText(text);
+        SetNameWithValue(*text2_, label4_->text(), text);
     }
 }
 
 void FormConverting::SetSizeText(const QString& text) {
     if (!closed_) {
         text3_->setText(text);
+        SetNameWithValue(*text3_, label5_->text(), text);
     }
 }
 

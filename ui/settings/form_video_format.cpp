@@ -123,9 +123,11 @@ void FormVideoFormat::ConnectControls() {
     connect(comboSize_, &QComboBox::currentIndexChanged, this, &FormVideoFormat::OnSizeRow);
     connect(comboVideoQ_, &QComboBox::currentIndexChanged, this, &FormVideoFormat::OnVideoQuality);
     connect(comboAudioQ_, &QComboBox::currentIndexChanged, this, &FormVideoFormat::OnAudioQuality);
-    connect(textW_, &QLineEdit::textEdited, this,
+    // textChanged, not textEdited: a screen reader or dictation tool sets a box's text
+    // without typing, and that is the user's entry too. Render writes back what it read.
+    connect(textW_, &QLineEdit::textChanged, this,
             [this](const QString& text) { settings_.Width = text; });
-    connect(textH_, &QLineEdit::textEdited, this,
+    connect(textH_, &QLineEdit::textChanged, this,
             [this](const QString& text) { settings_.Height = text; });
     textW_->installEventFilter(this);
     textH_->installEventFilter(this);
@@ -133,7 +135,7 @@ void FormVideoFormat::ConnectControls() {
 
     connect(textFileName_, &QLineEdit::textChanged, this, &FormVideoFormat::OnFileNameChanged);
     textFileName_->installEventFilter(this);
-    connect(textFolder_, &QLineEdit::textEdited, this,
+    connect(textFolder_, &QLineEdit::textChanged, this,
             [this](const QString& text) { settings_.FolderText = text; });
     connect(btnBrowse_, &QPushButton::clicked, this, [this] {
         BrowseForFolder(settings_, browser_);
@@ -185,7 +187,10 @@ void FormVideoFormat::Render() {
                                                             comboAudioQ_, btnMore_, frame1_}) {
         control->setEnabled(convert);
     }
-    btnMore_->setText(settings_.MoreButtonCaption());
+    if (btnMore_->text() != settings_.MoreButtonCaption()) {
+        btnMore_->setText(settings_.MoreButtonCaption());
+        btnMore_->setAccessibleName(btnMore_->text());
+    }
     propertyGrid1_->setVisible(settings_.GridVisible());
     propertyGrid1_->Render(settings_);
     const int frameWidth = kFrameWidthTwips / kTwipsPerPixel;

@@ -118,29 +118,28 @@ void FormVideoFormat::SetTabOrder() {
 }
 
 void FormVideoFormat::SetAccessibleNames() {
-    option1_->setAccessibleName(tr("Direct stream copy"));
-    option2_->setAccessibleName(tr("Convert to another format"));
+    // Each name holds the caption the user sees, so voice control finds the control by what
+    // it says; the longer explanations are descriptions.
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             option1_, option2_, btnMore_, btnBrowse_, btnJoin_, btnCancel_}) {
+        button->setAccessibleName(button->text());
+    }
+    for (QLabel* label : {label1_, label2_, label3_, label4_, label5_, label6_, label7_, label8_}) {
+        label->setAccessibleName(label->text());
+    }
+    option1_->setAccessibleDescription(tr("Join without converting"));
+    btnMore_->setAccessibleDescription(tr("Show or hide advanced settings"));
+    btnBrowse_->setAccessibleDescription(tr("Browse for the destination folder"));
     frame1_->setAccessibleName(tr("Conversion settings"));
     comboFormat_->setAccessibleName(tr("Output format"));
+    comboFormat_->setAccessibleDescription(tr("Opens the menu of output profiles"));
     comboSize_->setAccessibleName(tr("Video size"));
     textW_->setAccessibleName(tr("Video width"));
     textH_->setAccessibleName(tr("Video height"));
     comboVideoQ_->setAccessibleName(tr("Video quality"));
     comboAudioQ_->setAccessibleName(tr("Audio quality"));
-    btnMore_->setAccessibleName(tr("Show or hide advanced settings"));
     textFileName_->setAccessibleName(tr("Output file name"));
     textFolder_->setAccessibleName(tr("Destination folder"));
-    btnBrowse_->setAccessibleName(tr("Browse for the destination folder"));
-    btnJoin_->setAccessibleName(tr("Join now"));
-    btnCancel_->setAccessibleName(tr("Cancel"));
-    label1_->setAccessibleName(tr("Output format label"));
-    label2_->setAccessibleName(tr("Destination label"));
-    label3_->setAccessibleName(tr("Video size label"));
-    label4_->setAccessibleName(tr("Height label"));
-    label5_->setAccessibleName(tr("Video quality label"));
-    label6_->setAccessibleName(tr("Audio quality label"));
-    label7_->setAccessibleName(tr("Width label"));
-    label8_->setAccessibleName(tr("File name label"));
     propertyGrid1_->setAccessibleName(tr("Advanced settings"));
 }
 

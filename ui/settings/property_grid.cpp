@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "ui/common/accessible_text.h"
 #include "ui/settings/property_grid_delegate.h"
 
 namespace veltrano {
@@ -13,6 +14,17 @@ constexpr int kHelpPaneHeight = 64;
 
 QString RemoveAudioCheckText(bool remove) {
     return remove ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// A value cell is read with its caption and what it shows, so a screen reader hears the value.
+void NameValueCell(QStandardItem& value, const QString& caption) {
+    const QString shown = value.isCheckable()
+                              ? RemoveAudioCheckText(value.checkState() == Qt::Checked)
+                              : value.text();
+    const QString name = NameWithValue(caption, shown);
+    if (value.accessibleText() != name) {
+        value.setAccessibleText(name);
+    }
 }
 
 }  // namespace
@@ -94,7 +106,7 @@ void PropertyGrid::Build() {
                 value->setCheckable(true);
                 value->setCheckState(Qt::Unchecked);
             }
-            value->setAccessibleText(info.Caption);
+            NameValueCell(*value, info.Caption);
             categoryItem->appendRow({caption, value});
             captionItems_[info.Item] = caption;
             valueItems_[info.Item] = value;
@@ -129,6 +141,7 @@ void PropertyGrid::Render(const OutputSettings& settings) {
         }
         value->setEnabled(!locked);
         captionItems_.at(item)->setEnabled(!locked);
+        NameValueCell(*value, captionItems_.at(item)->text());
     }
     rendering_ = false;
 }

@@ -106,6 +106,38 @@ TEST_F(FormPlayerTest, ReleasingTheSeekBarSeeksAndTheClickSetsTheFill) {
     EXPECT_EQ(seek->State().SelLength(), seek->State().Value());
 }
 
+TEST_F(FormPlayerTest, TheKeyboardAloneSeeksSetsTheVolumeAndMutes) {
+    ASSERT_TRUE(form->Load("/clips/a.mp4", "00:01:40"));
+    Duration(100'000'000);
+    player.Calls.clear();
+    auto* seek = Child<NaSlider>("NaSlider1");
+    EXPECT_EQ(seek->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(seek, Qt::Key_End);
+    EXPECT_EQ(seek->State().Value(), seek->State().Max());
+    EXPECT_TRUE(player.Calls.contains("Seek 100000000 0 0"))
+        << player.Calls.join(", ").toStdString();
+    player.Calls.clear();
+    QTest::keyClick(seek, Qt::Key_Home);
+    EXPECT_TRUE(player.Calls.contains("Seek 0 0 0")) << player.Calls.join(", ").toStdString();
+    player.Calls.clear();
+    QTest::keyClick(seek, Qt::Key_Right);
+    ASSERT_FALSE(player.Calls.isEmpty());
+    EXPECT_TRUE(player.Calls.first().startsWith("Seek ")) << player.Calls.first().toStdString();
+
+    auto* volume = Child<NaSlider>("NaSliderVol");
+    QTest::keyClick(volume, Qt::Key_Home);
+    EXPECT_EQ(player.Volume, 0);
+    QTest::keyClick(volume, Qt::Key_End);
+    EXPECT_EQ(player.Volume, 128);
+
+    auto* mute = Child<QLabel>("PicMute");
+    EXPECT_EQ(mute->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(mute, Qt::Key_Space);
+    EXPECT_TRUE(player.Muted);
+    QTest::keyClick(mute, Qt::Key_Return);
+    EXPECT_FALSE(player.Muted);
+}
+
 TEST_F(FormPlayerTest, TheDisplaySizeTickFollowsTheVideoArea) {
     ASSERT_TRUE(form->Load("/clips/a.mp4", "00:00:10"));
     player.Calls.clear();

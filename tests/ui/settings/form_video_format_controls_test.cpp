@@ -240,6 +240,22 @@ TEST_F(FormVideoFormatControlsTest, TypedGridTextIsCommittedOnceAsTyped) {
     EXPECT_EQ(commits, 1);
 }
 
+TEST_F(FormVideoFormatControlsTest, GridValuesAreReadWithTheirCaptionAndSwitchedByKeys) {
+    Find<QPushButton>("BtnMore")->click();
+    PropertyGrid* grid = dialog->Grid();
+    QTreeView* tree = grid->Tree();
+    auto accessibleText = [&](GridItem item) {
+        return grid->ValueIndex(item).data(Qt::AccessibleTextRole).toString();
+    };
+    EXPECT_EQ(accessibleText(GridItem::FilenameExtension), "Filename Extension: mp4");
+    EXPECT_EQ(accessibleText(GridItem::RemoveAudio), "Remove Audio: False");
+    tree->setFocus();
+    tree->setCurrentIndex(grid->ValueIndex(GridItem::RemoveAudio));
+    QTest::keyClick(tree, Qt::Key_Space);
+    EXPECT_TRUE(dialog->Settings().RemoveAudio);
+    EXPECT_EQ(accessibleText(GridItem::RemoveAudio), "Remove Audio: True");
+}
+
 TEST_F(FormVideoFormatControlsTest, AClickOnARowOpensItsValueEditorUnlessLocked) {
     Find<QPushButton>("BtnMore")->click();
     PropertyGrid* grid = dialog->Grid();

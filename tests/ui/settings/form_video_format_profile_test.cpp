@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 
 #include "tests/ui/settings/form_video_format_test_fixture.h"
 
@@ -117,6 +118,34 @@ TEST_F(FormVideoFormatProfileTest, TheFormatBoxOpensTheMenuAtItsLowerLeftCorner)
     EXPECT_EQ(dialog->FormatMenuPosition(), format->mapToGlobal(QPoint(0, format->height())));
     EXPECT_EQ(dialog->ProfileMenu()->pos(), dialog->FormatMenuPosition());
     dialog->ProfileMenu()->hide();
+}
+
+TEST_F(FormVideoFormatProfileTest, TheKeyboardOpensTheMenuAndChoosesAProfile) {
+    Find<QRadioButton>("Option2")->click();
+    QList<int> chosen;
+    QObject::connect(dialog->ProfileMenu(), &FormatMenu::ProfileChosen,
+                     [&](int commandId) { chosen << commandId; });
+    auto* format = Find<QComboBox>("ComboFormat");
+    QTest::keyClick(format, Qt::Key_Down, Qt::AltModifier);
+    QMenu* menu = dialog->ProfileMenu();
+    ASSERT_TRUE(menu->isVisible());
+    // Down to the first entry, into its submenus, and Enter on the first profile there.
+    QTest::keyClick(menu, Qt::Key_Down);
+    for (QMenu* open = menu; open->activeAction() != nullptr && open->activeAction()->menu();) {
+        QTest::keyClick(open, Qt::Key_Right);
+        QMenu* sub = open->activeAction()->menu();
+        ASSERT_TRUE(sub->isVisible());
+        if (sub->activeAction() == nullptr) {
+            QTest::keyClick(sub, Qt::Key_Down);
+        }
+        open = sub;
+        if (open->activeAction() != nullptr && open->activeAction()->menu() == nullptr) {
+            QTest::keyClick(open, Qt::Key_Return);
+            break;
+        }
+    }
+    EXPECT_EQ(chosen.size(), 1);
+    EXPECT_FALSE(menu->isVisible());
 }
 
 TEST_F(FormVideoFormatProfileTest, ChoosingAProfileSetsTheBoxSizeGridAndExtension) {
