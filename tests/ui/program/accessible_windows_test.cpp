@@ -132,12 +132,12 @@ TEST_F(AccessibleWindowsTest, NewValuesAndCaptionsAreInTheNamesAndTheNoticeIsANo
 }
 
 TEST_F(AccessibleWindowsTest, TheNoticeWorksFromTheKeyboard) {
-    notice.ShowNoticeAt(QStringLiteral("/out"), QPoint(0, 0));
+    notice.ShowNoticeAt(QStringLiteral("/out"), QString(), QPoint(0, 0));
     EXPECT_EQ(notice.focusPolicy(), Qt::StrongFocus);
     QTest::keyClick(&notice, Qt::Key_Escape);
     EXPECT_FALSE(notice.isVisible());
     EXPECT_TRUE(folderOpener.opened.isEmpty());
-    notice.ShowNoticeAt(QStringLiteral("/out"), QPoint(0, 0));
+    notice.ShowNoticeAt(QStringLiteral("/out"), QString(), QPoint(0, 0));
     QTest::keyClick(&notice, Qt::Key_Return);
     EXPECT_FALSE(notice.isVisible());
     EXPECT_EQ(folderOpener.opened, QStringList{QStringLiteral("/out")});
