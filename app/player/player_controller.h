@@ -72,6 +72,8 @@ public:
 
 private:
     void SetBarFromRelease(SliderState& bar, float x);
+    // The position text: whole seconds over the shown duration.
+    void ShowPosition(std::int64_t seconds);
 
     MediaPlayer& player_;
     PlayerView& view_;
