@@ -195,6 +195,9 @@ void FFPlayer::TogglePause() {
     }
 }
 
+// Every seek lands on the first picture at or after the target, whatever `exact` says: the
+// window asks with false, and a preview that shows the key frame before the target sends the
+// thumb back to it.
 void FFPlayer::Seek(std::uint32_t targetLow, std::int32_t targetHigh, int flags, bool /*exact*/) {
     if (!session_) {
         return;
