@@ -253,6 +253,13 @@ void PlayerSession::DecodeLoop(Stream& stream) {
             av_frame_unref(stream.Dropped.get());
         }
         stream.ShowFrom = item->ShowFrom;
+        if (isVideo) {
+            // A picture nothing refers to and that shows before the target need not be decoded.
+            const AVPacket* packet = item->Packet.get();
+            const bool early = packet != nullptr && packet->pts != AV_NOPTS_VALUE &&
+                               ToMicroseconds(packet->pts, stream.TimeBase) < item->ShowFrom;
+            stream.Context->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
+        }
         if (avcodec_send_packet(stream.Context.get(), item->Packet.get()) < 0 && item->Packet) {
             continue;  // a damaged packet: skip it, as players do
         }
