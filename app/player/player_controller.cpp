@@ -100,6 +100,10 @@ void PlayerController::OnPositionChanged(quint32 low, qint32 high) {
         seekBar_.SetValue(static_cast<int>(seconds * 10));
         seekBar_.SetSelLength(seekBar_.Value());
     }
+    ShowPosition(seconds);
+}
+
+void PlayerController::ShowPosition(std::int64_t seconds) {
     view_.SetPositionText(FormatDuration(static_cast<double>(seconds)) + QLatin1Char('/') +
                           shownDuration_);
 }
@@ -115,6 +119,8 @@ void PlayerController::OnStateChanged(int state) {
         player_.Pause();
         seekBar_.SetValue(0);
         seekBar_.SetSelLength(0);
+        // The rewind's position report is 0, which the position handler passes over.
+        ShowPosition(0);
         view_.ShowPlayGlyph(true);
     }
 }

@@ -77,6 +77,8 @@ private:
     void SetBarFromRelease(SliderState& bar, float x);
     static bool MoveBarForKey(SliderState& bar, int keyCode);
     void SeekToBar();
+    // The position text: whole seconds over the shown duration.
+    void ShowPosition(std::int64_t seconds);
 
     MediaPlayer& player_;
     PlayerView& view_;

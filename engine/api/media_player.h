@@ -65,7 +65,8 @@ public:
     virtual bool IsPaused() const = 0;
     virtual int PlayState() const = 0;
     // Target in microseconds as two halves, low half first; flags kSeekToTarget or
-    // kSeekToStart. The new picture shows even while paused.
+    // kSeekToStart. The new picture shows even while paused. `exact` asks for the picture at the
+    // target rather than the key frame before it; an implementation may always be exact.
     virtual void Seek(std::uint32_t targetLow, std::int32_t targetHigh, int flags, bool exact) = 0;
 
     // 0 to 128.

@@ -111,6 +111,7 @@ bool FFPlayer::PlayFile(const QString& path, VideoOutput* window, bool startPaus
     holdForPicture_ = session_->HasVideo();
     stepPending_ = false;
     endReported_ = false;
+    stillAtSeek_ = false;
     lastReported_ = -1;
     duration_ = session_->Duration();
     clock_ = SteadyClock();
@@ -195,6 +196,9 @@ void FFPlayer::TogglePause() {
     }
 }
 
+// Every seek lands on the first picture at or after the target, whatever `exact` says: the
+// window asks with false, and a preview that shows the key frame before the target sends the
+// thumb back to it.
 void FFPlayer::Seek(std::uint32_t targetLow, std::int32_t targetHigh, int flags, bool /*exact*/) {
     if (!session_) {
         return;
@@ -204,7 +208,16 @@ void FFPlayer::Seek(std::uint32_t targetLow, std::int32_t targetHigh, int flags,
     if (duration_ > 0) {
         target = std::min(target, duration_);
     }
+    // The window seeks while paused twice to one target, the second time a moment later;
+    // decoding from the key frame again would make the user wait twice as long for the same
+    // picture.
+    if (paused_ && !endReported_ && session_->HasVideo() && target == seekTarget_ && stillAtSeek_) {
+        ReportPosition(holdForPicture_ ? target : lastReported_, true);
+        return;
+    }
     ++serial_;
+    seekTarget_ = target;
+    stillAtSeek_ = true;
     session_->RequestSeek(target, serial_);
     if (audio_) {
         audio_->Reset(paused_);
@@ -260,6 +273,9 @@ void FFPlayer::ReportPosition(std::int64_t position, bool always) {
 void FFPlayer::Refresh() {
     if (!session_) {
         return;
+    }
+    if (!paused_) {
+        stillAtSeek_ = false;  // played on from where the last seek went
     }
     if (audio_ && !paused_) {
         audio_->Feed(session_->Sound(), serial_);

@@ -97,6 +97,9 @@ private:
     bool holdForPicture_ = false;
     bool stepPending_ = false;
     bool endReported_ = false;
+    // Nothing has played since the last seek, to `seekTarget_`.
+    bool stillAtSeek_ = false;
+    std::int64_t seekTarget_ = 0;
     std::int64_t lastReported_ = -1;
     std::int64_t duration_ = 0;
     int volume_ = 128;

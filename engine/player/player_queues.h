@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -11,10 +12,12 @@
 namespace veltrano {
 
 // A packet for a decoder thread; a null packet marks the end of the input. `Serial` names the
-// seek it belongs to, so a decoder can tell when to flush.
+// seek it belongs to, so a decoder can tell when to flush. A seek lands on the key frame before
+// its target: what decodes before `ShowFrom` (microseconds from the start) is dropped.
 struct QueuedPacket {
     av::PacketPtr Packet;
     int Serial = 0;
+    std::int64_t ShowFrom = INT64_MIN;
 };
 
 // A first-in first-out queue shared by two threads. Push blocks while `capacity` items wait

@@ -168,7 +168,7 @@ bool PlayerSession::QueuesFull() const {
            (!HasAudio() || audio_.Packets.Size() >= kEnoughPackets);
 }
 
-bool PlayerSession::ApplyPendingSeek(int& serial, bool& atEnd) {
+bool PlayerSession::ApplyPendingSeek(int& serial, std::int64_t& showFrom, bool& atEnd) {
     std::int64_t target = 0;
     {
         std::lock_guard lock(seekMutex_);
@@ -179,6 +179,7 @@ bool PlayerSession::ApplyPendingSeek(int& serial, bool& atEnd) {
         target = seekTarget_;
         serial = seekSerial_;
     }
+    showFrom = target;
     const std::int64_t ts = target + startTime_;
     // The key frame at or before the target; past the last one, any frame near it.
     if (avformat_seek_file(format_.get(), -1, INT64_MIN, ts, ts, 0) < 0) {
@@ -194,10 +195,11 @@ bool PlayerSession::ApplyPendingSeek(int& serial, bool& atEnd) {
 
 void PlayerSession::ReadLoop() {
     int serial = 0;
+    std::int64_t showFrom = INT64_MIN;
     bool atEnd = false;
     av::PacketPtr packet = av::MakePacket();
     while (!abort_) {
-        ApplyPendingSeek(serial, atEnd);
+        ApplyPendingSeek(serial, showFrom, atEnd);
         if (atEnd || QueuesFull()) {
             std::unique_lock lock(seekMutex_);
             wakeReader_.wait_for(lock, kReaderIdleWait, [this] { return abort_ || seekPending_; });
@@ -212,7 +214,7 @@ void PlayerSession::ReadLoop() {
             atEnd = true;
             for (Stream* stream : {&video_, &audio_}) {
                 if (stream->Context) {
-                    stream->Packets.Push(QueuedPacket{nullptr, serial});
+                    stream->Packets.Push(QueuedPacket{nullptr, serial, showFrom});
                 }
             }
             readerEndSerial_ = serial;
@@ -231,13 +233,14 @@ void PlayerSession::ReadLoop() {
         const std::size_t bytes = static_cast<std::size_t>(std::max(0, packet->size));
         av::PacketPtr queued = av::MakePacket();
         av_packet_move_ref(queued.get(), packet.get());
-        target->Packets.Push(QueuedPacket{std::move(queued), serial}, bytes);
+        target->Packets.Push(QueuedPacket{std::move(queued), serial, showFrom}, bytes);
     }
 }
 
 void PlayerSession::DecodeLoop(Stream& stream) {
     const bool isVideo = &stream == &video_;
     av::FramePtr frame = av::MakeFrame();
+    stream.Dropped = av::MakeFrame();
     int serial = 0;
     while (!abort_) {
         std::optional<QueuedPacket> item = stream.Packets.Pop();
@@ -247,6 +250,15 @@ void PlayerSession::DecodeLoop(Stream& stream) {
         if (item->Serial != serial) {
             avcodec_flush_buffers(stream.Context.get());
             serial = item->Serial;
+            av_frame_unref(stream.Dropped.get());
+        }
+        stream.ShowFrom = item->ShowFrom;
+        if (isVideo) {
+            // A picture nothing refers to and that shows before the target need not be decoded.
+            const AVPacket* packet = item->Packet.get();
+            const bool early = packet != nullptr && packet->pts != AV_NOPTS_VALUE &&
+                               ToMicroseconds(packet->pts, stream.TimeBase) < item->ShowFrom;
+            stream.Context->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
         }
         if (avcodec_send_packet(stream.Context.get(), item->Packet.get()) < 0 && item->Packet) {
             continue;  // a damaged packet: skip it, as players do
@@ -254,6 +266,12 @@ void PlayerSession::DecodeLoop(Stream& stream) {
         while (!abort_) {
             const int received = avcodec_receive_frame(stream.Context.get(), frame.get());
             if (received == AVERROR_EOF) {
+                // A seek past the last picture still shows one: the last there is.
+                if (isVideo && stream.Dropped->buf[0] != nullptr &&
+                    !SendPictures(stream.Dropped.get(), serial, true)) {
+                    return;
+                }
+                av_frame_unref(stream.Dropped.get());
                 // Ready for the packets of the next seek.
                 avcodec_flush_buffers(stream.Context.get());
                 stream.DrainedSerial = serial;
@@ -263,7 +281,7 @@ void PlayerSession::DecodeLoop(Stream& stream) {
                 break;
             }
             const bool sent =
-                isVideo ? SendPictures(frame.get(), serial) : SendSound(frame.get(), serial);
+                isVideo ? SendPictures(frame.get(), serial, false) : SendSound(frame.get(), serial);
             av_frame_unref(frame.get());
             if (!sent) {
                 return;
@@ -272,7 +290,8 @@ void PlayerSession::DecodeLoop(Stream& stream) {
     }
 }
 
-bool PlayerSession::SendPictures(AVFrame* frame, int serial) {
+// `keep` shows the picture whatever its time.
+bool PlayerSession::SendPictures(AVFrame* frame, int serial, bool keep) {
     std::int64_t pts = nextVideoPts_;
     if (frame->best_effort_timestamp != AV_NOPTS_VALUE) {
         pts = ToMicroseconds(frame->best_effort_timestamp, video_.TimeBase);
@@ -282,6 +301,15 @@ bool PlayerSession::SendPictures(AVFrame* frame, int serial) {
                                   ? av_rescale_q(1, av_inv_q(rate), AVRational{1, AV_TIME_BASE})
                                   : 40000;
     nextVideoPts_ = pts + step;
+    if (!keep && pts < video_.ShowFrom) {
+        // Decoded only to reach the target; never converted, which keeps a seek quick.
+        av_frame_unref(video_.Dropped.get());
+        av_frame_move_ref(video_.Dropped.get(), frame);
+        return true;
+    }
+    if (frame != video_.Dropped.get()) {
+        av_frame_unref(video_.Dropped.get());
+    }
 
     // The shape on screen, with the pixels' aspect as the container states it where it does
     // (what players and ffprobe show), else the picture's own; then fitted into the box.
@@ -329,6 +357,9 @@ bool PlayerSession::SendSound(AVFrame* frame, int serial) {
     }
     if (frame->sample_rate > 0) {
         nextAudioPts_ = pts + av_rescale(frame->nb_samples, AV_TIME_BASE, frame->sample_rate);
+    }
+    if (nextAudioPts_ <= audio_.ShowFrom) {
+        return true;  // wholly before the seek's target
     }
     if (!resampler_) {
         AVChannelLayout outLayout{};

@@ -78,14 +78,18 @@ private:
         BoundedQueue<QueuedPacket> Packets;
         std::atomic<int> DrainedSerial{-1};
         std::thread Thread;
+        // Owned by the decoder thread: where the current seek's output starts, and the last
+        // picture dropped before it, shown should the input end before the target.
+        std::int64_t ShowFrom = INT64_MIN;
+        av::FramePtr Dropped;
     };
 
     PlayerSession() = default;
     Status OpenDecoder(Stream& stream, int index);
     void ReadLoop();
-    bool ApplyPendingSeek(int& serial, bool& atEnd);
+    bool ApplyPendingSeek(int& serial, std::int64_t& showFrom, bool& atEnd);
     void DecodeLoop(Stream& stream);
-    bool SendPictures(AVFrame* frame, int serial);
+    bool SendPictures(AVFrame* frame, int serial, bool keep);
     bool SendSound(AVFrame* frame, int serial);
     std::int64_t ToMicroseconds(std::int64_t ts, AVRational timeBase) const;
     bool QueuesFull() const;

@@ -161,13 +161,14 @@ TEST_F(PlayerControllerTest, PlayingDropsTopmostAndRepaintsTheVideoWindow) {
     EXPECT_TRUE(view.Log.isEmpty());
 }
 
-TEST_F(PlayerControllerTest, EndOfStreamRewindsPausesAndShowsPlay) {
+TEST_F(PlayerControllerTest, EndOfStreamRewindsBarAndTextPausesAndShowsPlay) {
     Open(10'000'000);
     Position(9'000'000);
     controller.OnStateChanged(kPlayStateEnded);
     EXPECT_EQ(player.Calls, (QStringList{"Seek 0 4 0", "Pause"}));
     EXPECT_EQ(seekBar.Value(), 0);
     EXPECT_EQ(seekBar.SelLength(), 0);
+    EXPECT_EQ(view.PositionText, "00:00:00/00:03:20");
     EXPECT_EQ(view.Glyph, "4");
 }
 

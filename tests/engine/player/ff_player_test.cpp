@@ -7,6 +7,7 @@
 #include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 #include "core/int64_helpers.h"
@@ -17,6 +18,8 @@ namespace {
 
 // Limits only bound a hung player; nothing here measures speed.
 constexpr int kGenerousMs = 60'000;
+// One picture at 25 frames a second.
+constexpr std::int64_t kFrameUs = 40'000;
 
 QCoreApplication& App() {
     static int argc = 1;
@@ -149,7 +152,7 @@ TEST_F(FFPlayerTest, PlaysToTheEndOnTheSoundDevicesClock) {
     PlayToTheEnd(Clip(), true);
 }
 
-TEST_F(FFPlayerTest, SeekWhilePausedShowsTheNewPictureWithinOneKeyFrameInterval) {
+TEST_F(FFPlayerTest, SeekWhilePausedShowsThePictureAtTheTarget) {
     FFPlayer player(FFPlayer::Options{false});
     EventLog log(player);
     RecordingOutput output;
@@ -166,12 +169,13 @@ TEST_F(FFPlayerTest, SeekWhilePausedShowsTheNewPictureWithinOneKeyFrameInterval)
     const std::int64_t target = 2'500'000;
     player.Seek(static_cast<std::uint32_t>(target), 0, kSeekToTarget, false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return output.Shown > shown; }, kGenerousMs));
-    // The position report of the new picture is queued behind it.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !log.Positions(from).empty(); }, kGenerousMs));
+    // The seek reports its target at once; the new picture's report is queued behind it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.Positions(from).size() >= 2; }, kGenerousMs));
     const std::vector<std::int64_t> positions = log.Positions(from);
     ASSERT_FALSE(positions.empty());
-    EXPECT_GE(positions.back(), target - 1'000'000);
-    EXPECT_LE(positions.back(), target);
+    // The first picture at or after the target, not the key frame at 2 s.
+    EXPECT_GE(positions.back(), target);
+    EXPECT_LT(positions.back(), target + kFrameUs);
     EXPECT_NE(output.Last.Pixels, before);
     EXPECT_EQ(output.Shown, shown + 1);  // paused: exactly the one new picture
     EXPECT_EQ(player.PlayState(), kPlayStatePaused);
@@ -187,6 +191,58 @@ TEST_F(FFPlayerTest, SeekWhilePausedShowsTheNewPictureWithinOneKeyFrameInterval)
     EXPECT_EQ(player.PlayState(), kPlayStatePaused);
     EXPECT_TRUE(QTest::qWaitFor([&] { return log.Positions().back() == 0; }, kGenerousMs))
         << "the last position is " << log.Positions().back();
+}
+
+// The frame number of a picture of the numbered clip below: its left half has the luma
+// 16 + 2 x (n mod 100), its right half 16 + 20 x (n div 100); grey, so red follows the luma.
+int FrameNumber(const VideoPicture& picture) {
+    auto luma = [&](int x) {
+        const int offset = picture.Height / 2 * picture.BytesPerLine + x * 4;
+        const int red = static_cast<unsigned char>(picture.Pixels.at(offset + 2));
+        return red * 219.0 / 255.0;  // above 16, in the full range the picture shows
+    };
+    return 100 * static_cast<int>(std::lround(luma(picture.Width * 3 / 4) / 20.0)) +
+           static_cast<int>(std::lround(luma(picture.Width / 4) / 2.0));
+}
+
+TEST_F(FFPlayerTest, SeekLandsOnThePictureAtTheTargetTenSecondsPastTheKeyFrame) {
+    // 30 s with key frames at 0, 10 and 20 s only; each picture carries its number.
+    const QString path = dir_->filePath("numbered.mp4");
+    ASSERT_TRUE(media_tools::RunFfmpeg(
+        {"-f", "lavfi", "-i",
+         "color=c=black:s=160x120:r=25:d=30,format=yuv420p,"
+         "geq=lum='if(lt(X,80),16+2*mod(N,100),16+20*floor(N/100))':cb=128:cr=128",
+         "-c:v", "libx264", "-qp", "0", "-g", "250", "-sc_threshold", "0", path}));
+    FFPlayer player(FFPlayer::Options{false});
+    EventLog log(player);
+    RecordingOutput output;
+    ASSERT_TRUE(player.PlayFile(path, &output, true));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return output.Shown > 0; }, kGenerousMs));
+    EXPECT_EQ(FrameNumber(output.Last), 0);
+
+    auto seekTo = [&](std::int64_t target) {
+        const int shown = output.Shown;
+        const std::size_t from = log.events.size();
+        player.Seek(static_cast<std::uint32_t>(target), 0, kSeekToTarget, false);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return output.Shown > shown; }, kGenerousMs));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return log.Positions(from).size() >= 2; }, kGenerousMs));
+        return log.Positions(from).back();
+    };
+    const std::int64_t middle = 15'000'000;
+    const std::int64_t position = seekTo(middle);
+    EXPECT_GE(position, middle);
+    EXPECT_LT(position, middle + kFrameUs);
+    EXPECT_EQ(FrameNumber(output.Last), 375) << "15 s at 25 frames a second";
+    EXPECT_EQ(player.PlayState(), kPlayStatePaused);
+
+    // Between two pictures: the next one.
+    seekTo(middle + 1);
+    EXPECT_EQ(FrameNumber(output.Last), 376);
+    // Past the last picture: the last one shows, and the file ends there.
+    seekTo(30'000'000);
+    EXPECT_EQ(FrameNumber(output.Last), 749);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return log.Saw(Event::State, kPlayStateEnded); }, kGenerousMs));
 }
 
 TEST_F(FFPlayerTest, ClosingDuringPlaybackJoinsEveryThread) {

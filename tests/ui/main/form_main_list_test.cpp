@@ -270,6 +270,25 @@ TEST(FormMainListTest, WaitWindowShowsWhileABatchIsProbedAndRefusesTheUsersClose
     EXPECT_TRUE(h.list.IsSelected(1));
 }
 
+TEST(FormMainListTest, AddFilesBringsTheSelectedLastRowIntoView) {
+    MainWindowHarness h;
+    h.form->show();
+    QStringList chosen;
+    for (int i = 0; i < 60; ++i) {
+        chosen << h.MakeFile(QStringLiteral("clip%1.mp4").arg(i));
+    }
+    h.chooser.answer = chosen;
+    h.form->Action(CommandId::AddFiles)->trigger();
+    ASSERT_EQ(h.list.Count(), 60);
+    ASSERT_TRUE(h.list.IsSelected(59));
+    const JoinListView* view = h.form->ListView();
+    const QRect last = view->visualRect(view->model()->index(59, 0));
+    ASSERT_GT(view->visualRect(view->model()->index(0, 0)).height() * 60,
+              view->viewport()->height())
+        << "the rows must overflow the view";
+    EXPECT_TRUE(view->viewport()->rect().intersects(last));
+}
+
 TEST(FormMainListTest, EventLoopPassesBetweenFilesAreSpacedByTheClock) {
     MainWindowHarness h;
     int handled = 0;

@@ -39,11 +39,11 @@ TEST(FormPlayerMediaTest, PlaysAClipToItsEndAndRewinds) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !video->Picture().isNull(); }, kGenerousMs));
     EXPECT_EQ(form.PauseGlyph(), ";");
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.PauseGlyph() == "4"; }, kGenerousMs));
-    // The end: rewound to the start, paused, the bar at 0, the last position shown.
+    // The end: rewound to the start, paused, the bar and the position text at 0.
     EXPECT_TRUE(player.IsPaused());
     EXPECT_EQ(seek->State().Value(), 0);
     EXPECT_EQ(seek->State().Max(), 20);
-    EXPECT_EQ(label->text(), "00:00:02/00:00:02");
+    EXPECT_EQ(label->text(), "00:00:00/00:00:02");
     EXPECT_TRUE(messages.Shown.isEmpty());
 
     form.close();
