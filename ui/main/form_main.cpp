@@ -200,7 +200,7 @@ void FormMain::RunCommand(CommandId id) {
         case CommandId::AddFiles:
             controller_.AddFiles();
             // Add Files leaves the last row selected: keep it in sight after a long batch.
-            listView_->scrollTo(listView_->Model().index(parts_.List.Count() - 1, 0));
+            listView_->scrollTo(listView_->Model().index(parts_.Logic.List.Count() - 1, 0));
             break;
         case CommandId::Join:
             controller_.Join();
