@@ -9,6 +9,7 @@
 #include "core/int64_helpers.h"
 #include "core/list/join_list.h"
 #include "core/product.h"
+#include "core/recording_order.h"
 #include "core/user_messages.h"
 #include "core/value_format.h"
 #include "engine/api/engine_messages.h"
@@ -71,7 +72,8 @@ void MediaProber::AddFiles(FileChooser& chooser) {
     request.SelectedFilter = 0;
     request.InitialFolder = lastAddFolder_;
     request.MultipleSelection = true;
-    const QStringList chosen = chooser.ChooseFiles(request);
+    // The dialog's order is the order of clicks, not of the footage.
+    const QStringList chosen = InRecordingOrder(chooser.ChooseFiles(request));
 
     if (!chosen.isEmpty()) {
         feedback_.ShowBusyPointer();

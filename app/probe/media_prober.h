@@ -26,8 +26,8 @@ public:
     // open the file, tells the user why and appends nothing. The row is built completely
     // before it is appended, so the list never shows a half-filled row.
     bool ProbeFile(const QString& path);
-    // The Add Files dialog: probes every chosen file in the dialog's order, then selects only
-    // the last row (also after a cancel).
+    // The Add Files dialog: probes every chosen file in recording order (core/recording_order),
+    // then selects only the last row (also after a cancel).
     void AddFiles(FileChooser& chooser);
     // Probes every dropped path that is not a folder, in drop order. A file that fails does
     // not stop the others. The selection is left as it is.

@@ -215,17 +215,17 @@ TEST_F(ProbeAddFilesTest, TheDialogGetsTheFilterRowsAndTheLastFolder) {
     EXPECT_EQ(feedback_.Log, (QStringList{"Busy", "Normal", "Busy", "Normal"}));
 }
 
-TEST_F(ProbeAddFilesTest, SeveralFilesAreProbedInTheDialogsOrderAndTheLastIsSelected) {
-    const QString c = MakeFile(QStringLiteral("c.mp4"));
-    const QString a = MakeFile(QStringLiteral("a.mp4"));
-    const QString b = MakeFile(QStringLiteral("b.mp4"));
+TEST_F(ProbeAddFilesTest, SeveralFilesAreProbedInRecordingOrderAndTheLastIsSelected) {
+    const QString c = MakeFile(QStringLiteral("clip10.mp4"));
+    const QString a = MakeFile(QStringLiteral("clip1.mp4"));
+    const QString b = MakeFile(QStringLiteral("clip2.mp4"));
     decoder_.Refused.insert(a);  // a failure does not stop the batch
     chooser_.Answers = {{c, a, b}};
     prober_.AddFiles(chooser_);
 
     ASSERT_EQ(list_.Count(), 2);
-    EXPECT_EQ(list_.Row(0).SourcePath, c);
-    EXPECT_EQ(list_.Row(1).SourcePath, b);
+    EXPECT_EQ(list_.Row(0).SourcePath, b);
+    EXPECT_EQ(list_.Row(1).SourcePath, c);
     EXPECT_EQ(messages_.Shown.size(), 1);
     EXPECT_FALSE(list_.IsSelected(0));
     EXPECT_TRUE(list_.IsSelected(1));
