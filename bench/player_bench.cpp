@@ -23,6 +23,12 @@ class TimedOutput : public VideoOutput {
 public:
     void ShowPicture(const VideoPicture&) override {
         ++Shown;
+        if (Shown == 1 && clock != nullptr) {
+            FirstAtMs = clock->nsecsElapsed() / 1e6;
+        }
+        if (Shown == 2 && clock != nullptr) {
+            MotionAtMs = clock->nsecsElapsed() / 1e6;
+        }
         if (loop != nullptr) {
             loop->quit();
         }
@@ -32,6 +38,9 @@ public:
 
     int Shown = 0;
     QEventLoop* loop = nullptr;
+    const QElapsedTimer* clock = nullptr;
+    double FirstAtMs = 0;
+    double MotionAtMs = 0;
 };
 
 bool WaitForPicture(TimedOutput& output, int before) {
@@ -106,6 +115,34 @@ int Bench(const QString& clip, int runs) {
     return 0;
 }
 
+// With the sound device: from PlayFile to the first picture and to the second (motion).
+int BenchSoundStart(const QString& clip, int runs) {
+    std::vector<double> first;
+    std::vector<double> motion;
+    for (int run = 0; run < runs; ++run) {
+        FFPlayer player(FFPlayer::Options{true});
+        TimedOutput output;
+        QElapsedTimer timer;
+        output.clock = &timer;
+        timer.start();
+        if (!player.PlayFile(clip, &output, false)) {
+            std::fprintf(stderr, "%s\n", qPrintable(player.LastErrorText()));
+            return 1;
+        }
+        if (!WaitForPicture(output, 0) || !WaitForPicture(output, 1)) {
+            return 1;
+        }
+        first.push_back(output.FirstAtMs);
+        motion.push_back(output.MotionAtMs);
+        player.ClosePlayer(false);
+    }
+    std::printf(
+        "sound device: first picture median %.1f ms, motion median %.1f ms (%.1f to %.1f)\n",
+        Median(first), Median(motion), *std::min_element(motion.begin(), motion.end()),
+        *std::max_element(motion.begin(), motion.end()));
+    return 0;
+}
+
 int Screenshot(const QString& clip, const QString& out) {
     FFPlayer player(FFPlayer::Options{false});
     QtPlayerMessages messages;
@@ -138,5 +175,8 @@ int main(int argc, char** argv) {
         return veltrano::Screenshot(args[1], args[shotAt + 1]);
     }
     const int runs = args.size() > 2 ? std::max(1, args[2].toInt()) : 5;
+    if (args.contains(QStringLiteral("--sound-start"))) {
+        return veltrano::BenchSoundStart(args[1], runs);
+    }
     return veltrano::Bench(args[1], runs);
 }

@@ -4,6 +4,8 @@
 #
 #   bench/player_bench.sh
 #
+# With --sound-start it plays on a private sound server's null sink and reports the time to the
+# first picture and to the second one (motion, which waits for the sound clock).
 # Ours: bench_player reports the time from PlayFile to the first picture and from a seek while
 # paused to 15 s to the new picture (median of RUNS, default 5), inside one process. A seek
 # shows the picture at its target, so on the 1080p clip it decodes the five seconds after the
@@ -52,6 +54,10 @@ best_ms() {  # best wall time in ms of RUNS runs of the command
     done
     echo "$best"
 }
+
+echo "== ours with a sound device (a private sound server's null sink)"
+QT_QPA_PLATFORM=offscreen "$root/tests/support/with-sound-server.sh" \
+    "$root/build/bench/bench_player" "$clip" "$runs" --sound-start 2>/dev/null
 
 echo "== ffplay (whole process under Xvfb, best of $runs)"
 export SDL_AUDIODRIVER=dummy

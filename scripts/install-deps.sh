@@ -10,7 +10,7 @@ packages=(
     ffmpeg time
     desktop-file-utils appstream bash-completion man-db dpkg-dev lintian
     fonts-dejavu-core xvfb xauth
-    dbus at-spi2-core python3-pyatspi
+    dbus at-spi2-core python3-pyatspi pulseaudio pulseaudio-utils
     gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav mkvtoolnix
 )
