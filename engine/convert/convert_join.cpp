@@ -58,6 +58,9 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
         sources.push_back(input.Info());
         totalUs += std::max<std::int64_t>(0, input.Info().DurationUs);
     }
+    if (Status room = CheckBeforeWriting(task, totalUs); !room.Ok()) {
+        return room;
+    }
 
     ConvertOutput output;
     Status outcome = output.Open(task.Plan, sources, task.WritePath, interrupt);

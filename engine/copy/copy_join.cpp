@@ -146,6 +146,9 @@ Status CopyJoiner::ScanInputs() {
     }
     scans_ = std::move(inputs->Scans);
     totalUs_ = inputs->TotalUs;
+    if (Status room = CheckBeforeWriting(task_, totalUs_); !room.Ok()) {
+        return room;
+    }
     withVideo_ = inputs->WithVideo;
     withAudio_ = inputs->WithAudio;
     muxer_ = std::move(inputs->Muxer);

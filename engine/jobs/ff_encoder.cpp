@@ -260,7 +260,11 @@ void FFEncoder::RunOneJob(const Job& job) {
     }
     const QString& temporary = *created;
     announce(JoinStage::TemporaryFileCreated);
-    const JoinTask task{job.Inputs, temporary, *job.Plan, stageObserver_};
+    const auto checkRoom = [&job, this](std::int64_t totalUs) {
+        return CheckOutputSpace(EstimateOutputBytes(*job.Plan, job.Inputs, totalUs), job.OutputPath,
+                                freeSpace_);
+    };
+    const JoinTask task{job.Inputs, temporary, *job.Plan, stageObserver_, checkRoom};
     std::int64_t lastTotal = 0;
     // The joiners throttle their reports (ProgressThrottle); each one goes out as it comes.
     const JoinProgressFn progress = [&](std::int64_t bytes, std::int64_t positionUs,

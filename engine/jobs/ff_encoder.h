@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/api/media_encoder.h"
+#include "engine/jobs/output_space.h"
 #include "engine/plan/encode_options.h"
 #include "engine/plan/engine_check.h"
 #include "engine/plan/join_task.h"
@@ -60,6 +61,9 @@ public:
     // Called on the worker thread at each JoinStage of every job. Only tests set it, to make a
     // stop arrive at an exact point; set it while no job runs.
     void SetStageObserver(JoinStageFn observer) { stageObserver_ = std::move(observer); }
+    // Where the free space of the output's file system comes from; tests set a figure. Set it
+    // while no job runs.
+    void SetFreeSpaceProbe(FreeSpaceFn probe) { freeSpace_ = std::move(probe); }
 
     // True while the worker thread runs a job.
     bool IsRunning() const { return !workerDone_.load(); }
@@ -82,6 +86,7 @@ private:
     void PostTerminated(int code, bool completed, bool failed, const QString& message);
 
     JoinStageFn stageObserver_;
+    FreeSpaceFn freeSpace_ = FreeSpaceOf;
     EngineCheck check_;
     std::vector<Job> jobs_;
     int nextHandle_ = 1;

@@ -35,7 +35,14 @@ struct JoinTask {
     QString WritePath;            // temporary file in the destination folder
     OutputPlan Plan;
     JoinStageFn OnStage = {};  // may be empty
+    // Called once the inputs are read and their total duration is known, before the output is
+    // opened; a failure ends the join with nothing written. May be empty.
+    std::function<Status(std::int64_t totalUs)> BeforeWriting = {};
 };
+
+inline Status CheckBeforeWriting(const JoinTask& task, std::int64_t totalUs) {
+    return task.BeforeWriting ? task.BeforeWriting(totalUs) : Status{};
+}
 
 inline void AnnounceStage(const JoinTask& task, JoinStage stage) {
     if (task.OnStage) {

@@ -8,6 +8,8 @@ extern "C" {
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -15,6 +17,8 @@ extern "C" {
 #include <map>
 #include <memory>
 #include <vector>
+
+#include <unistd.h>
 
 #include "engine/jobs/ff_encoder.h"
 #include "tests/support/join_stop_cases.h"
@@ -216,6 +220,76 @@ TEST_F(FFEncoderJobs, AFailedJoinReportsAndLeavesNothing) {
               "vs 160x120).");
     EXPECT_FALSE(QFileInfo::exists(output));
     EXPECT_TRUE(PartialFiles().isEmpty());
+}
+
+// Too little room is known before the first byte: both figures, nothing written. The real
+// file system's figure is the default; here the seam gives one just short of the need.
+TEST_F(FFEncoderJobs, TooLittleRoomIsRefusedWithBothFiguresBeforeWriting) {
+    const QString a = Clip(QStringLiteral("a.mp4"), 2.0);
+    const QString output = dir_.filePath(QStringLiteral("joined.mkv"));
+    const std::int64_t inputs = 3 * QFileInfo(a).size();
+    for (const QString& parameters :
+         {kCopy, QStringLiteral("-vcodec libx264 -vb 8000k -acodec aac -ab 128k -join")}) {
+        SCOPED_TRACE(parameters.toStdString());
+        // Copy needs what the inputs hold; 8128 kbit/s for 6 s is about 6.3 MB.
+        const std::int64_t needed = parameters == kCopy ? inputs : 8'128'000 / 8 * 6 * 103 / 100;
+        QStringList folders;
+        encoder_.SetFreeSpaceProbe([&](const QString& folder) {
+            folders << folder;
+            return needed * 9 / 10;
+        });
+        EventLog log(encoder_);
+        Prepare({a, a, a}, output, parameters);
+        encoder_.StartJobs(1);
+        log.Wait(60000);
+        ASSERT_TRUE(log.Terminated.Seen);
+        EXPECT_TRUE(log.Terminated.Failed);
+        EXPECT_EQ(folders, QStringList{dir_.path()});
+        const QRegularExpression sentence(
+            QStringLiteral("^The output needs about ([0-9.]+) (MB|KB); the destination has "
+                           "([0-9.]+) \\2 free\\.$"));
+        const QRegularExpressionMatch match = sentence.match(log.Terminated.Message);
+        ASSERT_TRUE(match.hasMatch()) << log.Terminated.Message.toStdString();
+        const double unit = match.captured(2) == QStringLiteral("MB") ? 1e6 : 1e3;
+        EXPECT_NEAR(match.captured(1).toDouble() * unit, static_cast<double>(needed),
+                    0.05 * static_cast<double>(needed));
+        EXPECT_FALSE(QFileInfo::exists(output));
+        EXPECT_TRUE(PartialFiles().isEmpty());
+    }
+    // With room enough the same copy goes through.
+    encoder_.SetFreeSpaceProbe([](const QString&) { return std::int64_t{1} << 40; });
+    EventLog log(encoder_);
+    Prepare({a, a, a}, output, kCopy);
+    encoder_.StartJobs(1);
+    log.Wait(60000);
+    EXPECT_TRUE(log.Terminated.Completed) << log.Terminated.Message.toStdString();
+}
+
+// The real figure of a small file system (a tmpfs, which only root may mount).
+TEST_F(FFEncoderJobs, ASmallFileSystemIsMeasuredForReal) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "mounting a small file system needs root";
+    }
+    const QString mount = dir_.filePath(QStringLiteral("small"));
+    ASSERT_TRUE(QDir().mkpath(mount));
+    ASSERT_EQ(
+        QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=64k"), QStringLiteral("tmpfs"), mount}),
+        0);
+    const QString a = Clip(QStringLiteral("a.mp4"), 2.0);
+    const QString output = mount + QStringLiteral("/joined.mp4");
+    EventLog log(encoder_);
+    Prepare({a, a, a}, output, kCopy);
+    encoder_.StartJobs(1);
+    log.Wait(60000);
+    const QStringList left = QDir(mount).entryList(QDir::Files | QDir::Hidden);
+    QProcess::execute(QStringLiteral("umount"), {mount});
+    ASSERT_TRUE(log.Terminated.Seen);
+    EXPECT_TRUE(log.Terminated.Failed);
+    EXPECT_TRUE(log.Terminated.Message.startsWith(QStringLiteral("The output needs about ")))
+        << log.Terminated.Message.toStdString();
+    EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
 }
 
 TEST_F(FFEncoderJobs, RefusesWhatItCannotHonourAtOnce) {
