@@ -272,11 +272,11 @@ TEST_F(FFEncoderJobs, ASmallFileSystemIsMeasuredForReal) {
     }
     const QString mount = dir_.filePath(QStringLiteral("small"));
     ASSERT_TRUE(QDir().mkpath(mount));
-    ASSERT_EQ(
-        QProcess::execute(QStringLiteral("mount"),
+    if (QProcess::execute(QStringLiteral("mount"),
                           {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                           QStringLiteral("size=64k"), QStringLiteral("tmpfs"), mount}),
-        0);
+                           QStringLiteral("size=64k"), QStringLiteral("tmpfs"), mount}) != 0) {
+        GTEST_SKIP() << "this machine refuses to mount a tmpfs";
+    }
     const QString a = Clip(QStringLiteral("a.mp4"), 2.0);
     const QString output = mount + QStringLiteral("/joined.mp4");
     EventLog log(encoder_);
