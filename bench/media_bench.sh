@@ -3,7 +3,11 @@
 # and each run's peak memory (maximum resident set size).
 #
 #   bench/media_bench.sh copy      stream-copy join of 20 x 30 s 1280x720 H.264+AAC MP4 clips,
-#                                  against `ffmpeg -f concat -c copy` and against `cat`
+#                                  against `ffmpeg -f concat -c copy` (also with
+#                                  `-auto_convert 0`, which skips the bitstream checks we skip
+#                                  too) and against `cat`
+#   bench/media_bench.sh copy-gb   the same for 30 clips of about 70 MB (2.1 GB), each run
+#                                  ending with `sync`, the three tools taking turns each run
 #   bench/media_bench.sh convert   the same clips to "MP4 - H264 Video (*.mp4)" at 640x480,
 #                                  Normal quality, against ffmpeg's concat filter + libx264
 #   bench/media_bench.sh probe     200 files: `veltrano-join probe` against one ffprobe per file
@@ -93,9 +97,55 @@ bench_copy() {
     measure "veltrano-join join --copy" "$cli" join --copy --yes --name out --folder "$work" "${files[@]}"
     measure "ffmpeg -f concat -c copy" ffmpeg -hide_banner -loglevel error -y -f concat -safe 0 \
         -i "$work/list.txt" -c copy "$work/out.mp4"
+    measure "ffmpeg -f concat -auto_convert 0" ffmpeg -hide_banner -loglevel error -y -f concat \
+        -safe 0 -auto_convert 0 -i "$work/list.txt" -c copy "$work/out.mp4"
     measure "cat" sh -c "cat \"\$@\" > '$work/cat.bin'" sh "${files[@]}"
     echo "  ratio to ffmpeg: $(ratio "${seconds_of[veltrano-join join --copy]}" "${seconds_of[ffmpeg -f concat -c copy]}")   (target <= 1.0)"
+    echo "  ratio to ffmpeg -auto_convert 0: $(ratio "${seconds_of[veltrano-join join --copy]}" "${seconds_of[ffmpeg -f concat -auto_convert 0]}")   (target <= 0.75)"
     echo "  ratio to cat:    $(ratio "${seconds_of[veltrano-join join --copy]}" "${seconds_of[cat]}")   (target <= 2)"
+}
+
+# Large files: the time is the disk's, so every run ends with `sync` and the tools take turns
+# within each run rather than one tool's runs following each other into a warm cache.
+bench_copy_gb() {
+    local dir="$cache/gb" i r
+    mkdir -p "$dir"
+    if [[ ! -f "$dir/source.mp4" ]]; then
+        ffmpeg -hide_banner -loglevel error -y \
+            -f lavfi -i "testsrc2=size=1920x1080:rate=30:duration=30" \
+            -f lavfi -i "sine=frequency=440:sample_rate=48000:duration=30" \
+            -c:v libx264 -preset ultrafast -b:v 18000k -c:a aac -b:a 192k -ac 2 "$dir/source.mp4"
+    fi
+    mapfile -t files < <(for ((i = 1; i <= 30; i++)); do echo "$dir/clip$(printf %03d "$i").mp4"; done)
+    for f in "${files[@]}"; do [[ -f "$f" ]] || cp "$dir/source.mp4" "$f"; done
+    : >"$work/list.txt"
+    for f in "${files[@]}"; do echo "file '$f'" >>"$work/list.txt"; done
+    echo "Stream copy join: 30 clips, $(du -ch "${files[@]}" | tail -1 | cut -f1) in all, sync included"
+    local -A best
+    local labels=("veltrano-join join --copy" "ffmpeg -f concat -auto_convert 0" "cat")
+    for ((r = 0; r < runs; r++)); do
+        for label in "${labels[@]}"; do
+            rm -f "$work"/out.* "$work"/cat.bin
+            sync
+            local start end t
+            start=$(date +%s%N)
+            case "$label" in
+                veltrano*) "$cli" join --copy --yes --name out --folder "$work" "${files[@]}" >/dev/null 2>&1 ;;
+                ffmpeg*) ffmpeg -hide_banner -loglevel error -y -f concat -safe 0 -auto_convert 0 \
+                    -i "$work/list.txt" -c copy "$work/out.mp4" ;;
+                cat) cat "${files[@]}" >"$work/cat.bin" ;;
+            esac
+            sync
+            end=$(date +%s%N)
+            t=$(awk "BEGIN{printf \"%.2f\", ($end - $start) / 1e9}")
+            if [[ -z "${best[$label]:-}" ]] || awk "BEGIN{exit !($t < ${best[$label]})}"; then
+                best[$label]=$t
+            fi
+        done
+    done
+    for label in "${labels[@]}"; do printf '  %-34s %8.2f s\n' "$label" "${best[$label]}"; done
+    echo "  ratio to cat: $(ratio "${best[veltrano-join join --copy]}" "${best[cat]}")   (target <= 1.1)"
+    echo "  ratio to ffmpeg -auto_convert 0: $(ratio "${best[veltrano-join join --copy]}" "${best[ffmpeg -f concat -auto_convert 0]}")"
 }
 
 bench_convert() {
@@ -146,9 +196,10 @@ bench_memory() {
 prepare
 case "${1:-all}" in
     copy) bench_copy ;;
+    copy-gb) bench_copy_gb ;;
     convert) bench_convert ;;
     probe) bench_probe ;;
     memory) bench_memory ;;
     all) bench_copy; bench_convert; bench_probe; bench_memory ;;
-    *) echo "usage: $0 copy|convert|probe|memory|all" >&2; exit 2 ;;
+    *) echo "usage: $0 copy|copy-gb|convert|probe|memory|all" >&2; exit 2 ;;
 esac

@@ -9,6 +9,7 @@ extern "C" {
 #include <cstring>
 
 #include "engine/av/av_error.h"
+#include "engine/av/av_output.h"
 #include "engine/plan/output_rules.h"
 
 namespace veltrano {
@@ -67,7 +68,7 @@ Status ConvertOutput::Open(const OutputPlan& plan, const std::vector<ConvertSour
 
     const QString shown = QDir::toNativeSeparators(path);
     if ((output_->oformat->flags & AVFMT_NOFILE) == 0) {
-        ret = avio_open2(&output_->pb, file.constData(), AVIO_FLAG_WRITE, &interrupt, nullptr);
+        ret = av::OpenOutputFile(output_.get(), file, interrupt);
         if (ret < 0) {
             return {ret, av::Describe(QStringLiteral("Cannot create ") + shown, ret)};
         }

@@ -14,6 +14,7 @@ extern "C" {
 
 #include "engine/av/av_error.h"
 #include "engine/av/av_interrupt.h"
+#include "engine/av/av_output.h"
 #include "engine/av/av_ptr.h"
 #include "engine/copy/copy_failure.h"
 #include "engine/copy/copy_hidden_lead.h"
@@ -200,7 +201,7 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     }
     if ((output_->oformat->flags & AVFMT_NOFILE) == 0) {
         const AVIOInterruptCB interrupt = av::InterruptFor(cancel_);
-        ret = avio_open2(&output_->pb, path.constData(), AVIO_FLAG_WRITE, &interrupt, nullptr);
+        ret = av::OpenOutputFile(output_.get(), path, interrupt);
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot create the output file"), cancel_);
         }
