@@ -14,6 +14,7 @@ extern "C" {
 
 #include "engine/av/av_error.h"
 #include "engine/av/av_interrupt.h"
+#include "engine/av/av_log_capture.h"
 #include "engine/av/av_ptr.h"
 #include "engine/copy/copy_failure.h"
 #include "engine/copy/copy_hidden_lead.h"
@@ -202,11 +203,13 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
             return Failure(ret, QStringLiteral("Cannot create the output file"), cancel_);
         }
     }
+    const av::LogCapture headerLog(output_.get());
     ret = avformat_write_header(output_.get(), nullptr);
     if (ret < 0) {
         return WriteFailure(ret, QStringLiteral("Cannot write the output header"),
                             JoinedNames(scans_, 0), muxer_,
-                            QStringLiteral("the streams of ") + scans_.front().FileName, cancel_);
+                            QStringLiteral("the streams of ") + scans_.front().FileName,
+                            headerLog.Errors(), cancel_);
     }
     std::vector<AVRational> timeBases;
     for (unsigned i = 0; i < output_->nb_streams; ++i) {
@@ -247,11 +250,13 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
         }
         timeline_->PlaceFiller(outIndex, filler.get());
         ShiftForMuxer(outIndex, filler.get());
+        const av::LogCapture log(output_.get());
         const int ret = av_interleaved_write_frame(output_.get(), filler.get());
         if (ret < 0) {
-            return WriteFailure(
-                ret, QStringLiteral("Cannot write the output"), JoinedNames(scans_, index), muxer_,
-                StreamOf(output_->streams[outIndex], scans_[index].FileName), cancel_);
+            return WriteFailure(ret, QStringLiteral("Cannot write the output"),
+                                JoinedNames(scans_, index), muxer_,
+                                StreamOf(output_->streams[outIndex], scans_[index].FileName),
+                                log.Errors(), cancel_);
         }
         verdict = timeline_->Place(outIndex, packet, true);
     }
@@ -278,11 +283,12 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
             break;
     }
     ShiftForMuxer(outIndex, packet);
+    const av::LogCapture log(output_.get());
     const int ret = av_interleaved_write_frame(output_.get(), packet);
     if (ret < 0) {
-        return WriteFailure(ret, QStringLiteral("Cannot write the output"),
-                            JoinedNames(scans_, index), muxer_,
-                            StreamOf(output_->streams[outIndex], scans_[index].FileName), cancel_);
+        return WriteFailure(
+            ret, QStringLiteral("Cannot write the output"), JoinedNames(scans_, index), muxer_,
+            StreamOf(output_->streams[outIndex], scans_[index].FileName), log.Errors(), cancel_);
     }
     ReportProgress(false);
     return {};
@@ -545,9 +551,13 @@ Status CopyJoiner::Run() {
     if (cancel_.load()) {
         return StoppedStatus();
     }
+    const av::LogCapture trailerLog(output_.get());
     const int ret = av_write_trailer(output_.get());
     if (ret < 0) {
-        return Failure(ret, QStringLiteral("Cannot finish the output"), cancel_);
+        return WriteFailure(ret, QStringLiteral("Cannot finish the output"),
+                            JoinedNames(scans_, scans_.size() - 1), muxer_,
+                            QStringLiteral("the streams of ") + scans_.back().FileName,
+                            trailerLog.Errors(), cancel_);
     }
     if (output_->pb != nullptr) {
         avio_flush(output_->pb);

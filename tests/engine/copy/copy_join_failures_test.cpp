@@ -24,6 +24,7 @@ protected:
 };
 
 // The DV muxer turns down the second NTSC DV file's audio; ffmpeg's own tool fails there too.
+// Its logged reason comes before libav's text.
 TEST_F(CopyJoinFailures, ARefusedPacketNamesItsFileAndAsksForAConversion) {
     for (const QString& name : {QStringLiteral("a.dv"), QStringLiteral("b.dv")}) {
         ASSERT_TRUE(media_tools::RunFfmpeg(
@@ -37,9 +38,52 @@ TEST_F(CopyJoinFailures, ARefusedPacketNamesItsFileAndAsksForAConversion) {
     ASSERT_FALSE(outcome.Ok());
     EXPECT_EQ(outcome.Message().toStdString(),
               "Cannot join a.dv and b.dv without conversion: the DV output does not accept the "
-              "audio of b.dv (Invalid argument). Choose Convert instead.");
+              "audio of b.dv (Can't process DV frame #29. Insufficient audio data or severe sync "
+              "problem: Invalid argument). Choose Convert instead.");
     EXPECT_EQ(outcome.Code(), AVERROR(EINVAL));
 }
+
+// Muxers that turn the inputs down with a bare -1 ("Operation not permitted") say why only in
+// their log: the refusal names the files, carries that reason and asks for a conversion.
+struct RefusedCase {
+    const char* Input;
+    const char* Output;
+    const char* Codecs;
+    const char* MuxerSays;
+};
+
+class CopyJoinRefusals : public CopyJoinFailures,
+                         public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(CopyJoinRefusals, NameTheFilesTheMuxersReasonAndConvert) {
+    const RefusedCase& refused = GetParam();
+    const QString input = Path(QString::fromLatin1(refused.Input));
+    ASSERT_TRUE(media_tools::MakeClip(input, 1.0, 720, 576, QStringLiteral("25"),
+                                      QString::fromLatin1(refused.Codecs).split(QLatin1Char(' '))));
+    const QString output = Path(QString::fromLatin1(refused.Output));
+    const Status outcome = CopyJoin({input, input}, output);
+    ASSERT_FALSE(outcome.Ok());
+    const QString name = QString::fromLatin1(refused.Input);
+    const QString message = outcome.Message();
+    EXPECT_TRUE(
+        message.startsWith(QStringLiteral("Cannot join %1 and %1 without conversion: ").arg(name)))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromLatin1(refused.MuxerSays))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral(". Choose Convert instead.")))
+        << message.toStdString();
+    EXPECT_FALSE(message.contains(QStringLiteral("Operation not permitted")))
+        << message.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Muxers, CopyJoinRefusals,
+                         ::testing::Values(
+                             // DV takes stereo sound only.
+                             RefusedCase{"mono.mov", "joined.dv",
+                                         "-c:v dvvideo -pix_fmt yuv420p -c:a pcm_s16le -ac 1",
+                                         "exactly two streams"},
+                             // MXF counts in frames: a QuickTime file's finer clock is refused.
+                             RefusedCase{"clip.mov", "joined.mxf", "-c:v mpeg2video -c:a pcm_s16le",
+                                         "Unsupported frame rate"}));
 
 // Matroska blocks before their cluster's zero (the ffmpeg tool writes them with negative
 // timestamps allowed) are read without a timestamp: left out, they would take the clip's first
