@@ -38,7 +38,15 @@ bool AnalysisFellShort(const CopyInputScan& scan) {
 Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& cancel) {
     av::InputOpenOptions options;
     options.Cancel = &cancel;
-    return av::OpenMediaInput(path, options);
+    Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
+    // A bare MPEG video stream (often named .mpg) has no container stamps: its pictures get
+    // decoding stamps from the frame rate, but those shown later than decoded get no
+    // presentation stamp, and a program stream written from them would carry no time at all.
+    // libavformat works them out from the next reference picture's decoding stamp.
+    if (opened.Ok() && QLatin1String((*opened)->iformat->name) == QLatin1String("mpegvideo")) {
+        (*opened)->flags |= AVFMT_FLAG_GENPTS;
+    }
+    return opened;
 }
 
 namespace {

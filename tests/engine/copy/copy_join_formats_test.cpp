@@ -257,6 +257,32 @@ TEST_F(CopyJoinChecks, MixedContainersIntoTransportStreamDecode) {
               4 * DecodedFrames(mp4, QStringLiteral("video")));
 }
 
+// A bare MPEG-2 video stream named .mpg carries no stamps of its own; the joined program
+// stream must still say when each picture shows, with B-pictures or without.
+TEST_F(CopyJoinChecks, ABareMpegVideoStreamIsTimedByItsFrameRate) {
+    std::vector<QString> inputs;
+    for (const QString& bFrames : {QStringLiteral("0"), QStringLiteral("2")}) {
+        inputs.push_back(dir_.filePath(QStringLiteral("bare%1.mpg").arg(bFrames)));
+        ASSERT_TRUE(media_tools::RunFfmpeg(
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("testsrc=s=160x120:r=25:d=2"), QStringLiteral("-c:v"),
+             QStringLiteral("mpeg2video"), QStringLiteral("-bf"), bFrames, QStringLiteral("-f"),
+             QStringLiteral("mpeg2video"), inputs.back()}));
+    }
+    const QString output = dir_.filePath(QStringLiteral("out.mpg"));
+    const Status outcome = CopyJoin(inputs, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
+    const double duration = copy_join_probe::RunFfprobe(
+                                {QStringLiteral("-show_entries"), QStringLiteral("format=duration"),
+                                 QStringLiteral("-of"), QStringLiteral("csv=p=0"), output})
+                                .trimmed()
+                                .toDouble();
+    EXPECT_NEAR(duration, 4.0, 2 * kFrame);
+    const copy_join_probe::Span video = StreamSpan(output, QStringLiteral("video"));
+    EXPECT_NEAR(video.End - video.Start, 4.0, 2 * kFrame);
+    EXPECT_EQ(DecodedFrames(output, QStringLiteral("video")), 100);
+}
+
 TEST_F(CopyJoinChecks, AnUnreadableInputIsNamed) {
     const QString a = Clip(QStringLiteral("a.mp4"), 160, 120);
     const QString text = dir_.filePath(QStringLiteral("notes.mp4"));
