@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <atomic>
+#include <utility>
 
 #include "engine/copy/copy_join.h"
 #include "engine/plan/output_plan_resolver.h"
@@ -108,6 +109,51 @@ TEST_F(CopyJoinFailures, PacketsWithoutTimestampsAreRefusedNotDropped) {
     EXPECT_EQ(outcome.Message().toStdString(),
               "Cannot join by stream copy: some packets of a.mkv carry no timestamp, so where "
               "they belong is unknown. Convert it instead.");
+}
+
+// H.264 files whose setup differs in the level alone decode alike with either setup: joined, the
+// output stating the higher level. A setting that changes how pictures decode is refused, named.
+TEST_F(CopyJoinFailures, H264SetupMayDifferInTheLevelOnly) {
+    const auto encode = [this](const QString& name, const QStringList& x264) {
+        const QString path = Path(name);
+        EXPECT_TRUE(media_tools::MakeClip(
+            path, 1.0, 320, 240, QStringLiteral("25"),
+            QStringList{QStringLiteral("-c:v"), QStringLiteral("libx264"),
+                        QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p")} +
+                x264,
+            true, false));
+        return path;
+    };
+    const QString low =
+        encode(QStringLiteral("low.mp4"), {QStringLiteral("-level"), QStringLiteral("3.1")});
+    const QString high =
+        encode(QStringLiteral("high.mp4"), {QStringLiteral("-level"), QStringLiteral("4.0")});
+    const QString output = Path(QStringLiteral("joined.mp4"));
+    const Status joined = CopyJoin({low, high}, output);
+    ASSERT_TRUE(joined.Ok()) << joined.Message().toStdString();
+    EXPECT_EQ(copy_join_probe::RunFfprobe({QStringLiteral("-select_streams"), QStringLiteral("v:0"),
+                                           QStringLiteral("-show_entries"),
+                                           QStringLiteral("stream=level"), QStringLiteral("-of"),
+                                           QStringLiteral("csv=p=0"), output})
+                  .trimmed(),
+              QByteArray("40"));
+    EXPECT_EQ(copy_join_probe::DecodedFrames(output, QStringLiteral("video")), 50);
+
+    const std::pair<QStringList, const char*> refused[] = {
+        {{QStringLiteral("-coder"), QStringLiteral("0")}, "picture parameter set"},
+        {{QStringLiteral("-bf"), QStringLiteral("0")}, "sequence parameter set"}};
+    for (const auto& [x264, part] : refused) {
+        // At the same level, so that only the setting differs.
+        const QString other =
+            encode(QStringLiteral("other.mp4"),
+                   x264 + QStringList{QStringLiteral("-level"), QStringLiteral("3.1")});
+        const Status outcome = CopyJoin({low, other}, Path(QStringLiteral("refused.mp4")));
+        ASSERT_FALSE(outcome.Ok());
+        EXPECT_EQ(outcome.Message(),
+                  QStringLiteral("Cannot join by stream copy: other.mp4 differs from low.mp4 in "
+                                 "video H.264 %1 (settings other than the level).")
+                      .arg(QString::fromLatin1(part)));
+    }
 }
 
 TEST_F(CopyJoinFailures, AFullDiskKeepsTheSystemsReason) {
