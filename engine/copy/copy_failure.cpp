@@ -78,6 +78,13 @@ Status WriteFailure(int code, const QString& what, const QString& joined, const 
                 .arg(joined, muxer.toUpper(), refused, because)};
 }
 
+Status NothingToCopy(const QString& file) {
+    return {AVERROR_INVALIDDATA,
+            QStringLiteral("Cannot join by stream copy: %1 holds no picture or sound that can be "
+                           "copied: it is cut short or damaged.")
+                .arg(file)};
+}
+
 QString StreamOf(const AVStream* stream, const QString& file) {
     return (stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO ? QStringLiteral("the audio of ")
                                                                : QStringLiteral("the video of ")) +

@@ -35,6 +35,9 @@ Status WriteFailure(int code, const QString& what, const QString& joined, const 
                     const QString& refused, const QString& muxerSays,
                     const std::atomic<bool>& cancel);
 
+// An input of which nothing would reach the output: the join would succeed without it.
+Status NothingToCopy(const QString& file);
+
 // What of `file` goes to the output stream: "the audio of b.dv".
 QString StreamOf(const AVStream* stream, const QString& file);
 

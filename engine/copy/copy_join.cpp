@@ -117,6 +117,8 @@ private:
     // the earliest of them fixes where the file starts.
     bool started_ = false;
     std::deque<av::PacketPtr> pending_;
+    // Packets of the current file written, silence left out.
+    std::int64_t writtenInFile_ = 0;
     ProgressThrottle throttle_;
 };
 
@@ -312,6 +314,7 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
             ret, QStringLiteral("Cannot write the output"), JoinedNames(scans_, index), muxer_,
             StreamOf(output_->streams[outIndex], scans_[index].FileName), log.Errors(), cancel_);
     }
+    ++writtenInFile_;
     ReportProgress(false);
     return {};
 }
@@ -463,6 +466,7 @@ void CopyJoiner::BeginFileStreams(std::size_t index, const OpenedInput& opened) 
     }
     started_ = false;
     pending_.clear();
+    writtenInFile_ = 0;
 }
 
 // Runs one packet (or the end, nullptr) through the stream's filter, if any.
@@ -528,7 +532,13 @@ Status CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
         }
     }
     // A file with a stream that sent nothing: the others go out as they are.
-    return started_ ? Status{} : StartFile(index);
+    if (!started_) {
+        if (Status outcome = StartFile(index); !outcome.Ok()) {
+            return outcome;
+        }
+    }
+    // A file that gave nothing at all would vanish from the join unnoticed.
+    return writtenInFile_ > 0 ? Status{} : copy_failure::NothingToCopy(scans_[index].FileName);
 }
 
 void CopyJoiner::ReportProgress(bool force) {

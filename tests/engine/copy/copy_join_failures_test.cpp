@@ -2,10 +2,12 @@
 // hold asks for a conversion; a disk that fails keeps the system's reason.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <atomic>
 #include <utility>
+#include <vector>
 
 #include "engine/copy/copy_join.h"
 #include "engine/plan/output_plan_resolver.h"
@@ -153,6 +155,33 @@ TEST_F(CopyJoinFailures, H264SetupMayDifferInTheLevelOnly) {
                   QStringLiteral("Cannot join by stream copy: other.mp4 differs from low.mp4 in "
                                  "video H.264 %1 (settings other than the level).")
                       .arg(QString::fromLatin1(part)));
+    }
+}
+
+// A file cut right after its header still opens, with all it needs to be copied, but gives
+// no packet: the join fails, naming it, first or later.
+TEST_F(CopyJoinFailures, AnInputThatGivesNothingFailsTheJoin) {
+    const QString whole = Path(QStringLiteral("whole.m4a"));
+    ASSERT_TRUE(media_tools::MakeClip(whole, 1.0, 0, 0, QStringLiteral("25"),
+                                      {QStringLiteral("-c:a"), QStringLiteral("aac"),
+                                       QStringLiteral("-movflags"), QStringLiteral("+faststart")},
+                                      false));
+    QFile file(whole);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const qsizetype media = bytes.indexOf("mdat");
+    ASSERT_GT(media, 0);
+    const QString cut = Path(QStringLiteral("cut.m4a"));
+    QFile cutFile(cut);
+    ASSERT_TRUE(cutFile.open(QIODevice::WriteOnly));
+    ASSERT_EQ(cutFile.write(bytes.left(media + 4)), media + 4);
+    cutFile.close();
+    for (const std::vector<QString>& inputs : {std::vector{whole, cut}, std::vector{cut, whole}}) {
+        const Status outcome = CopyJoin(inputs, Path(QStringLiteral("joined.m4a")));
+        ASSERT_FALSE(outcome.Ok());
+        EXPECT_EQ(outcome.Message().toStdString(),
+                  "Cannot join by stream copy: cut.m4a holds no picture or sound that can be "
+                  "copied: it is cut short or damaged.");
     }
 }
 
