@@ -70,6 +70,12 @@ const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParame
                           format == QLatin1String("aac");
         return adts ? "aac_adtstoasc" : nullptr;
     }
+    // A hidden VP9 picture stored as a packet of its own carries the stamp of the picture shown
+    // after it: merged into that one's packet, as the MP4 and Matroska muxers store them, every
+    // packet is one picture shown and the stamps increase.
+    if (par->codec_id == AV_CODEC_ID_VP9) {
+        return "vp9_superframe";
+    }
     const bool lengthPrefixed = par->extradata_size > 0 && par->extradata[0] == 1;
     if (IsMpegStreamMuxer(muxer) && lengthPrefixed) {
         if (par->codec_id == AV_CODEC_ID_H264) {
