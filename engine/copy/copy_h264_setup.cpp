@@ -135,6 +135,30 @@ QByteArray Merged(const std::vector<QByteArray>& setups) {
     return merged;
 }
 
+void StateShared(AVCodecParameters* out, const std::vector<CopyInputScan>& scans,
+                 const std::vector<std::vector<int>>& kept, std::size_t outIndex) {
+    if (out->codec_id != AV_CODEC_ID_H264 || out->extradata == nullptr ||
+        kept.size() < scans.size()) {
+        return;
+    }
+    std::vector<QByteArray> setups;
+    for (std::size_t index = 0; index < scans.size(); ++index) {
+        if (outIndex >= kept[index].size()) {
+            return;
+        }
+        const auto stream = static_cast<std::size_t>(kept[index][outIndex]);
+        if (stream >= scans[index].Streams.size()) {
+            return;
+        }
+        setups.push_back(scans[index].Streams[stream].Extradata);
+    }
+    // Only bytes change: the first file's record keeps its size.
+    const QByteArray merged = Merged(setups);
+    if (merged.size() == out->extradata_size) {
+        std::copy(merged.begin(), merged.end(), out->extradata);
+    }
+}
+
 }  // namespace copy_h264_setup
 
 }  // namespace veltrano

@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstddef>
 #include <vector>
+
+#include "engine/copy/copy_stream_check.h"
 
 namespace veltrano {
 
@@ -24,6 +27,12 @@ QString Difference(const QByteArray& first, const QByteArray& other);
 // The first record, stating the highest level of all and the compatibility flags all share.
 // `setups` must not differ otherwise (Difference empty); the first is returned unchanged else.
 QByteArray Merged(const std::vector<QByteArray>& setups);
+
+// Puts the merged record of every file's stream feeding output stream `outIndex` (`kept`: per
+// file, the input streams in output order) into the output stream's parameters `out`, which
+// carry the first file's record; anything but H.264 in avcC form is left alone.
+void StateShared(AVCodecParameters* out, const std::vector<CopyInputScan>& scans,
+                 const std::vector<std::vector<int>>& kept, std::size_t outIndex);
 
 }  // namespace copy_h264_setup
 

@@ -82,7 +82,6 @@ private:
         return scans_[index].Streams[static_cast<std::size_t>(inIndex)];
     }
     Status CreateOutput(const OpenedInput& first);
-    void StateSharedH264Setup(AVCodecParameters* out, std::size_t outIndex) const;
     Status CopyFile(std::size_t index, OpenedInput& opened);
     void BeginFileStreams(std::size_t index, const OpenedInput& opened);
     Status Feed(std::size_t index, OpenedInput& opened, int outIndex, AVPacket* in,
@@ -163,23 +162,6 @@ Result<OpenedInput> CopyJoiner::OpenFile(std::size_t index) {
                          muxer_, cancel_);
 }
 
-// H.264 files may differ in level and compatibility flags: the output's setup, which every
-// file's pictures are decoded with, states the highest level and the flags all of them keep.
-void CopyJoiner::StateSharedH264Setup(AVCodecParameters* out, std::size_t outIndex) const {
-    if (out->codec_id != AV_CODEC_ID_H264 || out->extradata == nullptr) {
-        return;
-    }
-    std::vector<QByteArray> setups;
-    for (std::size_t index = 0; index < scans_.size(); ++index) {
-        setups.push_back(ScannedStream(index, choice_.Kept[index][outIndex]).Extradata);
-    }
-    // Only bytes change: the first file's record keeps its size.
-    const QByteArray merged = copy_h264_setup::Merged(setups);
-    if (merged.size() == out->extradata_size) {
-        std::copy(merged.begin(), merged.end(), out->extradata);
-    }
-}
-
 Status CopyJoiner::CreateOutput(const OpenedInput& first) {
     const QByteArray path = QFile::encodeName(task_.WritePath);
     int ret = avformat_alloc_output_context2(av::OutPtr(output_), nullptr,
@@ -206,7 +188,7 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
             return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
         }
         if (filter == nullptr) {
-            StateSharedH264Setup(out->codecpar, outIndex);
+            copy_h264_setup::StateShared(out->codecpar, scans_, choice_.Kept, outIndex);
         }
         const AVMediaType type = out->codecpar->codec_type;
         CopyStreamFacts(input, in, out);
