@@ -5,6 +5,7 @@ extern "C" {
 }
 
 #include <QFileInfo>
+#include <QStringList>
 #include <cerrno>
 #include <initializer_list>
 
@@ -27,8 +28,10 @@ Status Failure(int code, const QString& what, const std::atomic<bool>& cancel) {
 }
 
 bool IsSystemWriteError(int code) {
+    // Not EPERM: muxers refuse with a bare -1, which reads as "Operation not permitted", and
+    // writing to a file already open never fails so.
     for (const int error :
-         {EIO, ENOSPC, EDQUOT, EFBIG, EROFS, EACCES, EPERM, EBADF, EPIPE, ENOMEM, ENXIO}) {
+         {EIO, ENOSPC, EDQUOT, EFBIG, EROFS, EACCES, EBADF, EPIPE, ENOMEM, ENXIO}) {
         if (code == AVERROR(error)) {
             return true;
         }
@@ -48,14 +51,38 @@ QString JoinedNames(const std::vector<CopyInputScan>& scans, std::size_t index) 
 }
 
 Status WriteFailure(int code, const QString& what, const QString& joined, const QString& muxer,
-                    const QString& refused, const std::atomic<bool>& cancel) {
+                    const QString& refused, const QString& muxerSays,
+                    const std::atomic<bool>& cancel) {
     if (cancel.load() || code == AVERROR_EXIT || IsSystemWriteError(code)) {
         return Failure(code, what, cancel);
     }
+    // A bare -1 tells nothing beyond the refusal itself.
+    QStringList reasons;
+    if (!muxerSays.isEmpty()) {
+        // libav's text follows after a colon.
+        QString said = muxerSays;
+        while (said.endsWith(QLatin1Char('.')) || said.endsWith(QLatin1Char('!'))) {
+            said.chop(1);
+        }
+        reasons << said;
+    }
+    if (code != AVERROR(EPERM)) {
+        reasons << av::ErrorText(code);
+    }
+    const QString because = reasons.isEmpty()
+                                ? QString()
+                                : QStringLiteral(" (%1)").arg(reasons.join(QStringLiteral(": ")));
     return {code < 0 ? code : -1,
-            QStringLiteral("Cannot join %1 without conversion: the %2 output does not accept %3 "
-                           "(%4). Choose Convert instead.")
-                .arg(joined, muxer.toUpper(), refused, av::ErrorText(code))};
+            QStringLiteral("Cannot join %1 without conversion: the %2 output does not accept %3%4. "
+                           "Choose Convert instead.")
+                .arg(joined, muxer.toUpper(), refused, because)};
+}
+
+Status NothingToCopy(const QString& file) {
+    return {AVERROR_INVALIDDATA,
+            QStringLiteral("Cannot join by stream copy: %1 holds no picture or sound that can be "
+                           "copied: it is cut short or damaged.")
+                .arg(file)};
 }
 
 QString StreamOf(const AVStream* stream, const QString& file) {

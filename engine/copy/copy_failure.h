@@ -27,11 +27,16 @@ bool IsSystemWriteError(int code);
 // one whose packets were turned down ("a.dv and b.dv").
 QString JoinedNames(const std::vector<CopyInputScan>& scans, std::size_t index);
 
-// A failed header or packet write. A system error keeps `what` and the system's reason; any
-// other is the muxer turning down `refused` ("the audio of b.dv"), which only a conversion can
-// make acceptable, so the user is told to choose it.
+// A failed header, packet or trailer write. A system error keeps `what` and the system's reason;
+// any other is the muxer turning down `refused` ("the audio of b.dv"), which only a conversion
+// can make acceptable, so the user is told to choose it, with the reason the muxer logged
+// (`muxerSays`, may be empty) and libav's text for `code` after it.
 Status WriteFailure(int code, const QString& what, const QString& joined, const QString& muxer,
-                    const QString& refused, const std::atomic<bool>& cancel);
+                    const QString& refused, const QString& muxerSays,
+                    const std::atomic<bool>& cancel);
+
+// An input of which nothing would reach the output: the join would succeed without it.
+Status NothingToCopy(const QString& file);
 
 // What of `file` goes to the output stream: "the audio of b.dv".
 QString StreamOf(const AVStream* stream, const QString& file);

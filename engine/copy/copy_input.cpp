@@ -38,7 +38,15 @@ bool AnalysisFellShort(const CopyInputScan& scan) {
 Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& cancel) {
     av::InputOpenOptions options;
     options.Cancel = &cancel;
-    return av::OpenMediaInput(path, options);
+    Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
+    // A bare MPEG video stream (often named .mpg) has no container stamps: its pictures get
+    // decoding stamps from the frame rate, but those shown later than decoded get no
+    // presentation stamp, and a program stream written from them would carry no time at all.
+    // libavformat works them out from the next reference picture's decoding stamp.
+    if (opened.Ok() && QLatin1String((*opened)->iformat->name) == QLatin1String("mpegvideo")) {
+        (*opened)->flags |= AVFMT_FLAG_GENPTS;
+    }
+    return opened;
 }
 
 namespace {
@@ -61,6 +69,12 @@ const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParame
         const bool adts = par->extradata_size == 0 || format == QLatin1String("mpegts") ||
                           format == QLatin1String("aac");
         return adts ? "aac_adtstoasc" : nullptr;
+    }
+    // A hidden VP9 picture stored as a packet of its own carries the stamp of the picture shown
+    // after it: merged into that one's packet, as the MP4 and Matroska muxers store them, every
+    // packet is one picture shown and the stamps increase.
+    if (par->codec_id == AV_CODEC_ID_VP9) {
+        return "vp9_superframe";
     }
     const bool lengthPrefixed = par->extradata_size > 0 && par->extradata[0] == 1;
     if (IsMpegStreamMuxer(muxer) && lengthPrefixed) {

@@ -28,7 +28,7 @@ bool AnalysisFellShort(const CopyInputScan& scan);
 
 // The filter one input stream needs to suit the output container, or nullptr: ADTS audio into
 // containers that carry the AAC configuration out of band, length-prefixed H.264/HEVC into
-// MPEG transport or program streams.
+// MPEG transport or program streams, hidden VP9 pictures merged with the next shown one.
 const char* BitstreamFilterFor(const AVFormatContext* input, const AVCodecParameters* par,
                                const QString& muxer);
 

@@ -14,9 +14,11 @@ extern "C" {
 
 #include "engine/av/av_error.h"
 #include "engine/av/av_interrupt.h"
+#include "engine/av/av_log_capture.h"
 #include "engine/av/av_output.h"
 #include "engine/av/av_ptr.h"
 #include "engine/copy/copy_failure.h"
+#include "engine/copy/copy_h264_setup.h"
 #include "engine/copy/copy_hidden_lead.h"
 #include "engine/copy/copy_input.h"
 #include "engine/copy/copy_join.h"
@@ -115,6 +117,8 @@ private:
     // the earliest of them fixes where the file starts.
     bool started_ = false;
     std::deque<av::PacketPtr> pending_;
+    // Packets of the current file written, silence left out.
+    std::int64_t writtenInFile_ = 0;
     ProgressThrottle throttle_;
 };
 
@@ -187,6 +191,9 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
         if (ret < 0) {
             return Failure(ret, QStringLiteral("Cannot create the output"), cancel_);
         }
+        if (filter == nullptr) {
+            copy_h264_setup::StateShared(out->codecpar, scans_, choice_.Kept, outIndex);
+        }
         const AVMediaType type = out->codecpar->codec_type;
         CopyStreamFacts(input, in, out);
         if (type == AVMEDIA_TYPE_AUDIO) {
@@ -206,11 +213,13 @@ Status CopyJoiner::CreateOutput(const OpenedInput& first) {
             return Failure(ret, QStringLiteral("Cannot create the output file"), cancel_);
         }
     }
+    const av::LogCapture headerLog(output_.get());
     ret = avformat_write_header(output_.get(), nullptr);
     if (ret < 0) {
         return WriteFailure(ret, QStringLiteral("Cannot write the output header"),
                             JoinedNames(scans_, 0), muxer_,
-                            QStringLiteral("the streams of ") + scans_.front().FileName, cancel_);
+                            QStringLiteral("the streams of ") + scans_.front().FileName,
+                            headerLog.Errors(), cancel_);
     }
     std::vector<AVRational> timeBases;
     for (unsigned i = 0; i < output_->nb_streams; ++i) {
@@ -251,11 +260,13 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
         }
         timeline_->PlaceFiller(outIndex, filler.get());
         ShiftForMuxer(outIndex, filler.get());
+        const av::LogCapture log(output_.get());
         const int ret = av_interleaved_write_frame(output_.get(), filler.get());
         if (ret < 0) {
-            return WriteFailure(
-                ret, QStringLiteral("Cannot write the output"), JoinedNames(scans_, index), muxer_,
-                StreamOf(output_->streams[outIndex], scans_[index].FileName), cancel_);
+            return WriteFailure(ret, QStringLiteral("Cannot write the output"),
+                                JoinedNames(scans_, index), muxer_,
+                                StreamOf(output_->streams[outIndex], scans_[index].FileName),
+                                log.Errors(), cancel_);
         }
         verdict = timeline_->Place(outIndex, packet, true);
     }
@@ -282,12 +293,14 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
             break;
     }
     ShiftForMuxer(outIndex, packet);
+    const av::LogCapture log(output_.get());
     const int ret = av_interleaved_write_frame(output_.get(), packet);
     if (ret < 0) {
-        return WriteFailure(ret, QStringLiteral("Cannot write the output"),
-                            JoinedNames(scans_, index), muxer_,
-                            StreamOf(output_->streams[outIndex], scans_[index].FileName), cancel_);
+        return WriteFailure(
+            ret, QStringLiteral("Cannot write the output"), JoinedNames(scans_, index), muxer_,
+            StreamOf(output_->streams[outIndex], scans_[index].FileName), log.Errors(), cancel_);
     }
+    ++writtenInFile_;
     ReportProgress(false);
     return {};
 }
@@ -439,6 +452,7 @@ void CopyJoiner::BeginFileStreams(std::size_t index, const OpenedInput& opened) 
     }
     started_ = false;
     pending_.clear();
+    writtenInFile_ = 0;
 }
 
 // Runs one packet (or the end, nullptr) through the stream's filter, if any.
@@ -504,7 +518,13 @@ Status CopyJoiner::CopyFile(std::size_t index, OpenedInput& opened) {
         }
     }
     // A file with a stream that sent nothing: the others go out as they are.
-    return started_ ? Status{} : StartFile(index);
+    if (!started_) {
+        if (Status outcome = StartFile(index); !outcome.Ok()) {
+            return outcome;
+        }
+    }
+    // A file that gave nothing at all would vanish from the join unnoticed.
+    return writtenInFile_ > 0 ? Status{} : copy_failure::NothingToCopy(scans_[index].FileName);
 }
 
 void CopyJoiner::ReportProgress(bool force) {
@@ -549,9 +569,13 @@ Status CopyJoiner::Run() {
     if (cancel_.load()) {
         return StoppedStatus();
     }
+    const av::LogCapture trailerLog(output_.get());
     const int ret = av_write_trailer(output_.get());
     if (ret < 0) {
-        return Failure(ret, QStringLiteral("Cannot finish the output"), cancel_);
+        return WriteFailure(ret, QStringLiteral("Cannot finish the output"),
+                            JoinedNames(scans_, scans_.size() - 1), muxer_,
+                            QStringLiteral("the streams of ") + scans_.back().FileName,
+                            trailerLog.Errors(), cancel_);
     }
     if (output_->pb != nullptr) {
         avio_flush(output_->pb);

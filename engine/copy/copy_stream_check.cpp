@@ -10,6 +10,8 @@ extern "C" {
 #include <algorithm>
 #include <cmath>
 
+#include "engine/copy/copy_h264_setup.h"
+
 namespace veltrano {
 
 namespace {
@@ -149,6 +151,17 @@ std::optional<Difference> CompareStreams(const QString& kind, const CopyStreamPa
     }
     // A stream that carries its headers in-band (ADTS, Annex B) has none here; the bitstream
     // filter builds them from the stream itself.
+    if (compareSetup && first.Codec == AV_CODEC_ID_H264 &&
+        copy_h264_setup::IsAvcRecord(first.Extradata) &&
+        copy_h264_setup::IsAvcRecord(other.Extradata)) {
+        const QString part = copy_h264_setup::Difference(first.Extradata, other.Extradata);
+        if (part.isEmpty()) {
+            return std::nullopt;
+        }
+        return Difference{kind + QStringLiteral(" H.264 ") + part,
+                          QStringLiteral("settings other than the level"),
+                          {}};
+    }
     if (compareSetup && !first.Extradata.isEmpty() && !other.Extradata.isEmpty() &&
         first.Extradata != other.Extradata) {
         if (first.Extradata.size() == other.Extradata.size()) {

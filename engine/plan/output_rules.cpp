@@ -26,6 +26,8 @@ constexpr ContainerProfile kContainers[] = {
     {"mpg", "mpeg", "mpeg1video", "mp2"},
     {"mpeg", "mpeg", "mpeg1video", "mp2"},
     {"vob", "vob", "mpeg2video", "ac3"},
+    // A program stream by its plain name: written as .mpg is (MPEG-2 video goes to a VOB).
+    {"ps", "mpeg", "mpeg1video", "mp2"},
     {"rm", "rm", "rv20", "ac3"},
     {"ts", "mpegts", "mpeg2video", "mp2"},
 };

@@ -257,6 +257,78 @@ TEST_F(CopyJoinChecks, MixedContainersIntoTransportStreamDecode) {
               4 * DecodedFrames(mp4, QStringLiteral("video")));
 }
 
+// A bare MPEG-2 video stream named .mpg carries no stamps of its own; the joined program
+// stream must still say when each picture shows, with B-pictures or without.
+TEST_F(CopyJoinChecks, ABareMpegVideoStreamIsTimedByItsFrameRate) {
+    std::vector<QString> inputs;
+    for (const QString& bFrames : {QStringLiteral("0"), QStringLiteral("2")}) {
+        inputs.push_back(dir_.filePath(QStringLiteral("bare%1.mpg").arg(bFrames)));
+        ASSERT_TRUE(media_tools::RunFfmpeg(
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("testsrc=s=160x120:r=25:d=2"), QStringLiteral("-c:v"),
+             QStringLiteral("mpeg2video"), QStringLiteral("-bf"), bFrames, QStringLiteral("-f"),
+             QStringLiteral("mpeg2video"), inputs.back()}));
+    }
+    const QString output = dir_.filePath(QStringLiteral("out.mpg"));
+    const Status outcome = CopyJoin(inputs, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
+    const double duration = copy_join_probe::RunFfprobe(
+                                {QStringLiteral("-show_entries"), QStringLiteral("format=duration"),
+                                 QStringLiteral("-of"), QStringLiteral("csv=p=0"), output})
+                                .trimmed()
+                                .toDouble();
+    EXPECT_NEAR(duration, 4.0, 2 * kFrame);
+    const copy_join_probe::Span video = StreamSpan(output, QStringLiteral("video"));
+    EXPECT_NEAR(video.End - video.Start, 4.0, 2 * kFrame);
+    EXPECT_EQ(DecodedFrames(output, QStringLiteral("video")), 100);
+}
+
+// A 10-bit VP9 WebM whose hidden pictures are blocks of their own, sharing the stamp of the
+// picture shown next: no picture is reordered, so the join goes through, every picture kept.
+TEST_F(CopyJoinChecks, HiddenVp9PicturesInBlocksOfTheirOwnJoin) {
+    const QString encoded = dir_.filePath(QStringLiteral("encoded.webm"));
+    // Two passes, so that the encoder makes hidden reference pictures.
+    for (const QString& pass : {QStringLiteral("1"), QStringLiteral("2")}) {
+        ASSERT_TRUE(media_tools::RunFfmpeg({QStringLiteral("-f"),
+                                            QStringLiteral("lavfi"),
+                                            QStringLiteral("-i"),
+                                            QStringLiteral("testsrc2=s=160x120:r=25:d=2"),
+                                            QStringLiteral("-c:v"),
+                                            QStringLiteral("libvpx-vp9"),
+                                            QStringLiteral("-pix_fmt"),
+                                            QStringLiteral("yuv420p10le"),
+                                            QStringLiteral("-b:v"),
+                                            QStringLiteral("200k"),
+                                            QStringLiteral("-auto-alt-ref"),
+                                            QStringLiteral("1"),
+                                            QStringLiteral("-lag-in-frames"),
+                                            QStringLiteral("25"),
+                                            QStringLiteral("-passlogfile"),
+                                            dir_.filePath(QStringLiteral("passes")),
+                                            QStringLiteral("-pass"),
+                                            pass,
+                                            QStringLiteral("-f"),
+                                            QStringLiteral("webm"),
+                                            encoded}));
+    }
+    const QString split = dir_.filePath(QStringLiteral("split.webm"));
+    ASSERT_TRUE(media_tools::RunFfmpeg(
+        {QStringLiteral("-i"), encoded, QStringLiteral("-c"), QStringLiteral("copy"),
+         QStringLiteral("-bsf:v"), QStringLiteral("vp9_superframe_split"),
+         QStringLiteral("-fflags"), QStringLiteral("-autobsf"), split}));
+    const int shown = DecodedFrames(split, QStringLiteral("video"));
+    ASSERT_EQ(shown, 50);
+    ASSERT_GT(StreamSpan(split, QStringLiteral("video")).Packets, shown) << "no hidden pictures";
+
+    const QString output = dir_.filePath(QStringLiteral("out.webm"));
+    const Status outcome = CopyJoin({split, split}, output);
+    ASSERT_TRUE(outcome.Ok()) << outcome.Message().toStdString();
+    EXPECT_EQ(DecodedFrames(output, QStringLiteral("video")), 2 * shown);
+    const copy_join_probe::Span video = StreamSpan(output, QStringLiteral("video"));
+    EXPECT_EQ(video.Packets, 2 * shown);
+    EXPECT_NEAR(video.End - video.Start, 4.0, kFrame / 2);
+}
+
 TEST_F(CopyJoinChecks, AnUnreadableInputIsNamed) {
     const QString a = Clip(QStringLiteral("a.mp4"), 160, 120);
     const QString text = dir_.filePath(QStringLiteral("notes.mp4"));

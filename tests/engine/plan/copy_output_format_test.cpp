@@ -57,6 +57,9 @@ TEST(CopyOutputFormat, ANameWithoutExtensionTakesTheFirstInputsContainer) {
 TEST(CopyOutputFormat, AnExtensionStillDecides) {
     EXPECT_EQ(CopyMuxer(QStringLiteral("/tmp/Join.mkv"), ReadBy(kMp4Family)),
               QStringLiteral("matroska"));
+    // A program stream's plain name is written as .mpg is.
+    EXPECT_EQ(CopyMuxer(QStringLiteral("/tmp/Join.ps"), ReadBy(QStringLiteral("mpeg"))),
+              QStringLiteral("mpeg"));
     // An extension nobody knows is refused, whatever the input was.
     const Result<OutputPlan> unknown =
         ParseEncodeOptions(kCopy, QStringLiteral("/tmp/Join.xyz"), ReadBy(kMp4Family));
