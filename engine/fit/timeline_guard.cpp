@@ -2,6 +2,7 @@
 
 extern "C" {
 #include <libavutil/avutil.h>
+#include <libavutil/mathematics.h>
 }
 
 #include <algorithm>
@@ -50,7 +51,12 @@ TimelineGuard::TimelineGuard(const std::array<AVRational, kStreams>& timeBases)
 std::int64_t TimelineGuard::Place(int stream, std::int64_t ts, std::int64_t duration) {
     const AVRational timeBase = timeBases_[stream];
     duration = std::max<std::int64_t>(duration, 0);
-    const std::int64_t durationUs = ToUs(duration, timeBase);
+    std::int64_t durationUs = ToUs(duration, timeBase);
+    if (durationUs > kSlackUs) {
+        // No one frame is believed to last longer than the slack for a gap.
+        duration = av_rescale_q_rnd(kSlackUs, AV_TIME_BASE_Q, timeBase, AV_ROUND_DOWN);
+        durationUs = ToUs(duration, timeBase);
+    }
     const std::int64_t expected = started_[stream] ? end_[stream] : 0;
     std::int64_t placed = ts == AV_NOPTS_VALUE ? expected : SaturatingAdd(ts, shift_[stream]);
     const std::int64_t gapUs = ToUs(SaturatingSub(placed, expected), timeBase);

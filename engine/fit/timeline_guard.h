@@ -28,7 +28,8 @@ public:
 
     // A frame (or packet) of `stream` stamped `ts` from the segment's start (AV_NOPTS_VALUE
     // when it has none), lasting `duration`, both in the stream's time base. Returns its stamp
-    // on the segment's timeline: `ts` itself unless a jump was closed here or before.
+    // on the segment's timeline: `ts` itself unless a jump was closed here or before. A
+    // duration counts for at most kSlackUs.
     std::int64_t Place(int stream, std::int64_t ts, std::int64_t duration);
 
     // Where the stream's frames end on the segment's timeline, in its time base / microseconds.
