@@ -102,7 +102,10 @@ Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<
             ret = Drain(false);
         }
     }
-    if (ret >= 0 && (decodeVideo_ || decodeAudio_) && framesDecoded_ == 0) {
+    // Nothing decoded fails the join, unless a stream the output does not take shows the input
+    // has a length to keep (a film with an empty sound track, joined to sound).
+    if (ret >= 0 && (decodeVideo_ || decodeAudio_) && framesDecoded_ == 0 &&
+        (guard_.HeldUs() == 0 || Encrypted())) {
         return NothingDecoded();
     }
     if (ret >= 0) {
@@ -165,7 +168,7 @@ std::int64_t ConvertSegment::NominalFrameDuration() const {
         1, av_rescale_q(1, av_inv_q(rate), TimeBaseOf(input_.VideoStream())));
 }
 
-Status ConvertSegment::NothingDecoded() const {
+bool ConvertSegment::Encrypted() const {
     bool encrypted = encrypted_;
     for (const AVStream* stream : {input_.VideoStream(), input_.AudioStream()}) {
         if (stream != nullptr &&
@@ -173,9 +176,13 @@ Status ConvertSegment::NothingDecoded() const {
             encrypted = true;
         }
     }
+    return encrypted;
+}
+
+Status ConvertSegment::NothingDecoded() const {
     using engine_messages::UndecodableCause;
     const UndecodableCause cause =
-        encrypted ? UndecodableCause::Encrypted
+        Encrypted() ? UndecodableCause::Encrypted
         : packetsToDecode_ == 0 || readFailed_ || readUs_ < input_.Info().DurationUs / 2
             ? UndecodableCause::CutShort
             : UndecodableCause::Damaged;

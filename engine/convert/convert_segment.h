@@ -34,6 +34,8 @@ private:
     void NotePacket(const AVPacket& packet);
     // One picture's length in the video stream's time base, from its frame rate.
     std::int64_t NominalFrameDuration() const;
+    // Whether the packets or the streams carry encryption data.
+    bool Encrypted() const;
     // Why the input gave nothing to decode, as far as it can be told.
     Status NothingDecoded() const;
     // The filters that turn, scale and pad the picture of `first`, its pixels shown at `sar`,
