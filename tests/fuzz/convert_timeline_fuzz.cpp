@@ -7,17 +7,16 @@
 // decoded), 8 bytes of stated duration (µs), then records of 17 bytes: stream (low bit), 8
 // bytes stamp (0x8000000000000000 is "no stamp"), 8 bytes duration.
 
-extern "C" {
-#include <libavutil/avutil.h>
-#include <libavutil/mathematics.h>
-}
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
+
+extern "C" {
+#include <libavutil/avutil.h>
+#include <libavutil/mathematics.h>
+}
 
 #include "engine/fit/timeline_guard.h"
 
