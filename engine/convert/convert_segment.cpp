@@ -6,14 +6,30 @@ extern "C" {
 
 #include <algorithm>
 
+#include "engine/api/engine_messages.h"
 #include "engine/av/av_error.h"
 #include "engine/fit/convert_fit.h"
 
 namespace veltrano {
 
+namespace {
+
+constexpr int kVideo = 0;  // the guard's streams
+constexpr int kAudio = 1;
+
+AVRational TimeBaseOf(const AVStream* stream) {
+    return stream != nullptr ? stream->time_base : AV_TIME_BASE_Q;
+}
+
+}  // namespace
+
 ConvertSegment::ConvertSegment(ConvertInput& input, ConvertTimeline& timeline,
                                const ConvertOutputFormat& format, QString shownName)
-    : input_(input), timeline_(timeline), format_(format), shownName_(std::move(shownName)) {
+    : input_(input),
+      timeline_(timeline),
+      format_(format),
+      shownName_(std::move(shownName)),
+      guard_({TimeBaseOf(input.VideoStream()), TimeBaseOf(input.AudioStream())}) {
     decodeVideo_ = format_.HasVideo && input_.VideoDecoder() != nullptr;
     decodeAudio_ = format_.HasAudio && input_.AudioDecoder() != nullptr;
     const std::int64_t startUs = input_.Info().StartUs;
@@ -43,9 +59,11 @@ Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<
         if (ret < 0) {
             // A read error past the header (a truncated file) ends this input, as in the
             // ffmpeg tool; what was decoded so far is kept.
+            readFailed_ = ret != AVERROR_EOF;
             ret = 0;
             break;
         }
+        NotePacket(*packet);
         if (decodeVideo_ && packet->stream_index == input_.VideoIndex()) {
             ret = Decode(input_.VideoDecoder(), packet.get(), true);
         } else if (decodeAudio_ && packet->stream_index == input_.AudioIndex()) {
@@ -72,7 +90,7 @@ Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<
     }
     if (ret >= 0 && videoChain_.IsOpen()) {
         failure_ = QStringLiteral("Cannot convert the pictures of ");
-        ret = videoChain_.Close(videoEnd_);
+        ret = videoChain_.Close(guard_.End(kVideo));
         if (ret >= 0) {
             ret = Drain(true);
         }
@@ -84,16 +102,25 @@ Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<
             ret = Drain(false);
         }
     }
+    // Nothing decoded fails the join, unless a stream the output does not take shows the input
+    // has a length to keep (a film with an empty sound track, joined to sound).
+    if (ret >= 0 && (decodeVideo_ || decodeAudio_) && framesDecoded_ == 0 &&
+        (guard_.HeldUs() == 0 || Encrypted())) {
+        return NothingDecoded();
+    }
     if (ret >= 0) {
         failure_ = QStringLiteral("Cannot encode ");
+        // A stated duration counts only as far as the file was seen to hold.
+        const std::int64_t statedUs =
+            convert::BackedLengthUs(input_.Info().DurationUs, guard_.HeldUs());
         std::int64_t videoUs = 0;
         if (decodeVideo_) {
-            videoUs = av_rescale_q(videoEnd_, input_.VideoStream()->time_base, AV_TIME_BASE_Q);
+            videoUs = guard_.EndUs(kVideo);
         } else if (input_.Info().HasVideo || !decodeAudio_) {
             // Streams the output does not take still last: the segment keeps the input's length.
-            videoUs = input_.Info().DurationUs;
+            videoUs = statedUs;
         }
-        ret = timeline_.EndSegment(videoUs, input_.Info().DurationUs);
+        ret = timeline_.EndSegment(videoUs, statedUs);
     }
     if (ret < 0) {
         if (cancel.load() || ret == AVERROR_EXIT) {
@@ -102,6 +129,64 @@ Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<
         return {ret, av::Describe(failure_ + shownName_, ret)};
     }
     return {};
+}
+
+void ConvertSegment::NotePacket(const AVPacket& packet) {
+    const bool video = packet.stream_index == input_.VideoIndex();
+    if (!video && packet.stream_index != input_.AudioIndex()) {
+        return;
+    }
+    if (av_packet_get_side_data(&packet, AV_PKT_DATA_ENCRYPTION_INFO, nullptr) != nullptr) {
+        encrypted_ = true;
+    }
+    std::int64_t duration = packet.duration;
+    if (video) {
+        const std::int64_t nominal = NominalFrameDuration();
+        duration = convert::BoundFrameDuration(duration > 0 ? duration : nominal, nominal);
+    }
+    const std::int64_t start = video ? videoStart_ : audioStart_;
+    const std::int64_t pts =
+        packet.pts != AV_NOPTS_VALUE ? convert::SaturatingSub(packet.pts, start) : AV_NOPTS_VALUE;
+    if (video ? decodeVideo_ : decodeAudio_) {
+        ++packetsToDecode_;
+        if (pts != AV_NOPTS_VALUE) {
+            const AVRational timeBase =
+                TimeBaseOf(video ? input_.VideoStream() : input_.AudioStream());
+            readUs_ = std::max(readUs_, av_rescale_q(convert::SaturatingAdd(pts, duration),
+                                                     timeBase, AV_TIME_BASE_Q));
+        }
+        return;
+    }
+    // A stream the output does not take still tells how long the file lasts.
+    guard_.Place(video ? kVideo : kAudio, pts, duration);
+}
+
+std::int64_t ConvertSegment::NominalFrameDuration() const {
+    const AVRational rate =
+        input_.Info().FrameRate.num > 0 ? input_.Info().FrameRate : format_.FrameRate;
+    return std::max<std::int64_t>(
+        1, av_rescale_q(1, av_inv_q(rate), TimeBaseOf(input_.VideoStream())));
+}
+
+bool ConvertSegment::Encrypted() const {
+    bool encrypted = encrypted_;
+    for (const AVStream* stream : {input_.VideoStream(), input_.AudioStream()}) {
+        if (stream != nullptr &&
+            av_stream_get_side_data(stream, AV_PKT_DATA_ENCRYPTION_INIT_INFO, nullptr) != nullptr) {
+            encrypted = true;
+        }
+    }
+    return encrypted;
+}
+
+Status ConvertSegment::NothingDecoded() const {
+    using engine_messages::UndecodableCause;
+    const UndecodableCause cause =
+        Encrypted() ? UndecodableCause::Encrypted
+        : packetsToDecode_ == 0 || readFailed_ || readUs_ < input_.Info().DurationUs / 2
+            ? UndecodableCause::CutShort
+            : UndecodableCause::Damaged;
+    return {AVERROR_INVALIDDATA, engine_messages::NothingDecodable(shownName_, cause)};
 }
 
 int ConvertSegment::Decode(AVCodecContext* decoder, const AVPacket* packet, bool video) {
@@ -118,6 +203,7 @@ int ConvertSegment::Decode(AVCodecContext* decoder, const AVPacket* packet, bool
         if (ret < 0) {
             return ret == AVERROR(ENOMEM) ? ret : 0;
         }
+        ++framesDecoded_;
         ret = Filter(decoded_.get(), video);
         av_frame_unref(decoded_.get());
         if (ret < 0) {
@@ -130,19 +216,15 @@ int ConvertSegment::Filter(AVFrame* frame, bool video) {
     std::int64_t ts = frame->best_effort_timestamp;
     if (video) {
         AVStream* stream = input_.VideoStream();
-        std::int64_t duration = frame->pkt_duration;
-        if (duration <= 0) {
-            const AVRational rate =
-                input_.Info().FrameRate.num > 0 ? input_.Info().FrameRate : format_.FrameRate;
-            duration =
-                std::max<std::int64_t>(1, av_rescale_q(1, av_inv_q(rate), stream->time_base));
-        }
+        // A damaged default duration can claim centuries for one picture.
+        const std::int64_t nominal = NominalFrameDuration();
+        const std::int64_t duration = convert::BoundFrameDuration(
+            frame->pkt_duration > 0 ? frame->pkt_duration : nominal, nominal);
         if (ts == AV_NOPTS_VALUE) {
             ts = nextVideoTs_ != AV_NOPTS_VALUE ? nextVideoTs_ : videoStart_;
         }
-        nextVideoTs_ = ts + duration;
-        frame->pts = ts - videoStart_;
-        videoEnd_ = std::max(videoEnd_, frame->pts + duration);
+        nextVideoTs_ = convert::SaturatingAdd(ts, duration);
+        frame->pts = guard_.Place(kVideo, convert::SaturatingSub(ts, videoStart_), duration);
         if (!videoChain_.IsOpen()) {
             failure_ = QStringLiteral("Cannot convert the pictures of ");
             const AVRational sar = input_.PixelAspect(frame);
@@ -157,9 +239,10 @@ int ConvertSegment::Filter(AVFrame* frame, bool video) {
         if (ts == AV_NOPTS_VALUE) {
             ts = nextAudioTs_ != AV_NOPTS_VALUE ? nextAudioTs_ : audioStart_;
         }
-        nextAudioTs_ = ts + av_rescale_q(frame->nb_samples, {1, std::max(frame->sample_rate, 1)},
-                                         stream->time_base);
-        frame->pts = ts - audioStart_;
+        const std::int64_t duration = av_rescale_q(
+            frame->nb_samples, {1, std::max(frame->sample_rate, 1)}, stream->time_base);
+        nextAudioTs_ = convert::SaturatingAdd(ts, duration);
+        frame->pts = guard_.Place(kAudio, convert::SaturatingSub(ts, audioStart_), duration);
         if (!audioChain_.IsOpen()) {
             failure_ = QStringLiteral("Cannot convert the sound of ");
             const int ret = audioChain_.OpenAudio(*frame, stream->time_base, AudioDescription());

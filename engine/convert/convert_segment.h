@@ -10,6 +10,7 @@
 #include "engine/convert/convert_filter_chain.h"
 #include "engine/convert/convert_input.h"
 #include "engine/convert/convert_timeline.h"
+#include "engine/fit/timeline_guard.h"
 #include "engine/plan/join_task.h"
 
 namespace veltrano {
@@ -28,6 +29,15 @@ private:
     int Decode(AVCodecContext* decoder, const AVPacket* packet, bool video);
     int Filter(AVFrame* frame, bool video);
     int Drain(bool video);
+    // Notes a packet read: what it tells of the file (encrypted, its streams' extent when
+    // they are not decoded).
+    void NotePacket(const AVPacket& packet);
+    // One picture's length in the video stream's time base, from its frame rate.
+    std::int64_t NominalFrameDuration() const;
+    // Whether the packets or the streams carry encryption data.
+    bool Encrypted() const;
+    // Why the input gave nothing to decode, as far as it can be told.
+    Status NothingDecoded() const;
     // The filters that turn, scale and pad the picture of `first`, its pixels shown at `sar`,
     // into the output frame.
     QString VideoDescription(const AVFrame& first, AVRational sar) const;
@@ -47,8 +57,13 @@ private:
     std::int64_t audioStart_ = 0;
     std::int64_t nextVideoTs_ = AV_NOPTS_VALUE;
     std::int64_t nextAudioTs_ = AV_NOPTS_VALUE;
-    std::int64_t videoEnd_ = 0;  // end of the last picture, relative, video stream time base
-    QString failure_;            // which stage failed, for the message
+    convert::TimelineGuard guard_;  // the segment's stamps as far as the file backs them
+    int packetsToDecode_ = 0;       // packets read of the streams decoded
+    std::int64_t readUs_ = 0;       // furthest end of a packet read, from the segment's start
+    int framesDecoded_ = 0;
+    bool encrypted_ = false;
+    bool readFailed_ = false;  // reading stopped on an error, not at the file's end
+    QString failure_;          // which stage failed, for the message
 };
 
 }  // namespace veltrano
