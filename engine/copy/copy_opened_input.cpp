@@ -78,11 +78,9 @@ Result<OpenedInput> OpenCopyInput(const QString& path, const CopyInputScan& scan
         });
     };
     if (!sameAsScanned()) {
-        return copy_failure::Failure(
-            AVERROR_INVALIDDATA,
-            QStringLiteral("Cannot join %1: the file changed while the join ran.")
-                .arg(copy_failure::NameOf(path)),
-            cancel);
+        return Status(AVERROR_INVALIDDATA,
+                      QStringLiteral("Cannot join %1: the file changed after it was checked.")
+                          .arg(copy_failure::NameOf(path)));
     }
     opened.OutIndexOf.assign(input->nb_streams, -1);
     opened.InIndexOf.assign(kept.size(), -1);

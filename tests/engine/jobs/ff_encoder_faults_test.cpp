@@ -247,7 +247,8 @@ TEST_P(FFEncoderOutputFaults, FailsWithTheReasonAndLeavesNothing) {
             break;
         case OutputFault::FolderReadOnly:
             EXPECT_EQ(outcome.Message,
-                      QStringLiteral("Cannot create a file in the folder %1.").arg(folder));
+                      QStringLiteral("Cannot create a file in the folder %1: Read-only file system")
+                          .arg(folder));
             ASSERT_TRUE(mounted->SetReadOnly(false));
             break;
         case OutputFault::FileSystemFull:
@@ -344,6 +345,10 @@ TEST_P(FFEncoderInputChanges, AChangedInputIsNamedAndNothingIsLeft) {
     } else {
         EXPECT_FALSE(outcome.Completed);
         EXPECT_TRUE(outcome.Failed);
+        if (change.Change == InputChange::ReplacedByOtherSize) {
+            EXPECT_EQ(outcome.Message.toStdString(),
+                      "Cannot join second.mp4: the file changed after it was checked.");
+        }
         EXPECT_TRUE(outcome.Message.contains(QStringLiteral("second.mp4")))
             << "the message does not name the file: " << outcome.Message.toStdString();
     }
