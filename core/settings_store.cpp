@@ -29,6 +29,8 @@ SettingsStore::SettingsStore() = default;
 
 QString SettingsStore::ReadSetting(const QString& name) const {
     QSettings store = OpenStore();
+    // Qt says so only to the first reader of a file in a process (later ones share its cache).
+    damaged_ = damaged_ || store.status() == QSettings::FormatError;
     const QVariant value = store.value(name);
     switch (value.typeId()) {
         case QMetaType::QString:
@@ -44,6 +46,12 @@ QString SettingsStore::ReadSetting(const QString& name) const {
 
 void SettingsStore::WriteSetting(const QString& name, const QString& text) {
     QSettings store = OpenStore();
+    // A file Qt cannot parse is replaced, not merged into: whatever it made of the damage
+    // would otherwise be written back beside the new value.
+    if (damaged_ || store.status() == QSettings::FormatError) {
+        store.clear();
+        damaged_ = false;
+    }
     store.setValue(name, text);
     store.sync();  // a failed write leaves the store as it was; nothing is reported
 }

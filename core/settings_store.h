@@ -8,7 +8,8 @@ namespace veltrano {
 
 // Per-user persistent values (under the company's and the product's name, the platform's
 // native store). Forgiving by design: anything missing or unreadable reads as empty text and
-// a failed write is ignored.
+// a failed write is ignored. A damaged file reads as empty where it cannot be parsed and is
+// replaced by a clean one at the next write.
 class SettingsStore {
 public:
     SettingsStore();
@@ -20,6 +21,10 @@ public:
     static constexpr const char* kOrganisation = kCompanyName;
     static constexpr const char* kApplication = kProductName;
     static constexpr const char* kOutPath = "OutPath";
+
+private:
+    // The file was found damaged: the next write starts it afresh.
+    mutable bool damaged_ = false;
 };
 
 }  // namespace veltrano

@@ -95,9 +95,8 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
         return StoppedStatus();
     }
     if (ret < 0) {
-        return {ret, av::Describe(QStringLiteral("Cannot finish ") +
-                                      QDir::toNativeSeparators(task.WritePath),
-                                  ret)};
+        // Not the temporary file's name: the user never sees it.
+        return {ret, av::Describe(QStringLiteral("Cannot finish the output"), ret)};
     }
     reporter.Report(output, timeline, true);
     return {};

@@ -4,7 +4,6 @@ extern "C" {
 #include <libavutil/opt.h>
 }
 
-#include <QDir>
 #include <algorithm>
 #include <cstring>
 
@@ -66,11 +65,11 @@ Status ConvertOutput::Open(const OutputPlan& plan, const std::vector<ConvertSour
         return outcome;
     }
 
-    const QString shown = QDir::toNativeSeparators(path);
+    // The messages say "the output": the path is the hidden temporary file, never shown.
     if ((output_->oformat->flags & AVFMT_NOFILE) == 0) {
         ret = av::OpenOutputFile(output_.get(), file, interrupt);
         if (ret < 0) {
-            return {ret, av::Describe(QStringLiteral("Cannot create ") + shown, ret)};
+            return {ret, av::Describe(QStringLiteral("Cannot create the output file"), ret)};
         }
     }
     // Options this muxer does not know are left in the dictionary and ignored.
@@ -87,7 +86,7 @@ Status ConvertOutput::Open(const OutputPlan& plan, const std::vector<ConvertSour
     }
     ret = avformat_write_header(output_.get(), av::OutPtr(options));
     if (ret < 0) {
-        return {ret, av::Describe(QStringLiteral("Cannot write the header of ") + shown, ret)};
+        return {ret, av::Describe(QStringLiteral("Cannot write the output header"), ret)};
     }
     return {};
 }

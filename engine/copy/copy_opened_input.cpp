@@ -62,6 +62,26 @@ Result<OpenedInput> OpenCopyInput(const QString& path, const CopyInputScan& scan
             QStringLiteral("Cannot read the streams of %1").arg(copy_failure::NameOf(path)),
             cancel);
     }
+    // The scan's checks hold only for the file it read: one replaced since (another picture
+    // size, codec or sample rate) would be copied into an output that no longer plays.
+    const auto sameAsScanned = [&] {
+        return std::all_of(kept.begin(), kept.end(), [&](int stream) {
+            const AVCodecParameters* par = input->streams[stream]->codecpar;
+            const CopyStreamParams& scanned = scan.Streams[static_cast<std::size_t>(stream)];
+            const auto known = [](int now, int then) {
+                return now == 0 || then == 0 || now == then;
+            };
+            return par->codec_id == scanned.Codec && known(par->width, scanned.Width) &&
+                   known(par->height, scanned.Height) &&
+                   known(par->sample_rate, scanned.SampleRate) &&
+                   known(par->ch_layout.nb_channels, scanned.Channels);
+        });
+    };
+    if (!sameAsScanned()) {
+        return Status(AVERROR_INVALIDDATA,
+                      QStringLiteral("Cannot join %1: the file changed after it was checked.")
+                          .arg(copy_failure::NameOf(path)));
+    }
     opened.OutIndexOf.assign(input->nb_streams, -1);
     opened.InIndexOf.assign(kept.size(), -1);
     opened.Filters.resize(kept.size());

@@ -38,6 +38,7 @@ Result<QString> TemporaryPathFor(const QString& finalPath) {
     const QDir folder = QFileInfo(finalPath).absoluteDir();
     // A short name of its own, so any name that fits the file system can be written, created
     // exclusively and never through a link, so nothing already there is ever overwritten.
+    int error = EEXIST;
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString tag =
             QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, '0');
@@ -48,12 +49,15 @@ Result<QString> TemporaryPathFor(const QString& finalPath) {
             ::close(fd);
             return candidate;
         }
-        if (errno != EEXIST) {
+        error = errno;
+        if (error != EEXIST) {
             break;
         }
     }
-    return Status(AVERROR(EACCES), QStringLiteral("Cannot create a file in the folder %1.")
-                                       .arg(QFileInfo(finalPath).absolutePath()));
+    // The system's reason tells a missing folder from a read-only or a full one.
+    return Status(AVERROR(error), QStringLiteral("Cannot create a file in the folder %1: %2")
+                                      .arg(QFileInfo(finalPath).absolutePath(),
+                                           QString::fromLocal8Bit(std::strerror(error))));
 }
 
 Status Commit(const QString& temporaryPath, const QString& finalPath) {

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <ostream>
+#include <string>
 
 namespace veltrano {
 
@@ -79,6 +83,62 @@ TEST_F(SettingsStoreTest, FailedWriteChangesNothingAndReportsNothing) {
     ASSERT_TRUE(blocker.open(QIODevice::ReadOnly));
     EXPECT_EQ(blocker.readAll(), QByteArray("not a folder"));
 }
+
+// A settings file damaged or unreadable outside the program: reading gives what can be read
+// (empty where nothing can), nothing crashes, and the next write leaves a clean file, or,
+// where nothing can be written, leaves the damage alone.
+struct DamagedFile {
+    const char* Label;
+    QByteArray Contents;  // empty: a folder stands in the file's place
+    QString Reads;        // what OutPath reads as
+};
+
+void PrintTo(const DamagedFile& damaged, std::ostream* out) {
+    *out << damaged.Label;
+}
+
+class SettingsStoreDamage : public SettingsStoreTest,
+                            public testing::WithParamInterface<DamagedFile> {};
+
+TEST_P(SettingsStoreDamage, ReadsWhatItCanAndWritesACleanFile) {
+    const DamagedFile damaged = GetParam();
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Veltrano Software")));
+    const QString path =
+        dir_.filePath(QStringLiteral("Veltrano Software/Veltrano Video Joiner.conf"));
+    if (damaged.Contents.isEmpty()) {
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(path));
+    } else {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged.Contents);
+    }
+    EXPECT_EQ(store_.ReadSetting(QStringLiteral("OutPath")), damaged.Reads);
+
+    store_.WriteSetting(QStringLiteral("OutPath"), QStringLiteral("/chosen/"));
+    if (damaged.Contents.isEmpty()) {
+        EXPECT_TRUE(QFileInfo(path).isDir());
+        EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("OutPath")), QString());
+        return;
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), "[General]\nOutPath=/chosen/\n");
+    EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("OutPath")), QStringLiteral("/chosen/"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damage, SettingsStoreDamage,
+    testing::Values(
+        DamagedFile{"Binary", QByteArray("\x01\x02\xff\xfe\x00junk\n=\n[[[\n\x80=\x81\n", 20),
+                    QString()},
+        DamagedFile{"SectionNeverClosed", "[General\nOutPath=/kept/\nx", QStringLiteral("/kept/")},
+        DamagedFile{"KeyWithoutValue", "[General]\nOutPath\n", QString()},
+        DamagedFile{"UnknownStoredType", "[General]\nOutPath=@Variant(\\0\\0\\0\\x7f\\xff\\xff)\n",
+                    QString()},
+        DamagedFile{"StoredTextCutShort",
+                    "[General]\nOutPath=@Variant(\\0\\0\\0\\n\\xff\\xff\\xff\\xf0)\n", QString()},
+        DamagedFile{"FolderInItsPlace", QByteArray(), QString()}),
+    [](const testing::TestParamInfo<DamagedFile>& info) { return std::string(info.param.Label); });
 
 }  // namespace
 

@@ -35,8 +35,10 @@ TEST(EncoderOutputFileTest, NoTemporaryFileWhereNothingCanBeCreated) {
     const Result<QString> created =
         encoder_output_file::TemporaryPathFor(QStringLiteral("/nonexistent-folder/x.mp4"));
     EXPECT_FALSE(created.Ok());
-    EXPECT_EQ(created.Message(),
-              QStringLiteral("Cannot create a file in the folder /nonexistent-folder."));
+    EXPECT_EQ(
+        created.Message(),
+        QStringLiteral("Cannot create a file in the folder /nonexistent-folder: No such file or "
+                       "directory"));
 }
 
 TEST(EncoderOutputFileTest, SameFileSeesThroughLinksAndDots) {
