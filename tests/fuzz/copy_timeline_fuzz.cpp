@@ -5,6 +5,7 @@
 // decoding stamps written to each stream strictly increase.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -19,8 +20,9 @@ using namespace veltrano;
 
 namespace {
 
-void Check(bool condition) {
+void Check(bool condition, const char* broken) {
     if (!condition) {
+        std::fprintf(stderr, "copy timeline: %s\n", broken);
         std::abort();
     }
 }
@@ -73,8 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::int64_t> lastDts(streamCount, AV_NOPTS_VALUE);
     const auto written = [&](int stream, const AVPacket* packet) {
-        Check(lastDts[stream] == AV_NOPTS_VALUE || packet->dts > lastDts[stream]);
-        Check(packet->pts == AV_NOPTS_VALUE || packet->pts >= packet->dts);
+        Check(lastDts[stream] == AV_NOPTS_VALUE || packet->dts > lastDts[stream],
+              "decoding stamps not increasing");
+        Check(packet->pts == AV_NOPTS_VALUE || packet->pts >= packet->dts, "shown before decoded");
         lastDts[stream] = packet->dts;
     };
     int drops = 0;
@@ -86,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             CopyTimeline::StreamInFile& stream = streams[i];
             stream.Present = i == master || in.Small(4) != 0;
             stream.TimeBase = in.TimeBase();
-            stream.DefaultDuration = in.Stamp();
+            stream.DefaultDuration = std::max<std::int64_t>(0, in.Stamp());
             stream.VideoDelay = in.Small(4);
             stream.IsAudio = in.Small(2) == 1;
             stream.Start = in.Stamp();
@@ -112,12 +115,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const bool stamped = packet->pts != AV_NOPTS_VALUE || packet->dts != AV_NOPTS_VALUE;
             const bool canFill = info.IsAudio && in.Small(2) == 1;
             CopyTimeline::Verdict verdict = timeline.Place(stream, packet.get(), canFill);
-            // A silence frame as long as the packet, as the joiner's coded silence is.
-            const std::int64_t frame = std::max<std::int64_t>(
-                1, av_rescale_q(packet->duration > 0 ? packet->duration : info.DefaultDuration,
-                                info.TimeBase, outBases[stream]));
+            // A silence frame as long as the packet, and no shorter than any codec's (10 ms).
+            const std::int64_t frame = std::max(
+                av_rescale_q(packet->duration > 0 ? packet->duration : info.DefaultDuration,
+                             info.TimeBase, outBases[stream]),
+                std::max<std::int64_t>(1, av_rescale_q(10, {1, 1000}, outBases[stream])));
             for (int filled = 0; verdict == CopyTimeline::Verdict::FillGap; ++filled) {
-                Check(canFill && filled < 100000);  // a gap filled without end stalls the join
+                Check(canFill, "a gap to fill where none may be filled");
+                Check(filled < 100000, "a gap filled without end stalls the join");
                 av::PacketPtr filler = av::MakePacket();
                 filler->duration = frame;
                 timeline.PlaceFiller(stream, filler.get());
@@ -129,17 +134,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     written(stream, packet.get());
                     break;
                 case CopyTimeline::Verdict::Drop:
-                    Check(!stamped || info.IsAudio);
+                    Check(!stamped || info.IsAudio, "a stamped picture dropped");
                     ++drops;
                     break;
                 case CopyTimeline::Verdict::Backwards:
+                case CopyTimeline::Verdict::Damaged:
                     return 0;  // the join stops and names the file
                 case CopyTimeline::Verdict::FillGap:
                     break;
             }
         }
     }
-    Check(timeline.DroppedPackets() == drops);
+    Check(timeline.DroppedPackets() == drops, "drops miscounted");
     timeline.PositionUs();
     return 0;
 }

@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         av_log_set_level(AV_LOG_QUIET);
         return new QTemporaryDir();
     }();
-    static const char* const kExtensions[] = {"mp4", "mkv", "avi", "mpg", "ts",  "3gp", "flv",
-                                              "ogg", "webm", "wmv", "mov", "vob", "ps", "bin"};
+    static const char* const kExtensions[] = {"mp4", "mkv",  "avi", "mpg", "ts",  "3gp", "flv",
+                                              "ogg", "webm", "wmv", "mov", "vob", "ps",  "bin"};
     if (size == 0) {
         return 0;
     }
