@@ -306,7 +306,11 @@ CopyTimeline::Verdict CopyTimeline::Place(int outIndex, AVPacket* packet, bool c
 
 void CopyTimeline::PlaceFiller(int outIndex, AVPacket* filler) {
     OutState& state = streams_[outIndex];
-    const std::int64_t start = state.End != AV_NOPTS_VALUE ? state.End : 0;
+    std::int64_t start = state.End != AV_NOPTS_VALUE ? state.End : 0;
+    if (state.LastDts != AV_NOPTS_VALUE && start <= state.LastDts) {
+        // The last packet came without a duration, so it ends where it starts.
+        start = Sum(state.LastDts, 1).value_or(state.LastDts);
+    }
     filler->stream_index = outIndex;
     filler->pts = start;
     filler->dts = start;
