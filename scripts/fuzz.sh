@@ -42,6 +42,11 @@ mkdir -p "$work/corpus" "$work/artifacts"
 for seed in "$root/tests/fuzz/corpus/$target"/*; do
     [[ -e "$work/corpus/$(basename "$seed")" ]] || cp "$seed" "$work/corpus/"
 done
+options=(-max_total_time="$seconds" -artifact_prefix="$work/artifacts/" -print_final_stats=1
+    -timeout=25)
+# A target whose input is a text format may bring a dictionary of its tokens.
+if [[ -f "$root/tests/fuzz/$target.dict" ]]; then
+    options+=(-dict="$root/tests/fuzz/$target.dict")
+fi
 cd "$work"
-exec "$build_dir/tests/fuzz/${target}_fuzz" -max_total_time="$seconds" \
-    -artifact_prefix="$work/artifacts/" -print_final_stats=1 -timeout=25 "$@" "$work/corpus"
+exec "$build_dir/tests/fuzz/${target}_fuzz" "${options[@]}" "$@" "$work/corpus"
