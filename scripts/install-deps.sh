@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whichever build, run and test dependencies are missing.
+# --fuzz adds clang and its libFuzzer runtime, which only scripts/fuzz.sh needs.
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,10 @@ packages=(
     gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav mkvtoolnix
 )
+
+if [[ "${1:-}" == "--fuzz" ]]; then
+    packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

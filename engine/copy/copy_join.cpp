@@ -288,6 +288,13 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
                     QStringLiteral("Cannot join by stream copy: the timestamps of %1 go "
                                    "backwards.")
                         .arg(scans_[index].FileName)};
+        case CopyTimeline::Verdict::Damaged:
+            av_packet_unref(packet);
+            return {AVERROR_INVALIDDATA,
+                    QStringLiteral("Cannot join by stream copy: the timestamps of %1 are "
+                                   "damaged (they lie far beyond any recording's length). "
+                                   "Convert it instead.")
+                        .arg(scans_[index].FileName)};
         case CopyTimeline::Verdict::Write:
         case CopyTimeline::Verdict::FillGap:
             break;

@@ -7,6 +7,7 @@ extern "C" {
 }
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace veltrano {
@@ -16,19 +17,21 @@ namespace veltrano {
 // Each file starts where the longest of the previous file's streams ended (largest pts +
 // duration over every stream, measured from what was written), so no stream of the next file
 // lands on what is already there and no packet has to go: the shorter stream simply has a gap
-// (the picture holds its last frame, audio gets silence where the caller can make it). Every
-// stream of a file moves by the same amount, counted from the earliest start over the file's
-// streams, so the file keeps its own audio/video offset exactly, without drift from file to file.
+// (the picture holds its last frame, audio gets silence where the caller can make it, up to
+// ten minutes; a longer gap stays a gap). Every stream of a file moves by the same amount,
+// counted from the earliest start over the file's streams, so the file keeps its own
+// audio/video offset exactly, without drift from file to file.
 //
 // A lead the demuxer marks as not shown (AAC priming, the frames before an edit list's start)
 // is kept before its file's start with its marking. DTS strictly increase in every stream: when
 // a file's first packets would not follow the last ones written (that lead, or a deeper B-frame
 // delay than the previous file), the whole file is moved later by the shortfall: a gap of a
 // tick or a frame, never rewritten stamps. Timestamps going backwards inside one input are
-// reported, never clamped.
+// reported, never clamped; so are stamps so far out that placing them leaves the 64-bit range
+// (damage: no recording is that long).
 class CopyTimeline {
 public:
-    enum class Verdict { Write, Drop, Backwards, FillGap };
+    enum class Verdict { Write, Drop, Backwards, FillGap, Damaged };
 
     struct StreamInFile {
         bool Present = false;
@@ -54,8 +57,9 @@ public:
 
     // Moves one packet (stream_index = output stream, timestamps in the input time base) onto
     // the output timeline. On Write its timestamps are in the output time base; on Drop it
-    // must not be written; Backwards means the input itself is broken; FillGap (only when
-    // `canFillGaps`) leaves the packet untouched and asks for PlaceFiller first.
+    // must not be written; Backwards means the input itself is broken, Damaged that its stamps
+    // (or its file's start) cannot be placed at all; FillGap (only when `canFillGaps`) leaves
+    // the packet untouched and asks for PlaceFiller first.
     Verdict Place(int outIndex, AVPacket* packet, bool canFillGaps = false);
     // Whether a picture read without a presentation stamp is written without one (MPEG program
     // and transport streams, whose muxers take it so) rather than with its decoding stamp, which
@@ -86,7 +90,8 @@ private:
         bool SeenInFile = false;
     };
 
-    std::int64_t GuessDts(OutState& state, std::int64_t pts, std::int64_t duration) const;
+    std::optional<std::int64_t> GuessDts(OutState& state, std::int64_t pts,
+                                         std::int64_t duration) const;
     void BeginFileAt(const std::vector<StreamInFile>& streams, std::int64_t anchor,
                      AVRational anchorTimeBase);
     void SetOffsets();
@@ -105,6 +110,7 @@ private:
     int dropped_ = 0;
     int filled_ = 0;
     bool keepMissingPictureStamps_ = false;
+    bool fileDamaged_ = false;  // the current file's start or lead could not be placed
 };
 
 }  // namespace veltrano
