@@ -26,6 +26,7 @@ extern "C" {
 #include "engine/copy/copy_stream_check.h"
 #include "engine/copy/copy_subtitle_spread.h"
 #include "engine/copy/copy_timeline.h"
+#include "engine/plan/join_chapters.h"
 #include "engine/plan/progress_throttle.h"
 
 namespace veltrano {
@@ -96,6 +97,7 @@ private:
     const JoinTask& task_;
     const std::atomic<bool>& cancel_;
     const JoinProgressFn& progress_;
+    JoinChapters chapters_{task_.Plan.Chapters};
 
     std::vector<CopyInputScan> scans_;
     CopyStreamChoice choice_;
@@ -543,12 +545,20 @@ Status CopyJoiner::Run() {
         if (!outcome.Ok()) {
             return outcome;
         }
+        const AVFormatContext* input = opened.Context.get();
+        chapters_.AddFile(task_.Inputs[index], input,
+                          input->start_time != AV_NOPTS_VALUE ? input->start_time : 0,
+                          timeline_->FileStartUs());
     }
     AnnounceStage(task_, JoinStage::WritingTrailer);
     if (cancel_.load()) {
         return StoppedStatus();
     }
-    const int ret = av_write_trailer(output_.get());
+    int ret = chapters_.WriteTo(output_.get(), timeline_->PositionUs());
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot finish the output"), cancel_);
+    }
+    ret = av_write_trailer(output_.get());
     if (ret < 0) {
         return Failure(ret, QStringLiteral("Cannot finish the output"), cancel_);
     }
