@@ -73,6 +73,12 @@ const std::map<QString, OptionSpec>& Options() {
               a.AssumeYes = true;
               return Status();
           }}},
+        {QStringLiteral("--no-chapters"),
+         {Arity::Flag, false, false, true,
+          [](A& a, const QString&) {
+              a.NoChapters = true;
+              return Status();
+          }}},
         {QStringLiteral("--name"),
          {Arity::Value, false, false, true,
           [](A& a, const QString& v) {
@@ -229,7 +235,7 @@ QString CliUsageText() {
   veltrano-join profiles
   veltrano-join probe [--json] FILE...
   veltrano-join params [SETTINGS] FILE...
-  veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] FILE...
+  veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] [--no-chapters] FILE...
   veltrano-join --help
   veltrano-join --version
 
@@ -267,6 +273,8 @@ Join options:
   --folder DIR             output folder (default: the stored output folder, else the
                            current folder)
   --yes                    replace an existing output file
+  --no-chapters            no chapters where the files meet (written by default into
+                           MP4, MOV, M4V, MKV and WebM outputs)
 
 Every option takes its value as the next argument or after "=" (--name=x); the "=" form
 keeps leading and trailing spaces. Exit status: 0 success, 1 failure, 2 bad usage,

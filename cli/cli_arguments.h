@@ -13,7 +13,7 @@ namespace veltrano {
 //   veltrano-join profiles
 //   veltrano-join probe [--json] FILE...
 //   veltrano-join params [SETTINGS] FILE...
-//   veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] FILE...
+//   veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] [--no-chapters] FILE...
 //   veltrano-join --help | --version
 
 enum class CliCommand { Help, Version, Profiles, Probe, Params, Join };
@@ -41,7 +41,8 @@ struct CliArguments {
     CliSettings Settings;
     std::optional<QString> Name;
     std::optional<QString> Folder;
-    bool AssumeYes = false;  // --yes
+    bool AssumeYes = false;   // --yes
+    bool NoChapters = false;  // --no-chapters
     QStringList Files;
 };
 

@@ -186,6 +186,9 @@ CliExitStatus RunJoinCommand(const CliArguments& args, CliEnvironment& env) {
     if (action.Run(rows) != JoinActionResult::Started || !dialog.ProgressRequested()) {
         return kExitFailure;
     }
+    if (args.NoChapters) {
+        request.EngineParameters += QLatin1Char(' ') + QLatin1String(kNoChaptersParameters);
+    }
 
     QEventLoop loop;
     TerminalProgressView view(::isatty(STDERR_FILENO) == 1, [&loop] { loop.quit(); });

@@ -26,6 +26,8 @@ struct ListSize {
 };
 
 inline constexpr const char* kDirectCopyParameters = "-vcodec copy -acodec copy -join";
+// Appended to the engine string to leave out the chapters where the files meet.
+inline constexpr const char* kNoChaptersParameters = "-map_chapters -1";
 
 // Pure: the same settings and rows always give the same result. In direct copy the extension
 // is the first row's, in lower case. A format key outside the catalogue's vocabulary gives an

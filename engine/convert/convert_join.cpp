@@ -73,12 +73,15 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
     reporter.Report(output, timeline, true);
     const auto tick = [&] { reporter.Report(output, timeline, false); };
 
+    JoinChapters chapters(task.Plan.Chapters);
     for (const QString& path : task.Inputs) {
         ConvertInput input;  // one input open at a time keeps memory flat
         outcome = input.Open(path, cancel, true);
         if (!outcome.Ok()) {
             return cancel.load() ? StoppedStatus() : outcome;
         }
+        // Each segment starts where the previous one ended, video and sound together.
+        chapters.AddFile(path, input.Format(), input.Info().StartUs, timeline.PositionUs());
         ConvertSegment segment(input, timeline, output.Format(), QDir::toNativeSeparators(path));
         outcome = segment.Run(cancel, tick);
         if (!outcome.Ok()) {
@@ -88,6 +91,9 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
 
     AnnounceStage(task, JoinStage::WritingTrailer);
     int ret = timeline.Finish();
+    if (ret >= 0) {
+        ret = output.AddChapters(chapters, timeline.PositionUs());
+    }
     if (ret >= 0) {
         ret = output.Finish();
     }

@@ -7,6 +7,7 @@
 #include "engine/av/av_ptr.h"
 #include "engine/convert/convert_input.h"
 #include "engine/convert/convert_stream_encoder.h"
+#include "engine/plan/join_chapters.h"
 #include "engine/plan/join_task.h"
 #include "engine/plan/output_plan.h"
 
@@ -40,6 +41,10 @@ public:
     ConvertStreamEncoder* Video() const { return video_.get(); }
     ConvertStreamEncoder* Audio() const { return audio_.get(); }
 
+    // Hands the chapters where the files meet to the muxer, which writes them with the trailer.
+    int AddChapters(const JoinChapters& chapters, std::int64_t endUs) {
+        return chapters.WriteTo(output_.get(), endUs);
+    }
     // Drains both encoders and writes the trailer; the file is then complete.
     int Finish();
     // Bytes the output file holds so far.

@@ -29,6 +29,7 @@ extern "C" {
 #include "engine/copy/copy_stream_check.h"
 #include "engine/copy/copy_subtitle_spread.h"
 #include "engine/copy/copy_timeline.h"
+#include "engine/plan/join_chapters.h"
 #include "engine/plan/progress_throttle.h"
 
 namespace veltrano {
@@ -99,6 +100,7 @@ private:
     const JoinTask& task_;
     const std::atomic<bool>& cancel_;
     const JoinProgressFn& progress_;
+    JoinChapters chapters_{task_.Plan.Chapters};
 
     std::vector<CopyInputScan> scans_;
     CopyStreamChoice choice_;
@@ -571,13 +573,21 @@ Status CopyJoiner::Run() {
         if (!outcome.Ok()) {
             return outcome;
         }
+        const AVFormatContext* input = opened.Context.get();
+        chapters_.AddFile(task_.Inputs[index], input,
+                          input->start_time != AV_NOPTS_VALUE ? input->start_time : 0,
+                          timeline_->FileStartUs());
     }
     AnnounceStage(task_, JoinStage::WritingTrailer);
     if (cancel_.load()) {
         return StoppedStatus();
     }
+    int ret = chapters_.WriteTo(output_.get(), timeline_->PositionUs());
+    if (ret < 0) {
+        return Failure(ret, QStringLiteral("Cannot finish the output"), cancel_);
+    }
     const av::LogCapture trailerLog(output_.get());
-    const int ret = av_write_trailer(output_.get());
+    ret = av_write_trailer(output_.get());
     if (ret < 0) {
         return WriteFailure(ret, QStringLiteral("Cannot finish the output"),
                             JoinedNames(scans_, scans_.size() - 1), muxer_,

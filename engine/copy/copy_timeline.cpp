@@ -330,4 +330,8 @@ std::int64_t CopyTimeline::PositionUs() const {
     return position;
 }
 
+std::int64_t CopyTimeline::FileStartUs() const {
+    return av_rescale_q(fileBase_, streams_[master_].TimeBase, AV_TIME_BASE_Q);
+}
+
 }  // namespace veltrano

@@ -70,6 +70,9 @@ public:
 
     // Largest end written over every stream, in microseconds (0 before anything).
     std::int64_t PositionUs() const;
+    // Where the current file starts on the output timeline, in microseconds: settled once its
+    // first packets are placed.
+    std::int64_t FileStartUs() const;
     // Microseconds the files were moved later in total to keep DTS increasing.
     std::int64_t WideningUs() const { return wideningUs_; }
     // Packets dropped: no timestamp at all, or audio that would not follow what was written.

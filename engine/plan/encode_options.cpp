@@ -334,6 +334,19 @@ Result<EncodeOptions> ReadEncodeOptions(const QString& parameters, const FirstIn
             options.Join = true;
             continue;
         }
+        if (option == QLatin1String("-map_chapters")) {
+            // The ffmpeg tool's spelling; of its values only -1 (none) means something here.
+            if (i + 1 >= tokens.size()) {
+                return Status::Failed(QStringLiteral("Missing value for option %1.").arg(option));
+            }
+            if (tokens[i + 1] != QLatin1String("-1")) {
+                return Status::Failed(QStringLiteral("Invalid chapter choice %1 for option %2.")
+                                          .arg(Quoted(tokens[i + 1]), option));
+            }
+            options.NoChapters = true;
+            ++i;
+            continue;
+        }
         if (!TakesValue(option)) {
             return Status::Failed(QStringLiteral("Unknown option %1.").arg(Quoted(option)));
         }

@@ -59,7 +59,8 @@ struct EncodeOptions {
     std::optional<QString> MuxerName;            // -f, or the target's muxer
     std::optional<QString> Target;               // -target as written ("pal-dvd", "dvd", ...)
     std::optional<TargetDefaults> TargetValues;  // what a "-target" sets as defaults
-    bool Join = false;  // -join: concatenate every input into the one output
+    bool Join = false;        // -join: concatenate every input into the one output
+    bool NoChapters = false;  // -map_chapters -1: no chapters where the files meet
 };
 
 // Reads an FFmpeg-style option string. Tokens are separated by one or more spaces. Refuses,

@@ -26,6 +26,9 @@ struct OutputPlan {
     bool RemoveAudio = false;
     // Copy only: the muxer written instead when the first input's video is not MPEG-1.
     QString MuxerForOtherVideo;
+    // A chapter where each file starts (or the file's own chapters, moved there). Only the
+    // containers that players show chapters of get them (ApplyOutputRules).
+    bool Chapters = false;
 
     // Video. Empty encoder means the output carries no video.
     QString VideoEncoder;                     // libavcodec encoder name: "libx264", "mpeg4", ...

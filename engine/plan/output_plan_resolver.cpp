@@ -94,6 +94,7 @@ Result<OutputPlan> ResolveCopyPlan(const EncodeOptions& options, const QString& 
                 .arg(QFileInfo(outputPath).fileName()));
     }
     ApplyOutputRules(plan);
+    plan.Chapters = plan.Chapters && !options.NoChapters;
     return plan;
 }
 
@@ -211,6 +212,7 @@ Result<OutputPlan> ResolveOutputPlan(const EncodeOptions& options, const QString
     plan.MuxerName = options.MuxerName ? *options.MuxerName : QString::fromLatin1(profile->Muxer);
     ResolveEncoders(options, profile, *format, facts, plan);
     ApplyOutputRules(plan, options.MuxerName.has_value());
+    plan.Chapters = plan.Chapters && !options.NoChapters;
     if (plan.VideoEncoder.isEmpty() && plan.AudioEncoder.isEmpty()) {
         return Status::Failed(
             QStringLiteral("The format \"%1\" has no codec to write.").arg(plan.MuxerName));

@@ -51,6 +51,10 @@ constexpr DemuxerMuxer kDemuxerMuxers[] = {
     {"ogg", "ogg"},
 };
 
+// The muxers that write the chapters where the files meet: the MP4 family that players show
+// chapters of (MP4, M4V, MOV) and Matroska and WebM.
+constexpr const char* kChapterMuxers[] = {"mp4", "mov", "matroska", "webm"};
+
 constexpr PictureSize kH263Sizes[] = {{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
 
 // FLV and SWF carry only these sample rates (flvenc.c, swfenc.c).
@@ -163,6 +167,8 @@ int NearestRate(const std::vector<int>& rates, int wanted) {
 }
 
 void ApplyOutputRules(OutputPlan& plan, bool muxerNamed) {
+    plan.Chapters = std::any_of(std::begin(kChapterMuxers), std::end(kChapterMuxers),
+                                [&](const char* muxer) { return plan.MuxerName == muxer; });
     if (plan.Copy) {
         // Only a stream copy keeps video it does not know in advance: MPEG-1 system streams
         // carry MPEG-1 video, anything else goes into an MPEG-2 program stream.

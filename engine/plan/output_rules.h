@@ -58,10 +58,11 @@ bool IsH263Size(int width, int height);
 // empty.
 int NearestRate(const std::vector<int>& rates, int wanted);
 
-// The muxer rules a plan needs once its muxer and encoders are known: the sample rates the
-// muxer carries, the picture sizes the video encoder codes, the RM muxer's packet limit, the
-// program stream for video other than MPEG-1. ResolveOutputPlan applies it to every plan it
-// makes; a plan built by hand (tests) applies it to become what the resolver would make.
+// The muxer rules a plan needs once its muxer and encoders are known: whether it writes
+// chapters where the files meet, the sample rates the muxer carries, the picture sizes the video
+// encoder codes, the RM muxer's packet limit, the program stream for video other than MPEG-1.
+// ResolveOutputPlan applies it to every plan it makes; a plan built by hand (tests) applies it to
+// become what the resolver would make.
 void ApplyOutputRules(OutputPlan& plan, bool muxerNamed = false);
 
 // The sentence refusing a picture size outside plan.pictureSizes.

@@ -88,7 +88,8 @@ TEST(CliArgumentsTest, UsageDocumentsTheInterface) {
     for (const char* text :
          {"veltrano-join profiles", "veltrano-join probe [--json] FILE...",
           "veltrano-join params [SETTINGS] FILE...",
-          "veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] FILE...",
+          "veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] [--no-chapters] "
+          "FILE...",
           "--video-bitrate", "--remove-audio", "--channels auto|1|2"}) {
         EXPECT_TRUE(usage.contains(QString::fromLatin1(text))) << text;
     }

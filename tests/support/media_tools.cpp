@@ -76,6 +76,19 @@ QJsonObject Probe(const QString& path) {
     return QJsonDocument::fromJson(out).object();
 }
 
+QJsonArray Chapters(const QString& path) {
+    int exitCode = 0;
+    const QByteArray out =
+        RunTool(QStringLiteral("ffprobe"),
+                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_chapters"),
+                 QStringLiteral("-of"), QStringLiteral("json"), path},
+                &exitCode, nullptr);
+    if (exitCode != 0) {
+        return {};
+    }
+    return QJsonDocument::fromJson(out).object().value(QStringLiteral("chapters")).toArray();
+}
+
 QJsonArray StreamsOfType(const QJsonObject& probe, const QString& type) {
     QJsonArray result;
     for (const QJsonValue& stream : probe.value(QStringLiteral("streams")).toArray()) {

@@ -23,6 +23,9 @@ bool MakeClip(const QString& path, double seconds, int width, int height, const 
 
 // ffprobe -show_format -show_streams as JSON; empty object when ffprobe fails.
 QJsonObject Probe(const QString& path);
+// ffprobe -show_chapters as JSON: the "chapters" array (start_time, end_time, tags.title);
+// empty when ffprobe fails or the file has none.
+QJsonArray Chapters(const QString& path);
 // The streams of one kind ("video" / "audio") from a Probe result.
 QJsonArray StreamsOfType(const QJsonObject& probe, const QString& type);
 // Format duration in seconds, or -1.
