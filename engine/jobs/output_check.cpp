@@ -6,6 +6,7 @@ extern "C" {
 
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -153,7 +154,7 @@ QString CheckJoinedOutput(const QString& path, const JoinOutcome& written, std::
 
     QStringList differences;
     std::vector<bool> used(input->nb_streams, false);
-    int numbers[AVMEDIA_TYPE_NB] = {};
+    std::array<int, AVMEDIA_TYPE_NB> numbers{};
     for (const WrittenStream& stream : written.Streams) {
         if (!Compared(stream.Type, stream.Cover)) {
             continue;
