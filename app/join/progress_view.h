@@ -24,8 +24,9 @@ public:
     virtual void ClearTaskbarProgress() = 0;
     // The platform's notification sound, asynchronously; silence when there is none.
     virtual void PlayCompletionSound() = 0;
-    // The pop-up notice whose message opens the output folder; `note` (often empty) is what
-    // the user should still know about the finished join, e.g. tracks it left out.
+    // The pop-up notice whose message opens the output folder; `note` is what the user should
+    // still know about the finished join: tracks it left out, the check of the output read back
+    // ("Verified: ..."). Empty from an encoder that says nothing.
     virtual void ShowCompletionNotice(const QString& outputFolder, const QString& note) = 0;
     // Closes the window. The window's close handling reports back through
     // JoinRunner::ProgressWindowClosed, also when the close starts here.

@@ -35,9 +35,10 @@ private:
     ProgressThrottle throttle_;
 };
 
-Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinProgressFn& progress) {
+Result<JoinOutcome> Join(const JoinTask& task, const std::atomic<bool>& cancel,
+                         const JoinProgressFn& progress) {
     if (task.Inputs.empty()) {
-        return {AVERROR(EINVAL), QStringLiteral("There are no files to join.")};
+        return Status(AVERROR(EINVAL), QStringLiteral("There are no files to join."));
     }
     const AVIOInterruptCB interrupt = av::InterruptFor(cancel);
     AnnounceStage(task, JoinStage::OpeningInputs);
@@ -102,21 +103,27 @@ Status Join(const JoinTask& task, const std::atomic<bool>& cancel, const JoinPro
     }
     if (ret < 0) {
         // Not the temporary file's name: the user never sees it.
-        return {ret, av::Describe(QStringLiteral("Cannot finish the output"), ret)};
+        return Status(ret, av::Describe(QStringLiteral("Cannot finish the output"), ret));
     }
     reporter.Report(output, timeline, true);
-    return {};
+    return JoinOutcome{QString(), totalUs, WrittenStreamsOf(output.Context())};
 }
 
 }  // namespace
 
-Status RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
-                      const JoinProgressFn& progress) {
+Result<JoinOutcome> JoinByConverting(const JoinTask& task, const std::atomic<bool>& cancel,
+                                     const JoinProgressFn& progress) {
     try {
         return Join(task, cancel, progress);
     } catch (const std::bad_alloc&) {
-        return {AVERROR(ENOMEM), QStringLiteral("Out of memory while joining.")};
+        return Status(AVERROR(ENOMEM), QStringLiteral("Out of memory while joining."));
     }
+}
+
+Status RunConvertJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                      const JoinProgressFn& progress) {
+    Result<JoinOutcome> joined = JoinByConverting(task, cancel, progress);
+    return joined.Ok() ? Status::Note(joined->Note) : joined.GetStatus();
 }
 
 }  // namespace veltrano

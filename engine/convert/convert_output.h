@@ -38,6 +38,7 @@ public:
                 const QString& path, const AVIOInterruptCB& interrupt);
 
     const ConvertOutputFormat& Format() const { return format_; }
+    const AVFormatContext* Context() const { return output_.get(); }
     ConvertStreamEncoder* Video() const { return video_.get(); }
     ConvertStreamEncoder* Audio() const { return audio_.get(); }
 

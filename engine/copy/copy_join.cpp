@@ -59,6 +59,8 @@ struct OutputStreamState {
     // Silence for gaps at joins, made on first need.
     std::unique_ptr<CopySilence> Silence;
     bool SilenceTried = false;
+    // Packets handed to the muxer, for the check of the output read back.
+    std::int64_t Written = 0;
 
     // The current file's stream that feeds this one, its timing, whether it has shown a
     // packet yet, and what it hid before that.
@@ -74,7 +76,7 @@ public:
                const JoinProgressFn& progress)
         : task_(task), cancel_(cancel), progress_(progress) {}
 
-    Status Run();
+    Result<JoinOutcome> Run();
 
 private:
     Status ScanInputs();
@@ -270,6 +272,7 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
                                 StreamOf(output_->streams[outIndex], scans_[index].FileName),
                                 log.Errors(), cancel_);
         }
+        ++state.Written;
         verdict = timeline_->Place(outIndex, packet, true);
     }
     switch (verdict) {
@@ -310,6 +313,7 @@ Status CopyJoiner::Write(std::size_t index, int outIndex, AVPacket* packet) {
             StreamOf(output_->streams[outIndex], scans_[index].FileName), log.Errors(), cancel_);
     }
     ++writtenInFile_;
+    ++state.Written;
     ReportProgress(false);
     return {};
 }
@@ -375,10 +379,12 @@ Status CopyJoiner::WriteCover(std::size_t index, AVPacket* packet) {
     packet->dts = 0;
     packet->duration = 0;
     packet->pos = -1;
+    OutputStreamState& state = streams_[static_cast<std::size_t>(packet->stream_index)];
     const int ret = av_interleaved_write_frame(output_.get(), packet);
     if (ret < 0) {
         return Failure(ret, QStringLiteral("Cannot write the output"), cancel_);
     }
+    ++state.Written;
     return {};
 }
 
@@ -547,9 +553,9 @@ void CopyJoiner::ReportProgress(bool force) {
     progress_(std::max<std::int64_t>(bytes, 0), timeline_->PositionUs(), totalUs_);
 }
 
-Status CopyJoiner::Run() {
+Result<JoinOutcome> CopyJoiner::Run() {
     if (task_.Inputs.empty()) {
-        return {AVERROR(EINVAL), QStringLiteral("There is nothing to join.")};
+        return Status(AVERROR(EINVAL), QStringLiteral("There is nothing to join."));
     }
     AnnounceStage(task_, JoinStage::OpeningInputs);
     Status outcome = ScanInputs();
@@ -601,15 +607,25 @@ Status CopyJoiner::Run() {
         }
     }
     ReportProgress(true);
-    return Status::Note(choice_.Note);
+    JoinOutcome written{choice_.Note, totalUs_, WrittenStreamsOf(output_.get())};
+    for (std::size_t outIndex = 0; outIndex < streams_.size(); ++outIndex) {
+        written.Streams[outIndex].Packets = streams_[outIndex].Written;
+    }
+    return written;
 }
 
 }  // namespace
 
-Status RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
-                   const JoinProgressFn& progress) {
+Result<JoinOutcome> JoinByCopy(const JoinTask& task, const std::atomic<bool>& cancel,
+                               const JoinProgressFn& progress) {
     CopyJoiner joiner(task, cancel, progress);
     return joiner.Run();
+}
+
+Status RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
+                   const JoinProgressFn& progress) {
+    Result<JoinOutcome> joined = JoinByCopy(task, cancel, progress);
+    return joined.Ok() ? Status::Note(joined->Note) : joined.GetStatus();
 }
 
 }  // namespace veltrano

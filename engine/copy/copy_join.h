@@ -2,12 +2,18 @@
 
 #include <atomic>
 
+#include "engine/plan/join_outcome.h"
 #include "engine/plan/join_task.h"
 
 namespace veltrano {
 
 // Joins by copying the packets of every input unchanged. Checks `cancel` per packet and through
 // the AVIO interrupt callback; a cancelled join returns a negative code (AVERROR_EXIT) promptly.
+// The outcome counts the packets written to each output stream.
+Result<JoinOutcome> JoinByCopy(const JoinTask& task, const std::atomic<bool>& cancel,
+                               const JoinProgressFn& progress);
+
+// The same join, for callers that need only its Status (the note on success).
 Status RunCopyJoin(const JoinTask& task, const std::atomic<bool>& cancel,
                    const JoinProgressFn& progress);
 

@@ -17,6 +17,7 @@ extern "C" {
 #include "engine/convert/convert_join.h"
 #include "engine/copy/copy_join.h"
 #include "engine/jobs/encoder_output_file.h"
+#include "engine/jobs/output_check.h"
 #include "engine/plan/join_task.h"
 #include "engine/plan/output_plan_resolver.h"
 
@@ -278,8 +279,8 @@ void FFEncoder::RunOneJob(const Job& job) {
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    const Status outcome = job.Plan->Copy ? RunCopyJoin(task, cancel_, progress)
-                                          : RunConvertJoin(task, cancel_, progress);
+    const Result<JoinOutcome> outcome = job.Plan->Copy ? JoinByCopy(task, cancel_, progress)
+                                                       : JoinByConverting(task, cancel_, progress);
     if (cancel_.load()) {
         QFile::remove(temporary);
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
@@ -307,9 +308,13 @@ void FFEncoder::RunOneJob(const Job& job) {
         return;
     }
     announce(JoinStage::Renamed);
+    // The output is the user's now, whatever its check finds; the check's line joins the note.
+    const QString checked = CheckJoinedOutput(job.OutputPath, *outcome, job.Inputs.size());
+    const QString note =
+        outcome->Note.isEmpty() ? checked : outcome->Note + QLatin1Char('\n') + checked;
     // The last report shows the whole output and the whole timeline.
     PostProgress(job.Handle, QFileInfo(job.OutputPath).size(), lastTotal, lastTotal);
-    PostTerminated(0, true, false, outcome.Message());
+    PostTerminated(0, true, false, note);
 }
 
 void FFEncoder::PostProgress(int handle, qint64 bytes, qint64 positionUs, qint64 totalUs) {

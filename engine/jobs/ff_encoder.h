@@ -27,7 +27,8 @@ namespace veltrano {
 // -acodec copy" joins by stream copy (RunCopyJoin); every other string re-encodes
 // (RunConvertJoin). A stopped job ends with JobTerminated(AVERROR_EXIT, false, false, ...) and
 // leaves the folder as it found it; a stop that comes once the output has its name is too late
-// and the job completes.
+// and the job completes. A completed job's message ends with the check of the output read back
+// (CheckJoinedOutput), after the joiner's note if there is one.
 class FFEncoder : public MediaEncoder {
     Q_OBJECT
 

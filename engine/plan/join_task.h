@@ -24,6 +24,7 @@ enum class JoinStage {
     WritingTrailer,        // joiner: every input is written, the output is being finished
     Renaming,              // job shell: the finished temporary file is about to take its name
     Renamed                // job shell: the output has its final name; the join is complete
+                           // and its check (the output read back) follows
 };
 using JoinStageFn = std::function<void(JoinStage)>;
 

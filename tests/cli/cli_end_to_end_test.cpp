@@ -166,6 +166,8 @@ TEST_F(CliEndToEndTest, CopyJoinProposesTheNameAndGuardsExistingFiles) {
     ASSERT_EQ(first.ExitCode, 0) << first.Err.toStdString();
     const QString output = out_.filePath(QStringLiteral("a-join.mp4"));
     EXPECT_EQ(first.Out.trimmed(), output);
+    EXPECT_TRUE(first.Err.endsWith("\nVerified: 2 files, 00:00:02, every packet in place\n"))
+        << first.Err.toStdString();
     EXPECT_NEAR(media_tools::FormatDuration(media_tools::Probe(output)), 2.0, 0.1);
     EXPECT_EQ(FilesInOutput(), QStringList{"a-join.mp4"}) << "no temporary file is left";
 

@@ -155,6 +155,9 @@ TEST_F(FFEncoderJobs, CopyJoinRunsInTheBackgroundAndReportsThroughSignals) {
     EXPECT_EQ(media_tools::StreamsOfType(probe, QStringLiteral("video")).size(), 1);
     EXPECT_EQ(media_tools::StreamsOfType(probe, QStringLiteral("audio")).size(), 1);
     EXPECT_NEAR(media_tools::FormatDuration(probe), 3.0, 0.1);
+    // The output read back holds what was written.
+    EXPECT_EQ(log.Terminated.Message.toStdString(),
+              "Verified: 3 files, 00:00:03, every packet in place");
     // The inputs are untouched.
     EXPECT_TRUE(QFileInfo::exists(a));
     EXPECT_TRUE(QFileInfo::exists(b));
@@ -177,6 +180,36 @@ TEST_F(FFEncoderJobs, ConversionGoesThroughTheSameShell) {
     EXPECT_EQ(video[0].toObject().value(QStringLiteral("codec_name")).toString(),
               QStringLiteral("h264"));
     EXPECT_TRUE(PartialFiles().isEmpty());
+    // Matroska records no packet counts in its header: the line claims none.
+    EXPECT_EQ(log.Terminated.Message.toStdString(), "Verified: 2 files, 00:00:01");
+}
+
+// The output is altered between the rename and its check (a shorter clip in its place): the
+// completion says what differs, and the output stays.
+TEST_F(FFEncoderJobs, AnOutputAlteredAfterWritingIsReportedAndKept) {
+    const QString a = Clip(QStringLiteral("a.mp4"));
+    const QString shorter = Clip(QStringLiteral("shorter.mp4"), 0.4);
+    const QString output = dir_.filePath(QStringLiteral("joined.mp4"));
+    encoder_.SetStageObserver([&](JoinStage stage) {
+        if (stage == JoinStage::Renamed) {
+            QFile::remove(output);
+            QFile::copy(shorter, output);
+        }
+    });
+    EventLog log(encoder_);
+    Prepare({a, a}, output, kCopy);
+    encoder_.StartJobs(1);
+    log.Wait(60000);
+    encoder_.StopJobs(true);
+    encoder_.SetStageObserver({});
+    ASSERT_TRUE(log.Terminated.Seen);
+    EXPECT_TRUE(log.Terminated.Completed);
+    EXPECT_FALSE(log.Terminated.Failed);
+    EXPECT_EQ(log.Terminated.Message.toStdString(),
+              "Not verified: video stream 1 holds 10 packets of 50 written; audio stream 1 holds "
+              "19 packets of 90 written; it lasts 0.400 s, the 2 files together 2.000 s. The "
+              "output is kept.");
+    EXPECT_EQ(QFileInfo(output).size(), QFileInfo(shorter).size());
 }
 
 // How promptly a stop takes effect is fixed by the stage tests below (nothing after the stage
