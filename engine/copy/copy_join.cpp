@@ -22,8 +22,10 @@ extern "C" {
 #include "engine/copy/copy_hidden_lead.h"
 #include "engine/copy/copy_input.h"
 #include "engine/copy/copy_join.h"
+#include "engine/copy/copy_joiner.h"
 #include "engine/copy/copy_opened_input.h"
 #include "engine/copy/copy_output_stream.h"
+#include "engine/copy/copy_output_stream_state.h"
 #include "engine/copy/copy_scan.h"
 #include "engine/copy/copy_silence.h"
 #include "engine/copy/copy_stream_check.h"
@@ -46,85 +48,7 @@ using copy_failure::JoinedNames;
 using copy_failure::StreamOf;
 using copy_failure::WriteFailure;
 
-// What the joiner keeps for one output stream: fixed once the output is made, or about the
-// file being copied.
-struct OutputStreamState {
-    // A file waits for the stream's first packet before starting (pictures and sound;
-    // subtitles are sparse).
-    bool Gate = false;
-    // Cover art, written once.
-    bool Cover = false;
-    // Added to every stamp handed to the muxer (output time base).
-    std::int64_t MuxerShift = 0;
-    // Silence for gaps at joins, made on first need.
-    std::unique_ptr<CopySilence> Silence;
-    bool SilenceTried = false;
-    // Packets handed to the muxer, for the check of the output read back.
-    std::int64_t Written = 0;
-
-    // The current file's stream that feeds this one, its timing, whether it has shown a
-    // packet yet, and what it hid before that.
-    int InIndex = -1;
-    CopyTimeline::StreamInFile File;
-    bool Seen = false;
-    copy_hidden_lead::StreamLead HiddenLead;
-};
-
-class CopyJoiner {
-public:
-    CopyJoiner(const JoinTask& task, const std::atomic<bool>& cancel,
-               const JoinProgressFn& progress)
-        : task_(task), cancel_(cancel), progress_(progress) {}
-
-    Result<JoinOutcome> Run();
-
-private:
-    Status ScanInputs();
-    Result<OpenedInput> OpenFile(std::size_t index);
-    // The scan's facts of the kept stream `inIndex` of input `index`.
-    const CopyStreamParams& ScannedStream(std::size_t index, int inIndex) const {
-        return scans_[index].Streams[static_cast<std::size_t>(inIndex)];
-    }
-    Status CreateOutput(const OpenedInput& first);
-    Status CopyFile(std::size_t index, OpenedInput& opened);
-    void BeginFileStreams(std::size_t index, const OpenedInput& opened);
-    Status Feed(std::size_t index, OpenedInput& opened, int outIndex, AVPacket* in,
-                AVPacket* filtered);
-    Status Deliver(std::size_t index, int outIndex, AVPacket* packet);
-    Status WriteCover(std::size_t index, AVPacket* packet);
-    Status StartFile(std::size_t index);
-    Status CheckHiddenLead(std::size_t index, int outIndex, const AVPacket* packet);
-    Status Write(std::size_t index, int outIndex, AVPacket* packet);
-    void ReportProgress(bool force);
-    bool CanFillGaps(int outIndex);
-    void ShiftForMuxer(int outIndex, AVPacket* packet) const;
-
-    const JoinTask& task_;
-    const std::atomic<bool>& cancel_;
-    const JoinProgressFn& progress_;
-    JoinChapters chapters_{task_.Plan.Chapters};
-
-    std::vector<CopyInputScan> scans_;
-    CopyStreamChoice choice_;
-    std::int64_t totalUs_ = 0;
-    bool withVideo_ = false;
-    bool withAudio_ = false;
-    QString muxer_;
-    av::OutputFormatPtr output_;
-    std::unique_ptr<CopyTimeline> timeline_;
-    int master_ = 0;
-    // One per output stream, made with the output.
-    std::vector<OutputStreamState> streams_;
-    bool coverWritten_ = false;
-    SubtitleSpread subtitleSpread_;
-    // Until every kept stream of the current file has shown its first packet, packets are held:
-    // the earliest of them fixes where the file starts.
-    bool started_ = false;
-    std::deque<av::PacketPtr> pending_;
-    // Packets of the current file written, silence left out.
-    std::int64_t writtenInFile_ = 0;
-    ProgressThrottle throttle_;
-};
+}  // namespace
 
 void CopyJoiner::ShiftForMuxer(int outIndex, AVPacket* packet) const {
     const std::int64_t shift = streams_[static_cast<std::size_t>(outIndex)].MuxerShift;
@@ -613,8 +537,6 @@ Result<JoinOutcome> CopyJoiner::Run() {
     }
     return written;
 }
-
-}  // namespace
 
 Result<JoinOutcome> JoinByCopy(const JoinTask& task, const std::atomic<bool>& cancel,
                                const JoinProgressFn& progress) {
