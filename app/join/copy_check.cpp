@@ -32,6 +32,13 @@ Result<std::vector<Status>> CheckDirectCopy(CopyChecker& checker, const std::vec
     return checker.CheckCopy(files, built.EngineParameters, built.OutputExtension, cancel);
 }
 
+QString WithCopyNote(const QString& text, const QString& note) {
+    if (note.isEmpty() || text.contains(note)) {
+        return text;
+    }
+    return text + QStringLiteral("\n\n") + note;
+}
+
 bool AllCopyable(const std::vector<Status>& verdicts) {
     return std::all_of(verdicts.begin(), verdicts.end(),
                        [](const Status& verdict) { return verdict.Ok(); });

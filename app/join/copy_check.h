@@ -15,6 +15,10 @@ namespace veltrano {
 Result<std::vector<Status>> CheckDirectCopy(CopyChecker& checker, const std::vector<QString>& files,
                                             const std::atomic<bool>& cancel);
 
+// `text` with the note of the first row that cannot be stream-copied below it, unless the text
+// already says it; `text` alone without a note.
+QString WithCopyNote(const QString& text, const QString& note);
+
 // True when every verdict is Ok.
 bool AllCopyable(const std::vector<Status>& verdicts);
 

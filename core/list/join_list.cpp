@@ -51,6 +51,15 @@ void JoinList::SetFocusedRow(std::optional<int> row) {
     emit FocusedRowChanged();
 }
 
+QString JoinList::FirstCopyNote() const {
+    for (const Entry& entry : rows_) {
+        if (!entry.Note.isEmpty()) {
+            return entry.Note;
+        }
+    }
+    return {};
+}
+
 void JoinList::SetCopyNotes(const std::vector<QString>& paths, const std::vector<QString>& notes) {
     if (notes.size() != paths.size() || paths != SourcePaths()) {
         return;

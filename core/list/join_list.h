@@ -29,6 +29,8 @@ public:
     // Why a stream copy cannot take the row after the list's first row; empty when it can or
     // nobody has judged yet. Travels with its row when rows move.
     const QString& CopyNote(int row) const { return rows_.at(static_cast<size_t>(row)).Note; }
+    // The note of the first row that has one; empty when none has.
+    QString FirstCopyNote() const;
 
     // Appends one row at the end; the only way rows come into existence (probing).
     void Append(const MediaItem& item);
