@@ -18,6 +18,7 @@ struct OptionSpec {
     bool Probe, Params, Join;
     // Stores the value (or sets the flag); a failure says what the option expects.
     std::function<Status(CliArguments&, const QString&)> Apply;
+    bool Check = false;  // last, so that the settings' rows need not name it
 };
 
 std::optional<int> ParseQuality(const QString& text) {
@@ -66,7 +67,8 @@ const std::map<QString, OptionSpec>& Options() {
           [](A& a, const QString&) {
               a.Json = true;
               return Status();
-          }}},
+          },
+          true}},
         {QStringLiteral("--yes"),
          {Arity::Flag, false, false, true,
           [](A& a, const QString&) {
@@ -136,6 +138,8 @@ bool Accepts(const OptionSpec& option, CliCommand command) {
             return option.Params;
         case CliCommand::Join:
             return option.Join;
+        case CliCommand::Check:
+            return option.Check;
         default:
             return false;
     }
@@ -170,6 +174,7 @@ Result<CliArguments> ParseCliArguments(const QStringList& args) {
         {QStringLiteral("profiles"), CliCommand::Profiles},
         {QStringLiteral("probe"), CliCommand::Probe},
         {QStringLiteral("params"), CliCommand::Params},
+        {QStringLiteral("check"), CliCommand::Check},
         {QStringLiteral("join"), CliCommand::Join}};
     const auto found = commands.find(command);
     if (found == commands.end()) {
@@ -217,14 +222,13 @@ Result<CliArguments> ParseCliArguments(const QStringList& args) {
         }
     }
 
-    const qsizetype needed = result.Command == CliCommand::Join       ? 2
-                             : result.Command == CliCommand::Profiles ? 0
-                                                                      : 1;
+    const bool pairs = result.Command == CliCommand::Join || result.Command == CliCommand::Check;
+    const qsizetype needed = pairs ? 2 : result.Command == CliCommand::Profiles ? 0 : 1;
     if (result.Command == CliCommand::Profiles && !result.Files.isEmpty()) {
         return Fail(QStringLiteral("profiles takes no files"));
     }
     if (result.Files.size() < needed) {
-        return Fail(needed == 2 ? QStringLiteral("join needs at least two files")
+        return Fail(needed == 2 ? QStringLiteral("%1 needs at least two files").arg(command)
                                 : QStringLiteral("%1 needs at least one file").arg(command));
     }
     return result;
@@ -235,6 +239,7 @@ QString CliUsageText() {
   veltrano-join profiles
   veltrano-join probe [--json] FILE...
   veltrano-join params [SETTINGS] FILE...
+  veltrano-join check [--json] FILE...
   veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] [--no-chapters] FILE...
   veltrano-join --help
   veltrano-join --version
@@ -248,6 +253,10 @@ Commands:
              reported on standard error and left out (exit status 1).
   params     Print the engine parameter string and the output extension for the files
              and settings. Writes nothing.
+  check      Say whether "Direct stream copy" can take each file after the first: one
+             line per file after the first, its name, a tab, then "ok" or the reason.
+             --json prints one JSON array of {"file", "ok", "reason"} instead. Exit
+             status 1 when any file cannot be copied after the first. Writes nothing.
   join       Join the files into one output, showing progress on standard error, and
              print the output path. Ctrl+C stops the join and removes the partial output.
   --help     Print this text (also -h, or --help after any command).

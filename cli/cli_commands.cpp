@@ -7,6 +7,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "app/join/copy_check.h"
 #include "app/join/join_action.h"
 #include "app/join/join_runner.h"
 #include "app/join/seconds_clock.h"
@@ -151,6 +152,19 @@ CliExitStatus RunParamsCommand(const CliArguments& args, CliEnvironment& env) {
         (built.EngineParameters + QLatin1Char('\n') + built.OutputExtension + QLatin1Char('\n'))
             .toUtf8());
     return kExitSuccess;
+}
+
+CliExitStatus RunCheckCommand(const CliArguments& args, CopyChecker& checker) {
+    const std::vector<QString> files(args.Files.begin(), args.Files.end());
+    const std::atomic<bool> cancel{false};
+    const Result<std::vector<Status>> verdicts = CheckDirectCopy(checker, files, cancel);
+    if (!verdicts.Ok()) {
+        PrintError(verdicts.Message());
+        return kExitFailure;
+    }
+    PrintOut(args.Json ? CopyVerdictsAsJson(files, *verdicts)
+                       : CopyVerdictsAsText(files, *verdicts));
+    return AllCopyable(*verdicts) ? kExitSuccess : kExitFailure;
 }
 
 CliExitStatus RunJoinCommand(const CliArguments& args, CliEnvironment& env) {

@@ -4,6 +4,7 @@
 
 #include "cli/cli_arguments.h"
 #include "core/settings_store.h"
+#include "engine/api/copy_checker.h"
 #include "engine/api/media_decoder.h"
 #include "engine/api/media_encoder.h"
 #include "profiles/catalogue/profile_catalogue.h"
@@ -26,6 +27,7 @@ enum CliExitStatus { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2, kExitIn
 CliExitStatus RunProfilesCommand(const ProfileCatalogue& catalogue);
 CliExitStatus RunProbeCommand(const CliArguments& args, CliEnvironment& env);
 CliExitStatus RunParamsCommand(const CliArguments& args, CliEnvironment& env);
+CliExitStatus RunCheckCommand(const CliArguments& args, CopyChecker& checker);
 CliExitStatus RunJoinCommand(const CliArguments& args, CliEnvironment& env);
 
 }  // namespace veltrano

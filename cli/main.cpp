@@ -11,6 +11,7 @@ extern "C" {
 #include "cli/cli_arguments.h"
 #include "cli/cli_commands.h"
 #include "core/settings_store.h"
+#include "engine/jobs/ff_copy_checker.h"
 #include "engine/jobs/ff_encoder.h"
 #include "engine/probe/ff_decoder.h"
 #include "profiles/catalogue/profile_catalogue.h"
@@ -43,6 +44,11 @@ int Main(int argc, char* argv[]) {
     const ProfileCatalogue catalogue;
     if (args.Command == CliCommand::Profiles) {
         return RunProfilesCommand(catalogue);
+    }
+
+    if (args.Command == CliCommand::Check) {
+        FFCopyChecker checker;
+        return RunCheckCommand(args, checker);
     }
 
     SettingsStore settings;

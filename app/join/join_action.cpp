@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/join/copy_check.h"
 #include "core/list/join_list.h"
 #include "core/user_messages.h"
 #include "profiles/output_dialog_texts.h"
@@ -54,7 +55,7 @@ JoinAction::JoinAction(OutputSettings& settings, JoinRequest& request, UserMessa
                        JoinDialogView& view, FolderBrowser& browser)
     : settings_(settings), request_(request), messages_(messages), view_(view), browser_(browser) {}
 
-JoinActionResult JoinAction::Run(std::span<const MediaItem> rows) {
+JoinActionResult JoinAction::Run(std::span<const MediaItem> rows, const QString& copyNote) {
     const QString errorTitle = QString::fromUtf8(Texts::kErrorTitle);
 
     settings_.FileNameText = TrimSpaces(settings_.FileNameText);
@@ -78,7 +79,7 @@ JoinActionResult JoinAction::Run(std::span<const MediaItem> rows) {
     request_.OutputFolder = settings_.FolderText;
 
     if (settings_.Mode == JoinMode::DirectCopy && !SameFormatCheck(rows)) {
-        messages_.Show(QString::fromUtf8(Texts::kNotSameFormat),
+        messages_.Show(WithCopyNote(QString::fromUtf8(Texts::kNotSameFormat), copyNote),
                        QString::fromUtf8(Texts::kNotSameFormatTitle),
                        UserMessages::Icon::Information);
         settings_.SelectJoinMode(JoinMode::Convert);

@@ -56,7 +56,9 @@ public:
     JoinAction(OutputSettings& settings, JoinRequest& request, UserMessages& messages,
                JoinDialogView& view, FolderBrowser& browser);
 
-    JoinActionResult Run(std::span<const MediaItem> rows);
+    // `copyNote`: why the first row that differs cannot be stream-copied (the list's
+    // FirstCopyNote), shown below "Not same format"; empty when unknown.
+    JoinActionResult Run(std::span<const MediaItem> rows, const QString& copyNote = {});
 
 private:
     OutputSettings& settings_;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/join/copy_check.h"
 #include "app/join/progress_estimate.h"
 #include "app/join/progress_view.h"
 #include "app/join/seconds_clock.h"
@@ -10,6 +11,7 @@
 #include "core/user_messages.h"
 #include "engine/api/engine_messages.h"
 #include "engine/api/media_encoder.h"
+#include "profiles/parameter_builder.h"
 
 namespace veltrano {
 
@@ -63,6 +65,7 @@ JoinRunner::RunResult JoinRunner::RunJoin(ProgressView& view,
     jobStartTime_.reset();
     jobHandle_ = -1;
     jobOutputFolder_ = request.OutputFolder;
+    copyJob_ = request.EngineParameters == QString::fromUtf8(kDirectCopyParameters);
     ResetView(view);
     if (sourcePaths.empty()) {
         return RunResult::NothingToJoin;
@@ -148,7 +151,8 @@ void JoinRunner::OnJobTerminated(int resultCode, bool completed, bool failed,
         // shown are ignored.
         ProgressView* view = view_;
         EndJob();
-        messages_.Show(message, ProductName(), UserMessages::Icon::Warning);
+        const QString note = copyJob_ && copyNoteSource_ ? copyNoteSource_() : QString();
+        messages_.Show(WithCopyNote(message, note), ProductName(), UserMessages::Icon::Warning);
         jobStartTime_.reset();
         view->ClearTaskbarProgress();
         view->CloseWindow();

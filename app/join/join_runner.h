@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -60,6 +61,9 @@ public:
     bool IsRunning() const { return state_ == State::Running; }
     // The separators of the size text (the user's locale by default).
     void SetLocale(const QLocale& locale) { locale_ = locale; }
+    // Where a failed stream copy finds why the first row that differs cannot be copied (the
+    // list's FirstCopyNote), to show it below the engine's message. Unset: nothing is added.
+    void SetCopyNoteSource(std::function<QString()> source) { copyNoteSource_ = std::move(source); }
 
 public slots:
     void OnJobProgress(int handle, qint64 bytesWritten, qint64 positionUs, qint64 totalUs);
@@ -85,6 +89,8 @@ private:
     ProgressView* view_ = nullptr;  // the open progress window, not owned
     int jobHandle_ = -1;
     QString jobOutputFolder_;
+    bool copyJob_ = false;
+    std::function<QString()> copyNoteSource_;
     bool stopRequested_ = false;
     std::optional<double> jobStartTime_;
 };

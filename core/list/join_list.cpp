@@ -18,7 +18,7 @@ std::vector<QString> JoinList::SourcePaths() const {
 void JoinList::Append(const MediaItem& item) {
     const int row = Count();
     emit RowsAboutToBeAppended(row, row);
-    rows_.push_back(Entry{item, false});
+    rows_.push_back(Entry{item, false, {}});
     ++revision_;
     emit RowsAppended();
 }
@@ -49,6 +49,33 @@ void JoinList::SetFocusedRow(std::optional<int> row) {
     }
     focused_ = row;
     emit FocusedRowChanged();
+}
+
+QString JoinList::FirstCopyNote() const {
+    for (const Entry& entry : rows_) {
+        if (!entry.Note.isEmpty()) {
+            return entry.Note;
+        }
+    }
+    return {};
+}
+
+void JoinList::SetCopyNotes(const std::vector<QString>& paths, const std::vector<QString>& notes) {
+    if (notes.size() != paths.size() || paths != SourcePaths()) {
+        return;
+    }
+    int first = Count();
+    int last = -1;
+    for (size_t i = 0; i < notes.size(); ++i) {
+        if (rows_[i].Note != notes[i]) {
+            rows_[i].Note = notes[i];
+            first = std::min(first, static_cast<int>(i));
+            last = static_cast<int>(i);
+        }
+    }
+    if (last >= 0) {
+        emit CopyNotesChanged(first, last);
+    }
 }
 
 void JoinList::RemoveSelected() {
@@ -127,6 +154,7 @@ void JoinList::ExchangeFocusedWith(int offset) {
         return;
     }
     std::swap(rows_[static_cast<size_t>(from)].Item, rows_[static_cast<size_t>(to)].Item);
+    std::swap(rows_[static_cast<size_t>(from)].Note, rows_[static_cast<size_t>(to)].Note);
     rows_[static_cast<size_t>(from)].Selected = false;
     rows_[static_cast<size_t>(to)].Selected = true;
     focused_ = to;

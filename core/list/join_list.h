@@ -26,6 +26,11 @@ public:
     bool IsSelected(int row) const { return rows_.at(static_cast<size_t>(row)).Selected; }
     std::optional<int> FocusedRow() const { return focused_; }
     std::vector<QString> SourcePaths() const;
+    // Why a stream copy cannot take the row after the list's first row; empty when it can or
+    // nobody has judged yet. Travels with its row when rows move.
+    const QString& CopyNote(int row) const { return rows_.at(static_cast<size_t>(row)).Note; }
+    // The note of the first row that has one; empty when none has.
+    QString FirstCopyNote() const;
 
     // Appends one row at the end; the only way rows come into existence (probing).
     void Append(const MediaItem& item);
@@ -34,6 +39,9 @@ public:
     void SetSelected(int row, bool selected);
     // The row the list treats as its current item; nullopt clears it.
     void SetFocusedRow(std::optional<int> row);
+    // Takes one note per row from a judgement of the list as it was (`paths`); a judgement of
+    // rows that have changed since is dropped.
+    void SetCopyNotes(const std::vector<QString>& paths, const std::vector<QString>& notes);
 
     void RemoveSelected();
     void ClearAll();
@@ -52,6 +60,7 @@ signals:
     void AboutToReset();
     void ResetDone();
     void RowsChanged(int first, int last);
+    void CopyNotesChanged(int first, int last);
     void SelectionChanged();
     void FocusedRowChanged();
     // The list control should take the keyboard focus.
@@ -61,6 +70,7 @@ private:
     struct Entry {
         MediaItem Item;
         bool Selected = false;
+        QString Note;  // CopyNote
     };
     void ExchangeFocusedWith(int offset);
 

@@ -62,6 +62,10 @@ JoinListModel::JoinListModel(JoinList& list, QObject* parent)
     connect(&list_, &JoinList::RowsChanged, this, [this](int first, int last) {
         emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
     });
+    connect(&list_, &JoinList::CopyNotesChanged, this, [this](int first, int last) {
+        emit dataChanged(index(first, FileName), index(last, FileName),
+                         {Qt::DecorationRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
+    });
 }
 
 int JoinListModel::rowCount(const QModelIndex& parent) const {
@@ -81,6 +85,18 @@ QVariant JoinListModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Columns()[static_cast<size_t>(index.column())].Alignment);
+    }
+    if (index.column() == FileName) {
+        const QString& note = list_.CopyNote(index.row());
+        if (note.isEmpty()) {
+            return {};
+        }
+        if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+            return note;
+        }
+        if (role == Qt::DecorationRole) {
+            return noteDecoration_;
+        }
     }
     return {};
 }

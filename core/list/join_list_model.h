@@ -41,8 +41,13 @@ public:
                         int role = Qt::DisplayRole) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // What the File Name cell of a row with a copy note shows beside the name (an icon the
+    // window gives); its tooltip and accessible description are the note.
+    void SetCopyNoteDecoration(const QVariant& decoration) { noteDecoration_ = decoration; }
+
 private:
     JoinList& list_;
+    QVariant noteDecoration_;
 };
 
 }  // namespace veltrano

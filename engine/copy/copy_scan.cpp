@@ -35,6 +35,66 @@ Result<CopyInputScan> ScanFile(const QString& path, bool deep, const std::atomic
     return scan;
 }
 
+// One open for the scan; a file whose streams the usual analysis missed is looked at again,
+// deeper.
+Result<CopyInputScan> ScanInput(const QString& path, const std::atomic<bool>& cancel) {
+    Result<CopyInputScan> scan = ScanFile(path, false, cancel);
+    if (scan.Ok() && copy_input::AnalysisFellShort(*scan)) {
+        scan = ScanFile(path, true, cancel);
+    }
+    return scan;
+}
+
+// What the scans alone decide, per input in join order: `Match` whether its streams can follow
+// the first input's (for the first: whether it can lead a copy at all), `Cut` whether it starts
+// with a cut the output cannot keep hidden. A null scan (unreadable) is judged Ok here.
+struct Judgement {
+    QString Muxer;
+    bool WithVideo = false;
+    bool WithAudio = false;
+    std::vector<Status> Match;
+    std::vector<Status> Cut;
+};
+
+Judgement Judge(const std::vector<const CopyInputScan*>& scans, const OutputPlan& plan) {
+    Judgement judgement;
+    judgement.Muxer = plan.MuxerName;
+    judgement.Match.resize(scans.size());
+    judgement.Cut.resize(scans.size());
+    if (scans.empty() || scans.front() == nullptr) {
+        return judgement;
+    }
+    const CopyInputScan& first = *scans.front();
+    judgement.WithVideo = first.Video.Present;
+    judgement.WithAudio = first.Audio.Present && !plan.RemoveAudio;
+    if (!judgement.WithVideo && !judgement.WithAudio) {
+        // Nothing can follow a first file that has nothing to copy.
+        const Status lead(
+            AVERROR(EINVAL),
+            QStringLiteral("Cannot join by stream copy: %1 has no video or audio stream.")
+                .arg(first.FileName));
+        judgement.Match.assign(scans.size(), lead);
+        return judgement;
+    }
+    if (!plan.MuxerForOtherVideo.isEmpty() && judgement.WithVideo &&
+        first.Video.Codec != AV_CODEC_ID_MPEG1VIDEO) {
+        judgement.Muxer = plan.MuxerForOtherVideo;
+    }
+    for (std::size_t i = 1; i < scans.size(); ++i) {
+        if (scans[i] != nullptr) {
+            judgement.Match[i] =
+                CheckCopyMatch(first, *scans[i], judgement.Muxer, judgement.WithAudio);
+        }
+    }
+    for (std::size_t i = 0; i < scans.size(); ++i) {
+        if (scans[i] != nullptr && scans[i]->StartsWithCut &&
+            (i > 0 || !copy_hidden_lead::OutputKeepsLeadHidden(judgement.Muxer))) {
+            judgement.Cut[i] = copy_hidden_lead::Refusal(scans[i]->FileName, i == 0);
+        }
+    }
+    return judgement;
+}
+
 }  // namespace
 
 Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomic<bool>& cancel) {
@@ -48,42 +108,31 @@ Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomi
         if (cancel.load()) {
             return StoppedStatus();
         }
-        Result<CopyInputScan> scan = ScanFile(path, false, cancel);
-        if (scan.Ok() && copy_input::AnalysisFellShort(*scan)) {
-            scan = ScanFile(path, true, cancel);
-        }
+        Result<CopyInputScan> scan = ScanInput(path, cancel);
         if (!scan.Ok()) {
             return scan.GetStatus();
         }
         inputs.TotalUs += scan->DurationUs;
         scans.push_back(std::move(scan).Value());
     }
+    std::vector<const CopyInputScan*> scanned;
+    for (const CopyInputScan& scan : scans) {
+        scanned.push_back(&scan);
+    }
+    Judgement judgement = Judge(scanned, task.Plan);
+    // Parameters first, then cuts: before anything is written, a cut the output cannot keep
+    // hidden is refused at once.
+    for (const std::vector<Status>* verdicts : {&judgement.Match, &judgement.Cut}) {
+        for (const Status& verdict : *verdicts) {
+            if (!verdict.Ok()) {
+                return verdict;
+            }
+        }
+    }
     const CopyInputScan& first = scans.front();
-    inputs.WithVideo = first.Video.Present;
-    inputs.WithAudio = first.Audio.Present && !task.Plan.RemoveAudio;
-    if (!inputs.WithVideo && !inputs.WithAudio) {
-        return Status(AVERROR(EINVAL),
-                      QStringLiteral("Cannot join by stream copy: %1 has no video or audio stream.")
-                          .arg(first.FileName));
-    }
-    inputs.Muxer = task.Plan.MuxerName;
-    if (!task.Plan.MuxerForOtherVideo.isEmpty() && inputs.WithVideo &&
-        first.Video.Codec != AV_CODEC_ID_MPEG1VIDEO) {
-        inputs.Muxer = task.Plan.MuxerForOtherVideo;
-    }
-    for (std::size_t i = 1; i < scans.size(); ++i) {
-        if (Status match = CheckCopyMatch(first, scans[i], inputs.Muxer, inputs.WithAudio);
-            !match.Ok()) {
-            return match;
-        }
-    }
-    // Before anything is written: a cut the output cannot keep hidden is refused at once.
-    for (std::size_t i = 0; i < scans.size(); ++i) {
-        if (scans[i].StartsWithCut &&
-            (i > 0 || !copy_hidden_lead::OutputKeepsLeadHidden(inputs.Muxer))) {
-            return copy_hidden_lead::Refusal(scans[i].FileName, i == 0);
-        }
-    }
+    inputs.WithVideo = judgement.WithVideo;
+    inputs.WithAudio = judgement.WithAudio;
+    inputs.Muxer = std::move(judgement.Muxer);
     const AVOutputFormat* format =
         av_guess_format(inputs.Muxer.toLatin1().constData(), nullptr, nullptr);
     // The Matroska muxer of FFmpeg 5.1 writes a cover as a one-picture video track; the MP3
@@ -110,6 +159,41 @@ Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomi
     };
     inputs.Choice = ChooseCopyStreams(scans, inputs.Muxer, inputs.WithAudio, canCarry);
     return inputs;
+}
+
+Result<std::vector<Status>> CheckCopyJoinInputs(const std::vector<QString>& inputs,
+                                                const OutputPlan& plan,
+                                                const std::atomic<bool>& cancel) {
+    if (inputs.empty()) {
+        return Status(AVERROR(EINVAL), QStringLiteral("There is nothing to join."));
+    }
+    // Unlike the join, an unreadable file does not end the look at the others.
+    std::vector<Result<CopyInputScan>> scans;
+    for (const QString& path : inputs) {
+        if (cancel.load()) {
+            return StoppedStatus();
+        }
+        scans.push_back(ScanInput(path, cancel));
+    }
+    if (cancel.load()) {
+        return StoppedStatus();
+    }
+    std::vector<const CopyInputScan*> scanned;
+    for (const Result<CopyInputScan>& scan : scans) {
+        scanned.push_back(scan.Ok() ? &*scan : nullptr);
+    }
+    const Judgement judgement = Judge(scanned, plan);
+    std::vector<Status> verdicts;
+    for (std::size_t i = 0; i < scans.size(); ++i) {
+        if (!scans.front().Ok()) {
+            verdicts.push_back(scans.front().GetStatus());  // nothing can follow it
+        } else if (!scans[i].Ok()) {
+            verdicts.push_back(scans[i].GetStatus());
+        } else {
+            verdicts.push_back(!judgement.Match[i].Ok() ? judgement.Match[i] : judgement.Cut[i]);
+        }
+    }
+    return verdicts;
 }
 
 }  // namespace veltrano

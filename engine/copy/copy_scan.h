@@ -27,4 +27,13 @@ struct CopyJoinInputs {
 // cannot keep hidden.
 Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomic<bool>& cancel);
 
+// The same judgement without joining, one verdict per input in join order: Ok when a stream copy
+// into the plan's container takes the file where it stands, else the sentence the join fails
+// with. The first input's verdict is about itself (unreadable, nothing to copy, a cut the output
+// cannot keep hidden); when it cannot lead, every later input carries its sentence. Each input
+// is opened once, as for the join; fails only on no inputs or a stop.
+Result<std::vector<Status>> CheckCopyJoinInputs(const std::vector<QString>& inputs,
+                                                const OutputPlan& plan,
+                                                const std::atomic<bool>& cancel);
+
 }  // namespace veltrano

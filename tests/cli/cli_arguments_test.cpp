@@ -87,7 +87,7 @@ TEST(CliArgumentsTest, UsageDocumentsTheInterface) {
     const QString usage = CliUsageText();
     for (const char* text :
          {"veltrano-join profiles", "veltrano-join probe [--json] FILE...",
-          "veltrano-join params [SETTINGS] FILE...",
+          "veltrano-join params [SETTINGS] FILE...", "veltrano-join check [--json] FILE...",
           "veltrano-join join [SETTINGS] [--name NAME] [--folder DIR] [--yes] [--no-chapters] "
           "FILE...",
           "--video-bitrate", "--remove-audio", "--channels auto|1|2"}) {

@@ -147,6 +147,33 @@ TEST_F(CliEndToEndTest, ParamsBuildsTheStringAndWritesNothing) {
     EXPECT_TRUE(FilesInOutput().isEmpty());
 }
 
+TEST_F(CliEndToEndTest, CheckSaysPerFileWhetherACopyTakesItAndWritesNothing) {
+    const CliRun same = Run({"check", Clip("a.mp4"), Clip("c.mp4")});
+    EXPECT_EQ(same.ExitCode, 0) << same.Err.toStdString();
+    EXPECT_EQ(same.Out, Clip("c.mp4") + QStringLiteral("\tok\n"));
+
+    const CliRun mixed = Run({"check", Clip("a.mp4"), Clip("b.mp4"), Clip("c.mp4")});
+    EXPECT_EQ(mixed.ExitCode, 1);
+    EXPECT_EQ(mixed.Out, Clip("b.mp4") +
+                             QStringLiteral("\tCannot join by stream copy: b.mp4 differs from "
+                                            "a.mp4 in picture size (320x240 vs 640x480).\n") +
+                             Clip("c.mp4") + QStringLiteral("\tok\n"));
+
+    const CliRun json = Run({"check", "--json", Clip("a.mp4"), Clip("notes.mp4"), Clip("c.mp4")});
+    EXPECT_EQ(json.ExitCode, 1);
+    const QJsonArray files = QJsonDocument::fromJson(json.Out.toUtf8()).array();
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[0].toObject().value("file").toString(), Clip("notes.mp4"));
+    EXPECT_FALSE(files[0].toObject().value("ok").toBool());
+    EXPECT_TRUE(files[0].toObject().value("reason").toString().startsWith("Cannot open notes.mp4"));
+    EXPECT_TRUE(files[1].toObject().value("ok").toBool());
+    EXPECT_EQ(files[1].toObject().value("reason").toString(), QString());
+
+    EXPECT_EQ(Run({"check", Clip("a.mp4")}).ExitCode, 2) << "one file has nothing after it";
+    EXPECT_EQ(Run({"check", "--copy", Clip("a.mp4"), Clip("c.mp4")}).ExitCode, 2);
+    EXPECT_TRUE(FilesInOutput().isEmpty());
+}
+
 TEST_F(CliEndToEndTest, BadUsageExitsWithTwoAndNamesTheOption) {
     const CliRun unknown = Run({"params", "--shiny", Clip("a.mp4")});
     EXPECT_EQ(unknown.ExitCode, 2);

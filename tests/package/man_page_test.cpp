@@ -98,7 +98,7 @@ TEST(ManPageTest, SameCommandsDescribed) {
             helpCommands.insert(match.captured(1));
         }
     }
-    EXPECT_EQ(helpCommands.size(), 6u) << Joined(helpCommands).toStdString();
+    EXPECT_EQ(helpCommands.size(), 7u) << Joined(helpCommands).toStdString();
     EXPECT_TRUE(manCommands == helpCommands) << "manual: " << Joined(manCommands).toStdString()
                                              << "\nhelp: " << Joined(helpCommands).toStdString();
 }

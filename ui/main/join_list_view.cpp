@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QStyle>
 #include <QUrl>
 
 namespace veltrano {
@@ -13,6 +14,7 @@ JoinListView::JoinListView(JoinList& list, QWidget* parent)
     setObjectName(QStringLiteral("ListView1"));
     setAccessibleName(QStringLiteral("Files to join"));
     setModel(&model_);
+    model_.SetCopyNoteDecoration(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

@@ -15,6 +15,7 @@ WindowProgram::WindowProgram(const ProgramFolder& programFolder, WindowOpeners& 
                                                   encoder_, settings_, request_, programFolder_},
                                                  openers,
                                                  links_});
+    runner_.SetCopyNoteSource([this] { return list_.FirstCopyNote(); });
     boxMessages_.SetOwner(formMain_.get());
     chooser_.SetOwner(formMain_.get());
     feedback_.SetOwner(formMain_.get());

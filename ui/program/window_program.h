@@ -6,10 +6,12 @@
 #include "app/join/join_request.h"
 #include "app/join/join_runner.h"
 #include "app/join/seconds_clock.h"
+#include "app/main/copy_marker.h"
 #include "app/probe/media_prober.h"
 #include "core/list/join_list.h"
 #include "core/program_folder.h"
 #include "core/settings_store.h"
+#include "engine/jobs/ff_copy_checker.h"
 #include "engine/jobs/ff_encoder.h"
 #include "engine/probe/ff_decoder.h"
 #include "profiles/catalogue/profile_catalogue.h"
@@ -58,6 +60,10 @@ private:
     SteadySecondsClock clock_;
     ProfileCatalogue catalogue_;
     JoinList list_;
+    FFCopyChecker copyChecker_;
+    ThreadWorkerLauncher copyWorker_;
+    // Marks the rows a stream copy cannot take; stops its worker before the list goes.
+    CopyMarker copyMarker_{list_, copyChecker_, copyWorker_};
     JoinRequest request_;
     MessageBoxMessages boxMessages_;
     UserMessages& messages_;

@@ -278,7 +278,7 @@ void FormVideoFormat::OnFileNameChanged(const QString& text) {
 void FormVideoFormat::OnJoin() {
     JoinAction action(settings_, request_, messages_, *this, browser_);
     const std::vector<MediaItem> rows = JoinListRows(list_);
-    action.Run(rows);
+    action.Run(rows, list_.FirstCopyNote());
     Render();
 }
 
