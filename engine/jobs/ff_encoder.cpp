@@ -182,14 +182,18 @@ void FFEncoder::ReapWorker() {
 
 void FFEncoder::StartJobs(int /*parallel*/) {
     ReapWorker();
-    if (worker_.joinable() && cancel_.load()) {
-        // A stopped job may still be closing its files; the new one waits for that instead
-        // of being refused after the caller was told it started.
+    if (worker_.joinable() && (cancel_.load() || unreported_ == 0)) {
+        // A stopped job may still be closing its files, and a worker whose last job has been
+        // reported is returning; the new one waits for that instead of being refused after
+        // the caller was told it started.
         worker_.join();
     }
     if (worker_.joinable()) {
         lastError_ = QStringLiteral("A join is already running.");
-        PostTerminated(-1, false, true, lastError_);
+        const QString refusal = lastError_;
+        QMetaObject::invokeMethod(
+            this, [this, refusal] { emit JobTerminated(-1, false, true, refusal); },
+            Qt::QueuedConnection);
         return;
     }
     std::vector<Job> ready;
@@ -209,6 +213,7 @@ void FFEncoder::StartJobs(int /*parallel*/) {
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     cancel_.store(false);
     workerDone_.store(false);
+    unreported_ = ready.size();
     worker_ = std::thread([this, jobs = std::move(ready)]() mutable { RunJobs(std::move(jobs)); });
 }
 
@@ -331,6 +336,9 @@ void FFEncoder::PostTerminated(int code, bool completed, bool failed, const QStr
     QMetaObject::invokeMethod(
         this,
         [this, code, completed, failed, message] {
+            if (unreported_ > 0) {
+                --unreported_;
+            }
             emit JobTerminated(code, completed, failed, message);
         },
         Qt::QueuedConnection);

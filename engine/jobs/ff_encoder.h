@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <atomic>
+#include <cstddef>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -88,6 +89,9 @@ private:
 
     JoinStageFn stageObserver_;
     FreeSpaceFn freeSpace_ = FreeSpaceOf;
+    // Jobs of the running worker whose end has not reached the owner's thread yet (owner's
+    // thread only). At 0 the worker has nothing left but to return.
+    std::size_t unreported_ = 0;
     EngineCheck check_;
     std::vector<Job> jobs_;
     int nextHandle_ = 1;

@@ -16,7 +16,6 @@ extern "C" {
 #include <future>
 #include <map>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -114,10 +113,6 @@ protected:
 
     int Prepare(const std::vector<QString>& inputs, const QString& output,
                 const QString& parameters) {
-        // A job's end is reported just before its worker finishes; the next start waits it out.
-        while (encoder_.IsRunning()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
         encoder_.ClearJobs();
         const int job = encoder_.CreateJob(inputs.front(), QString());
         EXPECT_GE(job, 0) << encoder_.LastErrorText().toStdString();
