@@ -103,9 +103,10 @@ Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<
         }
     }
     // Nothing decoded fails the join, unless a stream the output does not take shows the input
-    // has a length to keep (a film with an empty sound track, joined to sound).
-    if (ret >= 0 && (decodeVideo_ || decodeAudio_) && framesDecoded_ == 0 &&
-        (guard_.HeldUs() == 0 || Encrypted())) {
+    // has a length to keep (a film with an empty sound track, joined to sound). Encrypted
+    // packets fail it even when the decoder made pictures of them: those are noise.
+    if (ret >= 0 && (decodeVideo_ || decodeAudio_) &&
+        (Encrypted() || (framesDecoded_ == 0 && guard_.HeldUs() == 0))) {
         return NothingDecoded();
     }
     if (ret >= 0) {
