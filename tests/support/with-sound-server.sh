@@ -25,4 +25,11 @@ done
 pactl set-default-sink veltrano_null
 parec --latency-msec=20 -d veltrano_null.monitor >/dev/null &
 recorder=$!
+# The sink rendered up to two seconds of silence ahead before the recorder came; a stream
+# that starts before that has run out waits for it, which a card's driver never does.
+for _ in $(seq 100); do
+    latency=$(pactl list sinks | sed -n 's/^[[:space:]]*Latency: \([0-9]*\) usec.*/\1/p' | head -1)
+    [[ -n "$latency" && "$latency" -lt 100000 ]] && break
+    sleep 0.05
+done
 VELTRANO_SOUND_SERVER=1 "$@"
