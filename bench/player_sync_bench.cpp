@@ -54,12 +54,17 @@ public:
         posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, fds[0]);
         char rate[] = "--rate=48000";
+        // As deep as the sink's own recorder, so this one does not make the sink shallower.
+        QByteArray latency = "--latency-msec=" + qgetenv("VELTRANO_SINK_LATENCY_MS");
+        if (latency.endsWith('=')) {
+            latency += "20";
+        }
         char* argv[] = {const_cast<char*>("parec"),
                         const_cast<char*>("--raw"),
                         const_cast<char*>("--format=s16le"),
                         const_cast<char*>("--channels=1"),
                         rate,
-                        const_cast<char*>("--latency-msec=5"),
+                        latency.data(),
                         const_cast<char*>("-d"),
                         const_cast<char*>("@DEFAULT_MONITOR@"),
                         nullptr};
