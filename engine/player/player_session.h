@@ -5,6 +5,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -56,7 +57,9 @@ public:
     std::int64_t Duration() const { return duration_; }
 
     // Starts the threads; `audio` is the format the sound queue is converted to.
-    void Start(AudioOutputFormat audio);
+    // `pictureReady` is called on the decoder thread when the first picture after opening or
+    // after a seek is queued, so the UI thread can show it without waiting for its next tick.
+    void Start(AudioOutputFormat audio, std::function<void()> pictureReady = {});
     // Aborts every queue and joins every thread; harmless when never started.
     void Stop();
 
@@ -89,6 +92,8 @@ private:
     void ReadLoop();
     bool ApplyPendingSeek(int& serial, std::int64_t& showFrom, bool& atEnd);
     void DecodeLoop(Stream& stream);
+    bool Stale(int serial) const { return serial < latestSerial_; }
+    bool EarlyAudio(const AVPacket* packet, std::int64_t showFrom) const;
     bool SendPictures(AVFrame* frame, int serial, bool keep);
     bool SendSound(AVFrame* frame, int serial);
     std::int64_t ToMicroseconds(std::int64_t ts, AVRational timeBase) const;
@@ -112,9 +117,13 @@ private:
     bool seekPending_ = false;
     std::int64_t seekTarget_ = 0;
     int seekSerial_ = 0;
+    // The serial of the last seek asked for; work for an older one is thrown away unfinished.
+    std::atomic<int> latestSerial_{0};
     std::thread reader_;
 
     // Owned by the decoder threads.
+    std::function<void()> pictureReady_;
+    int announcedSerial_ = -1;
     av::SwsPtr scaler_;
     av::SwrPtr resampler_;
     std::int64_t nextVideoPts_ = 0;
