@@ -1,6 +1,7 @@
 #include "engine/player/player_session.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -21,6 +22,8 @@ constexpr auto kReaderIdleWait = std::chrono::milliseconds(10);
 // make is dropped anyway, and the ones decoded just before the target rebuild the decoder's
 // state (overlapping transforms, bit reservoirs, pre-roll) for the first sound kept.
 constexpr std::int64_t kAudioPrerollUs = 200'000;
+// The queued pictures, the one on screen and one more: the buffers a steady picture size needs.
+constexpr std::size_t kKeptPictureBuffers = 5;
 
 // Even sizes keep the chroma planes of subsampled formats whole; rounding down keeps the
 // picture inside its box.
@@ -358,11 +361,15 @@ bool PlayerSession::SendPictures(AVFrame* frame, int serial, bool keep) {
     picture.Width = outWidth;
     picture.Height = outHeight;
     picture.BytesPerLine = outWidth * 4;
-    picture.Pixels.resize(static_cast<qsizetype>(picture.BytesPerLine) * outHeight);
+    picture.Pixels = TakePictureBuffer(static_cast<qsizetype>(picture.BytesPerLine) * outHeight);
     uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(picture.Pixels.data()), nullptr, nullptr,
                           nullptr};
     int strides[4] = {picture.BytesPerLine, 0, 0, 0};
     sws_scale(scaler_.get(), frame->data, frame->linesize, 0, frame->height, planes, strides);
+    pictureBuffers_.push_back(picture.Pixels);
+    if (pictureBuffers_.size() > kKeptPictureBuffers) {
+        pictureBuffers_.erase(pictureBuffers_.begin());
+    }
     if (!pictures_.Push(std::move(decoded))) {
         return false;
     }
@@ -373,6 +380,27 @@ bool PlayerSession::SendPictures(AVFrame* frame, int serial, bool keep) {
         }
     }
     return true;
+}
+
+// A fresh buffer for a large picture costs a page fault for each of its pages, which on a
+// loaded or virtual machine takes as long as converting the picture; so the bytes of pictures
+// nobody holds any more are written again.
+QByteArray PlayerSession::TakePictureBuffer(qsizetype bytes) {
+    std::erase_if(pictureBuffers_, [bytes](const QByteArray& buffer) {
+        return buffer.size() != bytes;  // the box changed
+    });
+    for (auto it = pictureBuffers_.begin(); it != pictureBuffers_.end(); ++it) {
+        if (it->isDetached()) {
+            // Whoever let go of it last is done reading it.
+            std::atomic_thread_fence(std::memory_order_acquire);
+            QByteArray buffer = std::move(*it);
+            pictureBuffers_.erase(it);
+            return buffer;
+        }
+    }
+    QByteArray buffer;
+    buffer.resize(bytes);
+    return buffer;
 }
 
 bool PlayerSession::EarlyAudio(const AVPacket* packet, std::int64_t showFrom) const {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "core/result.h"
 #include "engine/api/media_player.h"
@@ -94,6 +95,7 @@ private:
     void DecodeLoop(Stream& stream);
     bool Stale(int serial) const { return serial < latestSerial_; }
     bool EarlyAudio(const AVPacket* packet, std::int64_t showFrom) const;
+    QByteArray TakePictureBuffer(qsizetype bytes);
     bool SendPictures(AVFrame* frame, int serial, bool keep);
     bool SendSound(AVFrame* frame, int serial);
     std::int64_t ToMicroseconds(std::int64_t ts, AVRational timeBase) const;
@@ -124,6 +126,8 @@ private:
     // Owned by the decoder threads.
     std::function<void()> pictureReady_;
     int announcedSerial_ = -1;
+    // The bytes of the last pictures sent, taken again once no one else holds them.
+    std::vector<QByteArray> pictureBuffers_;
     av::SwsPtr scaler_;
     av::SwrPtr resampler_;
     std::int64_t nextVideoPts_ = 0;
