@@ -281,7 +281,7 @@ void PlayerSession::DecodeLoop(Stream& stream) {
             const int received = avcodec_receive_frame(stream.Context.get(), frame.get());
             if (received == AVERROR_EOF) {
                 // A seek past the last picture still shows one: the last there is.
-                if (isVideo && stream.Dropped->buf[0] != nullptr &&
+                if (isVideo && !Stale(serial) && stream.Dropped->buf[0] != nullptr &&
                     !SendPictures(stream.Dropped.get(), serial, true)) {
                     return;
                 }
