@@ -1,6 +1,6 @@
 // Times the preview player: from PlayFile to the first picture shown, and from a seek while
-// paused to the new picture, on one clip; then libav alone decoding what that seek decodes,
-// the least such a seek can take. With --screenshot it opens the player window on the clip
+// paused to the new picture, on one clip; and, in turn with those, libav alone decoding what
+// that seek decodes. With --screenshot it opens the player window on the clip
 // and saves a picture of it instead.
 //
 //   bench_player <clip> [runs] [--screenshot out.png]
