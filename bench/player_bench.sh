@@ -10,7 +10,9 @@
 # Ours: bench_player reports the time from PlayFile to the first picture and from a seek while
 # paused to 15 s to the new picture (median of RUNS, default 5), inside one process. A seek
 # shows the picture at its target, so on the 1080p clip it decodes the five seconds after the
-# key frame at 10 s; target under 150 ms.
+# key frame at 10 s; target under 150 ms. In turn with the player, libav alone decodes those
+# same pictures with the player's threading on one thread that reads and decodes by turns: what
+# the decoding costs without the player, under the same load.
 # ffplay: a whole process run under Xvfb that shows one picture and exits (`-autoexit -t 0.04`),
 # from the start and after `-ss 15`; this includes opening a window and the process start, so
 # it bounds ffplay's time to the first picture from above.

@@ -117,7 +117,19 @@ bool FFPlayer::PlayFile(const QString& path, VideoOutput* window, bool startPaus
     duration_ = session_->Duration();
     clock_ = SteadyClock();
     session_->SetPictureBox(frameWidth_, frameHeight_);
-    session_->Start(format);
+    // The first picture after opening or a seek shows as soon as it is ready rather than on
+    // the next tick; once per seek, so playing does not wake the UI thread twice as often.
+    const int id = sessionId_;
+    session_->Start(format, [this, id] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, id] {
+                if (id == sessionId_) {
+                    Refresh();
+                }
+            },
+            Qt::QueuedConnection);
+    });
     ApplyVolume();
     if (audio_ && paused_) {
         audio_->Suspend();

@@ -1,6 +1,7 @@
 #include "engine/player/player_session.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -17,6 +18,12 @@ namespace {
 constexpr std::size_t kMaxQueuedBytes = 15 * 1024 * 1024;
 constexpr std::size_t kEnoughPackets = 25;
 constexpr auto kReaderIdleWait = std::chrono::milliseconds(10);
+// Sound packets that end this long before a seek's target are not decoded: what they would
+// make is dropped anyway, and the ones decoded just before the target rebuild the decoder's
+// state (overlapping transforms, bit reservoirs, pre-roll) for the first sound kept.
+constexpr std::int64_t kAudioPrerollUs = 200'000;
+// The queued pictures, the one on screen and one more: the buffers a steady picture size needs.
+constexpr std::size_t kKeptPictureBuffers = 5;
 
 // Even sizes keep the chroma planes of subsampled formats whole; rounding down keeps the
 // picture inside its box.
@@ -107,8 +114,9 @@ int PlayerSession::AudioChannels() const {
     return HasAudio() ? audio_.Context->ch_layout.nb_channels : 0;
 }
 
-void PlayerSession::Start(AudioOutputFormat audio) {
+void PlayerSession::Start(AudioOutputFormat audio, std::function<void()> pictureReady) {
     audioFormat_ = audio;
+    pictureReady_ = std::move(pictureReady);
     reader_ = std::thread([this] { ReadLoop(); });
     if (HasVideo()) {
         video_.Thread = std::thread([this] { DecodeLoop(video_); });
@@ -140,6 +148,7 @@ void PlayerSession::RequestSeek(std::int64_t target, int serial) {
     seekPending_ = true;
     seekTarget_ = target;
     seekSerial_ = serial;
+    latestSerial_ = serial;
     wakeReader_.notify_all();
 }
 
@@ -247,6 +256,9 @@ void PlayerSession::DecodeLoop(Stream& stream) {
         if (!item) {
             return;
         }
+        if (Stale(item->Serial)) {
+            continue;  // read before the reader carried out the last seek
+        }
         if (item->Serial != serial) {
             avcodec_flush_buffers(stream.Context.get());
             serial = item->Serial;
@@ -259,6 +271,8 @@ void PlayerSession::DecodeLoop(Stream& stream) {
             const bool early = packet != nullptr && packet->pts != AV_NOPTS_VALUE &&
                                ToMicroseconds(packet->pts, stream.TimeBase) < item->ShowFrom;
             stream.Context->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
+        } else if (EarlyAudio(item->Packet.get(), item->ShowFrom)) {
+            continue;
         }
         if (avcodec_send_packet(stream.Context.get(), item->Packet.get()) < 0 && item->Packet) {
             continue;  // a damaged packet: skip it, as players do
@@ -267,7 +281,7 @@ void PlayerSession::DecodeLoop(Stream& stream) {
             const int received = avcodec_receive_frame(stream.Context.get(), frame.get());
             if (received == AVERROR_EOF) {
                 // A seek past the last picture still shows one: the last there is.
-                if (isVideo && stream.Dropped->buf[0] != nullptr &&
+                if (isVideo && !Stale(serial) && stream.Dropped->buf[0] != nullptr &&
                     !SendPictures(stream.Dropped.get(), serial, true)) {
                     return;
                 }
@@ -279,6 +293,11 @@ void PlayerSession::DecodeLoop(Stream& stream) {
             }
             if (received < 0) {
                 break;
+            }
+            if (Stale(serial)) {
+                // A seek came meanwhile: nothing of this one will be shown or played.
+                av_frame_unref(frame.get());
+                continue;
             }
             const bool sent =
                 isVideo ? SendPictures(frame.get(), serial, false) : SendSound(frame.get(), serial);
@@ -342,12 +361,55 @@ bool PlayerSession::SendPictures(AVFrame* frame, int serial, bool keep) {
     picture.Width = outWidth;
     picture.Height = outHeight;
     picture.BytesPerLine = outWidth * 4;
-    picture.Pixels.resize(static_cast<qsizetype>(picture.BytesPerLine) * outHeight);
+    picture.Pixels = TakePictureBuffer(static_cast<qsizetype>(picture.BytesPerLine) * outHeight);
     uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(picture.Pixels.data()), nullptr, nullptr,
                           nullptr};
     int strides[4] = {picture.BytesPerLine, 0, 0, 0};
     sws_scale(scaler_.get(), frame->data, frame->linesize, 0, frame->height, planes, strides);
-    return pictures_.Push(std::move(decoded));
+    pictureBuffers_.push_back(picture.Pixels);
+    if (pictureBuffers_.size() > kKeptPictureBuffers) {
+        pictureBuffers_.erase(pictureBuffers_.begin());
+    }
+    if (!pictures_.Push(std::move(decoded))) {
+        return false;
+    }
+    if (serial != announcedSerial_) {
+        announcedSerial_ = serial;
+        if (pictureReady_) {
+            pictureReady_();
+        }
+    }
+    return true;
+}
+
+// A fresh buffer for a large picture costs a page fault for each of its pages, which on a
+// loaded or virtual machine takes as long as converting the picture; so the bytes of pictures
+// nobody holds any more are written again.
+QByteArray PlayerSession::TakePictureBuffer(qsizetype bytes) {
+    std::erase_if(pictureBuffers_, [bytes](const QByteArray& buffer) {
+        return buffer.size() != bytes;  // the box changed
+    });
+    for (auto it = pictureBuffers_.begin(); it != pictureBuffers_.end(); ++it) {
+        if (it->isDetached()) {
+            // Whoever let go of it last is done reading it.
+            std::atomic_thread_fence(std::memory_order_acquire);
+            QByteArray buffer = std::move(*it);
+            pictureBuffers_.erase(it);
+            return buffer;
+        }
+    }
+    QByteArray buffer;
+    buffer.resize(bytes);
+    return buffer;
+}
+
+bool PlayerSession::EarlyAudio(const AVPacket* packet, std::int64_t showFrom) const {
+    if (packet == nullptr || packet->pts == AV_NOPTS_VALUE || showFrom == INT64_MIN) {
+        return false;
+    }
+    const std::int64_t end =
+        ToMicroseconds(packet->pts + std::max<std::int64_t>(0, packet->duration), audio_.TimeBase);
+    return end < showFrom - kAudioPrerollUs;
 }
 
 bool PlayerSession::SendSound(AVFrame* frame, int serial) {

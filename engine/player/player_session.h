@@ -5,9 +5,11 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "core/result.h"
 #include "engine/api/media_player.h"
@@ -56,7 +58,9 @@ public:
     std::int64_t Duration() const { return duration_; }
 
     // Starts the threads; `audio` is the format the sound queue is converted to.
-    void Start(AudioOutputFormat audio);
+    // `pictureReady` is called on the decoder thread when the first picture after opening or
+    // after a seek is queued, so the UI thread can show it without waiting for its next tick.
+    void Start(AudioOutputFormat audio, std::function<void()> pictureReady = {});
     // Aborts every queue and joins every thread; harmless when never started.
     void Stop();
 
@@ -89,6 +93,9 @@ private:
     void ReadLoop();
     bool ApplyPendingSeek(int& serial, std::int64_t& showFrom, bool& atEnd);
     void DecodeLoop(Stream& stream);
+    bool Stale(int serial) const { return serial < latestSerial_; }
+    bool EarlyAudio(const AVPacket* packet, std::int64_t showFrom) const;
+    QByteArray TakePictureBuffer(qsizetype bytes);
     bool SendPictures(AVFrame* frame, int serial, bool keep);
     bool SendSound(AVFrame* frame, int serial);
     std::int64_t ToMicroseconds(std::int64_t ts, AVRational timeBase) const;
@@ -112,9 +119,15 @@ private:
     bool seekPending_ = false;
     std::int64_t seekTarget_ = 0;
     int seekSerial_ = 0;
+    // The serial of the last seek asked for; work for an older one is thrown away unfinished.
+    std::atomic<int> latestSerial_{0};
     std::thread reader_;
 
     // Owned by the decoder threads.
+    std::function<void()> pictureReady_;
+    int announcedSerial_ = -1;
+    // The bytes of the last pictures sent, taken again once no one else holds them.
+    std::vector<QByteArray> pictureBuffers_;
     av::SwsPtr scaler_;
     av::SwrPtr resampler_;
     std::int64_t nextVideoPts_ = 0;
