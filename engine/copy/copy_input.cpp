@@ -30,6 +30,12 @@ int Analyse(AVFormatContext* input, bool deep) {
     return avformat_find_stream_info(input, nullptr);
 }
 
+bool StoresDecodingStamps(const AVInputFormat* format) {
+    // The ISO family (MP4, MOV, 3GP) keeps both stamps of every sample in its index.
+    return format != nullptr &&
+           QLatin1String(format->name) == QLatin1String("mov,mp4,m4a,3gp,3g2,mj2");
+}
+
 bool AnalysisFellShort(const CopyInputScan& scan) {
     return (scan.Video.Present && scan.Video.PixelFormat < 0) ||
            (scan.Audio.Present && (scan.Audio.SampleRate <= 0 || scan.Audio.Channels <= 0));

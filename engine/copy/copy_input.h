@@ -23,6 +23,10 @@ Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& ca
 // streams start late.
 int Analyse(AVFormatContext* input, bool deep);
 
+// The container stores each packet's decoding stamp, so pictures stored out of order are read
+// with both stamps without the reorder depth an analysis finds.
+bool StoresDecodingStamps(const AVInputFormat* format);
+
 // The analysis ended before it saw a packet of a kept stream.
 bool AnalysisFellShort(const CopyInputScan& scan);
 
