@@ -19,6 +19,9 @@ namespace copy_input {
 // Opens `path` with the stop flag as interrupt callback; no analysis yet (Analyse).
 Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& cancel);
 
+// What Open sets on a context for the copy, for one that was opened elsewhere.
+void PrepareForCopy(AVFormatContext* input, const std::atomic<bool>& cancel);
+
 // Finds the streams' parameters; `deep` looks much further into the file, for files whose
 // streams start late.
 int Analyse(AVFormatContext* input, bool deep);
