@@ -5,9 +5,10 @@
 #   bench/media_bench.sh copy      stream-copy join of 20 x 30 s 1280x720 H.264+AAC MP4 clips,
 #                                  against `ffmpeg -f concat -c copy` (also with
 #                                  `-auto_convert 0`, which skips the bitstream checks we skip
-#                                  too) and against `cat`
+#                                  too) and against `cat`, the tools taking turns each run and
+#                                  the median counting
 #   bench/media_bench.sh copy-gb   the same for 30 clips of about 70 MB (2.1 GB), each run
-#                                  ending with `sync`, the three tools taking turns each run
+#                                  ending with `sync`
 #   bench/media_bench.sh convert   the same clips to "MP4 - H264 Video (*.mp4)" at 640x480,
 #                                  Normal quality, against ffmpeg's concat filter + libx264
 #   bench/media_bench.sh probe     200 files: `veltrano-join probe` against one ffprobe per file
@@ -15,7 +16,8 @@
 #   bench/media_bench.sh all       everything above
 #
 # Clips are made once with the ffmpeg tool and cached in bench/.clips. CLIPS=N changes the
-# number of long clips (default 20); RUNS=N the repetitions (the best time counts, default 3).
+# number of long clips (default 20); RUNS=N the repetitions (default 3; the best time counts, the
+# median for the copy modes).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cache="$root/bench/.clips"
@@ -87,19 +89,55 @@ ratio() { # A B: A / B
     awk "BEGIN{ if ($2 > 0) printf \"%.2f\", $1 / $2; else print \"n/a\" }"
 }
 
+median() { # VALUES...: the middle one (the mean of the two middle ones for an even count)
+    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); if (NR % 2) print v[m]; else printf "%.3f\n", (v[m] + v[m + 1]) / 2 }'
+}
+
+# copy_command LABEL: sets cmd to the command line of the copy join, the ffmpeg tool or cat over
+# "${files[@]}".
+copy_command() {
+    case "$1" in
+        veltrano*) cmd=("$cli" join --copy --yes --name out --folder "$work" "${files[@]}") ;;
+        "ffmpeg -f concat -c copy") cmd=(ffmpeg -hide_banner -loglevel error -y -f concat -safe 0
+            -i "$work/list.txt" -c copy "$work/out.mp4") ;;
+        ffmpeg*) cmd=(ffmpeg -hide_banner -loglevel error -y -f concat -safe 0 -auto_convert 0
+            -i "$work/list.txt" -c copy "$work/out.mp4") ;;
+        cat) cmd=(sh -c "cat \"\$@\" > '$work/cat.bin'" sh "${files[@]}") ;;
+    esac
+}
+
+# The machine is shared: the tools take turns within each run, so a busy spell hits them alike,
+# and the median of the runs counts.
 bench_copy() {
-    local dir
+    local dir r label t m cmd
     dir=$(make_clips long "$clips" 30 1280x720)
     mapfile -t files < <(clip_list "$dir" "$clips")
     : >"$work/list.txt"
     for f in "${files[@]}"; do echo "file '$f'" >>"$work/list.txt"; done
-    echo "Stream copy join: $clips clips of 30 s, 1280x720 H.264 + AAC"
-    measure "veltrano-join join --copy" "$cli" join --copy --yes --name out --folder "$work" "${files[@]}"
-    measure "ffmpeg -f concat -c copy" ffmpeg -hide_banner -loglevel error -y -f concat -safe 0 \
-        -i "$work/list.txt" -c copy "$work/out.mp4"
-    measure "ffmpeg -f concat -auto_convert 0" ffmpeg -hide_banner -loglevel error -y -f concat \
-        -safe 0 -auto_convert 0 -i "$work/list.txt" -c copy "$work/out.mp4"
-    measure "cat" sh -c "cat \"\$@\" > '$work/cat.bin'" sh "${files[@]}"
+    echo "Stream copy join: $clips clips of 30 s, 1280x720 H.264 + AAC, median of $runs interleaved runs"
+    local labels=("veltrano-join join --copy" "ffmpeg -f concat -c copy"
+        "ffmpeg -f concat -auto_convert 0" "cat")
+    local -A times peaks
+    for ((r = 0; r < runs; r++)); do
+        for label in "${labels[@]}"; do
+            rm -f "$work"/out.* "$work"/cat.bin
+            copy_command "$label"
+            /usr/bin/time -f "%e %M" -o "$work/time.txt" "${cmd[@]}" >/dev/null 2>"$work/err.txt" || {
+                echo "$label failed:" >&2
+                cat "$work/err.txt" >&2
+                return 1
+            }
+            read -r t m <"$work/time.txt"
+            times[$label]+="$t "
+            peaks[$label]=$(awk "BEGIN{print (${peaks[$label]:-0} > $m) ? ${peaks[$label]:-0} : $m}")
+        done
+    done
+    for label in "${labels[@]}"; do
+        # shellcheck disable=SC2086
+        seconds_of[$label]=$(median ${times[$label]})
+        printf '  %-34s %8.2f s   peak %7.1f MiB   (runs: %s)\n' "$label" "${seconds_of[$label]}" \
+            "$(awk "BEGIN{print ${peaks[$label]}/1024}")" "${times[$label]% }"
+    done
     echo "  ratio to ffmpeg: $(ratio "${seconds_of[veltrano-join join --copy]}" "${seconds_of[ffmpeg -f concat -c copy]}")   (target <= 1.0)"
     echo "  ratio to ffmpeg -auto_convert 0: $(ratio "${seconds_of[veltrano-join join --copy]}" "${seconds_of[ffmpeg -f concat -auto_convert 0]}")   (target <= 0.75)"
     echo "  ratio to cat:    $(ratio "${seconds_of[veltrano-join join --copy]}" "${seconds_of[cat]}")   (target <= 2)"
@@ -108,7 +146,7 @@ bench_copy() {
 # Large files: the time is the disk's, so every run ends with `sync` and the tools take turns
 # within each run rather than one tool's runs following each other into a warm cache.
 bench_copy_gb() {
-    local dir="$cache/gb" i r
+    local dir="$cache/gb" i r label cmd
     mkdir -p "$dir"
     if [[ ! -f "$dir/source.mp4" ]]; then
         ffmpeg -hide_banner -loglevel error -y \
@@ -120,32 +158,29 @@ bench_copy_gb() {
     for f in "${files[@]}"; do [[ -f "$f" ]] || cp "$dir/source.mp4" "$f"; done
     : >"$work/list.txt"
     for f in "${files[@]}"; do echo "file '$f'" >>"$work/list.txt"; done
-    echo "Stream copy join: 30 clips, $(du -ch "${files[@]}" | tail -1 | cut -f1) in all, sync included"
-    local -A best
+    echo "Stream copy join: 30 clips, $(du -ch "${files[@]}" | tail -1 | cut -f1) in all, sync included, median of $runs interleaved runs"
+    local -A times median_of
     local labels=("veltrano-join join --copy" "ffmpeg -f concat -auto_convert 0" "cat")
     for ((r = 0; r < runs; r++)); do
         for label in "${labels[@]}"; do
             rm -f "$work"/out.* "$work"/cat.bin
             sync
-            local start end t
+            local start end
             start=$(date +%s%N)
-            case "$label" in
-                veltrano*) "$cli" join --copy --yes --name out --folder "$work" "${files[@]}" >/dev/null 2>&1 ;;
-                ffmpeg*) ffmpeg -hide_banner -loglevel error -y -f concat -safe 0 -auto_convert 0 \
-                    -i "$work/list.txt" -c copy "$work/out.mp4" ;;
-                cat) cat "${files[@]}" >"$work/cat.bin" ;;
-            esac
+            copy_command "$label"
+            "${cmd[@]}" >/dev/null 2>&1
             sync
             end=$(date +%s%N)
-            t=$(awk "BEGIN{printf \"%.2f\", ($end - $start) / 1e9}")
-            if [[ -z "${best[$label]:-}" ]] || awk "BEGIN{exit !($t < ${best[$label]})}"; then
-                best[$label]=$t
-            fi
+            times[$label]+="$(awk "BEGIN{printf \"%.2f\", ($end - $start) / 1e9}") "
         done
     done
-    for label in "${labels[@]}"; do printf '  %-34s %8.2f s\n' "$label" "${best[$label]}"; done
-    echo "  ratio to cat: $(ratio "${best[veltrano-join join --copy]}" "${best[cat]}")   (target <= 1.1)"
-    echo "  ratio to ffmpeg -auto_convert 0: $(ratio "${best[veltrano-join join --copy]}" "${best[ffmpeg -f concat -auto_convert 0]}")"
+    for label in "${labels[@]}"; do
+        # shellcheck disable=SC2086
+        median_of[$label]=$(median ${times[$label]})
+        printf '  %-34s %8.2f s   (runs: %s)\n' "$label" "${median_of[$label]}" "${times[$label]% }"
+    done
+    echo "  ratio to cat: $(ratio "${median_of[veltrano-join join --copy]}" "${median_of[cat]}")   (target <= 1.1)"
+    echo "  ratio to ffmpeg -auto_convert 0: $(ratio "${median_of[veltrano-join join --copy]}" "${median_of[ffmpeg -f concat -auto_convert 0]}")"
 }
 
 bench_convert() {

@@ -9,6 +9,7 @@ extern "C" {
 
 #include "engine/av/av_error.h"
 #include "engine/av/av_input.h"
+#include "engine/av/av_interrupt.h"
 #include "engine/copy/copy_stream_check.h"
 
 namespace veltrano {
@@ -30,6 +31,12 @@ int Analyse(AVFormatContext* input, bool deep) {
     return avformat_find_stream_info(input, nullptr);
 }
 
+bool StoresDecodingStamps(const AVInputFormat* format) {
+    // The ISO family (MP4, MOV, 3GP) keeps both stamps of every sample in its index.
+    return format != nullptr &&
+           QLatin1String(format->name) == QLatin1String("mov,mp4,m4a,3gp,3g2,mj2");
+}
+
 bool AnalysisFellShort(const CopyInputScan& scan) {
     return (scan.Video.Present && scan.Video.PixelFormat < 0) ||
            (scan.Audio.Present && (scan.Audio.SampleRate <= 0 || scan.Audio.Channels <= 0));
@@ -39,14 +46,21 @@ Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& ca
     av::InputOpenOptions options;
     options.Cancel = &cancel;
     Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
+    if (opened.Ok()) {
+        PrepareForCopy(opened->get(), cancel);
+    }
+    return opened;
+}
+
+void PrepareForCopy(AVFormatContext* input, const std::atomic<bool>& cancel) {
+    input->interrupt_callback = av::InterruptFor(cancel);
     // A bare MPEG video stream (often named .mpg) has no container stamps: its pictures get
     // decoding stamps from the frame rate, but those shown later than decoded get no
     // presentation stamp, and a program stream written from them would carry no time at all.
     // libavformat works them out from the next reference picture's decoding stamp.
-    if (opened.Ok() && QLatin1String((*opened)->iformat->name) == QLatin1String("mpegvideo")) {
-        (*opened)->flags |= AVFMT_FLAG_GENPTS;
+    if (QLatin1String(input->iformat->name) == QLatin1String("mpegvideo")) {
+        input->flags |= AVFMT_FLAG_GENPTS;
     }
-    return opened;
 }
 
 namespace {

@@ -19,9 +19,16 @@ namespace copy_input {
 // Opens `path` with the stop flag as interrupt callback; no analysis yet (Analyse).
 Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& cancel);
 
+// What Open sets on a context for the copy, for one that was opened elsewhere.
+void PrepareForCopy(AVFormatContext* input, const std::atomic<bool>& cancel);
+
 // Finds the streams' parameters; `deep` looks much further into the file, for files whose
 // streams start late.
 int Analyse(AVFormatContext* input, bool deep);
+
+// The container stores each packet's decoding stamp, so pictures stored out of order are read
+// with both stamps without the reorder depth an analysis finds.
+bool StoresDecodingStamps(const AVInputFormat* format);
 
 // The analysis ended before it saw a packet of a kept stream.
 bool AnalysisFellShort(const CopyInputScan& scan);

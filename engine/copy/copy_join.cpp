@@ -73,7 +73,7 @@ bool CopyJoiner::CanFillGaps(int outIndex) {
 }
 
 Status CopyJoiner::ScanInputs() {
-    Result<CopyJoinInputs> inputs = ScanCopyJoinInputs(task_, cancel_);
+    Result<CopyJoinInputs> inputs = ScanCopyJoinInputs(task_, cancel_, std::move(first_));
     if (!inputs.Ok()) {
         return inputs.GetStatus();
     }
@@ -539,8 +539,8 @@ Result<JoinOutcome> CopyJoiner::Run() {
 }
 
 Result<JoinOutcome> JoinByCopy(const JoinTask& task, const std::atomic<bool>& cancel,
-                               const JoinProgressFn& progress) {
-    CopyJoiner joiner(task, cancel, progress);
+                               const JoinProgressFn& progress, AnalysedInput first) {
+    CopyJoiner joiner(task, cancel, progress, std::move(first));
     return joiner.Run();
 }
 

@@ -12,6 +12,7 @@ extern "C" {
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "core/result.h"
@@ -33,8 +34,8 @@ namespace veltrano {
 class CopyJoiner {
 public:
     CopyJoiner(const JoinTask& task, const std::atomic<bool>& cancel,
-               const JoinProgressFn& progress)
-        : task_(task), cancel_(cancel), progress_(progress) {}
+               const JoinProgressFn& progress, AnalysedInput first)
+        : task_(task), cancel_(cancel), progress_(progress), first_(std::move(first)) {}
 
     Result<JoinOutcome> Run();
 
@@ -62,6 +63,7 @@ private:
     const JoinTask& task_;
     const std::atomic<bool>& cancel_;
     const JoinProgressFn& progress_;
+    AnalysedInput first_;  // taken by the scan
     JoinChapters chapters_{task_.Plan.Chapters};
 
     std::vector<CopyInputScan> scans_;

@@ -12,17 +12,19 @@ Result<OpenedInput> OpenCopyInput(const QString& path, const CopyInputScan& scan
                                   const std::atomic<bool>& cancel) {
     // The scan analysed every file already. Only the first file, whose parameters the output
     // streams take, formats that find their streams while reading, and pictures stored out of
-    // order are analysed again: without a decoding stamp in the container (Matroska), the
+    // order in a container without decoding stamps are analysed again: there (Matroska) the
     // demuxer fills one in from the reorder depth only the analysis finds.
     const bool reordered = std::any_of(kept.begin(), kept.end(), [&](int stream) {
         return scan.Streams[static_cast<std::size_t>(stream)].VideoDelay > 0;
     });
-    bool analysed = first || scan.Headerless || reordered;
+    bool analysed = false;
     OpenedInput opened;
     Result<av::InputFormatPtr> context = copy_input::Open(path, cancel);
     int ret = context.Code();
     if (context.Ok()) {
         opened.Context = std::move(context).Value();
+        analysed = first || scan.Headerless ||
+                   (reordered && !copy_input::StoresDecodingStamps(opened.Context->iformat));
         if (analysed) {
             ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
         }

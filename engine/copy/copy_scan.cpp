@@ -13,7 +13,22 @@ namespace veltrano {
 
 namespace {
 
-Result<CopyInputScan> ScanFile(const QString& path, bool deep, const std::atomic<bool>& cancel) {
+// What the scan reads from an opened and analysed input.
+CopyInputScan Look(const QString& path, av::InputFormatPtr input, bool headerless, bool deep) {
+    CopyInputScan scan = ScanCopyInput(input.get(), copy_failure::NameOf(path));
+    scan.Headerless = headerless;
+    scan.DeepAnalysis = deep;
+    scan.StartsWithCut = copy_hidden_lead::StartsWithCut(input.get(), scan);
+    return scan;
+}
+
+// `analysed`, when given, is the file already opened and analysed (not deep).
+Result<CopyInputScan> ScanFile(const QString& path, bool deep, const std::atomic<bool>& cancel,
+                               AnalysedInput analysed = {}) {
+    if (analysed.Context != nullptr) {
+        copy_input::PrepareForCopy(analysed.Context.get(), cancel);
+        return Look(path, std::move(analysed.Context), analysed.Headerless, false);
+    }
     Result<av::InputFormatPtr> opened = copy_input::Open(path, cancel);
     int ret = opened.Code();
     av::InputFormatPtr input;
@@ -28,17 +43,14 @@ Result<CopyInputScan> ScanFile(const QString& path, bool deep, const std::atomic
         return copy_failure::Failure(
             ret, QStringLiteral("Cannot open %1").arg(copy_failure::NameOf(path)), cancel);
     }
-    CopyInputScan scan = ScanCopyInput(input.get(), copy_failure::NameOf(path));
-    scan.Headerless = headerless;
-    scan.DeepAnalysis = deep;
-    scan.StartsWithCut = copy_hidden_lead::StartsWithCut(input.get(), scan);
-    return scan;
+    return Look(path, std::move(input), headerless, deep);
 }
 
-// One open for the scan; a file whose streams the usual analysis missed is looked at again,
-// deeper.
-Result<CopyInputScan> ScanInput(const QString& path, const std::atomic<bool>& cancel) {
-    Result<CopyInputScan> scan = ScanFile(path, false, cancel);
+// One open for the scan (none when the file comes `analysed`); a file whose streams the usual
+// analysis missed is looked at again, deeper.
+Result<CopyInputScan> ScanInput(const QString& path, const std::atomic<bool>& cancel,
+                                AnalysedInput analysed = {}) {
+    Result<CopyInputScan> scan = ScanFile(path, false, cancel, std::move(analysed));
     if (scan.Ok() && copy_input::AnalysisFellShort(*scan)) {
         scan = ScanFile(path, true, cancel);
     }
@@ -97,7 +109,8 @@ Judgement Judge(const std::vector<const CopyInputScan*>& scans, const OutputPlan
 
 }  // namespace
 
-Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomic<bool>& cancel) {
+Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomic<bool>& cancel,
+                                          AnalysedInput analysedFirst) {
     if (task.Inputs.empty()) {
         return Status(AVERROR(EINVAL), QStringLiteral("There is nothing to join."));
     }
@@ -108,7 +121,8 @@ Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomi
         if (cancel.load()) {
             return StoppedStatus();
         }
-        Result<CopyInputScan> scan = ScanInput(path, cancel);
+        Result<CopyInputScan> scan =
+            ScanInput(path, cancel, scans.empty() ? std::move(analysedFirst) : AnalysedInput{});
         if (!scan.Ok()) {
             return scan.GetStatus();
         }

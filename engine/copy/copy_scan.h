@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/result.h"
+#include "engine/av/av_ptr.h"
 #include "engine/copy/copy_stream_check.h"
 #include "engine/plan/join_task.h"
 
@@ -22,10 +23,20 @@ struct CopyJoinInputs {
     CopyStreamChoice Choice;
 };
 
+// An input opened and analysed before the join, as the scan would (the job check reads the first
+// input's facts so); the scan takes it instead of opening and analysing the file again.
+struct AnalysedInput {
+    av::InputFormatPtr Context;  // null: none
+    // Read before the analysis, which makes demuxers drop the flag.
+    bool Headerless = false;
+};
+
 // Looks at every input and decides; fails, naming the file, on an input that cannot be read,
 // inputs that differ where the output keeps the first one's headers, and a cut the output
 // cannot keep hidden.
-Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomic<bool>& cancel);
+// `analysedFirst`, when given, is the first input already analysed.
+Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomic<bool>& cancel,
+                                          AnalysedInput analysedFirst = {});
 
 // The same judgement without joining, one verdict per input in join order: Ok when a stream copy
 // into the plan's container takes the file where it stands, else the sentence the join fails

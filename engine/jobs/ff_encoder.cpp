@@ -37,17 +37,28 @@ Result<av::InputFormatPtr> OpenToCheck(const QString& path) {
     return av::OpenMediaInput(path, options);
 }
 
-Result<FirstInputFacts> ReadFirstInputFacts(const QString& path) {
+// The first input, analysed, and what the option rules need from it.
+struct CheckedFirstInput {
+    FirstInputFacts Facts;
+    // Kept for a stream copy's scan, which analyses the inputs just so.
+    AnalysedInput Analysed;
+};
+
+Result<CheckedFirstInput> CheckFirstInput(const QString& path) {
     Result<av::InputFormatPtr> opened = OpenToCheck(path);
     if (!opened.Ok()) {
         return opened.GetStatus();
     }
-    AVFormatContext* input = opened->get();
+    CheckedFirstInput checked;
+    checked.Analysed.Context = std::move(opened).Value();
+    AVFormatContext* input = checked.Analysed.Context.get();
+    // Read before the analysis: demuxers drop the flag once they have found their streams.
+    checked.Analysed.Headerless = (input->ctx_flags & AVFMTCTX_NOHEADER) != 0;
     const int ret = avformat_find_stream_info(input, nullptr);
     if (ret < 0) {
         return Status(ret, av::Describe(QStringLiteral("Cannot open file"), ret));
     }
-    FirstInputFacts facts;
+    FirstInputFacts& facts = checked.Facts;
     facts.Container = QString::fromLatin1(input->iformat->name);
     if (const AVDictionaryEntry* brand = av_dict_get(input->metadata, "major_brand", nullptr, 0)) {
         facts.MajorBrand = QString::fromLatin1(brand->value);
@@ -66,7 +77,7 @@ Result<FirstInputFacts> ReadFirstInputFacts(const QString& path) {
         facts.Height = stream->codecpar->height;
         break;
     }
-    return facts;
+    return checked;
 }
 
 }  // namespace
@@ -107,15 +118,16 @@ FFEncoder::Job* FFEncoder::FindJob(int handle) {
 }
 
 int FFEncoder::CreateJob(const QString& firstInput, const QString& /*inputOptions*/) {
-    Result<FirstInputFacts> facts = ReadFirstInputFacts(firstInput);
-    if (!facts.Ok()) {
-        lastError_ = facts.Message();
-        return facts.Code();
+    Result<CheckedFirstInput> checked = CheckFirstInput(firstInput);
+    if (!checked.Ok()) {
+        lastError_ = checked.Message();
+        return checked.Code();
     }
     Job job;
     job.Handle = nextHandle_++;
     job.Inputs.push_back(firstInput);
-    job.Facts = std::move(facts).Value();
+    job.Facts = std::move(checked->Facts);
+    job.FirstInput = std::move(checked->Analysed);
     jobs_.push_back(std::move(job));
     return jobs_.back().Handle;
 }
@@ -238,7 +250,7 @@ void FFEncoder::StopJobs(bool wait) {
 }
 
 void FFEncoder::RunJobs(std::vector<Job> jobs) {
-    for (const Job& job : jobs) {
+    for (Job& job : jobs) {
         RunOneJob(job);
     }
     {
@@ -248,7 +260,10 @@ void FFEncoder::RunJobs(std::vector<Job> jobs) {
     doneChanged_.notify_all();
 }
 
-void FFEncoder::RunOneJob(const Job& job) {
+void FFEncoder::RunOneJob(Job& job) {
+    // A conversion opens its inputs its own way; the check's file is not held meanwhile.
+    AnalysedInput first = job.Plan->Copy ? std::move(job.FirstInput) : AnalysedInput{};
+    job.FirstInput = {};
     const auto announce = [this](JoinStage stage) {
         if (stageObserver_) {
             stageObserver_(stage);
@@ -284,8 +299,9 @@ void FFEncoder::RunOneJob(const Job& job) {
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    const Result<JoinOutcome> outcome = job.Plan->Copy ? JoinByCopy(task, cancel_, progress)
-                                                       : JoinByConverting(task, cancel_, progress);
+    const Result<JoinOutcome> outcome = job.Plan->Copy
+                                            ? JoinByCopy(task, cancel_, progress, std::move(first))
+                                            : JoinByConverting(task, cancel_, progress);
     if (cancel_.load()) {
         QFile::remove(temporary);
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());

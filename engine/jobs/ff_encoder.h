@@ -2,14 +2,15 @@
 
 #include <QString>
 #include <atomic>
-#include <cstddef>
 #include <condition_variable>
+#include <cstddef>
 #include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
 
 #include "engine/api/media_encoder.h"
+#include "engine/copy/copy_scan.h"
 #include "engine/jobs/output_space.h"
 #include "engine/plan/encode_options.h"
 #include "engine/plan/engine_check.h"
@@ -77,13 +78,15 @@ private:
         FirstInputFacts Facts;
         QString OutputPath;
         std::optional<OutputPlan> Plan;
+        // The first input as the check opened and analysed it, for a stream copy's scan.
+        AnalysedInput FirstInput;
     };
 
     Job* FindJob(int handle);
     void ReapWorker();
     // Worker thread.
     void RunJobs(std::vector<Job> jobs);
-    void RunOneJob(const Job& job);
+    void RunOneJob(Job& job);
     void PostProgress(int handle, qint64 bytes, qint64 positionUs, qint64 totalUs);
     void PostTerminated(int code, bool completed, bool failed, const QString& message);
 
