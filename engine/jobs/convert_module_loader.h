@@ -17,7 +17,8 @@ namespace veltrano {
 class ConvertModuleLoader {
 public:
     // Where the module is looked for, in order: beside the installed program
-    // (<prefix>/lib/.../veltrano-video-joiner/ for <prefix>/bin/), then where this build put it.
+    // (<prefix>/lib/veltrano-video-joiner/modules/ for <prefix>/bin/), then where this build
+    // put it.
     static QStringList Candidates();
 
     // The module's table once its libraries are found usable; the failure names the module
