@@ -27,6 +27,8 @@ if(TARGET veltrano-video-joiner)
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 install(TARGETS veltrano-join RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Loaded by both programs when a join converts (engine/jobs/convert_module_loader.h).
+install(TARGETS veltrano_convert_module LIBRARY DESTINATION ${VELTRANO_CONVERT_MODULE_DIR})
 
 # The whole data folder, so that files added to it later are installed without a change here;
 # its README is for developers.

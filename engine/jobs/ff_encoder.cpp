@@ -14,7 +14,6 @@ extern "C" {
 #include "engine/av/av_error.h"
 #include "engine/av/av_input.h"
 #include "engine/av/av_ptr.h"
-#include "engine/convert/convert_join.h"
 #include "engine/copy/copy_join.h"
 #include "engine/jobs/encoder_output_file.h"
 #include "engine/jobs/output_check.h"
@@ -299,9 +298,15 @@ void FFEncoder::RunOneJob(Job& job) {
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());
         return;
     }
-    const Result<JoinOutcome> outcome = job.Plan->Copy
-                                            ? JoinByCopy(task, cancel_, progress, std::move(first))
-                                            : JoinByConverting(task, cancel_, progress);
+    const auto convert = [&]() -> Result<JoinOutcome> {
+        const Result<const ConvertModule*> module = convertModule_.Load();
+        if (!module.Ok()) {
+            return module.GetStatus();
+        }
+        return (*module)->Join(task, cancel_, progress);
+    };
+    const Result<JoinOutcome> outcome =
+        job.Plan->Copy ? JoinByCopy(task, cancel_, progress, std::move(first)) : convert();
     if (cancel_.load()) {
         QFile::remove(temporary);
         PostTerminated(AVERROR_EXIT, false, false, StoppedStatus().Message());

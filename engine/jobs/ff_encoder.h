@@ -11,6 +11,7 @@
 
 #include "engine/api/media_encoder.h"
 #include "engine/copy/copy_scan.h"
+#include "engine/jobs/convert_module_loader.h"
 #include "engine/jobs/output_space.h"
 #include "engine/plan/encode_options.h"
 #include "engine/plan/engine_check.h"
@@ -27,10 +28,11 @@ namespace veltrano {
 // A job writes a hidden temporary file beside its output and renames it into place only when
 // the join succeeded; a stop or a failure deletes it. Inputs are only read. "-vcodec copy
 // -acodec copy" joins by stream copy (RunCopyJoin); every other string re-encodes
-// (RunConvertJoin). A stopped job ends with JobTerminated(AVERROR_EXIT, false, false, ...) and
-// leaves the folder as it found it; a stop that comes once the output has its name is too late
-// and the job completes. A completed job's message ends with the check of the output read back
-// (CheckJoinedOutput), after the joiner's note if there is one.
+// (JoinByConverting, in the conversion module that the first such job loads). A stopped job ends
+// with JobTerminated(AVERROR_EXIT, false, false, ...) and leaves the folder as it found it; a stop
+// that comes once the output has its name is too late and the job completes. A completed job's
+// message ends with the check of the output read back (CheckJoinedOutput), after the joiner's note
+// if there is one.
 class FFEncoder : public MediaEncoder {
     Q_OBJECT
 
@@ -96,6 +98,8 @@ private:
     // thread only). At 0 the worker has nothing left but to return.
     std::size_t unreported_ = 0;
     EngineCheck check_;
+    // The conversion's libraries, loaded by the first job that converts (worker thread).
+    ConvertModuleLoader convertModule_;
     std::vector<Job> jobs_;
     int nextHandle_ = 1;
     QString lastError_;

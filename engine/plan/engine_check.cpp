@@ -6,11 +6,8 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libavfilter/avfilter.h>
 #include <libavformat/avformat.h>
 #include <libavutil/avutil.h>
-#include <libswresample/swresample.h>
-#include <libswscale/swscale.h>
 }
 
 namespace veltrano {
@@ -21,13 +18,29 @@ EngineRequirements EngineRequirements::ForProfiles() {
         {QStringLiteral("libavutil"), LIBAVUTIL_VERSION_MAJOR, avutil_version()},
         {QStringLiteral("libavcodec"), LIBAVCODEC_VERSION_MAJOR, avcodec_version()},
         {QStringLiteral("libavformat"), LIBAVFORMAT_VERSION_MAJOR, avformat_version()},
-        {QStringLiteral("libavfilter"), LIBAVFILTER_VERSION_MAJOR, avfilter_version()},
-        {QStringLiteral("libswscale"), LIBSWSCALE_VERSION_MAJOR, swscale_version()},
-        {QStringLiteral("libswresample"), LIBSWRESAMPLE_VERSION_MAJOR, swresample_version()},
     };
     requirements.Encoders = ProfileEncoders();
     requirements.Muxers = ProfileMuxers();
     return requirements;
+}
+
+QStringList LibraryVersionProblems(const std::vector<LibraryVersion>& libraries) {
+    QStringList problems;
+    for (const LibraryVersion& library : libraries) {
+        const unsigned runtimeMajor = AV_VERSION_MAJOR(library.RuntimeVersion);
+        if (runtimeMajor != library.BuiltMajor) {
+            problems << QStringLiteral("%1 version %2 is installed, version %3 is needed")
+                            .arg(library.Name)
+                            .arg(runtimeMajor)
+                            .arg(library.BuiltMajor);
+        }
+    }
+    return problems;
+}
+
+QString UnusableLibrariesText(const QStringList& problems) {
+    return QStringLiteral("The media libraries are not usable: ") +
+           problems.join(QStringLiteral("; "));
 }
 
 EngineCheck::EngineCheck(EngineRequirements requirements)
@@ -45,16 +58,7 @@ bool EngineCheck::LoadEngine(const QString& /*folder*/) {
 }
 
 void EngineCheck::RunChecks() {
-    QStringList problems;
-    for (const LibraryVersion& library : requirements_.Libraries) {
-        const unsigned runtimeMajor = AV_VERSION_MAJOR(library.RuntimeVersion);
-        if (runtimeMajor != library.BuiltMajor) {
-            problems << QStringLiteral("%1 version %2 is installed, version %3 is needed")
-                            .arg(library.Name)
-                            .arg(runtimeMajor)
-                            .arg(library.BuiltMajor);
-        }
-    }
+    QStringList problems = LibraryVersionProblems(requirements_.Libraries);
     QStringList missingEncoders;
     for (const QString& name : requirements_.Encoders) {
         if (avcodec_find_encoder_by_name(name.toUtf8().constData()) == nullptr) {
@@ -78,9 +82,7 @@ void EngineCheck::RunChecks() {
 
     checked_ = true;
     usable_ = problems.isEmpty();
-    lastError_ = usable_ ? QString()
-                         : QStringLiteral("The media libraries are not usable: ") +
-                               problems.join(QStringLiteral("; "));
+    lastError_ = usable_ ? QString() : UnusableLibrariesText(problems);
 }
 
 }  // namespace veltrano

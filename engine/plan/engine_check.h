@@ -21,9 +21,17 @@ struct EngineRequirements {
     QStringList Encoders;  // libavcodec encoder names
     QStringList Muxers;    // libavformat muxer short names
 
-    // The libraries linked into this program and what the output profiles need.
+    // The libraries every front end links (libavutil, libavcodec, libavformat) and what the
+    // output profiles need. The conversion's libraries are checked where they are loaded
+    // (ConvertModuleLoader), the player's by the player.
     static EngineRequirements ForProfiles();
 };
+
+// "libavformat version 60 is installed, version 59 is needed", one per library whose major
+// version differs from the one built against; empty when all match.
+QStringList LibraryVersionProblems(const std::vector<LibraryVersion>& libraries);
+// The sentence a check failure shows: "The media libraries are not usable: " and the problems.
+QString UnusableLibrariesText(const QStringList& problems);
 
 // Answers IsEngineLoaded / LoadEngine for the in-process engine. The libraries are linked,
 // not loaded from a folder, so "loading" means checking that they are usable; the result is

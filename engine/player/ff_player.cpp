@@ -1,5 +1,10 @@
 #include "engine/player/ff_player.h"
 
+extern "C" {
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
+}
+
 #include <algorithm>
 
 #include "core/int64_helpers.h"
@@ -52,6 +57,11 @@ bool FFPlayer::IsEngineLoaded() {
     // Only the libraries matter for playing; encoders and muxers are the joiner's concern.
     EngineRequirements requirements;
     requirements.Libraries = EngineRequirements::ForProfiles().Libraries;
+    // The player scales and resamples itself.
+    requirements.Libraries.push_back(
+        {QStringLiteral("libswscale"), LIBSWSCALE_VERSION_MAJOR, swscale_version()});
+    requirements.Libraries.push_back(
+        {QStringLiteral("libswresample"), LIBSWRESAMPLE_VERSION_MAJOR, swresample_version()});
     EngineCheck check(requirements);
     const bool loaded = check.IsEngineLoaded();
     if (!loaded) {

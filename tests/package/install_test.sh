@@ -84,6 +84,23 @@ count=$("$join" profiles | wc -l)
 out=$("$join" --version)
 [[ $out == "veltrano-join $version" ]] && pass "--version" || fail "--version printed '$out'"
 
+# A converting join loads the installed conversion module, not the build tree's.
+convert_clip=$work/convert.mp4
+if ffmpeg -loglevel error -y -f lavfi -i testsrc=size=160x120:rate=25 -t 1 -c:v mpeg4 \
+    "$convert_clip"; then
+    mkdir -p "$work/converted"
+    loads=$(XDG_CONFIG_HOME=$work/config LD_DEBUG=files "$join" join --folder "$work/converted" \
+        --name joined --yes "$convert_clip" "$convert_clip" 2>&1 >/dev/null)
+    if grep -q "file=$prefix/lib.*/veltrano-convert.so" <<<"$loads" &&
+        [[ -s $work/converted/joined.mp4 ]]; then
+        pass "a converting join loads the installed conversion module"
+    else
+        fail "converting join: $(grep -e veltrano-convert -e 'cannot be loaded' <<<"$loads")"
+    fi
+else
+    fail "could not make a clip to convert"
+fi
+
 # Bash completion, run the way bash runs it.
 complete_words() {  # prints the completions offered for the words given (last one is completed)
     PATH=$prefix/bin:$PATH bash -c '
