@@ -1,5 +1,6 @@
 #include "ui/settings/form_video_format.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -45,8 +46,8 @@ FormVideoFormat::FormVideoFormat(const ProfileCatalogue& catalogue, const JoinLi
       browser_(browser),
       showProgressWindow_(std::move(showProgressWindow)) {
     setObjectName(QStringLiteral("FormVideoFormat"));
-    setWindowTitle(tr("Output Settings"));
-    setAccessibleName(tr("Output Settings"));
+    setWindowTitle(QCoreApplication::translate("Settings", "Output Settings"));
+    setAccessibleName(QCoreApplication::translate("Settings", "Output Settings"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QFont dialogFont = font();
@@ -169,9 +170,10 @@ void FormVideoFormat::Render() {
         option2_->setChecked(true);
     }
 
-    if (comboFormat_->count() != 1 || comboFormat_->itemText(0) != settings_.FormatCaption) {
+    const QString caption = FormatMenu::ProfileText(settings_.FormatCaption);
+    if (comboFormat_->count() != 1 || comboFormat_->itemText(0) != caption) {
         comboFormat_->clear();
-        comboFormat_->addItem(settings_.FormatCaption);
+        comboFormat_->addItem(caption);
     }
     comboFormat_->setCurrentIndex(0);
     comboSize_->setCurrentIndex(settings_.SizeChoice);
@@ -187,8 +189,10 @@ void FormVideoFormat::Render() {
                                                             comboAudioQ_, btnMore_, frame1_}) {
         control->setEnabled(convert);
     }
-    if (btnMore_->text() != settings_.MoreButtonCaption()) {
-        btnMore_->setText(settings_.MoreButtonCaption());
+    const QString more =
+        QCoreApplication::translate("Settings", settings_.MoreButtonCaption().toUtf8().constData());
+    if (btnMore_->text() != more) {
+        btnMore_->setText(more);
         btnMore_->setAccessibleName(btnMore_->text());
     }
     propertyGrid1_->setVisible(settings_.GridVisible());

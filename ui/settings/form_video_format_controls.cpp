@@ -1,5 +1,6 @@
 // Construction of the output settings dialog's controls: kinds, captions, containers,
 // positions and keyboard order.
+#include <QCoreApplication>
 #include <QFont>
 
 #include "core/product.h"
@@ -26,7 +27,7 @@ Widget* Place(Widget* widget, const char* name, int left, int top, int width, in
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int left, int top,
                   int width, int height) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    auto* label = new QLabel(QCoreApplication::translate("Settings", caption), parent);
     // Captions a little wider than their box stay whole, as the original labels did.
     label->setWordWrap(false);
     return Place(label, name, left, top, width, height);
@@ -43,7 +44,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 QComboBox* FillList(QComboBox* combo, const auto& rows) {
     for (const char* row : rows) {
-        combo->addItem(QString::fromUtf8(row));
+        combo->addItem(QCoreApplication::translate("Settings", row));
     }
     return combo;
 }
@@ -51,10 +52,12 @@ QComboBox* FillList(QComboBox* combo, const auto& rows) {
 }  // namespace
 
 void FormVideoFormat::CreateControls() {
-    option1_ = Place(new QRadioButton(QString::fromUtf8(Texts::kOptionDirectCopy), this), "Option1",
-                     210, 315, 6435, 270);
-    option2_ = Place(new QRadioButton(QString::fromUtf8(Texts::kOptionConvert), this), "Option2",
-                     210, 660, 2595, 270);
+    option1_ = Place(
+        new QRadioButton(QCoreApplication::translate("Settings", Texts::kOptionDirectCopy), this),
+        "Option1", 210, 315, 6435, 270);
+    option2_ = Place(
+        new QRadioButton(QCoreApplication::translate("Settings", Texts::kOptionConvert), this),
+        "Option2", 210, 660, 2595, 270);
 
     frame1_ = Place(new QGroupBox(this), "Frame1", 225, 990, 6750, 3660);
     comboFormat_ = Place(new FormatComboBox(frame1_), "ComboFormat", 1755, 360, 4785, 330);
@@ -67,26 +70,38 @@ void FormVideoFormat::CreateControls() {
                          2076, 4785, 330);
     comboAudioQ_ = Place(FillList(new QComboBox(frame1_), Texts::kQualityRows), "ComboAudioQ", 1755,
                          2655, 4785, 330);
-    btnMore_ = MakeButton(frame1_, "BtnMore", QString::fromUtf8(Texts::kMoreCollapsed), 4980, 3105,
-                          1455, 360);
+    btnMore_ = MakeButton(frame1_, "BtnMore",
+                          QCoreApplication::translate("Settings", Texts::kMoreCollapsed), 4980,
+                          3105, 1455, 360);
 
     textFileName_ = Place(new QLineEdit(this), "TextFileName", 1320, 4800, 5655, 315);
     QFont bold = textFileName_->font();
     bold.setBold(true);
     textFileName_->setFont(bold);
     textFolder_ = Place(new QLineEdit(this), "TextFolder", 1320, 5280, 4320, 315);
-    btnBrowse_ = MakeButton(this, "BtnBrowse", tr("Browse..."), 5730, 5250, 1260, 360);
-    btnJoin_ = MakeButton(this, "BtnJoin", tr("Join Now"), 2880, 5820, 1455, 360);
-    btnCancel_ = MakeButton(this, "BtnCancel", tr("Cancel"), 4605, 5820, 1455, 360);
+    btnBrowse_ = MakeButton(this, "BtnBrowse", QCoreApplication::translate("Settings", "Browse..."),
+                            5730, 5250, 1260, 360);
+    btnJoin_ = MakeButton(this, "BtnJoin", QCoreApplication::translate("Settings", "Join Now"),
+                          2880, 5820, 1455, 360);
+    btnCancel_ = MakeButton(this, "BtnCancel", QCoreApplication::translate("Settings", "Cancel"),
+                            4605, 5820, 1455, 360);
 
-    label1_ = MakeLabel(frame1_, "Label1", "Output Format:", 210, 390, 1290, 210);
-    label2_ = MakeLabel(this, "Label2", "Destination:", 285, 5325, 975, 210);
-    label3_ = MakeLabel(frame1_, "Label3", "Video Size:", 210, 960, 900, 210);
-    label4_ = MakeLabel(frame1_, "Label4", "Height:", 3810, 1560, 600, 210);
-    label5_ = MakeLabel(frame1_, "Label5", "Video Quality:", 210, 2130, 1140, 210);
-    label6_ = MakeLabel(frame1_, "Label6", "Audio Quality:", 195, 2670, 1140, 210);
-    label7_ = MakeLabel(frame1_, "Label7", "Width:", 1800, 1560, 555, 210);
-    label8_ = MakeLabel(this, "Label8", "File Name:", 285, 4845, 840, 210);
+    label1_ = MakeLabel(frame1_, "Label1", QT_TRANSLATE_NOOP("Settings", "Output Format:"), 210,
+                        390, 1290, 210);
+    label2_ = MakeLabel(this, "Label2", QT_TRANSLATE_NOOP("Settings", "Destination:"), 285, 5325,
+                        975, 210);
+    label3_ = MakeLabel(frame1_, "Label3", QT_TRANSLATE_NOOP("Settings", "Video Size:"), 210, 960,
+                        900, 210);
+    label4_ = MakeLabel(frame1_, "Label4", QT_TRANSLATE_NOOP("Settings", "Height:"), 3810, 1560,
+                        600, 210);
+    label5_ = MakeLabel(frame1_, "Label5", QT_TRANSLATE_NOOP("Settings", "Video Quality:"), 210,
+                        2130, 1140, 210);
+    label6_ = MakeLabel(frame1_, "Label6", QT_TRANSLATE_NOOP("Settings", "Audio Quality:"), 195,
+                        2670, 1140, 210);
+    label7_ =
+        MakeLabel(frame1_, "Label7", QT_TRANSLATE_NOOP("Settings", "Width:"), 1800, 1560, 555, 210);
+    label8_ =
+        MakeLabel(this, "Label8", QT_TRANSLATE_NOOP("Settings", "File Name:"), 285, 4845, 840, 210);
 
     propertyGrid1_ = Place(new PropertyGrid(this), "PropertyGrid1", 7080, 1095, 4920, 4020);
 
@@ -127,20 +142,24 @@ void FormVideoFormat::SetAccessibleNames() {
     for (QLabel* label : {label1_, label2_, label3_, label4_, label5_, label6_, label7_, label8_}) {
         label->setAccessibleName(label->text());
     }
-    option1_->setAccessibleDescription(tr("Join without converting"));
-    btnMore_->setAccessibleDescription(tr("Show or hide advanced settings"));
-    btnBrowse_->setAccessibleDescription(tr("Browse for the destination folder"));
-    frame1_->setAccessibleName(tr("Conversion settings"));
-    comboFormat_->setAccessibleName(tr("Output format"));
-    comboFormat_->setAccessibleDescription(tr("Opens the menu of output profiles"));
-    comboSize_->setAccessibleName(tr("Video size"));
-    textW_->setAccessibleName(tr("Video width"));
-    textH_->setAccessibleName(tr("Video height"));
-    comboVideoQ_->setAccessibleName(tr("Video quality"));
-    comboAudioQ_->setAccessibleName(tr("Audio quality"));
-    textFileName_->setAccessibleName(tr("Output file name"));
-    textFolder_->setAccessibleName(tr("Destination folder"));
-    propertyGrid1_->setAccessibleName(tr("Advanced settings"));
+    option1_->setAccessibleDescription(
+        QCoreApplication::translate("Settings", "Join without converting"));
+    btnMore_->setAccessibleDescription(
+        QCoreApplication::translate("Settings", "Show or hide advanced settings"));
+    btnBrowse_->setAccessibleDescription(
+        QCoreApplication::translate("Settings", "Browse for the destination folder"));
+    frame1_->setAccessibleName(QCoreApplication::translate("Settings", "Conversion settings"));
+    comboFormat_->setAccessibleName(QCoreApplication::translate("Settings", "Output format"));
+    comboFormat_->setAccessibleDescription(
+        QCoreApplication::translate("Settings", "Opens the menu of output profiles"));
+    comboSize_->setAccessibleName(QCoreApplication::translate("Settings", "Video size"));
+    textW_->setAccessibleName(QCoreApplication::translate("Settings", "Video width"));
+    textH_->setAccessibleName(QCoreApplication::translate("Settings", "Video height"));
+    comboVideoQ_->setAccessibleName(QCoreApplication::translate("Settings", "Video quality"));
+    comboAudioQ_->setAccessibleName(QCoreApplication::translate("Settings", "Audio quality"));
+    textFileName_->setAccessibleName(QCoreApplication::translate("Settings", "Output file name"));
+    textFolder_->setAccessibleName(QCoreApplication::translate("Settings", "Destination folder"));
+    propertyGrid1_->setAccessibleName(QCoreApplication::translate("Settings", "Advanced settings"));
 }
 
 }  // namespace veltrano

@@ -1,5 +1,7 @@
 #include "ui/settings/property_grid.h"
 
+#include <QCoreApplication>
+
 #include <QHeaderView>
 #include <QVBoxLayout>
 
@@ -17,6 +19,10 @@ QString RemoveAudioCheckText(bool remove) {
 }
 
 // A value cell is read with its caption and what it shows, so a screen reader hears the value.
+QString GridText(const QString& english) {
+    return QCoreApplication::translate("Grid", english.toUtf8().constData());
+}
+
 void NameValueCell(QStandardItem& value, const QString& caption) {
     const QString shown = value.isCheckable()
                               ? RemoveAudioCheckText(value.checkState() == Qt::Checked)
@@ -32,7 +38,7 @@ void NameValueCell(QStandardItem& value, const QString& caption) {
 PropertyGrid::PropertyGrid(QWidget* parent) : QWidget(parent) {
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("PropertyGrid1Items"));
-    tree_->setAccessibleName(tr("Advanced settings items"));
+    tree_->setAccessibleName(QCoreApplication::translate("Settings", "Advanced settings items"));
     tree_->setModel(&model_);
     tree_->setItemDelegate(new PropertyGridDelegate(tree_));
     tree_->setHeaderHidden(true);
@@ -87,7 +93,7 @@ void PropertyGrid::Build() {
     model_.setColumnCount(2);
     QStandardItem* root = model_.invisibleRootItem();
     for (const GridCategorySpec& category : AdvancedGridLayout()) {
-        auto* categoryItem = new QStandardItem(category.Caption);
+        auto* categoryItem = new QStandardItem(GridText(category.Caption));
         categoryItem->setEditable(false);
         QFont bold = font();
         bold.setBold(true);
@@ -95,7 +101,7 @@ void PropertyGrid::Build() {
         auto* categoryFiller = new QStandardItem;
         categoryFiller->setEditable(false);
         for (const GridItemSpec& info : category.Items) {
-            auto* caption = new QStandardItem(info.Caption);
+            auto* caption = new QStandardItem(GridText(info.Caption));
             caption->setEditable(false);
             auto* value = new QStandardItem(info.InitialValue);
             value->setData(static_cast<int>(info.Item), PropertyGridDelegate::kGridItemRole);
@@ -106,7 +112,7 @@ void PropertyGrid::Build() {
                 value->setCheckable(true);
                 value->setCheckState(Qt::Unchecked);
             }
-            NameValueCell(*value, info.Caption);
+            NameValueCell(*value, GridText(info.Caption));
             categoryItem->appendRow({caption, value});
             captionItems_[info.Item] = caption;
             valueItems_[info.Item] = value;
@@ -176,9 +182,10 @@ void PropertyGrid::OnCurrentChanged(const QModelIndex& current) {
     const QModelIndex value = current.sibling(current.row(), 1);
     const QVariant itemData = value.data(PropertyGridDelegate::kGridItemRole);
     helpCaption_->setText(caption.data().toString());
-    helpText_->setText(itemData.isValid()
-                           ? GridItemInfo(static_cast<GridItem>(itemData.toInt())).HelpText
-                           : QString());
+    helpText_->setText(
+        itemData.isValid()
+            ? GridText(GridItemInfo(static_cast<GridItem>(itemData.toInt())).HelpText)
+            : QString());
 }
 
 }  // namespace veltrano
