@@ -6,377 +6,377 @@
     <message>
         <source>About %1</source>
         <extracomment>The about window&apos;s accessible name; %1 is the product name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 5.0</translation>
     </message>
     <message>
         <source>© 2026 %1 · GNU GPL v3 or later</source>
         <extracomment>%1 is the company name; keep &quot;GNU GPL v3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 %1 · GNU GPL v3 oder neuer</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Can not open file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden: </translation>
     </message>
     <message>
         <source>Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: </translation>
     </message>
     <message>
         <source>Cannot convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umwandlung nicht möglich.</translation>
     </message>
     <message>
         <source>Please try to convert it to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte versuchen Sie, in ein anderes Format umzuwandeln</translation>
     </message>
     <message>
         <source>it is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist verschlüsselt</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist unvollständig</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt</translation>
     </message>
     <message>
         <source>%1 holds no picture or sound that can be decoded: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält weder Bild noch Ton, die sich dekodieren lassen: %2.</translation>
     </message>
 </context>
 <context>
     <name>Grid</name>
     <message>
         <source>Filename Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiendung</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-Bitrate</translation>
     </message>
     <message>
         <source>Set the video bit rate in bps (Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Video-Bitrate in bit/s (Bit pro Sekunde) fest</translation>
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildrate (fps)</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt fest, wie viele Bilder pro Sekunde angezeigt werden. Eine höhere Bildrate macht die Wiedergabe flüssiger</translation>
     </message>
     <message>
         <source>Aspect Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis</translation>
     </message>
     <message>
         <source>Set width to height ratio according to the screen aspect of your playback device</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt das Verhältnis von Breite zu Höhe passend zum Bildschirm Ihres Wiedergabegeräts fest</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-Bitrate</translation>
     </message>
     <message>
         <source>Set the audio bitrate in bps(Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Audio-Bitrate in bit/s (Bit pro Sekunde) fest</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastrate</translation>
     </message>
     <message>
         <source>Set the audio sampling frequency (the number of samples per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Abtastrate des Tons fest (Anzahl der Abtastwerte pro Sekunde)</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>Set number of audio channels. 1 - Mono, 2 - Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Anzahl der Audiokanäle fest. 1 – Mono, 2 – Stereo</translation>
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton entfernen</translation>
     </message>
     <message>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabedatei</translation>
     </message>
     <message>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoeinstellungen</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioeinstellungen</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>Please add more file to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte fügen Sie der Liste weitere Dateien hinzu.</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Programm beenden?</translation>
     </message>
     <message>
         <source>Total Files: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien gesamt: 0</translation>
     </message>
     <message>
         <source>Total Duration: 00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdauer: 00:00:00</translation>
     </message>
     <message>
         <source>Total Files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien gesamt: </translation>
     </message>
     <message>
         <source>Total Duration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdauer: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>%1 menu</source>
         <extracomment>The accessible name of a menu bar menu; %1 is its caption (&quot;File menu&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menü %1</translation>
     </message>
     <message>
         <source>List context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontextmenü der Liste</translation>
     </message>
     <message>
         <source>Toobar</source>
         <extracomment>The toolbar&apos;s window title (shown in its context menu); the misspelling is historic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten …</translation>
     </message>
     <message>
         <source>Reading files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien werden gelesen</translation>
     </message>
     <message>
         <source>Reading files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien werden gelesen, bitte warten …</translation>
     </message>
     <message>
         <source>Files to join</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenzufügende Dateien</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien hinzufügen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Join Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien zusammenfügen</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfügen</translation>
     </message>
     <message>
         <source>Exit     </source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden     </translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umkehren</translation>
     </message>
     <message>
         <source>Remove Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Dateien entfernen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle entfernen</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über …</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Videocodec</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiocodec</translation>
     </message>
 </context>
 <context>
     <name>Notice</name>
     <message>
         <source>Join Finished. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfügen abgeschlossen. Hier klicken, um den Ausgabeordner zu öffnen</translation>
     </message>
     <message>
         <source>Join finished notice. Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Zusammenfügen abgeschlossen. Mit Esc schließen.</translation>
     </message>
 </context>
 <context>
     <name>Player</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Videobibliothek nicht gefunden</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Preview player</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau-Player</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Player controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Player-Steuerung</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschalten</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Muted speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautsprecher stumm</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautsprecher</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton aus</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton an</translation>
     </message>
 </context>
 <context>
     <name>Profiles</name>
     <message>
         <source>General Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Videoformate</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
     <message>
         <source></source>
@@ -385,801 +385,801 @@
     </message>
     <message>
         <source>3GP - 3GP Format (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP - 3GP-Format (*.3gp)</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>AVI - AVI Xvid Format (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - AVI-Xvid-Format (*.avi)</translation>
     </message>
     <message>
         <source>F4V - Flash Video (*.f4v)</source>
-        <translation type="unfinished"></translation>
+        <translation>F4V - Flash Video (*.f4v)</translation>
     </message>
     <message>
         <source>FLV - Flash Video (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV - Flash Video (*.flv)</translation>
     </message>
     <message>
         <source>MKV - Matroska Video (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Matroska Video (*.mkv)</translation>
     </message>
     <message>
         <source>MOV - QuickTime Video (*.mov)</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV - QuickTime Video (*.mov)</translation>
     </message>
     <message>
         <source>MP4 - H264 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H264-Video (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - MPEG-4 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - MPEG-4-Video (*.mp4)</translation>
     </message>
     <message>
         <source>MPG - MPEG-1 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - MPEG-1-Video (*.mpg)</translation>
     </message>
     <message>
         <source>MPG - MPEG-2 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - MPEG-2-Video (*.mpg)</translation>
     </message>
     <message>
         <source>RM - Real Video (*.rm)</source>
-        <translation type="unfinished"></translation>
+        <translation>RM - Real Video (*.rm)</translation>
     </message>
     <message>
         <source>SWF - Shock Wave Flash (*.swf)</source>
-        <translation type="unfinished"></translation>
+        <translation>SWF - Shock Wave Flash (*.swf)</translation>
     </message>
     <message>
         <source>VOB - DVD Video Object (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB - DVD Video Object (*.vob)</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>Android - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - MPEG4-Video</translation>
     </message>
     <message>
         <source>Android</source>
-        <translation type="unfinished"></translation>
+        <translation>Android</translation>
     </message>
     <message>
         <source>Android - H264 Video 320x240</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - H264-Video 320x240</translation>
     </message>
     <message>
         <source>Android - H264 Video 480x320</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - H264-Video 480x320</translation>
     </message>
     <message>
         <source>Android - H264 Video 800x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - H264-Video 800x480</translation>
     </message>
     <message>
         <source>Android - H264 Video 854x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - H264-Video 854x480</translation>
     </message>
     <message>
         <source>HTC G2 Magic - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC G2 Magic - MPEG4-Video</translation>
     </message>
     <message>
         <source>HTC Hero - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Hero - MPEG4-Video</translation>
     </message>
     <message>
         <source>HTC Tattoo - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Tattoo - MPEG4-Video</translation>
     </message>
     <message>
         <source>Motorola CLIQ - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola CLIQ - MPEG4-Video</translation>
     </message>
     <message>
         <source>Motorola Droid - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Droid - MPEG4-Video</translation>
     </message>
     <message>
         <source>Nexus One - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Nexus One - MPEG4-Video</translation>
     </message>
     <message>
         <source>Samsung i7500 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung i7500 - MPEG4-Video</translation>
     </message>
     <message>
         <source>Samsung P1000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - H264-Video</translation>
     </message>
     <message>
         <source>Android Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Android-Tablet</translation>
     </message>
     <message>
         <source>Samsung P1000 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - MPEG4-Video</translation>
     </message>
     <message>
         <source>Motorola Xoom - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - H264-Video</translation>
     </message>
     <message>
         <source>Motorola Xoom - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - MPEG4-Video</translation>
     </message>
     <message>
         <source>Apple TV - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - MPEG4-Video</translation>
     </message>
     <message>
         <source>Apple TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV</translation>
     </message>
     <message>
         <source>Apple TV - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - H264-Video</translation>
     </message>
     <message>
         <source>Apple TV - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - H264-HD-Video</translation>
     </message>
     <message>
         <source>BlackBerry - 3GP Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - 3GP-Video</translation>
     </message>
     <message>
         <source>BlackBerry</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry</translation>
     </message>
     <message>
         <source>BlackBerry - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - MPEG4-Video</translation>
     </message>
     <message>
         <source>BlackBerry 8800/8700/8500/8300 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 8800/8700/8500/8300 - MPEG4-Video</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9000 - H264-Video</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9700 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9700 - H264-Video</translation>
     </message>
     <message>
         <source>BlackBerry Charm 7100  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Charm 7100 - MPEG4-Video</translation>
     </message>
     <message>
         <source>BlackBerry Curve 8900 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Curve 8900 - H264-Video</translation>
     </message>
     <message>
         <source>BlackBerry Flip 8220/8230  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Flip 8220/8230 - MPEG4-Video</translation>
     </message>
     <message>
         <source>BlackBerry Pearl 8100/8110/8120/8130 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Pearl 8100/8110/8120/8130 - MPEG4-Video</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - H264-Video</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - MPEG4-Video</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - WMV-Video</translation>
     </message>
     <message>
         <source>BlackBerry Storm/Storm2/Torch/Tour - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Storm/Storm2/Torch/Tour - H264-Video</translation>
     </message>
     <message>
         <source>BlackBerry Tour 9630 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Tour 9630 - H264-Video</translation>
     </message>
     <message>
         <source>HD - ASF Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - ASF-Video</translation>
     </message>
     <message>
         <source>HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD-Video</translation>
     </message>
     <message>
         <source>HD - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - H264-Video</translation>
     </message>
     <message>
         <source>HD - MKV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - MKV-Video</translation>
     </message>
     <message>
         <source>HD - MOV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - MOV-Video</translation>
     </message>
     <message>
         <source>HD - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - MPEG4-Video</translation>
     </message>
     <message>
         <source>HD - RM Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - RM-Video</translation>
     </message>
     <message>
         <source>HD - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - WMV-Video</translation>
     </message>
     <message>
         <source>HD - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Xvid-Video</translation>
     </message>
     <message>
         <source>iPad - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - MPEG4-Video</translation>
     </message>
     <message>
         <source>iPad</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad</translation>
     </message>
     <message>
         <source>iPad - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - H264-Video</translation>
     </message>
     <message>
         <source>iPad - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - H264-HD-Video</translation>
     </message>
     <message>
         <source>iPad2 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad2 - H264-HD-Video</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - H.264-Video</translation>
     </message>
     <message>
         <source>iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - H.264-Video für TV</translation>
     </message>
     <message>
         <source>iPhone - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - MPEG4-Video</translation>
     </message>
     <message>
         <source>iPhone4 - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone4 - H.264-Video</translation>
     </message>
     <message>
         <source>iPod - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - H264-Video</translation>
     </message>
     <message>
         <source>iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod</translation>
     </message>
     <message>
         <source>iPod - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - H264-Video für TV</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - MPEG4-Video</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - MPEG4-Video für TV</translation>
     </message>
     <message>
         <source>iPod Nano 5 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - H264-Video</translation>
     </message>
     <message>
         <source>iPod Nano 5 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - MPEG4-Video</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - H264-Video</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - H264-Video für TV</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - MPEG4-Video</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - MPEG4-Video für TV</translation>
     </message>
     <message>
         <source>iPod Touch4 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch4 - H264-Video</translation>
     </message>
     <message>
         <source>PS3 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - H264-Video</translation>
     </message>
     <message>
         <source>PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3</translation>
     </message>
     <message>
         <source>PS3 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - H264-HD-Video</translation>
     </message>
     <message>
         <source>PS3 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - WMV-Video</translation>
     </message>
     <message>
         <source>PS3 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - WMV-HD-Video</translation>
     </message>
     <message>
         <source>PS3 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Xvid-Video</translation>
     </message>
     <message>
         <source>PS3 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Xvid-HD-Video</translation>
     </message>
     <message>
         <source>Archos - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - H264-Video</translation>
     </message>
     <message>
         <source>PMP</source>
-        <translation type="unfinished"></translation>
+        <translation>PMP</translation>
     </message>
     <message>
         <source>Archos - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - MPEG4-Video</translation>
     </message>
     <message>
         <source>Archos - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - WMV-Video</translation>
     </message>
     <message>
         <source>Creative ZEN - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - H264-Video</translation>
     </message>
     <message>
         <source>Creative ZEN - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - MPEG4-Video</translation>
     </message>
     <message>
         <source>Creative ZEN - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - WMV-Video</translation>
     </message>
     <message>
         <source>Creative ZEN - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Xvid-Video</translation>
     </message>
     <message>
         <source>iRiver - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - H264-Video</translation>
     </message>
     <message>
         <source>iRiver - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - MPEG4-Video</translation>
     </message>
     <message>
         <source>iRiver - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - WMV-Video</translation>
     </message>
     <message>
         <source>iRiver - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Xvid-Video</translation>
     </message>
     <message>
         <source>Zune - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - H264-Video</translation>
     </message>
     <message>
         <source>Zune - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - MPEG4-Video</translation>
     </message>
     <message>
         <source>Zune - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - WMV-Video</translation>
     </message>
     <message>
         <source>PSP - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - H264-Video</translation>
     </message>
     <message>
         <source>PSP</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP</translation>
     </message>
     <message>
         <source>PSP - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - H264-Video für TV</translation>
     </message>
     <message>
         <source>PSP - H264 Video for firmware 2.0 and above</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - H264-Video für Firmware 2.0 und höher</translation>
     </message>
     <message>
         <source>PSP - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - MPEG4-Video</translation>
     </message>
     <message>
         <source>DVD NTSC - MPEG-2  Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD NTSC - MPEG-2-Video</translation>
     </message>
     <message>
         <source>VCD/DVD</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD/DVD</translation>
     </message>
     <message>
         <source>DVD PAL - MPEG-2 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD PAL - MPEG-2-Video</translation>
     </message>
     <message>
         <source>VCD NTSC - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD NTSC - MPEG-1-Video</translation>
     </message>
     <message>
         <source>VCD PAL - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD PAL - MPEG-1-Video</translation>
     </message>
     <message>
         <source>Dailymotion - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - H264-Video</translation>
     </message>
     <message>
         <source>Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Webvideo</translation>
     </message>
     <message>
         <source>Dailymotion - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - H264-HD-Video</translation>
     </message>
     <message>
         <source>Facebook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - H264-Video</translation>
     </message>
     <message>
         <source>Facebook - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - H264-HD-Video</translation>
     </message>
     <message>
         <source>Flickr - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - H264-Video</translation>
     </message>
     <message>
         <source>Flickr - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - H264-HD-Video</translation>
     </message>
     <message>
         <source>TwitVid - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - H264-Video</translation>
     </message>
     <message>
         <source>TwitVid - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - H264-HD-Video</translation>
     </message>
     <message>
         <source>Vimeo - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - H264-Video</translation>
     </message>
     <message>
         <source>Vimeo - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - H264-HD-Video</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - H264-Video</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - H264-HD-Video</translation>
     </message>
     <message>
         <source>Windows Phone 7 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - H264-Video</translation>
     </message>
     <message>
         <source>Windows Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone</translation>
     </message>
     <message>
         <source>Windows Phone 7 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - MPEG4-Video</translation>
     </message>
     <message>
         <source>Windows Phone 7 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - WMV-Video</translation>
     </message>
     <message>
         <source>Xbox360 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - H264-Video</translation>
     </message>
     <message>
         <source>Xbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox</translation>
     </message>
     <message>
         <source>Xbox360 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - H264-HD-Video</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - MPEG4-Video</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - MPEG4-HD-Video</translation>
     </message>
     <message>
         <source>Xbox360 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - WMV-Video</translation>
     </message>
     <message>
         <source>Xbox360 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - WMV-HD-Video</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Xvid-Video</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Xvid-HD-Video</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Videobibliothek nicht gefunden</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten …</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Join Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfügen abgeschlossen!</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Join progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt des Zusammenfügens</translation>
     </message>
     <message>
         <source>Percent done</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent erledigt</translation>
     </message>
     <message>
         <source>Join figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zum Zusammenfügen</translation>
     </message>
     <message>
         <source>Time Elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vergangene Zeit: </translation>
     </message>
     <message>
         <source>Remaining Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit:</translation>
     </message>
     <message>
         <source>Estimated Size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Geschätzte Größe: </translation>
     </message>
     <message>
         <source>Join note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis zum Zusammenfügen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert …</translation>
     </message>
     <message>
         <source>High (larger file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch (größere Datei)</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Low (smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig (kleinere Datei)</translation>
     </message>
     <message>
         <source>Direct stream copy. Keep original format. (All files must be same format)</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktkopie: Originalformat beibehalten (alle Dateien im gleichen Format)</translation>
     </message>
     <message>
         <source>Convert to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format umwandeln</translation>
     </message>
     <message>
         <source>More &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr &gt;&gt;</translation>
     </message>
     <message>
         <source>More &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger &lt;&lt;</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Invalid file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname!</translation>
     </message>
     <message>
         <source>Invalid path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Pfad!</translation>
     </message>
     <message>
         <source>Not same format</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiedliche Formate</translation>
     </message>
     <message>
         <source>To use the &apos;Direct copy stream&apos; function, all video files must be same format</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Direktkopie müssen alle Videodateien dasselbe Format haben</translation>
     </message>
     <message>
         <source>The output file is one of the files to join. Please choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabedatei ist eine der zusammenzufügenden Dateien. Bitte wählen Sie einen anderen Namen oder Ordner.</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeeinstellungen</translation>
     </message>
     <message>
         <source>The output file already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabedatei ist bereits vorhanden. Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen …</translation>
     </message>
     <message>
         <source>Join Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Output Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeformat:</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner:</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe:</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoqualität:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioqualität:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Join without converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfügen ohne Umwandlung</translation>
     </message>
     <message>
         <source>Show or hide advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Einstellungen ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Browse for the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner auswählen</translation>
     </message>
     <message>
         <source>Conversion settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Umwandlungseinstellungen</translation>
     </message>
     <message>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeformat</translation>
     </message>
     <message>
         <source>Opens the menu of output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Menü der Ausgabeprofile</translation>
     </message>
     <message>
         <source>Video size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße</translation>
     </message>
     <message>
         <source>Video width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildbreite</translation>
     </message>
     <message>
         <source>Video height</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildhöhe</translation>
     </message>
     <message>
         <source>Video quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoqualität</translation>
     </message>
     <message>
         <source>Audio quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioqualität</translation>
     </message>
     <message>
         <source>Output file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Ausgabedatei</translation>
     </message>
     <message>
         <source>Destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Einstellungen</translation>
     </message>
     <message>
         <source>Output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeprofile</translation>
     </message>
     <message>
         <source>Advanced settings items</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge der erweiterten Einstellungen</translation>
     </message>
 </context>
 </TS>

@@ -6,377 +6,377 @@
     <message>
         <source>About %1</source>
         <extracomment>The about window&apos;s accessible name; %1 is the product name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Version 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione 5.0</translation>
     </message>
     <message>
         <source>© 2026 %1 · GNU GPL v3 or later</source>
         <extracomment>%1 is the company name; keep &quot;GNU GPL v3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 %1 · GNU GPL v3 o successiva</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Can not open file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file: </translation>
     </message>
     <message>
         <source>Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: </translation>
     </message>
     <message>
         <source>Cannot convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile convertire.</translation>
     </message>
     <message>
         <source>Please try to convert it to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova a convertire in un altro formato</translation>
     </message>
     <message>
         <source>it is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è crittografato</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è troncato</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è danneggiato</translation>
     </message>
     <message>
         <source>%1 holds no picture or sound that can be decoded: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene immagini né suoni decodificabili: %2.</translation>
     </message>
 </context>
 <context>
     <name>Grid</name>
     <message>
         <source>Filename Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione del file</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate video</translation>
     </message>
     <message>
         <source>Set the video bit rate in bps (Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il bitrate video in bps (bit al secondo)</translation>
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza dei fotogrammi (FPS)</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta quanti fotogrammi mostrare al secondo. Una frequenza dei fotogrammi più alta rende la riproduzione più fluida</translation>
     </message>
     <message>
         <source>Aspect Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni</translation>
     </message>
     <message>
         <source>Set width to height ratio according to the screen aspect of your playback device</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il rapporto tra larghezza e altezza in base allo schermo del tuo dispositivo di riproduzione</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate audio</translation>
     </message>
     <message>
         <source>Set the audio bitrate in bps(Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il bitrate audio in bps (bit al secondo)</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di campionamento</translation>
     </message>
     <message>
         <source>Set the audio sampling frequency (the number of samples per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la frequenza di campionamento audio (numero di campioni al secondo)</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>Set number of audio channels. 1 - Mono, 2 - Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il numero di canali audio. 1 - Mono, 2 - Stereo</translation>
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi audio</translation>
     </message>
     <message>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>File di uscita</translation>
     </message>
     <message>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni video</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni audio</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>Please add more file to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi altri file all&apos;elenco.</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi uscire?</translation>
     </message>
     <message>
         <source>Total Files: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>File totali: 0</translation>
     </message>
     <message>
         <source>Total Duration: 00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata totale: 00:00:00</translation>
     </message>
     <message>
         <source>Total Files: </source>
-        <translation type="unfinished"></translation>
+        <translation>File totali: </translation>
     </message>
     <message>
         <source>Total Duration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Durata totale: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra dei menu</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>%1 menu</source>
         <extracomment>The accessible name of a menu bar menu; %1 is its caption (&quot;File menu&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menu %1</translation>
     </message>
     <message>
         <source>List context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu contestuale dell&apos;elenco</translation>
     </message>
     <message>
         <source>Toobar</source>
         <extracomment>The toolbar&apos;s window title (shown in its context menu); the misspelling is historic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di stato</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendere…</translation>
     </message>
     <message>
         <source>Reading files</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dei file</translation>
     </message>
     <message>
         <source>Reading files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dei file in corso, attendere…</translation>
     </message>
     <message>
         <source>Files to join</source>
-        <translation type="unfinished"></translation>
+        <translation>File da unire</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Join Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci file</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci</translation>
     </message>
     <message>
         <source>Exit     </source>
-        <translation type="unfinished"></translation>
+        <translation>Esci     </translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverti selezione</translation>
     </message>
     <message>
         <source>Remove Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi file selezionati</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi tutto</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario della guida</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni…</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni immagine</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione file</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec video</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec audio</translation>
     </message>
 </context>
 <context>
     <name>Notice</name>
     <message>
         <source>Join Finished. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Unione completata. Fai clic qui per aprire la cartella di uscita</translation>
     </message>
     <message>
         <source>Join finished notice. Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso di unione completata. Esc lo chiude.</translation>
     </message>
 </context>
 <context>
     <name>Player</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Libreria video non trovata</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Preview player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettore di anteprima</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Player controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlli del lettore</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva audio</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Muted speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Altoparlante disattivato</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Altoparlante</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio disattivato</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio attivato</translation>
     </message>
 </context>
 <context>
     <name>Profiles</name>
     <message>
         <source>General Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati video generici</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivi</translation>
     </message>
     <message>
         <source></source>
@@ -385,801 +385,801 @@
     </message>
     <message>
         <source>3GP - 3GP Format (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP - Formato 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>AVI - AVI Xvid Format (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - Formato AVI Xvid (*.avi)</translation>
     </message>
     <message>
         <source>F4V - Flash Video (*.f4v)</source>
-        <translation type="unfinished"></translation>
+        <translation>F4V - Flash Video (*.f4v)</translation>
     </message>
     <message>
         <source>FLV - Flash Video (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV - Flash Video (*.flv)</translation>
     </message>
     <message>
         <source>MKV - Matroska Video (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Matroska Video (*.mkv)</translation>
     </message>
     <message>
         <source>MOV - QuickTime Video (*.mov)</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV - QuickTime Video (*.mov)</translation>
     </message>
     <message>
         <source>MP4 - H264 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Video H264 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - MPEG-4 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Video MPEG-4 (*.mp4)</translation>
     </message>
     <message>
         <source>MPG - MPEG-1 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Video MPEG-1 (*.mpg)</translation>
     </message>
     <message>
         <source>MPG - MPEG-2 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Video MPEG-2 (*.mpg)</translation>
     </message>
     <message>
         <source>RM - Real Video (*.rm)</source>
-        <translation type="unfinished"></translation>
+        <translation>RM - Real Video (*.rm)</translation>
     </message>
     <message>
         <source>SWF - Shock Wave Flash (*.swf)</source>
-        <translation type="unfinished"></translation>
+        <translation>SWF - Shock Wave Flash (*.swf)</translation>
     </message>
     <message>
         <source>VOB - DVD Video Object (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB - DVD Video Object (*.vob)</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>Android - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Video MPEG4</translation>
     </message>
     <message>
         <source>Android</source>
-        <translation type="unfinished"></translation>
+        <translation>Android</translation>
     </message>
     <message>
         <source>Android - H264 Video 320x240</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Video H264 320x240</translation>
     </message>
     <message>
         <source>Android - H264 Video 480x320</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Video H264 480x320</translation>
     </message>
     <message>
         <source>Android - H264 Video 800x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Video H264 800x480</translation>
     </message>
     <message>
         <source>Android - H264 Video 854x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Video H264 854x480</translation>
     </message>
     <message>
         <source>HTC G2 Magic - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC G2 Magic - Video MPEG4</translation>
     </message>
     <message>
         <source>HTC Hero - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Hero - Video MPEG4</translation>
     </message>
     <message>
         <source>HTC Tattoo - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Tattoo - Video MPEG4</translation>
     </message>
     <message>
         <source>Motorola CLIQ - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola CLIQ - Video MPEG4</translation>
     </message>
     <message>
         <source>Motorola Droid - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Droid - Video MPEG4</translation>
     </message>
     <message>
         <source>Nexus One - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Nexus One - Video MPEG4</translation>
     </message>
     <message>
         <source>Samsung i7500 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung i7500 - Video MPEG4</translation>
     </message>
     <message>
         <source>Samsung P1000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - Video H264</translation>
     </message>
     <message>
         <source>Android Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablet Android</translation>
     </message>
     <message>
         <source>Samsung P1000 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - Video MPEG4</translation>
     </message>
     <message>
         <source>Motorola Xoom - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - Video H264</translation>
     </message>
     <message>
         <source>Motorola Xoom - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - Video MPEG4</translation>
     </message>
     <message>
         <source>Apple TV - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - Video MPEG4</translation>
     </message>
     <message>
         <source>Apple TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV</translation>
     </message>
     <message>
         <source>Apple TV - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - Video H264</translation>
     </message>
     <message>
         <source>Apple TV - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - Video H264 HD</translation>
     </message>
     <message>
         <source>BlackBerry - 3GP Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - Video 3GP</translation>
     </message>
     <message>
         <source>BlackBerry</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry</translation>
     </message>
     <message>
         <source>BlackBerry - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - Video MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry 8800/8700/8500/8300 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 8800/8700/8500/8300 - Video MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9000 - Video H264</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9700 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9700 - Video H264</translation>
     </message>
     <message>
         <source>BlackBerry Charm 7100  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Charm 7100 - Video MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Curve 8900 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Curve 8900 - Video H264</translation>
     </message>
     <message>
         <source>BlackBerry Flip 8220/8230  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Flip 8220/8230 - Video MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Pearl 8100/8110/8120/8130 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Pearl 8100/8110/8120/8130 - Video MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - Video H264</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - Video MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - Video WMV</translation>
     </message>
     <message>
         <source>BlackBerry Storm/Storm2/Torch/Tour - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Storm/Storm2/Torch/Tour - Video H264</translation>
     </message>
     <message>
         <source>BlackBerry Tour 9630 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Tour 9630 - Video H264</translation>
     </message>
     <message>
         <source>HD - ASF Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Video ASF</translation>
     </message>
     <message>
         <source>HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video HD</translation>
     </message>
     <message>
         <source>HD - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Video H264</translation>
     </message>
     <message>
         <source>HD - MKV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Video MKV</translation>
     </message>
     <message>
         <source>HD - MOV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Video MOV</translation>
     </message>
     <message>
         <source>HD - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Video MPEG4</translation>
     </message>
     <message>
         <source>HD - RM Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Video RM</translation>
     </message>
     <message>
         <source>HD - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Video WMV</translation>
     </message>
     <message>
         <source>HD - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Video Xvid</translation>
     </message>
     <message>
         <source>iPad - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - Video MPEG4</translation>
     </message>
     <message>
         <source>iPad</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad</translation>
     </message>
     <message>
         <source>iPad - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - Video H264</translation>
     </message>
     <message>
         <source>iPad - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - Video H264 HD</translation>
     </message>
     <message>
         <source>iPad2 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad2 - Video H264 HD</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Video H.264</translation>
     </message>
     <message>
         <source>iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Video H.264 per TV</translation>
     </message>
     <message>
         <source>iPhone - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Video MPEG4</translation>
     </message>
     <message>
         <source>iPhone4 - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone4 - Video H.264</translation>
     </message>
     <message>
         <source>iPod - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Video H264</translation>
     </message>
     <message>
         <source>iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod</translation>
     </message>
     <message>
         <source>iPod - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Video H264 per TV</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Video MPEG4</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Video MPEG4 per TV</translation>
     </message>
     <message>
         <source>iPod Nano 5 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - Video H264</translation>
     </message>
     <message>
         <source>iPod Nano 5 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - Video MPEG4</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Video H264</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Video H264 per TV</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Video MPEG4</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Video MPEG4 per TV</translation>
     </message>
     <message>
         <source>iPod Touch4 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch4 - Video H264</translation>
     </message>
     <message>
         <source>PS3 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Video H264</translation>
     </message>
     <message>
         <source>PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3</translation>
     </message>
     <message>
         <source>PS3 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Video H264 HD</translation>
     </message>
     <message>
         <source>PS3 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Video WMV</translation>
     </message>
     <message>
         <source>PS3 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Video WMV HD</translation>
     </message>
     <message>
         <source>PS3 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Video Xvid</translation>
     </message>
     <message>
         <source>PS3 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Video Xvid HD</translation>
     </message>
     <message>
         <source>Archos - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - Video H264</translation>
     </message>
     <message>
         <source>PMP</source>
-        <translation type="unfinished"></translation>
+        <translation>PMP</translation>
     </message>
     <message>
         <source>Archos - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - Video MPEG4</translation>
     </message>
     <message>
         <source>Archos - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - Video WMV</translation>
     </message>
     <message>
         <source>Creative ZEN - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Video H264</translation>
     </message>
     <message>
         <source>Creative ZEN - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Video MPEG4</translation>
     </message>
     <message>
         <source>Creative ZEN - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Video WMV</translation>
     </message>
     <message>
         <source>Creative ZEN - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Video Xvid</translation>
     </message>
     <message>
         <source>iRiver - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Video H264</translation>
     </message>
     <message>
         <source>iRiver - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Video MPEG4</translation>
     </message>
     <message>
         <source>iRiver - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Video WMV</translation>
     </message>
     <message>
         <source>iRiver - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Video Xvid</translation>
     </message>
     <message>
         <source>Zune - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - Video H264</translation>
     </message>
     <message>
         <source>Zune - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - Video MPEG4</translation>
     </message>
     <message>
         <source>Zune - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - Video WMV</translation>
     </message>
     <message>
         <source>PSP - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Video H264</translation>
     </message>
     <message>
         <source>PSP</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP</translation>
     </message>
     <message>
         <source>PSP - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Video H264 per TV</translation>
     </message>
     <message>
         <source>PSP - H264 Video for firmware 2.0 and above</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Video H264 per firmware 2.0 e successivi</translation>
     </message>
     <message>
         <source>PSP - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Video MPEG4</translation>
     </message>
     <message>
         <source>DVD NTSC - MPEG-2  Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD NTSC - Video MPEG-2</translation>
     </message>
     <message>
         <source>VCD/DVD</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD/DVD</translation>
     </message>
     <message>
         <source>DVD PAL - MPEG-2 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD PAL - Video MPEG-2</translation>
     </message>
     <message>
         <source>VCD NTSC - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD NTSC - Video MPEG-1</translation>
     </message>
     <message>
         <source>VCD PAL - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD PAL - Video MPEG-1</translation>
     </message>
     <message>
         <source>Dailymotion - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - Video H264</translation>
     </message>
     <message>
         <source>Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video web</translation>
     </message>
     <message>
         <source>Dailymotion - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - Video H264 HD</translation>
     </message>
     <message>
         <source>Facebook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - Video H264</translation>
     </message>
     <message>
         <source>Facebook - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - Video H264 HD</translation>
     </message>
     <message>
         <source>Flickr - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - Video H264</translation>
     </message>
     <message>
         <source>Flickr - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - Video H264 HD</translation>
     </message>
     <message>
         <source>TwitVid - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - Video H264</translation>
     </message>
     <message>
         <source>TwitVid - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - Video H264 HD</translation>
     </message>
     <message>
         <source>Vimeo - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - Video H264</translation>
     </message>
     <message>
         <source>Vimeo - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - Video H264 HD</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - Video H264</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - Video H264 HD</translation>
     </message>
     <message>
         <source>Windows Phone 7 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - Video H264</translation>
     </message>
     <message>
         <source>Windows Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone</translation>
     </message>
     <message>
         <source>Windows Phone 7 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - Video MPEG4</translation>
     </message>
     <message>
         <source>Windows Phone 7 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - Video WMV</translation>
     </message>
     <message>
         <source>Xbox360 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Video H264</translation>
     </message>
     <message>
         <source>Xbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox</translation>
     </message>
     <message>
         <source>Xbox360 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Video H264 HD</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Video MPEG4</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Video MPEG4 HD</translation>
     </message>
     <message>
         <source>Xbox360 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Video WMV</translation>
     </message>
     <message>
         <source>Xbox360 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Video WMV HD</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Video Xvid</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Video Xvid HD</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Libreria video non trovata</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendere…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Join Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unione completata!</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Join progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento dell&apos;unione</translation>
     </message>
     <message>
         <source>Percent done</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentuale completata</translation>
     </message>
     <message>
         <source>Join figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati dell&apos;unione</translation>
     </message>
     <message>
         <source>Time Elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo trascorso: </translation>
     </message>
     <message>
         <source>Remaining Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimanente:</translation>
     </message>
     <message>
         <source>Estimated Size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione stimata: </translation>
     </message>
     <message>
         <source>Join note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sull&apos;unione</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato…</translation>
     </message>
     <message>
         <source>High (larger file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta (file più grande)</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Low (smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassa (file più piccolo)</translation>
     </message>
     <message>
         <source>Direct stream copy. Keep original format. (All files must be same format)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia diretta: mantieni il formato originale (stesso formato per tutti i file)</translation>
     </message>
     <message>
         <source>Convert to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in altro formato</translation>
     </message>
     <message>
         <source>More &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro &gt;&gt;</translation>
     </message>
     <message>
         <source>More &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno &lt;&lt;</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Invalid file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file non valido!</translation>
     </message>
     <message>
         <source>Invalid path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso non valido!</translation>
     </message>
     <message>
         <source>Not same format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati diversi</translation>
     </message>
     <message>
         <source>To use the &apos;Direct copy stream&apos; function, all video files must be same format</source>
-        <translation type="unfinished"></translation>
+        <translation>Per usare la copia diretta, tutti i file video devono avere lo stesso formato</translation>
     </message>
     <message>
         <source>The output file is one of the files to join. Please choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di uscita è uno dei file da unire. Scegli un altro nome o un&apos;altra cartella.</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di uscita</translation>
     </message>
     <message>
         <source>The output file already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di uscita esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia…</translation>
     </message>
     <message>
         <source>Join Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci ora</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Output Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella:</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt.:</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità video:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità audio:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largh.:</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file:</translation>
     </message>
     <message>
         <source>Join without converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci senza conversione</translation>
     </message>
     <message>
         <source>Show or hide advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nascondi le impostazioni avanzate</translation>
     </message>
     <message>
         <source>Browse for the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la cartella di destinazione</translation>
     </message>
     <message>
         <source>Conversion settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di conversione</translation>
     </message>
     <message>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato di uscita</translation>
     </message>
     <message>
         <source>Opens the menu of output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre il menu dei profili di uscita</translation>
     </message>
     <message>
         <source>Video size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni dell&apos;immagine</translation>
     </message>
     <message>
         <source>Video width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza dell&apos;immagine</translation>
     </message>
     <message>
         <source>Video height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza dell&apos;immagine</translation>
     </message>
     <message>
         <source>Video quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità video</translation>
     </message>
     <message>
         <source>Audio quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità audio</translation>
     </message>
     <message>
         <source>Output file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del file di uscita</translation>
     </message>
     <message>
         <source>Destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di destinazione</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni avanzate</translation>
     </message>
     <message>
         <source>Output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili di uscita</translation>
     </message>
     <message>
         <source>Advanced settings items</source>
-        <translation type="unfinished"></translation>
+        <translation>Voci delle impostazioni avanzate</translation>
     </message>
 </context>
 </TS>

@@ -6,377 +6,377 @@
     <message>
         <source>About %1</source>
         <extracomment>The about window&apos;s accessible name; %1 is the product name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O programie %1</translation>
     </message>
     <message>
         <source>Version 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja 5.0</translation>
     </message>
     <message>
         <source>© 2026 %1 · GNU GPL v3 or later</source>
         <extracomment>%1 is the company name; keep &quot;GNU GPL v3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 %1 · GNU GPL v3 lub nowsza</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Can not open file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku: </translation>
     </message>
     <message>
         <source>Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: </translation>
     </message>
     <message>
         <source>Cannot convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można przekonwertować.</translation>
     </message>
     <message>
         <source>Please try to convert it to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Spróbuj przekonwertować plik do innego formatu</translation>
     </message>
     <message>
         <source>it is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>jest zaszyfrowany</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>jest niekompletny</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>jest uszkodzony</translation>
     </message>
     <message>
         <source>%1 holds no picture or sound that can be decoded: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 nie zawiera obrazu ani dźwięku, które można zdekodować: %2.</translation>
     </message>
 </context>
 <context>
     <name>Grid</name>
     <message>
         <source>Filename Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozszerzenie pliku</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepływność wideo</translation>
     </message>
     <message>
         <source>Set the video bit rate in bps (Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawia przepływność wideo w b/s (bitach na sekundę)</translation>
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba klatek na sekundę (FPS)</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawia, ile klatek ma być wyświetlanych na sekundę. Większa liczba klatek na sekundę zwiększa płynność odtwarzania</translation>
     </message>
     <message>
         <source>Aspect Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporcje obrazu</translation>
     </message>
     <message>
         <source>Set width to height ratio according to the screen aspect of your playback device</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawia stosunek szerokości do wysokości zgodnie z proporcjami ekranu urządzenia odtwarzającego</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepływność audio</translation>
     </message>
     <message>
         <source>Set the audio bitrate in bps(Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawia przepływność audio w b/s (bitach na sekundę)</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość próbkowania</translation>
     </message>
     <message>
         <source>Set the audio sampling frequency (the number of samples per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawia częstotliwość próbkowania dźwięku (liczbę próbek na sekundę)</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanały</translation>
     </message>
     <message>
         <source>Set number of audio channels. 1 - Mono, 2 - Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawia liczbę kanałów dźwięku. 1 - Mono, 2 - Stereo</translation>
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń dźwięk</translation>
     </message>
     <message>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik wyjściowy</translation>
     </message>
     <message>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia wideo</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia audio</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>Please add more file to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj więcej plików do listy.</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy zakończyć program?</translation>
     </message>
     <message>
         <source>Total Files: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba plików: 0</translation>
     </message>
     <message>
         <source>Total Duration: 00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Łączny czas trwania: 00:00:00</translation>
     </message>
     <message>
         <source>Total Files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba plików: </translation>
     </message>
     <message>
         <source>Total Duration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Łączny czas trwania: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek menu</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>%1 menu</source>
         <extracomment>The accessible name of a menu bar menu; %1 is its caption (&quot;File menu&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menu %1</translation>
     </message>
     <message>
         <source>List context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu kontekstowe listy</translation>
     </message>
     <message>
         <source>Toobar</source>
         <extracomment>The toolbar&apos;s window title (shown in its context menu); the misspelling is historic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek stanu</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Proszę czekać...</translation>
     </message>
     <message>
         <source>Reading files</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytywanie plików</translation>
     </message>
     <message>
         <source>Reading files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytywanie plików, proszę czekać...</translation>
     </message>
     <message>
         <source>Files to join</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki do połączenia</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj pliki</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message>
         <source>Join Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz pliki</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz</translation>
     </message>
     <message>
         <source>Exit     </source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ     </translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz wszystko</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwróć zaznaczenie</translation>
     </message>
     <message>
         <source>Remove Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zaznaczone pliki</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść listę</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Tematy pomocy</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona internetowa</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie...</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>W górę</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>W dół</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar obrazu</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar pliku</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Data modyfikacji</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodek wideo</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodek audio</translation>
     </message>
 </context>
 <context>
     <name>Notice</name>
     <message>
         <source>Join Finished. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Łączenie zakończone. Kliknij tutaj, aby otworzyć folder wyjściowy</translation>
     </message>
     <message>
         <source>Join finished notice. Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiadomienie o zakończeniu łączenia. Klawisz Esc je zamyka.</translation>
     </message>
 </context>
 <context>
     <name>Player</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono biblioteki wideo</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Preview player</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzacz podglądu</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Wideo</translation>
     </message>
     <message>
         <source>Player controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Sterowanie odtwarzaczem</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Wycisz</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność</translation>
     </message>
     <message>
         <source>Muted speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośnik wyciszony</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośnik</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstrzymaj</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk wyłączony</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk włączony</translation>
     </message>
 </context>
 <context>
     <name>Profiles</name>
     <message>
         <source>General Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogólne formaty wideo</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenia</translation>
     </message>
     <message>
         <source></source>
@@ -385,801 +385,801 @@
     </message>
     <message>
         <source>3GP - 3GP Format (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP - Format 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>AVI - AVI Xvid Format (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - Format AVI Xvid (*.avi)</translation>
     </message>
     <message>
         <source>F4V - Flash Video (*.f4v)</source>
-        <translation type="unfinished"></translation>
+        <translation>F4V - Flash Video (*.f4v)</translation>
     </message>
     <message>
         <source>FLV - Flash Video (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV - Flash Video (*.flv)</translation>
     </message>
     <message>
         <source>MKV - Matroska Video (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Wideo Matroska (*.mkv)</translation>
     </message>
     <message>
         <source>MOV - QuickTime Video (*.mov)</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV - Wideo QuickTime (*.mov)</translation>
     </message>
     <message>
         <source>MP4 - H264 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Wideo H264 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - MPEG-4 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Wideo MPEG-4 (*.mp4)</translation>
     </message>
     <message>
         <source>MPG - MPEG-1 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Wideo MPEG-1 (*.mpg)</translation>
     </message>
     <message>
         <source>MPG - MPEG-2 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Wideo MPEG-2 (*.mpg)</translation>
     </message>
     <message>
         <source>RM - Real Video (*.rm)</source>
-        <translation type="unfinished"></translation>
+        <translation>RM - Real Video (*.rm)</translation>
     </message>
     <message>
         <source>SWF - Shock Wave Flash (*.swf)</source>
-        <translation type="unfinished"></translation>
+        <translation>SWF - Shock Wave Flash (*.swf)</translation>
     </message>
     <message>
         <source>VOB - DVD Video Object (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB - Obiekt wideo DVD (*.vob)</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>Android - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Android</source>
-        <translation type="unfinished"></translation>
+        <translation>Android</translation>
     </message>
     <message>
         <source>Android - H264 Video 320x240</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Wideo H264 320x240</translation>
     </message>
     <message>
         <source>Android - H264 Video 480x320</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Wideo H264 480x320</translation>
     </message>
     <message>
         <source>Android - H264 Video 800x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Wideo H264 800x480</translation>
     </message>
     <message>
         <source>Android - H264 Video 854x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Wideo H264 854x480</translation>
     </message>
     <message>
         <source>HTC G2 Magic - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC G2 Magic - Wideo MPEG4</translation>
     </message>
     <message>
         <source>HTC Hero - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Hero - Wideo MPEG4</translation>
     </message>
     <message>
         <source>HTC Tattoo - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Tattoo - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Motorola CLIQ - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola CLIQ - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Motorola Droid - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Droid - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Nexus One - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Nexus One - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Samsung i7500 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung i7500 - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Samsung P1000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - Wideo H264</translation>
     </message>
     <message>
         <source>Android Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablety z Androidem</translation>
     </message>
     <message>
         <source>Samsung P1000 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Motorola Xoom - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - Wideo H264</translation>
     </message>
     <message>
         <source>Motorola Xoom - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Apple TV - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Apple TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV</translation>
     </message>
     <message>
         <source>Apple TV - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - Wideo H264</translation>
     </message>
     <message>
         <source>Apple TV - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - Wideo H264 HD</translation>
     </message>
     <message>
         <source>BlackBerry - 3GP Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - Wideo 3GP</translation>
     </message>
     <message>
         <source>BlackBerry</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry</translation>
     </message>
     <message>
         <source>BlackBerry - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - Wideo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry 8800/8700/8500/8300 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 8800/8700/8500/8300 - Wideo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9000 - Wideo H264</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9700 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9700 - Wideo H264</translation>
     </message>
     <message>
         <source>BlackBerry Charm 7100  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Charm 7100  - Wideo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Curve 8900 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Curve 8900 - Wideo H264</translation>
     </message>
     <message>
         <source>BlackBerry Flip 8220/8230  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Flip 8220/8230  - Wideo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Pearl 8100/8110/8120/8130 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Pearl 8100/8110/8120/8130 - Wideo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - Wideo H264</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - Wideo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - Wideo WMV</translation>
     </message>
     <message>
         <source>BlackBerry Storm/Storm2/Torch/Tour - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Storm/Storm2/Torch/Tour - Wideo H264</translation>
     </message>
     <message>
         <source>BlackBerry Tour 9630 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Tour 9630 - Wideo H264</translation>
     </message>
     <message>
         <source>HD - ASF Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Wideo ASF</translation>
     </message>
     <message>
         <source>HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Wideo HD</translation>
     </message>
     <message>
         <source>HD - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Wideo H264</translation>
     </message>
     <message>
         <source>HD - MKV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Wideo MKV</translation>
     </message>
     <message>
         <source>HD - MOV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Wideo MOV</translation>
     </message>
     <message>
         <source>HD - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Wideo MPEG4</translation>
     </message>
     <message>
         <source>HD - RM Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Wideo RM</translation>
     </message>
     <message>
         <source>HD - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Wideo WMV</translation>
     </message>
     <message>
         <source>HD - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Wideo Xvid</translation>
     </message>
     <message>
         <source>iPad - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - Wideo MPEG4</translation>
     </message>
     <message>
         <source>iPad</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad</translation>
     </message>
     <message>
         <source>iPad - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - Wideo H264</translation>
     </message>
     <message>
         <source>iPad - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - Wideo H264 HD</translation>
     </message>
     <message>
         <source>iPad2 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad2 - Wideo H264 HD</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Wideo H.264</translation>
     </message>
     <message>
         <source>iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Wideo H.264 dla TV</translation>
     </message>
     <message>
         <source>iPhone - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Wideo MPEG4</translation>
     </message>
     <message>
         <source>iPhone4 - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone4 - Wideo H.264</translation>
     </message>
     <message>
         <source>iPod - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Wideo H264</translation>
     </message>
     <message>
         <source>iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod</translation>
     </message>
     <message>
         <source>iPod - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Wideo H264 dla TV</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Wideo MPEG4</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Wideo MPEG4 dla TV</translation>
     </message>
     <message>
         <source>iPod Nano 5 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - Wideo H264</translation>
     </message>
     <message>
         <source>iPod Nano 5 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - Wideo MPEG4</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Wideo H264</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Wideo H264 dla TV</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Wideo MPEG4</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Wideo MPEG4 dla TV</translation>
     </message>
     <message>
         <source>iPod Touch4 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch4 - Wideo H264</translation>
     </message>
     <message>
         <source>PS3 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Wideo H264</translation>
     </message>
     <message>
         <source>PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3</translation>
     </message>
     <message>
         <source>PS3 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Wideo H264 HD</translation>
     </message>
     <message>
         <source>PS3 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Wideo WMV</translation>
     </message>
     <message>
         <source>PS3 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Wideo WMV HD</translation>
     </message>
     <message>
         <source>PS3 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Wideo Xvid</translation>
     </message>
     <message>
         <source>PS3 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Wideo Xvid HD</translation>
     </message>
     <message>
         <source>Archos - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - Wideo H264</translation>
     </message>
     <message>
         <source>PMP</source>
-        <translation type="unfinished"></translation>
+        <translation>PMP</translation>
     </message>
     <message>
         <source>Archos - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Archos - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - Wideo WMV</translation>
     </message>
     <message>
         <source>Creative ZEN - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Wideo H264</translation>
     </message>
     <message>
         <source>Creative ZEN - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Creative ZEN - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Wideo WMV</translation>
     </message>
     <message>
         <source>Creative ZEN - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Wideo Xvid</translation>
     </message>
     <message>
         <source>iRiver - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Wideo H264</translation>
     </message>
     <message>
         <source>iRiver - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Wideo MPEG4</translation>
     </message>
     <message>
         <source>iRiver - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Wideo WMV</translation>
     </message>
     <message>
         <source>iRiver - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Wideo Xvid</translation>
     </message>
     <message>
         <source>Zune - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - Wideo H264</translation>
     </message>
     <message>
         <source>Zune - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Zune - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - Wideo WMV</translation>
     </message>
     <message>
         <source>PSP - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Wideo H264</translation>
     </message>
     <message>
         <source>PSP</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP</translation>
     </message>
     <message>
         <source>PSP - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Wideo H264 dla TV</translation>
     </message>
     <message>
         <source>PSP - H264 Video for firmware 2.0 and above</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Wideo H264 (firmware 2.0 lub nowszy)</translation>
     </message>
     <message>
         <source>PSP - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Wideo MPEG4</translation>
     </message>
     <message>
         <source>DVD NTSC - MPEG-2  Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD NTSC - Wideo MPEG-2</translation>
     </message>
     <message>
         <source>VCD/DVD</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD/DVD</translation>
     </message>
     <message>
         <source>DVD PAL - MPEG-2 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD PAL - Wideo MPEG-2</translation>
     </message>
     <message>
         <source>VCD NTSC - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD NTSC - Wideo MPEG-1</translation>
     </message>
     <message>
         <source>VCD PAL - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD PAL - Wideo MPEG-1</translation>
     </message>
     <message>
         <source>Dailymotion - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - Wideo H264</translation>
     </message>
     <message>
         <source>Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Wideo internetowe</translation>
     </message>
     <message>
         <source>Dailymotion - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - Wideo H264 HD</translation>
     </message>
     <message>
         <source>Facebook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - Wideo H264</translation>
     </message>
     <message>
         <source>Facebook - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - Wideo H264 HD</translation>
     </message>
     <message>
         <source>Flickr - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - Wideo H264</translation>
     </message>
     <message>
         <source>Flickr - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - Wideo H264 HD</translation>
     </message>
     <message>
         <source>TwitVid - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - Wideo H264</translation>
     </message>
     <message>
         <source>TwitVid - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - Wideo H264 HD</translation>
     </message>
     <message>
         <source>Vimeo - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - Wideo H264</translation>
     </message>
     <message>
         <source>Vimeo - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - Wideo H264 HD</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - Wideo H264</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - Wideo H264 HD</translation>
     </message>
     <message>
         <source>Windows Phone 7 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - Wideo H264</translation>
     </message>
     <message>
         <source>Windows Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone</translation>
     </message>
     <message>
         <source>Windows Phone 7 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Windows Phone 7 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - Wideo WMV</translation>
     </message>
     <message>
         <source>Xbox360 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Wideo H264</translation>
     </message>
     <message>
         <source>Xbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox</translation>
     </message>
     <message>
         <source>Xbox360 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Wideo H264 HD</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Wideo MPEG4</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Wideo MPEG4 HD</translation>
     </message>
     <message>
         <source>Xbox360 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Wideo WMV</translation>
     </message>
     <message>
         <source>Xbox360 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Wideo WMV HD</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Wideo Xvid</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Wideo Xvid HD</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono biblioteki wideo</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Proszę czekać...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Join Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Łączenie zakończone!</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Join progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp łączenia</translation>
     </message>
     <message>
         <source>Percent done</source>
-        <translation type="unfinished"></translation>
+        <translation>Procent ukończenia</translation>
     </message>
     <message>
         <source>Join figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane łączenia</translation>
     </message>
     <message>
         <source>Time Elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Upłynęło: </translation>
     </message>
     <message>
         <source>Remaining Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostało:</translation>
     </message>
     <message>
         <source>Estimated Size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Szacowany rozmiar: </translation>
     </message>
     <message>
         <source>Join note</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga do łączenia</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatycznie</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Niestandardowy...</translation>
     </message>
     <message>
         <source>High (larger file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysoka (większy plik)</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalna</translation>
     </message>
     <message>
         <source>Low (smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niska (mniejszy plik)</translation>
     </message>
     <message>
         <source>Direct stream copy. Keep original format. (All files must be same format)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezpośrednie kopiowanie (wszystkie pliki muszą mieć ten sam format)</translation>
     </message>
     <message>
         <source>Convert to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Konwersja formatu</translation>
     </message>
     <message>
         <source>More &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Więcej &gt;&gt;</translation>
     </message>
     <message>
         <source>More &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Więcej &lt;&lt;</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd</translation>
     </message>
     <message>
         <source>Invalid file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa nazwa pliku!</translation>
     </message>
     <message>
         <source>Invalid path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa ścieżka!</translation>
     </message>
     <message>
         <source>Not same format</source>
-        <translation type="unfinished"></translation>
+        <translation>Różne formaty</translation>
     </message>
     <message>
         <source>To use the &apos;Direct copy stream&apos; function, all video files must be same format</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby użyć bezpośredniego kopiowania, wszystkie pliki wideo muszą mieć ten sam format</translation>
     </message>
     <message>
         <source>The output file is one of the files to join. Please choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik wyjściowy jest jednym z plików do połączenia. Wybierz inną nazwę lub inny folder.</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia wyjścia</translation>
     </message>
     <message>
         <source>The output file already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik wyjściowy już istnieje. Czy go zastąpić?</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądaj...</translation>
     </message>
     <message>
         <source>Join Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz teraz</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Output Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder:</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wys.:</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakość wideo:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakość audio:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szer.:</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Join without converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz bez konwersji</translation>
     </message>
     <message>
         <source>Show or hide advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje lub ukrywa ustawienia zaawansowane</translation>
     </message>
     <message>
         <source>Browse for the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybór folderu docelowego</translation>
     </message>
     <message>
         <source>Conversion settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia konwersji</translation>
     </message>
     <message>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format wyjściowy</translation>
     </message>
     <message>
         <source>Opens the menu of output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera menu profili wyjściowych</translation>
     </message>
     <message>
         <source>Video size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar obrazu</translation>
     </message>
     <message>
         <source>Video width</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość obrazu</translation>
     </message>
     <message>
         <source>Video height</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość obrazu</translation>
     </message>
     <message>
         <source>Video quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakość wideo</translation>
     </message>
     <message>
         <source>Audio quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakość audio</translation>
     </message>
     <message>
         <source>Output file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku wyjściowego</translation>
     </message>
     <message>
         <source>Destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder docelowy</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia zaawansowane</translation>
     </message>
     <message>
         <source>Output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile wyjściowe</translation>
     </message>
     <message>
         <source>Advanced settings items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementy ustawień zaawansowanych</translation>
     </message>
 </context>
 </TS>

@@ -6,377 +6,377 @@
     <message>
         <source>About %1</source>
         <extracomment>The about window&apos;s accessible name; %1 is the product name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o %1</translation>
     </message>
     <message>
         <source>Version 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão 5.0</translation>
     </message>
     <message>
         <source>© 2026 %1 · GNU GPL v3 or later</source>
         <extracomment>%1 is the company name; keep &quot;GNU GPL v3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 %1 · GNU GPL v3 ou posterior</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Can not open file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo: </translation>
     </message>
     <message>
         <source>Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: </translation>
     </message>
     <message>
         <source>Cannot convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível converter.</translation>
     </message>
     <message>
         <source>Please try to convert it to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente convertê-lo para outro formato</translation>
     </message>
     <message>
         <source>it is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>está criptografado</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>está truncado</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>está danificado</translation>
     </message>
     <message>
         <source>%1 holds no picture or sound that can be decoded: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não contém imagem nem som que possa ser decodificado: %2.</translation>
     </message>
 </context>
 <context>
     <name>Grid</name>
     <message>
         <source>Filename Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensão do arquivo</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits do vídeo</translation>
     </message>
     <message>
         <source>Set the video bit rate in bps (Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a taxa de bits do vídeo em bps (bits por segundo)</translation>
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de quadros (FPS)</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
-        <translation type="unfinished"></translation>
+        <translation>Define quantos quadros são exibidos por segundo. Uma taxa de quadros maior deixa a reprodução mais suave</translation>
     </message>
     <message>
         <source>Aspect Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção</translation>
     </message>
     <message>
         <source>Set width to height ratio according to the screen aspect of your playback device</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a proporção entre largura e altura de acordo com a tela do seu dispositivo de reprodução</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits do áudio</translation>
     </message>
     <message>
         <source>Set the audio bitrate in bps(Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a taxa de bits do áudio em bps (bits por segundo)</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de amostragem</translation>
     </message>
     <message>
         <source>Set the audio sampling frequency (the number of samples per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a frequência de amostragem do áudio (o número de amostras por segundo)</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais</translation>
     </message>
     <message>
         <source>Set number of audio channels. 1 - Mono, 2 - Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o número de canais de áudio. 1 - Mono, 2 - Estéreo</translation>
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover áudio</translation>
     </message>
     <message>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de saída</translation>
     </message>
     <message>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de vídeo</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de áudio</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>Please add more file to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicione mais arquivos à lista.</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja sair?</translation>
     </message>
     <message>
         <source>Total Files: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de arquivos: 0</translation>
     </message>
     <message>
         <source>Total Duration: 00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração total: 00:00:00</translation>
     </message>
     <message>
         <source>Total Files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Total de arquivos: </translation>
     </message>
     <message>
         <source>Total Duration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Duração total: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de menus</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>%1 menu</source>
         <extracomment>The accessible name of a menu bar menu; %1 is its caption (&quot;File menu&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menu %1</translation>
     </message>
     <message>
         <source>List context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu de contexto da lista</translation>
     </message>
     <message>
         <source>Toobar</source>
         <extracomment>The toolbar&apos;s window title (shown in its context menu); the misspelling is historic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra de ferramentas</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de ferramentas</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de status</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguarde...</translation>
     </message>
     <message>
         <source>Reading files</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo os arquivos</translation>
     </message>
     <message>
         <source>Reading files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo os arquivos, aguarde...</translation>
     </message>
     <message>
         <source>Files to join</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos a juntar</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <source>Join Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Juntar arquivos</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Juntar</translation>
     </message>
     <message>
         <source>Exit     </source>
-        <translation type="unfinished"></translation>
+        <translation>Sair     </translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter seleção</translation>
     </message>
     <message>
         <source>Remove Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover arquivos selecionados</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover todos</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteúdo da ajuda</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre...</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para cima</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para baixo</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho do vídeo</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho do arquivo</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec de vídeo</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec de áudio</translation>
     </message>
 </context>
 <context>
     <name>Notice</name>
     <message>
         <source>Join Finished. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Junção concluída. Clique aqui para abrir a pasta de saída</translation>
     </message>
     <message>
         <source>Join finished notice. Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de junção concluída. Pressione Esc para fechá-lo.</translation>
     </message>
 </context>
 <context>
     <name>Player</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de vídeo não encontrada</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição</translation>
     </message>
     <message>
         <source>Preview player</source>
-        <translation type="unfinished"></translation>
+        <translation>Player de pré-visualização</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Player controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles do player</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudo</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Muted speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto-falante mudo</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto-falante</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Som desativado</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Som ativado</translation>
     </message>
 </context>
 <context>
     <name>Profiles</name>
     <message>
         <source>General Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos de vídeo gerais</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message>
         <source></source>
@@ -385,801 +385,801 @@
     </message>
     <message>
         <source>3GP - 3GP Format (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP - Formato 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>AVI - AVI Xvid Format (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - Formato AVI Xvid (*.avi)</translation>
     </message>
     <message>
         <source>F4V - Flash Video (*.f4v)</source>
-        <translation type="unfinished"></translation>
+        <translation>F4V - Flash Video (*.f4v)</translation>
     </message>
     <message>
         <source>FLV - Flash Video (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV - Flash Video (*.flv)</translation>
     </message>
     <message>
         <source>MKV - Matroska Video (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Vídeo Matroska (*.mkv)</translation>
     </message>
     <message>
         <source>MOV - QuickTime Video (*.mov)</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV - Vídeo QuickTime (*.mov)</translation>
     </message>
     <message>
         <source>MP4 - H264 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Vídeo H264 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - MPEG-4 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Vídeo MPEG-4 (*.mp4)</translation>
     </message>
     <message>
         <source>MPG - MPEG-1 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Vídeo MPEG-1 (*.mpg)</translation>
     </message>
     <message>
         <source>MPG - MPEG-2 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Vídeo MPEG-2 (*.mpg)</translation>
     </message>
     <message>
         <source>RM - Real Video (*.rm)</source>
-        <translation type="unfinished"></translation>
+        <translation>RM - Real Video (*.rm)</translation>
     </message>
     <message>
         <source>SWF - Shock Wave Flash (*.swf)</source>
-        <translation type="unfinished"></translation>
+        <translation>SWF - Shock Wave Flash (*.swf)</translation>
     </message>
     <message>
         <source>VOB - DVD Video Object (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB - Objeto de vídeo de DVD (*.vob)</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>Android - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Android</source>
-        <translation type="unfinished"></translation>
+        <translation>Android</translation>
     </message>
     <message>
         <source>Android - H264 Video 320x240</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Vídeo H264 320x240</translation>
     </message>
     <message>
         <source>Android - H264 Video 480x320</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Vídeo H264 480x320</translation>
     </message>
     <message>
         <source>Android - H264 Video 800x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Vídeo H264 800x480</translation>
     </message>
     <message>
         <source>Android - H264 Video 854x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - Vídeo H264 854x480</translation>
     </message>
     <message>
         <source>HTC G2 Magic - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC G2 Magic - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>HTC Hero - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Hero - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>HTC Tattoo - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Tattoo - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Motorola CLIQ - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola CLIQ - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Motorola Droid - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Droid - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Nexus One - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Nexus One - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Samsung i7500 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung i7500 - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Samsung P1000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - Vídeo H264</translation>
     </message>
     <message>
         <source>Android Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablets Android</translation>
     </message>
     <message>
         <source>Samsung P1000 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Motorola Xoom - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - Vídeo H264</translation>
     </message>
     <message>
         <source>Motorola Xoom - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Apple TV - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Apple TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV</translation>
     </message>
     <message>
         <source>Apple TV - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - Vídeo H264</translation>
     </message>
     <message>
         <source>Apple TV - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>BlackBerry - 3GP Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - Vídeo 3GP</translation>
     </message>
     <message>
         <source>BlackBerry</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry</translation>
     </message>
     <message>
         <source>BlackBerry - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry 8800/8700/8500/8300 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 8800/8700/8500/8300 - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9000 - Vídeo H264</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9700 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9700 - Vídeo H264</translation>
     </message>
     <message>
         <source>BlackBerry Charm 7100  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Charm 7100  - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Curve 8900 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Curve 8900 - Vídeo H264</translation>
     </message>
     <message>
         <source>BlackBerry Flip 8220/8230  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Flip 8220/8230  - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Pearl 8100/8110/8120/8130 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Pearl 8100/8110/8120/8130 - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - Vídeo H264</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - Vídeo WMV</translation>
     </message>
     <message>
         <source>BlackBerry Storm/Storm2/Torch/Tour - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Storm/Storm2/Torch/Tour - Vídeo H264</translation>
     </message>
     <message>
         <source>BlackBerry Tour 9630 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Tour 9630 - Vídeo H264</translation>
     </message>
     <message>
         <source>HD - ASF Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Vídeo ASF</translation>
     </message>
     <message>
         <source>HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo HD</translation>
     </message>
     <message>
         <source>HD - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Vídeo H264</translation>
     </message>
     <message>
         <source>HD - MKV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Vídeo MKV</translation>
     </message>
     <message>
         <source>HD - MOV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Vídeo MOV</translation>
     </message>
     <message>
         <source>HD - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>HD - RM Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Vídeo RM</translation>
     </message>
     <message>
         <source>HD - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Vídeo WMV</translation>
     </message>
     <message>
         <source>HD - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Vídeo Xvid</translation>
     </message>
     <message>
         <source>iPad - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>iPad</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad</translation>
     </message>
     <message>
         <source>iPad - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - Vídeo H264</translation>
     </message>
     <message>
         <source>iPad - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>iPad2 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad2 - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Vídeo H.264</translation>
     </message>
     <message>
         <source>iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Vídeo H.264 para TV</translation>
     </message>
     <message>
         <source>iPhone - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>iPhone4 - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone4 - Vídeo H.264</translation>
     </message>
     <message>
         <source>iPod - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Vídeo H264</translation>
     </message>
     <message>
         <source>iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod</translation>
     </message>
     <message>
         <source>iPod - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Vídeo H264 para TV</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Vídeo MPEG4 para TV</translation>
     </message>
     <message>
         <source>iPod Nano 5 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - Vídeo H264</translation>
     </message>
     <message>
         <source>iPod Nano 5 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Vídeo H264</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Vídeo H264 para TV</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - Vídeo MPEG4 para TV</translation>
     </message>
     <message>
         <source>iPod Touch4 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch4 - Vídeo H264</translation>
     </message>
     <message>
         <source>PS3 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Vídeo H264</translation>
     </message>
     <message>
         <source>PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3</translation>
     </message>
     <message>
         <source>PS3 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>PS3 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Vídeo WMV</translation>
     </message>
     <message>
         <source>PS3 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Vídeo WMV HD</translation>
     </message>
     <message>
         <source>PS3 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Vídeo Xvid</translation>
     </message>
     <message>
         <source>PS3 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Vídeo Xvid HD</translation>
     </message>
     <message>
         <source>Archos - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - Vídeo H264</translation>
     </message>
     <message>
         <source>PMP</source>
-        <translation type="unfinished"></translation>
+        <translation>PMP</translation>
     </message>
     <message>
         <source>Archos - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Archos - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - Vídeo WMV</translation>
     </message>
     <message>
         <source>Creative ZEN - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Vídeo H264</translation>
     </message>
     <message>
         <source>Creative ZEN - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Creative ZEN - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Vídeo WMV</translation>
     </message>
     <message>
         <source>Creative ZEN - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Vídeo Xvid</translation>
     </message>
     <message>
         <source>iRiver - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Vídeo H264</translation>
     </message>
     <message>
         <source>iRiver - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>iRiver - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Vídeo WMV</translation>
     </message>
     <message>
         <source>iRiver - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Vídeo Xvid</translation>
     </message>
     <message>
         <source>Zune - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - Vídeo H264</translation>
     </message>
     <message>
         <source>Zune - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Zune - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - Vídeo WMV</translation>
     </message>
     <message>
         <source>PSP - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Vídeo H264</translation>
     </message>
     <message>
         <source>PSP</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP</translation>
     </message>
     <message>
         <source>PSP - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Vídeo H264 para TV</translation>
     </message>
     <message>
         <source>PSP - H264 Video for firmware 2.0 and above</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Vídeo H264 para firmware 2.0 ou posterior</translation>
     </message>
     <message>
         <source>PSP - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>DVD NTSC - MPEG-2  Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD NTSC - Vídeo MPEG-2</translation>
     </message>
     <message>
         <source>VCD/DVD</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD/DVD</translation>
     </message>
     <message>
         <source>DVD PAL - MPEG-2 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD PAL - Vídeo MPEG-2</translation>
     </message>
     <message>
         <source>VCD NTSC - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD NTSC - Vídeo MPEG-1</translation>
     </message>
     <message>
         <source>VCD PAL - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD PAL - Vídeo MPEG-1</translation>
     </message>
     <message>
         <source>Dailymotion - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - Vídeo H264</translation>
     </message>
     <message>
         <source>Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo para web</translation>
     </message>
     <message>
         <source>Dailymotion - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>Facebook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - Vídeo H264</translation>
     </message>
     <message>
         <source>Facebook - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>Flickr - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - Vídeo H264</translation>
     </message>
     <message>
         <source>Flickr - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>TwitVid - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - Vídeo H264</translation>
     </message>
     <message>
         <source>TwitVid - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>Vimeo - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - Vídeo H264</translation>
     </message>
     <message>
         <source>Vimeo - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - Vídeo H264</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>Windows Phone 7 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - Vídeo H264</translation>
     </message>
     <message>
         <source>Windows Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone</translation>
     </message>
     <message>
         <source>Windows Phone 7 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Windows Phone 7 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - Vídeo WMV</translation>
     </message>
     <message>
         <source>Xbox360 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Vídeo H264</translation>
     </message>
     <message>
         <source>Xbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox</translation>
     </message>
     <message>
         <source>Xbox360 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Vídeo H264 HD</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Vídeo MPEG4</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Vídeo MPEG4 HD</translation>
     </message>
     <message>
         <source>Xbox360 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Vídeo WMV</translation>
     </message>
     <message>
         <source>Xbox360 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Vídeo WMV HD</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Vídeo Xvid</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Vídeo Xvid HD</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de vídeo não encontrada</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguarde...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Join Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Junção concluída!</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Join progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso da junção</translation>
     </message>
     <message>
         <source>Percent done</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentagem concluída</translation>
     </message>
     <message>
         <source>Join figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados da junção</translation>
     </message>
     <message>
         <source>Time Elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo decorrido: </translation>
     </message>
     <message>
         <source>Remaining Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo restante:</translation>
     </message>
     <message>
         <source>Estimated Size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho estimado: </translation>
     </message>
     <message>
         <source>Join note</source>
-        <translation type="unfinished"></translation>
+        <translation>Observação da junção</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado...</translation>
     </message>
     <message>
         <source>High (larger file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta (arquivo maior)</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Low (smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixa (arquivo menor)</translation>
     </message>
     <message>
         <source>Direct stream copy. Keep original format. (All files must be same format)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cópia direta sem converter (os arquivos devem ter o mesmo formato)</translation>
     </message>
     <message>
         <source>Convert to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter o formato</translation>
     </message>
     <message>
         <source>More &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais &gt;&gt;</translation>
     </message>
     <message>
         <source>More &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais &lt;&lt;</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Invalid file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de arquivo inválido!</translation>
     </message>
     <message>
         <source>Invalid path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Caminho inválido!</translation>
     </message>
     <message>
         <source>Not same format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos diferentes</translation>
     </message>
     <message>
         <source>To use the &apos;Direct copy stream&apos; function, all video files must be same format</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar a cópia direta, todos os arquivos de vídeo devem ter o mesmo formato</translation>
     </message>
     <message>
         <source>The output file is one of the files to join. Please choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de saída é um dos arquivos a juntar. Escolha outro nome ou outra pasta.</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de saída</translation>
     </message>
     <message>
         <source>The output file already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de saída já existe. Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar...</translation>
     </message>
     <message>
         <source>Join Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Juntar agora</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Output Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino:</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt.:</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Larg.:</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Join without converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Juntar sem converter</translation>
     </message>
     <message>
         <source>Show or hide advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ou oculta as configurações avançadas</translation>
     </message>
     <message>
         <source>Browse for the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Procura a pasta de destino</translation>
     </message>
     <message>
         <source>Conversion settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de conversão</translation>
     </message>
     <message>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de saída</translation>
     </message>
     <message>
         <source>Opens the menu of output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o menu de perfis de saída</translation>
     </message>
     <message>
         <source>Video size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho do vídeo</translation>
     </message>
     <message>
         <source>Video width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura do vídeo</translation>
     </message>
     <message>
         <source>Video height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura do vídeo</translation>
     </message>
     <message>
         <source>Video quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade do vídeo</translation>
     </message>
     <message>
         <source>Audio quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade do áudio</translation>
     </message>
     <message>
         <source>Output file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo de saída</translation>
     </message>
     <message>
         <source>Destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta de destino</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações avançadas</translation>
     </message>
     <message>
         <source>Output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfis de saída</translation>
     </message>
     <message>
         <source>Advanced settings items</source>
-        <translation type="unfinished"></translation>
+        <translation>Itens das configurações avançadas</translation>
     </message>
 </context>
 </TS>

@@ -6,377 +6,377 @@
     <message>
         <source>About %1</source>
         <extracomment>The about window&apos;s accessible name; %1 is the product name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>关于 %1</translation>
     </message>
     <message>
         <source>Version 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>版本 5.0</translation>
     </message>
     <message>
         <source>© 2026 %1 · GNU GPL v3 or later</source>
         <extracomment>%1 is the company name; keep &quot;GNU GPL v3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 %1 · GNU GPL v3 或更高版本</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Can not open file: </source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开文件： </translation>
     </message>
     <message>
         <source>Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>错误： </translation>
     </message>
     <message>
         <source>Cannot convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法转换。</translation>
     </message>
     <message>
         <source>Please try to convert it to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>请尝试转换为其他格式</translation>
     </message>
     <message>
         <source>it is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>文件已加密</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不完整</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>文件已损坏</translation>
     </message>
     <message>
         <source>%1 holds no picture or sound that can be decoded: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 中没有可解码的画面或声音：%2。</translation>
     </message>
 </context>
 <context>
     <name>Grid</name>
     <message>
         <source>Filename Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>文件扩展名</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>视频码率</translation>
     </message>
     <message>
         <source>Set the video bit rate in bps (Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置视频码率，单位为 bps（比特每秒）</translation>
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>帧率 (FPS)</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
-        <translation type="unfinished"></translation>
+        <translation>设置每秒显示的帧数。帧率越高，播放越流畅</translation>
     </message>
     <message>
         <source>Aspect Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>宽高比</translation>
     </message>
     <message>
         <source>Set width to height ratio according to the screen aspect of your playback device</source>
-        <translation type="unfinished"></translation>
+        <translation>根据播放设备的屏幕比例设置宽高比</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>音频码率</translation>
     </message>
     <message>
         <source>Set the audio bitrate in bps(Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置音频码率，单位为 bps（比特每秒）</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>采样率</translation>
     </message>
     <message>
         <source>Set the audio sampling frequency (the number of samples per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置音频采样率（每秒的采样数）</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>声道</translation>
     </message>
     <message>
         <source>Set number of audio channels. 1 - Mono, 2 - Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>设置音频声道数。1 - 单声道，2 - 立体声</translation>
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>去除音频</translation>
     </message>
     <message>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件</translation>
     </message>
     <message>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>视频设置</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>音频设置</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>Please add more file to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>请在列表中至少添加两个文件。</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>您确定要退出吗？</translation>
     </message>
     <message>
         <source>Total Files: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>文件总数： 0</translation>
     </message>
     <message>
         <source>Total Duration: 00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>总时长： 00:00:00</translation>
     </message>
     <message>
         <source>Total Files: </source>
-        <translation type="unfinished"></translation>
+        <translation>文件总数： </translation>
     </message>
     <message>
         <source>Total Duration: </source>
-        <translation type="unfinished"></translation>
+        <translation>总时长： </translation>
     </message>
     <message>
         <source>Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>菜单栏</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>列表</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>%1 menu</source>
         <extracomment>The accessible name of a menu bar menu; %1 is its caption (&quot;File menu&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1菜单</translation>
     </message>
     <message>
         <source>List context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>列表上下文菜单</translation>
     </message>
     <message>
         <source>Toobar</source>
         <extracomment>The toolbar&apos;s window title (shown in its context menu); the misspelling is historic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>工具栏</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>工具栏</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>状态栏</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>请稍候...</translation>
     </message>
     <message>
         <source>Reading files</source>
-        <translation type="unfinished"></translation>
+        <translation>正在读取文件</translation>
     </message>
     <message>
         <source>Reading files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在读取文件，请稍候...</translation>
     </message>
     <message>
         <source>Files to join</source>
-        <translation type="unfinished"></translation>
+        <translation>要合并的文件</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>添加</translation>
     </message>
     <message>
         <source>Join Files</source>
-        <translation type="unfinished"></translation>
+        <translation>合并文件</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>合并</translation>
     </message>
     <message>
         <source>Exit     </source>
-        <translation type="unfinished"></translation>
+        <translation>退出     </translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>反向选择</translation>
     </message>
     <message>
         <source>Remove Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>移除选中的文件</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>清空列表</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助内容</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>网站</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>关于...</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>类型</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>画面尺寸</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>文件大小</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>修改时间</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>视频编码</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>音频编码</translation>
     </message>
 </context>
 <context>
     <name>Notice</name>
     <message>
         <source>Join Finished. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>合并完成。单击此处打开输出文件夹</translation>
     </message>
     <message>
         <source>Join finished notice. Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>合并完成通知。按 Esc 键关闭。</translation>
     </message>
 </context>
 <context>
     <name>Player</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到视频库</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>播放位置</translation>
     </message>
     <message>
         <source>Preview player</source>
-        <translation type="unfinished"></translation>
+        <translation>预览播放器</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>视频</translation>
     </message>
     <message>
         <source>Player controls</source>
-        <translation type="unfinished"></translation>
+        <translation>播放控制</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>静音</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>音量</translation>
     </message>
     <message>
         <source>Muted speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>扬声器已静音</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>扬声器</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>声音已关闭</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>声音已打开</translation>
     </message>
 </context>
 <context>
     <name>Profiles</name>
     <message>
         <source>General Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>常用视频格式</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>设备</translation>
     </message>
     <message>
         <source></source>
@@ -385,801 +385,801 @@
     </message>
     <message>
         <source>3GP - 3GP Format (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP - 3GP 格式 (*.3gp)</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>AVI - AVI Xvid Format (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - AVI Xvid 格式 (*.avi)</translation>
     </message>
     <message>
         <source>F4V - Flash Video (*.f4v)</source>
-        <translation type="unfinished"></translation>
+        <translation>F4V - Flash Video (*.f4v)</translation>
     </message>
     <message>
         <source>FLV - Flash Video (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV - Flash Video (*.flv)</translation>
     </message>
     <message>
         <source>MKV - Matroska Video (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Matroska Video (*.mkv)</translation>
     </message>
     <message>
         <source>MOV - QuickTime Video (*.mov)</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV - QuickTime 视频 (*.mov)</translation>
     </message>
     <message>
         <source>MP4 - H264 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H264 视频 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - MPEG-4 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - MPEG-4 视频 (*.mp4)</translation>
     </message>
     <message>
         <source>MPG - MPEG-1 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - MPEG-1 视频 (*.mpg)</translation>
     </message>
     <message>
         <source>MPG - MPEG-2 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - MPEG-2 视频 (*.mpg)</translation>
     </message>
     <message>
         <source>RM - Real Video (*.rm)</source>
-        <translation type="unfinished"></translation>
+        <translation>RM - Real Video (*.rm)</translation>
     </message>
     <message>
         <source>SWF - Shock Wave Flash (*.swf)</source>
-        <translation type="unfinished"></translation>
+        <translation>SWF - Shock Wave Flash (*.swf)</translation>
     </message>
     <message>
         <source>VOB - DVD Video Object (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB - DVD Video Object (*.vob)</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>Android - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - MPEG4 视频</translation>
     </message>
     <message>
         <source>Android</source>
-        <translation type="unfinished"></translation>
+        <translation>Android</translation>
     </message>
     <message>
         <source>Android - H264 Video 320x240</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - H264 视频 320x240</translation>
     </message>
     <message>
         <source>Android - H264 Video 480x320</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - H264 视频 480x320</translation>
     </message>
     <message>
         <source>Android - H264 Video 800x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - H264 视频 800x480</translation>
     </message>
     <message>
         <source>Android - H264 Video 854x480</source>
-        <translation type="unfinished"></translation>
+        <translation>Android - H264 视频 854x480</translation>
     </message>
     <message>
         <source>HTC G2 Magic - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC G2 Magic - MPEG4 视频</translation>
     </message>
     <message>
         <source>HTC Hero - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Hero - MPEG4 视频</translation>
     </message>
     <message>
         <source>HTC Tattoo - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HTC Tattoo - MPEG4 视频</translation>
     </message>
     <message>
         <source>Motorola CLIQ - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola CLIQ - MPEG4 视频</translation>
     </message>
     <message>
         <source>Motorola Droid - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Droid - MPEG4 视频</translation>
     </message>
     <message>
         <source>Nexus One - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Nexus One - MPEG4 视频</translation>
     </message>
     <message>
         <source>Samsung i7500 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung i7500 - MPEG4 视频</translation>
     </message>
     <message>
         <source>Samsung P1000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - H264 视频</translation>
     </message>
     <message>
         <source>Android Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Android 平板</translation>
     </message>
     <message>
         <source>Samsung P1000 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Samsung P1000 - MPEG4 视频</translation>
     </message>
     <message>
         <source>Motorola Xoom - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - H264 视频</translation>
     </message>
     <message>
         <source>Motorola Xoom - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorola Xoom - MPEG4 视频</translation>
     </message>
     <message>
         <source>Apple TV - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - MPEG4 视频</translation>
     </message>
     <message>
         <source>Apple TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV</translation>
     </message>
     <message>
         <source>Apple TV - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - H264 视频</translation>
     </message>
     <message>
         <source>Apple TV - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple TV - H264 高清视频</translation>
     </message>
     <message>
         <source>BlackBerry - 3GP Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - 3GP 视频</translation>
     </message>
     <message>
         <source>BlackBerry</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry</translation>
     </message>
     <message>
         <source>BlackBerry - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry - MPEG4 视频</translation>
     </message>
     <message>
         <source>BlackBerry 8800/8700/8500/8300 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 8800/8700/8500/8300 - MPEG4 视频</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9000 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9000 - H264 视频</translation>
     </message>
     <message>
         <source>BlackBerry Bold 9700 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Bold 9700 - H264 视频</translation>
     </message>
     <message>
         <source>BlackBerry Charm 7100  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Charm 7100 - MPEG4 视频</translation>
     </message>
     <message>
         <source>BlackBerry Curve 8900 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Curve 8900 - H264 视频</translation>
     </message>
     <message>
         <source>BlackBerry Flip 8220/8230  - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Flip 8220/8230 - MPEG4 视频</translation>
     </message>
     <message>
         <source>BlackBerry Pearl 8100/8110/8120/8130 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Pearl 8100/8110/8120/8130 - MPEG4 视频</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - H264 视频</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - MPEG4 视频</translation>
     </message>
     <message>
         <source>BlackBerry Playbook - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Playbook - WMV 视频</translation>
     </message>
     <message>
         <source>BlackBerry Storm/Storm2/Torch/Tour - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Storm/Storm2/Torch/Tour - H264 视频</translation>
     </message>
     <message>
         <source>BlackBerry Tour 9630 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry Tour 9630 - H264 视频</translation>
     </message>
     <message>
         <source>HD - ASF Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - ASF 视频</translation>
     </message>
     <message>
         <source>HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>高清视频</translation>
     </message>
     <message>
         <source>HD - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - H264 视频</translation>
     </message>
     <message>
         <source>HD - MKV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - MKV 视频</translation>
     </message>
     <message>
         <source>HD - MOV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - MOV 视频</translation>
     </message>
     <message>
         <source>HD - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - MPEG4 视频</translation>
     </message>
     <message>
         <source>HD - RM Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - RM 视频</translation>
     </message>
     <message>
         <source>HD - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - WMV 视频</translation>
     </message>
     <message>
         <source>HD - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD - Xvid 视频</translation>
     </message>
     <message>
         <source>iPad - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - MPEG4 视频</translation>
     </message>
     <message>
         <source>iPad</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad</translation>
     </message>
     <message>
         <source>iPad - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - H264 视频</translation>
     </message>
     <message>
         <source>iPad - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad - H264 高清视频</translation>
     </message>
     <message>
         <source>iPad2 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPad2 - H264 高清视频</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - H.264 视频</translation>
     </message>
     <message>
         <source>iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone</translation>
     </message>
     <message>
         <source>iPhone - H.264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - H.264 视频（用于电视）</translation>
     </message>
     <message>
         <source>iPhone - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - MPEG4 视频</translation>
     </message>
     <message>
         <source>iPhone4 - H.264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone4 - H.264 视频</translation>
     </message>
     <message>
         <source>iPod - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - H264 视频</translation>
     </message>
     <message>
         <source>iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod</translation>
     </message>
     <message>
         <source>iPod - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - H264 视频（用于电视）</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - MPEG4 视频</translation>
     </message>
     <message>
         <source>iPod - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - MPEG4 视频（用于电视）</translation>
     </message>
     <message>
         <source>iPod Nano 5 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - H264 视频</translation>
     </message>
     <message>
         <source>iPod Nano 5 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Nano 5 - MPEG4 视频</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - H264 视频</translation>
     </message>
     <message>
         <source>iPod Touch - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - H264 视频（用于电视）</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - MPEG4 视频</translation>
     </message>
     <message>
         <source>iPod Touch - MPEG4 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch - MPEG4 视频（用于电视）</translation>
     </message>
     <message>
         <source>iPod Touch4 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod Touch4 - H264 视频</translation>
     </message>
     <message>
         <source>PS3 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - H264 视频</translation>
     </message>
     <message>
         <source>PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3</translation>
     </message>
     <message>
         <source>PS3 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - H264 高清视频</translation>
     </message>
     <message>
         <source>PS3 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - WMV 视频</translation>
     </message>
     <message>
         <source>PS3 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - WMV 高清视频</translation>
     </message>
     <message>
         <source>PS3 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Xvid 视频</translation>
     </message>
     <message>
         <source>PS3 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Xvid 高清视频</translation>
     </message>
     <message>
         <source>Archos - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - H264 视频</translation>
     </message>
     <message>
         <source>PMP</source>
-        <translation type="unfinished"></translation>
+        <translation>便携播放器</translation>
     </message>
     <message>
         <source>Archos - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - MPEG4 视频</translation>
     </message>
     <message>
         <source>Archos - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Archos - WMV 视频</translation>
     </message>
     <message>
         <source>Creative ZEN - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - H264 视频</translation>
     </message>
     <message>
         <source>Creative ZEN - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - MPEG4 视频</translation>
     </message>
     <message>
         <source>Creative ZEN - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - WMV 视频</translation>
     </message>
     <message>
         <source>Creative ZEN - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creative ZEN - Xvid 视频</translation>
     </message>
     <message>
         <source>iRiver - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - H264 视频</translation>
     </message>
     <message>
         <source>iRiver - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - MPEG4 视频</translation>
     </message>
     <message>
         <source>iRiver - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - WMV 视频</translation>
     </message>
     <message>
         <source>iRiver - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>iRiver - Xvid 视频</translation>
     </message>
     <message>
         <source>Zune - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - H264 视频</translation>
     </message>
     <message>
         <source>Zune - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - MPEG4 视频</translation>
     </message>
     <message>
         <source>Zune - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zune - WMV 视频</translation>
     </message>
     <message>
         <source>PSP - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - H264 视频</translation>
     </message>
     <message>
         <source>PSP</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP</translation>
     </message>
     <message>
         <source>PSP - H264 Video for TV</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - H264 视频（用于电视）</translation>
     </message>
     <message>
         <source>PSP - H264 Video for firmware 2.0 and above</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - H264 视频（固件 2.0 及以上）</translation>
     </message>
     <message>
         <source>PSP - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - MPEG4 视频</translation>
     </message>
     <message>
         <source>DVD NTSC - MPEG-2  Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD NTSC - MPEG-2 视频</translation>
     </message>
     <message>
         <source>VCD/DVD</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD/DVD</translation>
     </message>
     <message>
         <source>DVD PAL - MPEG-2 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD PAL - MPEG-2 视频</translation>
     </message>
     <message>
         <source>VCD NTSC - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD NTSC - MPEG-1 视频</translation>
     </message>
     <message>
         <source>VCD PAL - MPEG-1 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD PAL - MPEG-1 视频</translation>
     </message>
     <message>
         <source>Dailymotion - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - H264 视频</translation>
     </message>
     <message>
         <source>Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>网络视频</translation>
     </message>
     <message>
         <source>Dailymotion - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dailymotion - H264 高清视频</translation>
     </message>
     <message>
         <source>Facebook - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - H264 视频</translation>
     </message>
     <message>
         <source>Facebook - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook - H264 高清视频</translation>
     </message>
     <message>
         <source>Flickr - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - H264 视频</translation>
     </message>
     <message>
         <source>Flickr - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr - H264 高清视频</translation>
     </message>
     <message>
         <source>TwitVid - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - H264 视频</translation>
     </message>
     <message>
         <source>TwitVid - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>TwitVid - H264 高清视频</translation>
     </message>
     <message>
         <source>Vimeo - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - H264 视频</translation>
     </message>
     <message>
         <source>Vimeo - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vimeo - H264 高清视频</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - H264 视频</translation>
     </message>
     <message>
         <source>YOUTUBE - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>YOUTUBE - H264 高清视频</translation>
     </message>
     <message>
         <source>Windows Phone 7 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - H264 视频</translation>
     </message>
     <message>
         <source>Windows Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone</translation>
     </message>
     <message>
         <source>Windows Phone 7 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - MPEG4 视频</translation>
     </message>
     <message>
         <source>Windows Phone 7 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Phone 7 - WMV 视频</translation>
     </message>
     <message>
         <source>Xbox360 - H264 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - H264 视频</translation>
     </message>
     <message>
         <source>Xbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox</translation>
     </message>
     <message>
         <source>Xbox360 - H264 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - H264 高清视频</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - MPEG4 视频</translation>
     </message>
     <message>
         <source>Xbox360 - MPEG4 HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - MPEG4 高清视频</translation>
     </message>
     <message>
         <source>Xbox360 - WMV Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - WMV 视频</translation>
     </message>
     <message>
         <source>Xbox360 - WMV HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - WMV 高清视频</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Xvid 视频</translation>
     </message>
     <message>
         <source>Xbox360 - Xvid HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360 - Xvid 高清视频</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到视频库</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>请稍候...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Join Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>合并完成！</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Join progress</source>
-        <translation type="unfinished"></translation>
+        <translation>合并进度</translation>
     </message>
     <message>
         <source>Percent done</source>
-        <translation type="unfinished"></translation>
+        <translation>完成百分比</translation>
     </message>
     <message>
         <source>Join figures</source>
-        <translation type="unfinished"></translation>
+        <translation>合并信息</translation>
     </message>
     <message>
         <source>Time Elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>已用时间： </translation>
     </message>
     <message>
         <source>Remaining Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>剩余时间：</translation>
     </message>
     <message>
         <source>Estimated Size: </source>
-        <translation type="unfinished"></translation>
+        <translation>预计大小： </translation>
     </message>
     <message>
         <source>Join note</source>
-        <translation type="unfinished"></translation>
+        <translation>合并说明</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自动</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义...</translation>
     </message>
     <message>
         <source>High (larger file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>高（文件较大）</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>标准</translation>
     </message>
     <message>
         <source>Low (smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>低（文件较小）</translation>
     </message>
     <message>
         <source>Direct stream copy. Keep original format. (All files must be same format)</source>
-        <translation type="unfinished"></translation>
+        <translation>直接复制流，保留原始格式（所有文件的格式必须相同）</translation>
     </message>
     <message>
         <source>Convert to another format</source>
-        <translation type="unfinished"></translation>
+        <translation>转换为其他格式</translation>
     </message>
     <message>
         <source>More &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>更多 &gt;&gt;</translation>
     </message>
     <message>
         <source>More &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>更多 &lt;&lt;</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>Invalid file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名无效！</translation>
     </message>
     <message>
         <source>Invalid path!</source>
-        <translation type="unfinished"></translation>
+        <translation>路径无效！</translation>
     </message>
     <message>
         <source>Not same format</source>
-        <translation type="unfinished"></translation>
+        <translation>格式不同</translation>
     </message>
     <message>
         <source>To use the &apos;Direct copy stream&apos; function, all video files must be same format</source>
-        <translation type="unfinished"></translation>
+        <translation>要使用“直接复制”功能，所有视频文件的格式必须相同</translation>
     </message>
     <message>
         <source>The output file is one of the files to join. Please choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件是要合并的文件之一。请选择其他文件名或文件夹。</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>输出设置</translation>
     </message>
     <message>
         <source>The output file already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件已存在。是否替换？</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览...</translation>
     </message>
     <message>
         <source>Join Now</source>
-        <translation type="unfinished"></translation>
+        <translation>立即合并</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Output Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>输出格式：</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存位置：</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>画面尺寸：</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>高度：</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>视频质量：</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>音频质量：</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>宽度：</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名：</translation>
     </message>
     <message>
         <source>Join without converting</source>
-        <translation type="unfinished"></translation>
+        <translation>不转换直接合并</translation>
     </message>
     <message>
         <source>Show or hide advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>显示或隐藏高级设置</translation>
     </message>
     <message>
         <source>Browse for the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>选择保存文件夹</translation>
     </message>
     <message>
         <source>Conversion settings</source>
-        <translation type="unfinished"></translation>
+        <translation>转换设置</translation>
     </message>
     <message>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>输出格式</translation>
     </message>
     <message>
         <source>Opens the menu of output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>打开输出配置菜单</translation>
     </message>
     <message>
         <source>Video size</source>
-        <translation type="unfinished"></translation>
+        <translation>画面尺寸</translation>
     </message>
     <message>
         <source>Video width</source>
-        <translation type="unfinished"></translation>
+        <translation>画面宽度</translation>
     </message>
     <message>
         <source>Video height</source>
-        <translation type="unfinished"></translation>
+        <translation>画面高度</translation>
     </message>
     <message>
         <source>Video quality</source>
-        <translation type="unfinished"></translation>
+        <translation>视频质量</translation>
     </message>
     <message>
         <source>Audio quality</source>
-        <translation type="unfinished"></translation>
+        <translation>音频质量</translation>
     </message>
     <message>
         <source>Output file name</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件名</translation>
     </message>
     <message>
         <source>Destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>保存文件夹</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>高级设置</translation>
     </message>
     <message>
         <source>Output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>输出配置</translation>
     </message>
     <message>
         <source>Advanced settings items</source>
-        <translation type="unfinished"></translation>
+        <translation>高级设置项</translation>
     </message>
 </context>
 </TS>
