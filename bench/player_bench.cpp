@@ -1,8 +1,9 @@
 // Times the preview player: from PlayFile to the first picture shown, and from a seek while
 // paused to the new picture, on one clip; with --screenshot it also opens the player window
-// on the clip and saves a picture of it.
+// on the clip and saves a picture of it; with --lip-sync it plays a flash-and-beep clip on the
+// sound device and measures picture against sound (bench/player_sync_bench.h).
 //
-//   bench_player <clip> [runs] [--screenshot out.png]
+//   bench_player <clip> [runs] [--screenshot out.png | --sound-start | --lip-sync]
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/player_sync_bench.h"
 #include "engine/player/ff_player.h"
 #include "ui/player/form_player.h"
 #include "ui/player/qt_player_messages.h"
@@ -175,6 +177,9 @@ int main(int argc, char** argv) {
         return veltrano::Screenshot(args[1], args[shotAt + 1]);
     }
     const int runs = args.size() > 2 ? std::max(1, args[2].toInt()) : 5;
+    if (args.contains(QStringLiteral("--lip-sync"))) {
+        return veltrano::BenchLipSync(args[1]);
+    }
     if (args.contains(QStringLiteral("--sound-start"))) {
         return veltrano::BenchSoundStart(args[1], runs);
     }

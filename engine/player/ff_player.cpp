@@ -89,7 +89,8 @@ bool FFPlayer::PlayFile(const QString& path, VideoOutput* window, bool startPaus
     std::unique_ptr<PlayerSession> session = std::move(opened).Value();
     AudioOutputFormat format;
     if (session->HasAudio()) {
-        audio_ = PlayerAudioOutput::Create(session->AudioSampleRate(), session->AudioChannels());
+        audio_ = PlayerAudioOutput::Create(
+            openSoundSink_(session->AudioSampleRate(), session->AudioChannels()));
         if (audio_) {
             format = audio_->Format();
         }

@@ -7,6 +7,7 @@
 #include "engine/api/media_player.h"
 #include "engine/player/player_audio_output.h"
 #include "engine/player/player_session.h"
+#include "engine/player/sound_sink.h"
 
 namespace veltrano {
 
@@ -26,6 +27,10 @@ public:
     explicit FFPlayer(Options options, QObject* parent = nullptr);
     FFPlayer() : FFPlayer(Options{}) {}
     ~FFPlayer() override;
+
+    // Where the sound device comes from; the default output unless a test puts a stand-in
+    // here. Takes effect at the next PlayFile.
+    void SetSoundSinkFactory(SoundSinkFactory factory) { openSoundSink_ = std::move(factory); }
 
     bool IsEngineLoaded() override;
     bool LoadEngine(const QString& folder, bool showErrors) override;
@@ -84,6 +89,7 @@ private:
     void Post(F emitter);
 
     Options options_;
+    SoundSinkFactory openSoundSink_ = OpenDefaultSoundSink;
     QString lastError_;
     std::unique_ptr<PlayerSession> session_;
     std::unique_ptr<PlayerAudioOutput> audio_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMediaDevices>
@@ -87,6 +88,50 @@ public:
     std::vector<Event> events;
 };
 
+// A sound device that plays only as far as the test says (`PlayedUs`, what it reports as
+// processed). Like PulseAudio it reads 60 ms ahead of that out of its 100 ms buffer, so the
+// buffer alone would say 60 ms less is waiting than really is.
+class SteppedSoundSink : public SoundSink {
+public:
+    static constexpr std::int64_t kBytesPerMs = 48 * 2 * 2;
+    static constexpr std::int64_t kBufferBytes = 100 * kBytesPerMs;
+    static constexpr std::int64_t kServerBytes = 60 * kBytesPerMs;
+    struct State {
+        std::int64_t PlayedUs = 0;
+        std::int64_t Written = 0;
+        int Queries = 0;
+    };
+
+    explicit SteppedSoundSink(std::shared_ptr<State> state) : state_(std::move(state)) {}
+    AudioOutputFormat Format() const override { return {48000, 2}; }
+    bool Start() override {
+        state_->Written = 0;
+        return true;
+    }
+    qint64 Write(const char*, qint64 bytes) override {
+        const qint64 taken = std::min<qint64>(bytes, BytesFree());
+        state_->Written += taken;
+        return taken;
+    }
+    qsizetype BytesFree() const override {
+        const std::int64_t read =
+            std::min(state_->Written, state_->PlayedUs * kBytesPerMs / 1000 + kServerBytes);
+        return static_cast<qsizetype>(kBufferBytes - (state_->Written - read));
+    }
+    qsizetype BufferSize() const override { return kBufferBytes; }
+    std::int64_t ProcessedUs() const override {
+        ++state_->Queries;
+        return std::min(state_->PlayedUs, state_->Written * 1000 / kBytesPerMs);
+    }
+    bool Idle() const override { return false; }
+    void Suspend() override {}
+    void Resume() override {}
+    void SetVolume(double) override {}
+
+private:
+    std::shared_ptr<State> state_;
+};
+
 int ThreadCount() {
     return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
                                 .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
@@ -152,6 +197,43 @@ TEST_F(FFPlayerTest, PlaysToTheEndOnTheSoundDevicesClock) {
         GTEST_SKIP() << "no sound device on this machine";
     }
     PlayToTheEnd(Clip(), true);
+}
+
+// Motion waits for the sound clock and for nothing else: the second picture shows once the
+// device has played up to its stamp, the device's latency subtracted, and not a sample before.
+TEST_F(FFPlayerTest, MotionStartsWhenTheDeviceHasPlayedUpToTheSecondPicture) {
+    const QString path = dir_->filePath("motion.mkv");
+    ASSERT_TRUE(media_tools::MakeClip(path, 1.0, 320, 240, "25",
+                                      {"-c:v", "libx264", "-bf", "0", "-c:a", "pcm_s16le"}, true,
+                                      true, 48000, 2));
+    auto device = std::make_shared<SteppedSoundSink::State>();
+    FFPlayer player;
+    player.SetSoundSinkFactory(
+        [device](int, int) { return std::make_unique<SteppedSoundSink>(device); });
+    RecordingOutput output;
+    ASSERT_TRUE(player.PlayFile(path, &output, false)) << player.LastErrorText().toStdString();
+    // Counted in refreshes that read the device, not in time.
+    auto refreshes = [&](int count) {
+        const int from = device->Queries;
+        return QTest::qWaitFor([&] { return device->Queries >= from + count; }, kGenerousMs);
+    };
+    const std::int64_t full = SteppedSoundSink::kBufferBytes + SteppedSoundSink::kServerBytes;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return output.Shown >= 1 && device->Written >= full; }, kGenerousMs));
+    ASSERT_TRUE(refreshes(20));
+    EXPECT_EQ(output.Shown, 1);
+
+    // A millisecond short of the stamp; without the latency the clock would be 60 ms on.
+    device->PlayedUs = kFrameUs - 1000;
+    ASSERT_TRUE(refreshes(20));
+    EXPECT_EQ(output.Shown, 1);
+
+    // At the stamp (a millisecond over, for the container's rounding) the second picture
+    // shows while the device plays no further.
+    device->PlayedUs = kFrameUs + 1000;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return output.Shown >= 2; }, kGenerousMs));
+    EXPECT_EQ(output.Shown, 2);
+    player.ClosePlayer(false);
 }
 
 TEST_F(FFPlayerTest, SeekWhilePausedShowsThePictureAtTheTarget) {
