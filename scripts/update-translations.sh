@@ -9,6 +9,6 @@ LANGUAGES="de fr es pt_BR it ru pl zh_CN ja"
 target_dir=${1:-translations}
 for language in $LANGUAGES; do
     "$LUPDATE" -silent -no-obsolete -locations none -source-language en \
-        -target-language "$language" app core profiles ui engine/api \
+        -target-language "$language" app core profiles ui engine/api engine/convert engine/copy \
         -ts "$target_dir/veltrano_$language.ts"
 done

@@ -37,21 +37,36 @@
         <translation>Bitte versuchen Sie, in ein anderes Format umzuwandeln</translation>
     </message>
     <message>
-        <source>it is encrypted</source>
-        <translation>die Datei ist verschlüsselt</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is encrypted.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 enthält weder Bild noch Ton, die sich dekodieren lassen: die Datei ist verschlüsselt.</translation>
     </message>
     <message>
-        <source>it is cut short</source>
-        <translation>die Datei ist unvollständig</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is cut short.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 enthält weder Bild noch Ton, die sich dekodieren lassen: die Datei ist unvollständig.</translation>
     </message>
     <message>
-        <source>it is damaged</source>
-        <translation>die Datei ist beschädigt</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is damaged.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 enthält weder Bild noch Ton, die sich dekodieren lassen: die Datei ist beschädigt.</translation>
     </message>
     <message>
-        <source>%1 holds no picture or sound that can be decoded: %2.</source>
-        <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation>%1 enthält weder Bild noch Ton, die sich dekodieren lassen: %2.</translation>
+        <source>Cannot convert the pictures of %1</source>
+        <translation>Die Bilder von %1 können nicht umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound of %1</source>
+        <translation>Der Ton von %1 kann nicht umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1</source>
+        <translation>%1 kann nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot join by stream copy: %1 holds no picture or sound that can be copied: it is cut short or damaged.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Zusammenfügen per Direktkopie nicht möglich: %1 enthält weder Bild noch Ton, die sich kopieren lassen: die Datei ist unvollständig oder beschädigt.</translation>
     </message>
 </context>
 <context>
@@ -124,6 +139,20 @@
         <source>Audio Settings</source>
         <translation>Audioeinstellungen</translation>
     </message>
+    <message>
+        <source>True</source>
+        <extracomment>The state of a grid check box, as a screen reader reads it.</extracomment>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A grid value: the program chooses it.</extracomment>
+        <translation>Automatisch</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -142,14 +171,6 @@
     <message>
         <source>Total Duration: 00:00:00</source>
         <translation>Gesamtdauer: 00:00:00</translation>
-    </message>
-    <message>
-        <source>Total Files: </source>
-        <translation>Dateien gesamt: </translation>
-    </message>
-    <message>
-        <source>Total Duration: </source>
-        <translation>Gesamtdauer: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
@@ -300,6 +321,85 @@
     <message>
         <source>Audio Codec</source>
         <translation>Audiocodec</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Alle unterstützten Videodateien</translation>
+    </message>
+    <message>
+        <source>3GPP files (%1)</source>
+        <extracomment>%1 is the list of file patterns, kept as it is.</extracomment>
+        <translation>3GPP-Dateien (%1)</translation>
+    </message>
+    <message>
+        <source>AMV files (*.amv)</source>
+        <translation>AMV-Dateien (*.amv)</translation>
+    </message>
+    <message>
+        <source>AVI Files (*.avi)</source>
+        <translation>AVI-Dateien (*.avi)</translation>
+    </message>
+    <message>
+        <source>Digital Video Files (*.dv)</source>
+        <translation>Digital-Video-Dateien (*.dv)</translation>
+    </message>
+    <message>
+        <source>DVD Video Files (*.vob)</source>
+        <translation>DVD-Videodateien (*.vob)</translation>
+    </message>
+    <message>
+        <source>Flash Video (*.flv,*.f4v)</source>
+        <translation>Flash-Video (*.flv,*.f4v)</translation>
+    </message>
+    <message>
+        <source>Matroska Video (*.mkv)</source>
+        <translation>Matroska-Video (*.mkv)</translation>
+    </message>
+    <message>
+        <source>MPEG Files (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</source>
+        <translation>MPEG-Dateien (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</translation>
+    </message>
+    <message>
+        <source>MPEG-4 files(*.mp4,*.m4v)</source>
+        <translation>MPEG-4-Dateien (*.mp4,*.m4v)</translation>
+    </message>
+    <message>
+        <source>NDS DPG Files (*.dpg)</source>
+        <translation>NDS-DPG-Dateien (*.dpg)</translation>
+    </message>
+    <message>
+        <source>QuickTime Files (*.mov,*.qt)</source>
+        <translation>QuickTime-Dateien (*.mov,*.qt)</translation>
+    </message>
+    <message>
+        <source>RealMedia file (*.rm,*.rmvb)</source>
+        <translation>RealMedia-Dateien (*.rm,*.rmvb)</translation>
+    </message>
+    <message>
+        <source>VCD Movie Files (*.dat)</source>
+        <translation>VCD-Filmdateien (*.dat)</translation>
+    </message>
+    <message>
+        <source>WebM Video Files (*.webm)</source>
+        <translation>WebM-Videodateien (*.webm)</translation>
+    </message>
+    <message>
+        <source>Windows Media Video Files (*.wmv,*.asf)</source>
+        <translation>Windows-Media-Videodateien (*.wmv,*.asf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Total Files: %1</source>
+        <extracomment>%1 is the number of files.</extracomment>
+        <translation>Dateien gesamt: %1</translation>
+    </message>
+    <message>
+        <source>Total Duration: %1</source>
+        <extracomment>%1 is the duration as hh:mm:ss.</extracomment>
+        <translation>Gesamtdauer: %1</translation>
     </message>
 </context>
 <context>

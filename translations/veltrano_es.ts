@@ -37,21 +37,36 @@
         <translation>Pruebe a convertirlo a otro formato</translation>
     </message>
     <message>
-        <source>it is encrypted</source>
-        <translation>está cifrado</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is encrypted.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>El archivo %1 no contiene imagen ni sonido que se pueda descodificar: está cifrado.</translation>
     </message>
     <message>
-        <source>it is cut short</source>
-        <translation>está truncado</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is cut short.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>El archivo %1 no contiene imagen ni sonido que se pueda descodificar: está truncado.</translation>
     </message>
     <message>
-        <source>it is damaged</source>
-        <translation>está dañado</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is damaged.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>El archivo %1 no contiene imagen ni sonido que se pueda descodificar: está dañado.</translation>
     </message>
     <message>
-        <source>%1 holds no picture or sound that can be decoded: %2.</source>
-        <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation>El archivo %1 no contiene imagen ni sonido que se pueda descodificar: %2.</translation>
+        <source>Cannot convert the pictures of %1</source>
+        <translation>No se pueden convertir las imágenes de %1</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound of %1</source>
+        <translation>No se puede convertir el sonido de %1</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1</source>
+        <translation>No se puede codificar %1</translation>
+    </message>
+    <message>
+        <source>Cannot join by stream copy: %1 holds no picture or sound that can be copied: it is cut short or damaged.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se puede unir por copia directa: el archivo %1 no contiene imagen ni sonido que se pueda copiar: está truncado o dañado.</translation>
     </message>
 </context>
 <context>
@@ -124,6 +139,20 @@
         <source>Audio Settings</source>
         <translation>Configuración de audio</translation>
     </message>
+    <message>
+        <source>True</source>
+        <extracomment>The state of a grid check box, as a screen reader reads it.</extracomment>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A grid value: the program chooses it.</extracomment>
+        <translation>Automático</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -142,14 +171,6 @@
     <message>
         <source>Total Duration: 00:00:00</source>
         <translation>Duración total: 00:00:00</translation>
-    </message>
-    <message>
-        <source>Total Files: </source>
-        <translation>Total de archivos: </translation>
-    </message>
-    <message>
-        <source>Total Duration: </source>
-        <translation>Duración total: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
@@ -300,6 +321,85 @@
     <message>
         <source>Audio Codec</source>
         <translation>Códec de audio</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Todos los archivos de vídeo compatibles</translation>
+    </message>
+    <message>
+        <source>3GPP files (%1)</source>
+        <extracomment>%1 is the list of file patterns, kept as it is.</extracomment>
+        <translation>Archivos 3GPP (%1)</translation>
+    </message>
+    <message>
+        <source>AMV files (*.amv)</source>
+        <translation>Archivos AMV (*.amv)</translation>
+    </message>
+    <message>
+        <source>AVI Files (*.avi)</source>
+        <translation>Archivos AVI (*.avi)</translation>
+    </message>
+    <message>
+        <source>Digital Video Files (*.dv)</source>
+        <translation>Archivos de vídeo digital (*.dv)</translation>
+    </message>
+    <message>
+        <source>DVD Video Files (*.vob)</source>
+        <translation>Archivos de vídeo DVD (*.vob)</translation>
+    </message>
+    <message>
+        <source>Flash Video (*.flv,*.f4v)</source>
+        <translation>Vídeo Flash (*.flv,*.f4v)</translation>
+    </message>
+    <message>
+        <source>Matroska Video (*.mkv)</source>
+        <translation>Vídeo Matroska (*.mkv)</translation>
+    </message>
+    <message>
+        <source>MPEG Files (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</source>
+        <translation>Archivos MPEG (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</translation>
+    </message>
+    <message>
+        <source>MPEG-4 files(*.mp4,*.m4v)</source>
+        <translation>Archivos MPEG-4 (*.mp4,*.m4v)</translation>
+    </message>
+    <message>
+        <source>NDS DPG Files (*.dpg)</source>
+        <translation>Archivos NDS DPG (*.dpg)</translation>
+    </message>
+    <message>
+        <source>QuickTime Files (*.mov,*.qt)</source>
+        <translation>Archivos QuickTime (*.mov,*.qt)</translation>
+    </message>
+    <message>
+        <source>RealMedia file (*.rm,*.rmvb)</source>
+        <translation>Archivos RealMedia (*.rm,*.rmvb)</translation>
+    </message>
+    <message>
+        <source>VCD Movie Files (*.dat)</source>
+        <translation>Películas VCD (*.dat)</translation>
+    </message>
+    <message>
+        <source>WebM Video Files (*.webm)</source>
+        <translation>Archivos de vídeo WebM (*.webm)</translation>
+    </message>
+    <message>
+        <source>Windows Media Video Files (*.wmv,*.asf)</source>
+        <translation>Archivos de Windows Media Video (*.wmv,*.asf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Total Files: %1</source>
+        <extracomment>%1 is the number of files.</extracomment>
+        <translation>Total de archivos: %1</translation>
+    </message>
+    <message>
+        <source>Total Duration: %1</source>
+        <extracomment>%1 is the duration as hh:mm:ss.</extracomment>
+        <translation>Duración total: %1</translation>
     </message>
 </context>
 <context>

@@ -37,21 +37,36 @@
         <translation>Veuillez essayer de convertir dans un autre format</translation>
     </message>
     <message>
-        <source>it is encrypted</source>
-        <translation>le fichier est chiffré</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is encrypted.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 ne contient ni image ni son décodable&#xa0;: le fichier est chiffré.</translation>
     </message>
     <message>
-        <source>it is cut short</source>
-        <translation>le fichier est tronqué</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is cut short.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 ne contient ni image ni son décodable&#xa0;: le fichier est tronqué.</translation>
     </message>
     <message>
-        <source>it is damaged</source>
-        <translation>le fichier est endommagé</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is damaged.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 ne contient ni image ni son décodable&#xa0;: le fichier est endommagé.</translation>
     </message>
     <message>
-        <source>%1 holds no picture or sound that can be decoded: %2.</source>
-        <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation>%1 ne contient ni image ni son décodable&#xa0;: %2.</translation>
+        <source>Cannot convert the pictures of %1</source>
+        <translation>Impossible de convertir les images de %1</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound of %1</source>
+        <translation>Impossible de convertir le son de %1</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1</source>
+        <translation>Impossible d&apos;encoder %1</translation>
+    </message>
+    <message>
+        <source>Cannot join by stream copy: %1 holds no picture or sound that can be copied: it is cut short or damaged.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Impossible d&apos;assembler par copie directe&#xa0;: %1 ne contient ni image ni son copiable&#xa0;: le fichier est tronqué ou endommagé.</translation>
     </message>
 </context>
 <context>
@@ -124,6 +139,20 @@
         <source>Audio Settings</source>
         <translation>Paramètres audio</translation>
     </message>
+    <message>
+        <source>True</source>
+        <extracomment>The state of a grid check box, as a screen reader reads it.</extracomment>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A grid value: the program chooses it.</extracomment>
+        <translation>Automatique</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -142,14 +171,6 @@
     <message>
         <source>Total Duration: 00:00:00</source>
         <translation>Durée totale&#xa0;: 00:00:00</translation>
-    </message>
-    <message>
-        <source>Total Files: </source>
-        <translation>Nombre de fichiers&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Total Duration: </source>
-        <translation>Durée totale&#xa0;: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
@@ -300,6 +321,85 @@
     <message>
         <source>Audio Codec</source>
         <translation>Codec audio</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Tous les fichiers vidéo pris en charge</translation>
+    </message>
+    <message>
+        <source>3GPP files (%1)</source>
+        <extracomment>%1 is the list of file patterns, kept as it is.</extracomment>
+        <translation>Fichiers 3GPP (%1)</translation>
+    </message>
+    <message>
+        <source>AMV files (*.amv)</source>
+        <translation>Fichiers AMV (*.amv)</translation>
+    </message>
+    <message>
+        <source>AVI Files (*.avi)</source>
+        <translation>Fichiers AVI (*.avi)</translation>
+    </message>
+    <message>
+        <source>Digital Video Files (*.dv)</source>
+        <translation>Fichiers vidéo DV (*.dv)</translation>
+    </message>
+    <message>
+        <source>DVD Video Files (*.vob)</source>
+        <translation>Fichiers vidéo DVD (*.vob)</translation>
+    </message>
+    <message>
+        <source>Flash Video (*.flv,*.f4v)</source>
+        <translation>Vidéo Flash (*.flv,*.f4v)</translation>
+    </message>
+    <message>
+        <source>Matroska Video (*.mkv)</source>
+        <translation>Vidéo Matroska (*.mkv)</translation>
+    </message>
+    <message>
+        <source>MPEG Files (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</source>
+        <translation>Fichiers MPEG (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</translation>
+    </message>
+    <message>
+        <source>MPEG-4 files(*.mp4,*.m4v)</source>
+        <translation>Fichiers MPEG-4 (*.mp4,*.m4v)</translation>
+    </message>
+    <message>
+        <source>NDS DPG Files (*.dpg)</source>
+        <translation>Fichiers NDS DPG (*.dpg)</translation>
+    </message>
+    <message>
+        <source>QuickTime Files (*.mov,*.qt)</source>
+        <translation>Fichiers QuickTime (*.mov,*.qt)</translation>
+    </message>
+    <message>
+        <source>RealMedia file (*.rm,*.rmvb)</source>
+        <translation>Fichiers RealMedia (*.rm,*.rmvb)</translation>
+    </message>
+    <message>
+        <source>VCD Movie Files (*.dat)</source>
+        <translation>Films VCD (*.dat)</translation>
+    </message>
+    <message>
+        <source>WebM Video Files (*.webm)</source>
+        <translation>Fichiers vidéo WebM (*.webm)</translation>
+    </message>
+    <message>
+        <source>Windows Media Video Files (*.wmv,*.asf)</source>
+        <translation>Fichiers Windows Media Video (*.wmv,*.asf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Total Files: %1</source>
+        <extracomment>%1 is the number of files.</extracomment>
+        <translation>Nombre de fichiers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Total Duration: %1</source>
+        <extracomment>%1 is the duration as hh:mm:ss.</extracomment>
+        <translation>Durée totale&#xa0;: %1</translation>
     </message>
 </context>
 <context>

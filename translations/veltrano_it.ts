@@ -37,21 +37,36 @@
         <translation>Prova a convertire in un altro formato</translation>
     </message>
     <message>
-        <source>it is encrypted</source>
-        <translation>il file è crittografato</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is encrypted.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 non contiene immagini né suoni decodificabili: il file è crittografato.</translation>
     </message>
     <message>
-        <source>it is cut short</source>
-        <translation>il file è troncato</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is cut short.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 non contiene immagini né suoni decodificabili: il file è troncato.</translation>
     </message>
     <message>
-        <source>it is damaged</source>
-        <translation>il file è danneggiato</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is damaged.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 non contiene immagini né suoni decodificabili: il file è danneggiato.</translation>
     </message>
     <message>
-        <source>%1 holds no picture or sound that can be decoded: %2.</source>
-        <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation>%1 non contiene immagini né suoni decodificabili: %2.</translation>
+        <source>Cannot convert the pictures of %1</source>
+        <translation>Impossibile convertire le immagini di %1</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound of %1</source>
+        <translation>Impossibile convertire l&apos;audio di %1</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1</source>
+        <translation>Impossibile codificare %1</translation>
+    </message>
+    <message>
+        <source>Cannot join by stream copy: %1 holds no picture or sound that can be copied: it is cut short or damaged.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Impossibile unire con la copia diretta: %1 non contiene immagini né suoni copiabili: il file è troncato o danneggiato.</translation>
     </message>
 </context>
 <context>
@@ -124,6 +139,20 @@
         <source>Audio Settings</source>
         <translation>Impostazioni audio</translation>
     </message>
+    <message>
+        <source>True</source>
+        <extracomment>The state of a grid check box, as a screen reader reads it.</extracomment>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A grid value: the program chooses it.</extracomment>
+        <translation>Automatico</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -142,14 +171,6 @@
     <message>
         <source>Total Duration: 00:00:00</source>
         <translation>Durata totale: 00:00:00</translation>
-    </message>
-    <message>
-        <source>Total Files: </source>
-        <translation>File totali: </translation>
-    </message>
-    <message>
-        <source>Total Duration: </source>
-        <translation>Durata totale: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
@@ -300,6 +321,85 @@
     <message>
         <source>Audio Codec</source>
         <translation>Codec audio</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Tutti i file video supportati</translation>
+    </message>
+    <message>
+        <source>3GPP files (%1)</source>
+        <extracomment>%1 is the list of file patterns, kept as it is.</extracomment>
+        <translation>File 3GPP (%1)</translation>
+    </message>
+    <message>
+        <source>AMV files (*.amv)</source>
+        <translation>File AMV (*.amv)</translation>
+    </message>
+    <message>
+        <source>AVI Files (*.avi)</source>
+        <translation>File AVI (*.avi)</translation>
+    </message>
+    <message>
+        <source>Digital Video Files (*.dv)</source>
+        <translation>File Digital Video (*.dv)</translation>
+    </message>
+    <message>
+        <source>DVD Video Files (*.vob)</source>
+        <translation>File video DVD (*.vob)</translation>
+    </message>
+    <message>
+        <source>Flash Video (*.flv,*.f4v)</source>
+        <translation>Video Flash (*.flv,*.f4v)</translation>
+    </message>
+    <message>
+        <source>Matroska Video (*.mkv)</source>
+        <translation>Video Matroska (*.mkv)</translation>
+    </message>
+    <message>
+        <source>MPEG Files (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</source>
+        <translation>File MPEG (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</translation>
+    </message>
+    <message>
+        <source>MPEG-4 files(*.mp4,*.m4v)</source>
+        <translation>File MPEG-4 (*.mp4,*.m4v)</translation>
+    </message>
+    <message>
+        <source>NDS DPG Files (*.dpg)</source>
+        <translation>File NDS DPG (*.dpg)</translation>
+    </message>
+    <message>
+        <source>QuickTime Files (*.mov,*.qt)</source>
+        <translation>File QuickTime (*.mov,*.qt)</translation>
+    </message>
+    <message>
+        <source>RealMedia file (*.rm,*.rmvb)</source>
+        <translation>File RealMedia (*.rm,*.rmvb)</translation>
+    </message>
+    <message>
+        <source>VCD Movie Files (*.dat)</source>
+        <translation>Filmati VCD (*.dat)</translation>
+    </message>
+    <message>
+        <source>WebM Video Files (*.webm)</source>
+        <translation>File video WebM (*.webm)</translation>
+    </message>
+    <message>
+        <source>Windows Media Video Files (*.wmv,*.asf)</source>
+        <translation>File Windows Media Video (*.wmv,*.asf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>Total Files: %1</source>
+        <extracomment>%1 is the number of files.</extracomment>
+        <translation>File totali: %1</translation>
+    </message>
+    <message>
+        <source>Total Duration: %1</source>
+        <extracomment>%1 is the duration as hh:mm:ss.</extracomment>
+        <translation>Durata totale: %1</translation>
     </message>
 </context>
 <context>

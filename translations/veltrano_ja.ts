@@ -37,21 +37,36 @@
         <translation>別の形式に変換してみてください</translation>
     </message>
     <message>
-        <source>it is encrypted</source>
-        <translation>暗号化されています</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is encrypted.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 にはデコードできる映像も音声もありません: 暗号化されています。</translation>
     </message>
     <message>
-        <source>it is cut short</source>
-        <translation>ファイルが途中で切れています</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is cut short.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 にはデコードできる映像も音声もありません: ファイルが途中で切れています。</translation>
     </message>
     <message>
-        <source>it is damaged</source>
-        <translation>破損しています</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is damaged.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1 にはデコードできる映像も音声もありません: 破損しています。</translation>
     </message>
     <message>
-        <source>%1 holds no picture or sound that can be decoded: %2.</source>
-        <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation>%1 にはデコードできる映像も音声もありません: %2。</translation>
+        <source>Cannot convert the pictures of %1</source>
+        <translation>%1 の映像を変換できません</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound of %1</source>
+        <translation>%1 の音声を変換できません</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1</source>
+        <translation>%1 をエンコードできません</translation>
+    </message>
+    <message>
+        <source>Cannot join by stream copy: %1 holds no picture or sound that can be copied: it is cut short or damaged.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>ダイレクトコピーで結合できません: %1 にはコピーできる映像も音声もありません: ファイルが途中で切れているか、破損しています。</translation>
     </message>
 </context>
 <context>
@@ -124,6 +139,20 @@
         <source>Audio Settings</source>
         <translation>オーディオ設定</translation>
     </message>
+    <message>
+        <source>True</source>
+        <extracomment>The state of a grid check box, as a screen reader reads it.</extracomment>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A grid value: the program chooses it.</extracomment>
+        <translation>自動</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -142,14 +171,6 @@
     <message>
         <source>Total Duration: 00:00:00</source>
         <translation>合計再生時間: 00:00:00</translation>
-    </message>
-    <message>
-        <source>Total Files: </source>
-        <translation>ファイル数: </translation>
-    </message>
-    <message>
-        <source>Total Duration: </source>
-        <translation>合計再生時間: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
@@ -300,6 +321,85 @@
     <message>
         <source>Audio Codec</source>
         <translation>オーディオコーデック</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>サポートされているすべてのビデオ ファイル</translation>
+    </message>
+    <message>
+        <source>3GPP files (%1)</source>
+        <extracomment>%1 is the list of file patterns, kept as it is.</extracomment>
+        <translation>3GPP ファイル (%1)</translation>
+    </message>
+    <message>
+        <source>AMV files (*.amv)</source>
+        <translation>AMV ファイル (*.amv)</translation>
+    </message>
+    <message>
+        <source>AVI Files (*.avi)</source>
+        <translation>AVI ファイル (*.avi)</translation>
+    </message>
+    <message>
+        <source>Digital Video Files (*.dv)</source>
+        <translation>デジタル ビデオ ファイル (*.dv)</translation>
+    </message>
+    <message>
+        <source>DVD Video Files (*.vob)</source>
+        <translation>DVD ビデオ ファイル (*.vob)</translation>
+    </message>
+    <message>
+        <source>Flash Video (*.flv,*.f4v)</source>
+        <translation>Flash ビデオ (*.flv,*.f4v)</translation>
+    </message>
+    <message>
+        <source>Matroska Video (*.mkv)</source>
+        <translation>Matroska ビデオ (*.mkv)</translation>
+    </message>
+    <message>
+        <source>MPEG Files (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</source>
+        <translation>MPEG ファイル (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</translation>
+    </message>
+    <message>
+        <source>MPEG-4 files(*.mp4,*.m4v)</source>
+        <translation>MPEG-4 ファイル (*.mp4,*.m4v)</translation>
+    </message>
+    <message>
+        <source>NDS DPG Files (*.dpg)</source>
+        <translation>NDS DPG ファイル (*.dpg)</translation>
+    </message>
+    <message>
+        <source>QuickTime Files (*.mov,*.qt)</source>
+        <translation>QuickTime ファイル (*.mov,*.qt)</translation>
+    </message>
+    <message>
+        <source>RealMedia file (*.rm,*.rmvb)</source>
+        <translation>RealMedia ファイル (*.rm,*.rmvb)</translation>
+    </message>
+    <message>
+        <source>VCD Movie Files (*.dat)</source>
+        <translation>VCD ムービー ファイル (*.dat)</translation>
+    </message>
+    <message>
+        <source>WebM Video Files (*.webm)</source>
+        <translation>WebM ビデオ ファイル (*.webm)</translation>
+    </message>
+    <message>
+        <source>Windows Media Video Files (*.wmv,*.asf)</source>
+        <translation>Windows Media ビデオ ファイル (*.wmv,*.asf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Total Files: %1</source>
+        <extracomment>%1 is the number of files.</extracomment>
+        <translation>ファイル数: %1</translation>
+    </message>
+    <message>
+        <source>Total Duration: %1</source>
+        <extracomment>%1 is the duration as hh:mm:ss.</extracomment>
+        <translation>合計再生時間: %1</translation>
     </message>
 </context>
 <context>

@@ -37,21 +37,36 @@
         <translation>Spróbuj przekonwertować plik do innego formatu</translation>
     </message>
     <message>
-        <source>it is encrypted</source>
-        <translation>jest zaszyfrowany</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is encrypted.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Plik %1 nie zawiera obrazu ani dźwięku, które można zdekodować: jest zaszyfrowany.</translation>
     </message>
     <message>
-        <source>it is cut short</source>
-        <translation>jest niekompletny</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is cut short.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Plik %1 nie zawiera obrazu ani dźwięku, które można zdekodować: jest niekompletny.</translation>
     </message>
     <message>
-        <source>it is damaged</source>
-        <translation>jest uszkodzony</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is damaged.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Plik %1 nie zawiera obrazu ani dźwięku, które można zdekodować: jest uszkodzony.</translation>
     </message>
     <message>
-        <source>%1 holds no picture or sound that can be decoded: %2.</source>
-        <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation>Plik %1 nie zawiera obrazu ani dźwięku, które można zdekodować: %2.</translation>
+        <source>Cannot convert the pictures of %1</source>
+        <translation>Nie można przekonwertować obrazu z pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound of %1</source>
+        <translation>Nie można przekonwertować dźwięku z pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1</source>
+        <translation>Nie można zakodować pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot join by stream copy: %1 holds no picture or sound that can be copied: it is cut short or damaged.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Nie można połączyć przez bezpośrednie kopiowanie: plik %1 nie zawiera obrazu ani dźwięku, które można skopiować: jest niekompletny lub uszkodzony.</translation>
     </message>
 </context>
 <context>
@@ -124,6 +139,20 @@
         <source>Audio Settings</source>
         <translation>Ustawienia audio</translation>
     </message>
+    <message>
+        <source>True</source>
+        <extracomment>The state of a grid check box, as a screen reader reads it.</extracomment>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A grid value: the program chooses it.</extracomment>
+        <translation>Automatycznie</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -142,14 +171,6 @@
     <message>
         <source>Total Duration: 00:00:00</source>
         <translation>Łączny czas trwania: 00:00:00</translation>
-    </message>
-    <message>
-        <source>Total Files: </source>
-        <translation>Liczba plików: </translation>
-    </message>
-    <message>
-        <source>Total Duration: </source>
-        <translation>Łączny czas trwania: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
@@ -300,6 +321,85 @@
     <message>
         <source>Audio Codec</source>
         <translation>Kodek audio</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Wszystkie obsługiwane pliki wideo</translation>
+    </message>
+    <message>
+        <source>3GPP files (%1)</source>
+        <extracomment>%1 is the list of file patterns, kept as it is.</extracomment>
+        <translation>Pliki 3GPP (%1)</translation>
+    </message>
+    <message>
+        <source>AMV files (*.amv)</source>
+        <translation>Pliki AMV (*.amv)</translation>
+    </message>
+    <message>
+        <source>AVI Files (*.avi)</source>
+        <translation>Pliki AVI (*.avi)</translation>
+    </message>
+    <message>
+        <source>Digital Video Files (*.dv)</source>
+        <translation>Pliki Digital Video (*.dv)</translation>
+    </message>
+    <message>
+        <source>DVD Video Files (*.vob)</source>
+        <translation>Pliki wideo DVD (*.vob)</translation>
+    </message>
+    <message>
+        <source>Flash Video (*.flv,*.f4v)</source>
+        <translation>Wideo Flash (*.flv,*.f4v)</translation>
+    </message>
+    <message>
+        <source>Matroska Video (*.mkv)</source>
+        <translation>Wideo Matroska (*.mkv)</translation>
+    </message>
+    <message>
+        <source>MPEG Files (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</source>
+        <translation>Pliki MPEG (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</translation>
+    </message>
+    <message>
+        <source>MPEG-4 files(*.mp4,*.m4v)</source>
+        <translation>Pliki MPEG-4 (*.mp4,*.m4v)</translation>
+    </message>
+    <message>
+        <source>NDS DPG Files (*.dpg)</source>
+        <translation>Pliki NDS DPG (*.dpg)</translation>
+    </message>
+    <message>
+        <source>QuickTime Files (*.mov,*.qt)</source>
+        <translation>Pliki QuickTime (*.mov,*.qt)</translation>
+    </message>
+    <message>
+        <source>RealMedia file (*.rm,*.rmvb)</source>
+        <translation>Pliki RealMedia (*.rm,*.rmvb)</translation>
+    </message>
+    <message>
+        <source>VCD Movie Files (*.dat)</source>
+        <translation>Filmy VCD (*.dat)</translation>
+    </message>
+    <message>
+        <source>WebM Video Files (*.webm)</source>
+        <translation>Pliki wideo WebM (*.webm)</translation>
+    </message>
+    <message>
+        <source>Windows Media Video Files (*.wmv,*.asf)</source>
+        <translation>Pliki Windows Media Video (*.wmv,*.asf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Wszystkie pliki (*.*)</translation>
+    </message>
+    <message>
+        <source>Total Files: %1</source>
+        <extracomment>%1 is the number of files.</extracomment>
+        <translation>Liczba plików: %1</translation>
+    </message>
+    <message>
+        <source>Total Duration: %1</source>
+        <extracomment>%1 is the duration as hh:mm:ss.</extracomment>
+        <translation>Łączny czas trwania: %1</translation>
     </message>
 </context>
 <context>

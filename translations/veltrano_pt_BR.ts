@@ -37,21 +37,36 @@
         <translation>Tente convertê-lo para outro formato</translation>
     </message>
     <message>
-        <source>it is encrypted</source>
-        <translation>está criptografado</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is encrypted.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>O arquivo %1 não contém imagem nem som que possa ser decodificado: está criptografado.</translation>
     </message>
     <message>
-        <source>it is cut short</source>
-        <translation>está truncado</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is cut short.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>O arquivo %1 não contém imagem nem som que possa ser decodificado: está truncado.</translation>
     </message>
     <message>
-        <source>it is damaged</source>
-        <translation>está danificado</translation>
+        <source>%1 holds no picture or sound that can be decoded: it is damaged.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>O arquivo %1 não contém imagem nem som que possa ser decodificado: está danificado.</translation>
     </message>
     <message>
-        <source>%1 holds no picture or sound that can be decoded: %2.</source>
-        <extracomment>%1 is the file&apos;s path, %2 the reason (&quot;it is damaged&quot;).</extracomment>
-        <translation>O arquivo %1 não contém imagem nem som que possa ser decodificado: %2.</translation>
+        <source>Cannot convert the pictures of %1</source>
+        <translation>Não foi possível converter as imagens de %1</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound of %1</source>
+        <translation>Não foi possível converter o som de %1</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1</source>
+        <translation>Não foi possível codificar %1</translation>
+    </message>
+    <message>
+        <source>Cannot join by stream copy: %1 holds no picture or sound that can be copied: it is cut short or damaged.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Não foi possível juntar por cópia direta: o arquivo %1 não contém imagem nem som que possa ser copiado: está truncado ou danificado.</translation>
     </message>
 </context>
 <context>
@@ -124,6 +139,20 @@
         <source>Audio Settings</source>
         <translation>Configurações de áudio</translation>
     </message>
+    <message>
+        <source>True</source>
+        <extracomment>The state of a grid check box, as a screen reader reads it.</extracomment>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A grid value: the program chooses it.</extracomment>
+        <translation>Automático</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -142,14 +171,6 @@
     <message>
         <source>Total Duration: 00:00:00</source>
         <translation>Duração total: 00:00:00</translation>
-    </message>
-    <message>
-        <source>Total Files: </source>
-        <translation>Total de arquivos: </translation>
-    </message>
-    <message>
-        <source>Total Duration: </source>
-        <translation>Duração total: </translation>
     </message>
     <message>
         <source>Menu Bar</source>
@@ -300,6 +321,85 @@
     <message>
         <source>Audio Codec</source>
         <translation>Codec de áudio</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Todos os arquivos de vídeo compatíveis</translation>
+    </message>
+    <message>
+        <source>3GPP files (%1)</source>
+        <extracomment>%1 is the list of file patterns, kept as it is.</extracomment>
+        <translation>Arquivos 3GPP (%1)</translation>
+    </message>
+    <message>
+        <source>AMV files (*.amv)</source>
+        <translation>Arquivos AMV (*.amv)</translation>
+    </message>
+    <message>
+        <source>AVI Files (*.avi)</source>
+        <translation>Arquivos AVI (*.avi)</translation>
+    </message>
+    <message>
+        <source>Digital Video Files (*.dv)</source>
+        <translation>Arquivos de vídeo digital (*.dv)</translation>
+    </message>
+    <message>
+        <source>DVD Video Files (*.vob)</source>
+        <translation>Arquivos de vídeo de DVD (*.vob)</translation>
+    </message>
+    <message>
+        <source>Flash Video (*.flv,*.f4v)</source>
+        <translation>Vídeo Flash (*.flv,*.f4v)</translation>
+    </message>
+    <message>
+        <source>Matroska Video (*.mkv)</source>
+        <translation>Vídeo Matroska (*.mkv)</translation>
+    </message>
+    <message>
+        <source>MPEG Files (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</source>
+        <translation>Arquivos MPEG (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)</translation>
+    </message>
+    <message>
+        <source>MPEG-4 files(*.mp4,*.m4v)</source>
+        <translation>Arquivos MPEG-4 (*.mp4,*.m4v)</translation>
+    </message>
+    <message>
+        <source>NDS DPG Files (*.dpg)</source>
+        <translation>Arquivos NDS DPG (*.dpg)</translation>
+    </message>
+    <message>
+        <source>QuickTime Files (*.mov,*.qt)</source>
+        <translation>Arquivos QuickTime (*.mov,*.qt)</translation>
+    </message>
+    <message>
+        <source>RealMedia file (*.rm,*.rmvb)</source>
+        <translation>Arquivos RealMedia (*.rm,*.rmvb)</translation>
+    </message>
+    <message>
+        <source>VCD Movie Files (*.dat)</source>
+        <translation>Filmes VCD (*.dat)</translation>
+    </message>
+    <message>
+        <source>WebM Video Files (*.webm)</source>
+        <translation>Arquivos de vídeo WebM (*.webm)</translation>
+    </message>
+    <message>
+        <source>Windows Media Video Files (*.wmv,*.asf)</source>
+        <translation>Arquivos Windows Media Video (*.wmv,*.asf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Total Files: %1</source>
+        <extracomment>%1 is the number of files.</extracomment>
+        <translation>Total de arquivos: %1</translation>
+    </message>
+    <message>
+        <source>Total Duration: %1</source>
+        <extracomment>%1 is the duration as hh:mm:ss.</extracomment>
+        <translation>Duração total: %1</translation>
     </message>
 </context>
 <context>

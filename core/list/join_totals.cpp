@@ -18,9 +18,11 @@ bool JoinTotals::RefreshTotals(const JoinList& list) {
     for (int row = 0; row < list.Count(); ++row) {
         total += list.Row(row).DurationSeconds;
     }
-    filesText_ =
-        QCoreApplication::translate("Main", "Total Files: ") + QString::number(list.Count());
-    durationText_ = QCoreApplication::translate("Main", "Total Duration: ") + FormatDuration(total);
+    //: %1 is the number of files.
+    filesText_ = QCoreApplication::translate("Main", "Total Files: %1").arg(list.Count());
+    //: %1 is the duration as hh:mm:ss.
+    durationText_ =
+        QCoreApplication::translate("Main", "Total Duration: %1").arg(FormatDuration(total));
     lastList_ = &list;
     lastRevisionSeen_ = list.ContentRevision();
     return true;

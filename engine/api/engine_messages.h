@@ -30,14 +30,27 @@ enum class UndecodableCause { Encrypted, CutShort, Damaged };
 // An input of which no picture and no sound could be decoded: the join fails rather than
 // write an output without it.
 inline QString NothingDecodable(const QString& path, UndecodableCause cause) {
-    const char* why =
-        cause == UndecodableCause::Encrypted  ? QT_TRANSLATE_NOOP("Engine", "it is encrypted")
-        : cause == UndecodableCause::CutShort ? QT_TRANSLATE_NOOP("Engine", "it is cut short")
-                                              : QT_TRANSLATE_NOOP("Engine", "it is damaged");
-    //: %1 is the file's path, %2 the reason ("it is damaged").
-    return QCoreApplication::translate("Engine",
-                                       "%1 holds no picture or sound that can be decoded: %2.")
-        .arg(path, QCoreApplication::translate("Engine", why));
+    // Whole sentences: in many languages the reason's words agree with the rest of the sentence.
+    switch (cause) {
+        case UndecodableCause::Encrypted:
+            //: %1 is the file's path.
+            return QCoreApplication::translate(
+                       "Engine",
+                       "%1 holds no picture or sound that can be decoded: it is encrypted.")
+                .arg(path);
+        case UndecodableCause::CutShort:
+            //: %1 is the file's path.
+            return QCoreApplication::translate(
+                       "Engine",
+                       "%1 holds no picture or sound that can be decoded: it is cut short.")
+                .arg(path);
+        case UndecodableCause::Damaged:
+            break;
+    }
+    //: %1 is the file's path.
+    return QCoreApplication::translate(
+               "Engine", "%1 holds no picture or sound that can be decoded: it is damaged.")
+        .arg(path);
 }
 
 }  // namespace engine_messages

@@ -15,7 +15,10 @@ namespace {
 constexpr int kHelpPaneHeight = 64;
 
 QString RemoveAudioCheckText(bool remove) {
-    return remove ? QStringLiteral("True") : QStringLiteral("False");
+    //: The state of a grid check box, as a screen reader reads it.
+    return remove ? QCoreApplication::translate("Grid", "True")
+                  //: The state of a grid check box, as a screen reader reads it.
+                  : QCoreApplication::translate("Grid", "False");
 }
 
 // A value cell is read with its caption and what it shows, so a screen reader hears the value.
@@ -26,7 +29,7 @@ QString GridText(const QString& english) {
 void NameValueCell(QStandardItem& value, const QString& caption) {
     const QString shown = value.isCheckable()
                               ? RemoveAudioCheckText(value.checkState() == Qt::Checked)
-                              : value.text();
+                              : PropertyGridDelegate::ShownValue(value.text());
     const QString name = NameWithValue(caption, shown);
     if (value.accessibleText() != name) {
         value.setAccessibleText(name);
