@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 #include <exception>
 
 #include "core/product.h"
+#include "ui/common/caption_fit.h"
 #include "ui/common/window_icon.h"
 
 // Resources compiled into a static library are only registered when asked for by name.
@@ -17,6 +19,10 @@ static void InitMainResources() {
 namespace veltrano {
 
 namespace {
+
+// The status bar's panes as drawn.
+constexpr int kTotalFilesWidth = 150;
+constexpr int kTotalDurationWidth = 200;
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
@@ -175,11 +181,12 @@ void FormMain::SetUpStatusBar() {
     totalFiles_ = new QLabel(totals_.FilesText(), bar);
     totalFiles_->setObjectName(QStringLiteral("StatusPane101"));
     totalFiles_->setAccessibleName(totalFiles_->text());  // the figure is part of the name
-    totalFiles_->setFixedWidth(150);
+    totalFiles_->setFixedWidth(kTotalFilesWidth);
     totalDuration_ = new QLabel(totals_.DurationText(), bar);
     totalDuration_->setObjectName(QStringLiteral("StatusPane102"));
     totalDuration_->setAccessibleName(totalDuration_->text());
-    totalDuration_->setFixedWidth(200);
+    totalDuration_->setFixedWidth(kTotalDurationWidth);
+    FitTotals();
     bar->addWidget(totalFiles_);
     bar->addWidget(totalDuration_);
     timer1_->start();
@@ -193,6 +200,14 @@ void FormMain::RefreshTotals() {
     totalFiles_->setAccessibleName(totals_.FilesText());
     totalDuration_->setText(totals_.DurationText());
     totalDuration_->setAccessibleName(totals_.DurationText());
+    FitTotals();
+}
+
+void FormMain::FitTotals() {
+    // The panes have their drawn widths unless a (translated) text needs more.
+    totalFiles_->setFixedWidth(std::max(kTotalFilesWidth, caption_fit::NeededWidth(*totalFiles_)));
+    totalDuration_->setFixedWidth(
+        std::max(kTotalDurationWidth, caption_fit::NeededWidth(*totalDuration_)));
 }
 
 void FormMain::Dispatch(int id) {

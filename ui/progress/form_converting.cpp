@@ -12,6 +12,7 @@
 
 #include "core/product.h"
 #include "ui/common/accessible_text.h"
+#include "ui/common/caption_fit.h"
 #include "ui/common/window_icon.h"
 
 namespace veltrano {
@@ -55,6 +56,7 @@ void FitCaptions(const std::vector<std::pair<QLabel*, QLineEdit*>>& rows) {
     constexpr int kGap = 6;
     int fieldsLeft = 0;
     for (const auto& [label, field] : rows) {
+        label->ensurePolished();  // the skin's style sheet may change the face
         const QFontMetrics metrics = label->fontMetrics();
         const int textWidth = metrics.horizontalAdvance(label->text().trimmed()) + 2;
         label->resize(std::max(label->width(), textWidth),
@@ -86,6 +88,30 @@ FormConverting::FormConverting(QWidget* owner, JoinRunner& runner, TaskbarProgre
     ApplyWindowIcon(this);
     // The runner writes the first caption; until then the window still has one.
     SetTitle(QCoreApplication::translate("Progress", "Please wait..."));
+}
+
+void FormConverting::FitTranslatedWidth() {
+    // A field keeps room for a long figure ("100:00:00"); when the translated captions leave
+    // less, the window widens rather than cutting the figures.
+    constexpr int kFieldMargins = 12;
+    const int needed =
+        text1_->fontMetrics().horizontalAdvance(QStringLiteral("100:00:00")) + kFieldMargins;
+    const int extra =
+        std::max(0, needed - std::min({text1_->width(), text2_->width(), text3_->width()}));
+    if (extra > 0) {
+        setFixedSize(width() + extra, height());
+        for (QWidget* grown :
+             std::initializer_list<QWidget*>{progressBar1_, groupBox1_, text1_, text2_, text3_}) {
+            grown->resize(grown->width() + extra, grown->height());
+        }
+    }
+    const bool translated = caption_fit::ShowsTranslation(*btnStop_);
+    if (translated) {
+        caption_fit::Grow(*btnStop_, caption_fit::Keep::Centre);
+    }
+    if (translated || extra > 0) {
+        btnStop_->move((width() - btnStop_->width()) / 2, btnStop_->y());
+    }
 }
 
 FormConverting::~FormConverting() {
@@ -123,10 +149,12 @@ void FormConverting::BuildControls() {
     FitCaptions({{label3_, text1_}, {label4_, text2_}, {label5_, text3_}});
 
     btnStop_ = new QPushButton(QCoreApplication::translate("Progress", "Cancel"), this);
+    caption_fit::NoteSource(*btnStop_, "Cancel");
     btnStop_->setObjectName(QStringLiteral("BtnStop"));
     btnStop_->setAccessibleName(QCoreApplication::translate("Progress", "Cancel"));
     btnStop_->setAutoDefault(false);
     btnStop_->setGeometry(FromTwips(1478, 2370, 1455, 405));
+    FitTranslatedWidth();
 
     noteLabel_ = new QLabel(this);
     noteLabel_->setObjectName(QStringLiteral("NoteLabel"));

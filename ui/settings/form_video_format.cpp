@@ -7,6 +7,7 @@
 #include "core/product.h"
 #include "profiles/output_dialog_texts.h"
 #include "profiles/output_name.h"
+#include "ui/common/caption_fit.h"
 #include "ui/common/window_icon.h"
 
 namespace veltrano {
@@ -65,6 +66,7 @@ FormVideoFormat::FormVideoFormat(const ProfileCatalogue& catalogue, const JoinLi
         childFont.setWeight(child->font().weight());
         child->setFont(childFont);
     }
+    FitTranslatedCaptions();
 
     // Loading: the default profile without a reset, the last output folder, and the grid
     // collapsed by one run of the "More" toggle from the expanded state.
@@ -193,12 +195,15 @@ void FormVideoFormat::Render() {
         QCoreApplication::translate("Settings", settings_.MoreButtonCaption().toUtf8().constData());
     if (btnMore_->text() != more) {
         btnMore_->setText(more);
+        caption_fit::NoteSource(*btnMore_, settings_.MoreButtonCaption().toUtf8().constData());
+        FitMoreButton();
         btnMore_->setAccessibleName(btnMore_->text());
     }
     propertyGrid1_->setVisible(settings_.GridVisible());
     propertyGrid1_->Render(settings_);
     const int frameWidth = kFrameWidthTwips / kTwipsPerPixel;
-    setFixedSize(settings_.DialogWidthPixels() - frameWidth, kClientHeightTwips / kTwipsPerPixel);
+    setFixedSize(settings_.DialogWidthPixels() - frameWidth + extraWidth_,
+                 kClientHeightTwips / kTwipsPerPixel);
 
     SetTextIfChanged(textFileName_, settings_.FileNameText);
     SetTextIfChanged(textFolder_, settings_.FolderText);

@@ -1,5 +1,6 @@
 // Every window under a pseudo-translation ("[Ŧ...]" around each text, made from a .ts file by
-// scripts/pseudo-translate.py): a text still shown in plain English bypasses translation.
+// scripts/pseudo-translate.py): a text still shown in plain English bypasses translation. And
+// under each shipped language, no caption is cut.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTranslator>
 
@@ -180,6 +182,65 @@ TEST_F(TranslatedWindowsTest, EveryVisibleTextGoesThroughTranslation) {
         texts.Add(QStringLiteral("message title"), box.Title);
     }
     EXPECT_TRUE(texts.found_.isEmpty()) << texts.found_.join(QLatin1Char('\n')).toStdString();
+}
+
+// The captions of the main window, the output settings dialog (wide) and the progress window are
+// no narrower than their texts in any shipped language.
+TEST(TranslatedLayoutTest, NoCaptionIsCutInAnyLanguage) {
+    TestApplication();
+    for (const char* language : {"de", "fr", "es", "pt_BR", "it", "ru", "pl", "zh_CN", "ja"}) {
+        SCOPED_TRACE(language);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(
+            QStringLiteral(VELTRANO_QM_DIR "/veltrano_%1.qm").arg(QLatin1String(language))));
+        QCoreApplication::installTranslator(&translator);
+        {
+            RecordingMessages messages;
+            ProgramWindows openers;
+            WindowProgram program{
+                ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()), openers,
+                &messages};
+            openers.Attach({program.Catalogue(), program.List(), program.Request(),
+                            program.Runner(), program.Messages(), program.Folder()});
+            ASSERT_TRUE(program.Start());
+            FormMain& main = program.MainWindow();
+            main.show();
+            QtFolderBrowser browser(&main);
+            FormVideoFormat settings(
+                program.Catalogue(), program.List(), program.Request(), messages, browser,
+                QString(), [] {}, &main);
+            settings.show();
+            settings.findChild<QAbstractButton*>(QStringLiteral("BtnMore"))->click();
+            FakeTaskbar taskbar;
+            FakeSound sound;
+            FakeFolderOpener folderOpener;
+            CompletionNotice notice{folderOpener, std::make_unique<FakeOneShotTimer>()};
+            FormConverting progress(&main, program.Runner(), taskbar, sound, notice);
+            progress.show();
+            for (QWidget* window : std::initializer_list<QWidget*>{&main, &settings, &progress}) {
+                for (QWidget* control : window->findChildren<QWidget*>()) {
+                    if (control->window() != window || !control->isVisibleTo(window)) {
+                        continue;
+                    }
+                    int needed = 0;
+                    if (auto* label = qobject_cast<QLabel*>(control)) {
+                        needed =
+                            label->wordWrap()
+                                ? 0
+                                : label->fontMetrics().horizontalAdvance(label->text().trimmed());
+                    } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+                        needed = radio->minimumSizeHint().width();  // with its indicator
+                    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                        needed = button->fontMetrics().horizontalAdvance(
+                            button->text().remove(QLatin1Char('&')));
+                    }
+                    EXPECT_GE(control->width(), needed) << window->objectName().toStdString() << "/"
+                                                        << control->objectName().toStdString();
+                }
+            }
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 }  // namespace
