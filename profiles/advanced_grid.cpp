@@ -1,5 +1,6 @@
 #include "profiles/advanced_grid.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 namespace veltrano {
@@ -30,9 +31,11 @@ GridItemSpec EditableItem(GridItem item, const char* caption, const char* help,
 
 }  // namespace
 
+// Captions, help texts and categories are English here and translated where the grid shows them
+// (context "Grid"); the values stay as the parameter builder reads them.
 std::vector<GridCategorySpec> AdvancedGridLayout() {
     GridItemSpec extension{GridItem::FilenameExtension,
-                           QStringLiteral("Filename Extension"),
+                           QString::fromUtf8(QT_TRANSLATE_NOOP("Grid", "Filename Extension")),
                            QString(),
                            GridItemKind::ReadOnlyText,
                            {},
@@ -40,40 +43,48 @@ std::vector<GridCategorySpec> AdvancedGridLayout() {
                            QString(),  // the dialog writes "mp4" when it loads
                            std::nullopt};
 
-    GridItemSpec videoBitrate = EditableItem(
-        GridItem::VideoBitrate, "Video Bitrate", "Set the video bit rate in bps (Bit Per Second)",
-        {"Auto",  "64k",   "96k",   "128k",  "160k",  "192k",  "256k",  "320k",
-         "384k",  "448k",  "512k",  "640k",  "768k",  "1000k", "1200k", "1500k",
-         "1800k", "2000k", "2200k", "2500k", "2800k", "3000k", "3500k", "4000k"});
+    GridItemSpec videoBitrate =
+        EditableItem(GridItem::VideoBitrate, QT_TRANSLATE_NOOP("Grid", "Video Bitrate"),
+                     QT_TRANSLATE_NOOP("Grid", "Set the video bit rate in bps (Bit Per Second)"),
+                     {"Auto",  "64k",   "96k",   "128k",  "160k",  "192k",  "256k",  "320k",
+                      "384k",  "448k",  "512k",  "640k",  "768k",  "1000k", "1200k", "1500k",
+                      "1800k", "2000k", "2200k", "2500k", "2800k", "3000k", "3500k", "4000k"});
     GridItemSpec frameRate = EditableItem(
-        GridItem::FrameRate, "Frame Rate (FPS)",
-        "Set how many frames should be displayed per second. Higher frame rate increases the "
-        "smoothness when played back",
+        GridItem::FrameRate, QT_TRANSLATE_NOOP("Grid", "Frame Rate (FPS)"),
+        QT_TRANSLATE_NOOP("Grid",
+                          "Set how many frames should be displayed per second. Higher frame rate "
+                          "increases the smoothness when played back"),
         {"Auto", "10", "12", "15", "20", "23.97", "24", "25", "29.97", "30", "50", "60"});
     GridItemSpec aspectRate = EditableItem(
-        GridItem::AspectRate, "Aspect Rate",
-        "Set width to height ratio according to the screen aspect of your playback device",
+        GridItem::AspectRate, QT_TRANSLATE_NOOP("Grid", "Aspect Rate"),
+        QT_TRANSLATE_NOOP("Grid",
+                          "Set width to height ratio according to the screen aspect of your "
+                          "playback device"),
         {"Auto", "4:3", "16:9"});
 
-    GridItemSpec audioBitrate = EditableItem(
-        GridItem::AudioBitrate, "Audio Bitrate", "Set the audio bitrate in bps(Bit Per Second)",
-        {"Auto", "32k", "40k", "48k", "56k", "64k", "80k", "96k", "112k", "128k", "160k", "192k",
-         "224k", "256k", "320k"});
+    GridItemSpec audioBitrate =
+        EditableItem(GridItem::AudioBitrate, QT_TRANSLATE_NOOP("Grid", "Audio Bitrate"),
+                     QT_TRANSLATE_NOOP("Grid", "Set the audio bitrate in bps(Bit Per Second)"),
+                     {"Auto", "32k", "40k", "48k", "56k", "64k", "80k", "96k", "112k", "128k",
+                      "160k", "192k", "224k", "256k", "320k"});
     GridItemSpec sampleRate =
-        EditableItem(GridItem::SampleRate, "Sample Rate",
-                     "Set the audio sampling frequency (the number of samples per second)",
+        EditableItem(GridItem::SampleRate, QT_TRANSLATE_NOOP("Grid", "Sample Rate"),
+                     QT_TRANSLATE_NOOP("Grid",
+                                       "Set the audio sampling frequency (the number of "
+                                       "samples per second)"),
                      {"Auto", "8000", "11025", "16000", "22050", "32000", "44100", "48000"});
     GridItemSpec channels{
         GridItem::Channels,
-        QStringLiteral("Channels"),
-        QStringLiteral("Set number of audio channels. 1 - Mono, 2 - Stereo"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Grid", "Channels")),
+        QString::fromUtf8(
+            QT_TRANSLATE_NOOP("Grid", "Set number of audio channels. 1 - Mono, 2 - Stereo")),
         GridItemKind::ChoiceList,
         {},
         {{QStringLiteral("Auto"), 0}, {QStringLiteral("1"), 1}, {QStringLiteral("2"), 2}},
         QStringLiteral("Auto"),
         std::nullopt};
     GridItemSpec removeAudio{GridItem::RemoveAudio,
-                             QStringLiteral("Remove Audio"),
+                             QString::fromUtf8(QT_TRANSLATE_NOOP("Grid", "Remove Audio")),
                              QString(),
                              GridItemKind::CheckBox,
                              {},
@@ -82,9 +93,11 @@ std::vector<GridCategorySpec> AdvancedGridLayout() {
                              kRemoveAudioItemId};
 
     return {
-        {QStringLiteral("Output File"), {extension}},
-        {QStringLiteral("Video Settings"), {videoBitrate, frameRate, aspectRate}},
-        {QStringLiteral("Audio Settings"), {audioBitrate, sampleRate, channels, removeAudio}},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Grid", "Output File")), {extension}},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Grid", "Video Settings")),
+         {videoBitrate, frameRate, aspectRate}},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Grid", "Audio Settings")),
+         {audioBitrate, sampleRate, channels, removeAudio}},
     };
 }
 

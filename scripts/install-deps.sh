@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev libqt6svg6
+    qt6-l10n-tools qt6-translations-l10n
     libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     ffmpeg time

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots under Xvfb into doc/screenshots/: the main window with files
 # listed here, then the output settings dialog, the progress window, the notice, the about
-# window and the player through their own scripts. Needs xvfb, xauth and ImageMagick's `import` (installed when missing).
+# window and the player through their own scripts; the German and Japanese pictures come from
+# scripts/screenshots-languages.sh. Needs xvfb, xauth and ImageMagick's `import` (installed when missing).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" >/dev/null

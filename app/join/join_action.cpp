@@ -1,4 +1,5 @@
 #include "app/join/join_action.h"
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,12 +57,12 @@ JoinAction::JoinAction(OutputSettings& settings, JoinRequest& request, UserMessa
     : settings_(settings), request_(request), messages_(messages), view_(view), browser_(browser) {}
 
 JoinActionResult JoinAction::Run(std::span<const MediaItem> rows, const QString& copyNote) {
-    const QString errorTitle = QString::fromUtf8(Texts::kErrorTitle);
+    const QString errorTitle = QCoreApplication::translate("Settings", Texts::kErrorTitle);
 
     settings_.FileNameText = TrimSpaces(settings_.FileNameText);
     const std::optional<QString> name = ValidateOutputName(settings_.FileNameText);
     if (!name) {
-        messages_.Show(QString::fromUtf8(Texts::kInvalidFileName), errorTitle,
+        messages_.Show(QCoreApplication::translate("Settings", Texts::kInvalidFileName), errorTitle,
                        UserMessages::Icon::Error);
         view_.FocusFileName();
         return JoinActionResult::InvalidName;
@@ -70,7 +71,7 @@ JoinActionResult JoinAction::Run(std::span<const MediaItem> rows, const QString&
 
     settings_.FolderText = NormalizeFolderText(settings_.FolderText);
     if (!IsFolderTextValid(settings_.FolderText)) {
-        messages_.Show(QString::fromUtf8(Texts::kInvalidPath), errorTitle,
+        messages_.Show(QCoreApplication::translate("Settings", Texts::kInvalidPath), errorTitle,
                        UserMessages::Icon::Error);
         view_.FocusFolder();
         BrowseForFolder(settings_, browser_);
@@ -79,9 +80,10 @@ JoinActionResult JoinAction::Run(std::span<const MediaItem> rows, const QString&
     request_.OutputFolder = settings_.FolderText;
 
     if (settings_.Mode == JoinMode::DirectCopy && !SameFormatCheck(rows)) {
-        messages_.Show(WithCopyNote(QString::fromUtf8(Texts::kNotSameFormat), copyNote),
-                       QString::fromUtf8(Texts::kNotSameFormatTitle),
-                       UserMessages::Icon::Information);
+        messages_.Show(
+            WithCopyNote(QCoreApplication::translate("Settings", Texts::kNotSameFormat), copyNote),
+            QCoreApplication::translate("Settings", Texts::kNotSameFormatTitle),
+            UserMessages::Icon::Information);
         settings_.SelectJoinMode(JoinMode::Convert);
         return JoinActionResult::NotSameFormat;
     }
@@ -91,14 +93,14 @@ JoinActionResult JoinAction::Run(std::span<const MediaItem> rows, const QString&
     const QString outputPath =
         JoinRequest::PathOf(request_.OutputFolder, request_.OutputName, built.OutputExtension);
     if (IsOneOfSourceFiles(outputPath, rows)) {
-        messages_.Show(QString::fromUtf8(Texts::kOutputIsSource), errorTitle,
+        messages_.Show(QCoreApplication::translate("Settings", Texts::kOutputIsSource), errorTitle,
                        UserMessages::Icon::Error);
         view_.FocusFileName();
         return JoinActionResult::OutputIsSource;
     }
     if (QFileInfo::exists(outputPath) &&
-        !messages_.AskYesNo(QString::fromUtf8(Texts::kReplaceOutput),
-                            QString::fromUtf8(Texts::kReplaceOutputTitle))) {
+        !messages_.AskYesNo(QCoreApplication::translate("Settings", Texts::kReplaceOutput),
+                            QCoreApplication::translate("Settings", Texts::kReplaceOutputTitle))) {
         return JoinActionResult::ReplaceDeclined;
     }
 

@@ -42,13 +42,14 @@ bool JoinRunner::EngineSetup(const QString& programFolder) {
     if (encoder_.LoadEngine(programFolder_ + QStringLiteral("LibAV"))) {
         return true;
     }
-    messages_.Show(QStringLiteral("Video lib not found"), ProductName(), UserMessages::Icon::Error);
+    messages_.Show(QCoreApplication::translate("Progress", "Video lib not found"), ProductName(),
+                   UserMessages::Icon::Error);
     return false;
 }
 
 void JoinRunner::ResetView(ProgressView& view) {
-    view.SetCaption(QStringLiteral("Please wait..."));
-    view.SetButtonCaption(QStringLiteral("Cancel"));
+    view.SetCaption(QCoreApplication::translate("Progress", "Please wait..."));
+    view.SetButtonCaption(QCoreApplication::translate("Progress", "Cancel"));
     view.SetElapsedText(QString());
     view.SetRemainingText(QString());
     view.SetSizeText(QString());
@@ -89,8 +90,8 @@ JoinRunner::RunResult JoinRunner::RunJoin(ProgressView& view,
         // Read the reason before the job is dropped: removing a job may reset it.
         const QString reason = encoder_.LastErrorText();
         encoder_.RemoveJob(handle);
-        messages_.Show(engine_messages::CannotConvert(reason), QStringLiteral("Error"),
-                       UserMessages::Icon::Error);
+        messages_.Show(engine_messages::CannotConvert(reason),
+                       QCoreApplication::translate("Progress", "Error"), UserMessages::Icon::Error);
         EndJob();
         view.CloseWindow();
         return RunResult::OutputFailed;
@@ -137,8 +138,8 @@ void JoinRunner::OnJobTerminated(int resultCode, bool completed, bool failed,
     if (resultCode >= 0 && completed) {
         state_ = State::Finished;
         view_->SetProgress(100);
-        view_->SetCaption(QStringLiteral("Join Finished!"));
-        view_->SetButtonCaption(QStringLiteral("Close"));
+        view_->SetCaption(QCoreApplication::translate("Progress", "Join Finished!"));
+        view_->SetButtonCaption(QCoreApplication::translate("Progress", "Close"));
         view_->PlayCompletionSound();
         view_->SetRemainingText(QStringLiteral("00:00:00"));
         jobStartTime_.reset();

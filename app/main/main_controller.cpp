@@ -1,4 +1,5 @@
 #include "app/main/main_controller.h"
+#include <QCoreApplication>
 
 #include <QFile>
 #include <optional>
@@ -50,8 +51,8 @@ bool MainController::HasEnoughFiles() {
     if (parts_.List.Count() >= 2) {
         return true;
     }
-    parts_.Messages.Show(QStringLiteral("Please add more file to the list."), ProductName(),
-                         UserMessages::Icon::Information);
+    parts_.Messages.Show(QCoreApplication::translate("Main", "Please add more file to the list."),
+                         ProductName(), UserMessages::Icon::Information);
     AddFiles();
     return false;
 }
@@ -66,7 +67,8 @@ void MainController::Join() {
 void MainController::Exit() {
     // Exit ends the program through the same closing steps as the close box, so the output
     // folder is stored on this path too.
-    if (parts_.Messages.AskYesNo(QStringLiteral("Do you want to exit?"), ProductName())) {
+    if (parts_.Messages.AskYesNo(QCoreApplication::translate("Main", "Do you want to exit?"),
+                                 ProductName())) {
         view_.CloseWindow();
     }
 }

@@ -1,4 +1,5 @@
 #include "app/player/player_controller.h"
+#include <QCoreApplication>
 
 #include "core/rounding.h"
 
@@ -65,7 +66,8 @@ bool PlayerController::Load(const QString& sourcePath, const QString& durationTe
             folder += QLatin1Char('/');
         }
         if (!player_.LoadEngine(folder + QStringLiteral("LibAV"), true)) {
-            messages_.ShowCritical(QStringLiteral("Video lib not found"), messageTitle_);
+            messages_.ShowCritical(QCoreApplication::translate("Player", "Video lib not found"),
+                                   messageTitle_);
             view_.EndProgram();
             return false;
         }

@@ -1,5 +1,7 @@
 #include "core/list/join_list_model.h"
 
+#include <QCoreApplication>
+
 #include "core/list/join_list.h"
 #include "core/product.h"
 
@@ -32,14 +34,14 @@ const QString& CellText(const MediaItem& item, int column) {
 
 const std::array<JoinListModel::ColumnInfo, JoinListModel::ColumnCount>& JoinListModel::Columns() {
     static const std::array<ColumnInfo, ColumnCount> columns{{
-        {"File Name", 5293, Qt::AlignLeft | Qt::AlignVCenter},
-        {"Type", 1340, Qt::AlignHCenter | Qt::AlignVCenter},
-        {"Duration", 2293, Qt::AlignHCenter | Qt::AlignVCenter},
-        {"Video Size", 2647, Qt::AlignHCenter | Qt::AlignVCenter},
-        {"File Size", 2293, Qt::AlignRight | Qt::AlignVCenter},
-        {"Modified", 3510, Qt::AlignLeft | Qt::AlignVCenter},
-        {"Video Codec", 2540, Qt::AlignLeft | Qt::AlignVCenter},
-        {"Audio Codec", 2540, Qt::AlignLeft | Qt::AlignVCenter},
+        {QT_TRANSLATE_NOOP("Main", "File Name"), 5293, Qt::AlignLeft | Qt::AlignVCenter},
+        {QT_TRANSLATE_NOOP("Main", "Type"), 1340, Qt::AlignHCenter | Qt::AlignVCenter},
+        {QT_TRANSLATE_NOOP("Main", "Duration"), 2293, Qt::AlignHCenter | Qt::AlignVCenter},
+        {QT_TRANSLATE_NOOP("Main", "Video Size"), 2647, Qt::AlignHCenter | Qt::AlignVCenter},
+        {QT_TRANSLATE_NOOP("Main", "File Size"), 2293, Qt::AlignRight | Qt::AlignVCenter},
+        {QT_TRANSLATE_NOOP("Main", "Modified"), 3510, Qt::AlignLeft | Qt::AlignVCenter},
+        {QT_TRANSLATE_NOOP("Main", "Video Codec"), 2540, Qt::AlignLeft | Qt::AlignVCenter},
+        {QT_TRANSLATE_NOOP("Main", "Audio Codec"), 2540, Qt::AlignLeft | Qt::AlignVCenter},
     }};
     return columns;
 }
@@ -107,7 +109,7 @@ QVariant JoinListModel::headerData(int section, Qt::Orientation orientation, int
     }
     const ColumnInfo& info = Columns()[static_cast<size_t>(section)];
     if (role == Qt::DisplayRole) {
-        return QString::fromLatin1(info.Header);
+        return QCoreApplication::translate("Main", info.Header);
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(info.Alignment);

@@ -1,4 +1,5 @@
 #include "core/list/join_totals.h"
+#include <QCoreApplication>
 
 #include "core/list/join_list.h"
 #include "core/value_format.h"
@@ -6,8 +7,8 @@
 namespace veltrano {
 
 JoinTotals::JoinTotals()
-    : filesText_(QStringLiteral("Total Files: 0")),
-      durationText_(QStringLiteral("Total Duration: 00:00:00")) {}
+    : filesText_(QCoreApplication::translate("Main", "Total Files: 0")),
+      durationText_(QCoreApplication::translate("Main", "Total Duration: 00:00:00")) {}
 
 bool JoinTotals::RefreshTotals(const JoinList& list) {
     if (lastList_ == &list && list.ContentRevision() == lastRevisionSeen_) {
@@ -17,8 +18,11 @@ bool JoinTotals::RefreshTotals(const JoinList& list) {
     for (int row = 0; row < list.Count(); ++row) {
         total += list.Row(row).DurationSeconds;
     }
-    filesText_ = QStringLiteral("Total Files: ") + QString::number(list.Count());
-    durationText_ = QStringLiteral("Total Duration: ") + FormatDuration(total);
+    //: %1 is the number of files.
+    filesText_ = QCoreApplication::translate("Main", "Total Files: %1").arg(list.Count());
+    //: %1 is the duration as hh:mm:ss.
+    durationText_ =
+        QCoreApplication::translate("Main", "Total Duration: %1").arg(FormatDuration(total));
     lastList_ = &list;
     lastRevisionSeen_ = list.ContentRevision();
     return true;

@@ -4,6 +4,7 @@ extern "C" {
 #include <libavutil/pixdesc.h>
 }
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "engine/api/engine_messages.h"
@@ -16,6 +17,13 @@ namespace {
 
 constexpr int kVideo = 0;  // the guard's streams
 constexpr int kAudio = 1;
+
+// Which stage failed, for the message; %1 is the file's shown name. The window program
+// translates them, the command line keeps the English.
+constexpr const char* kPicturesFailed =
+    QT_TRANSLATE_NOOP("Engine", "Cannot convert the pictures of %1");
+constexpr const char* kSoundFailed = QT_TRANSLATE_NOOP("Engine", "Cannot convert the sound of %1");
+constexpr const char* kEncodeFailed = QT_TRANSLATE_NOOP("Engine", "Cannot encode %1");
 
 AVRational TimeBaseOf(const AVStream* stream) {
     return stream != nullptr ? stream->time_base : AV_TIME_BASE_Q;
@@ -89,14 +97,14 @@ Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<
         ret = Decode(input_.AudioDecoder(), nullptr, false);
     }
     if (ret >= 0 && videoChain_.IsOpen()) {
-        failure_ = QStringLiteral("Cannot convert the pictures of ");
+        failure_ = kPicturesFailed;
         ret = videoChain_.Close(guard_.End(kVideo));
         if (ret >= 0) {
             ret = Drain(true);
         }
     }
     if (ret >= 0 && audioChain_.IsOpen()) {
-        failure_ = QStringLiteral("Cannot convert the sound of ");
+        failure_ = kSoundFailed;
         ret = audioChain_.Close(AV_NOPTS_VALUE);
         if (ret >= 0) {
             ret = Drain(false);
@@ -110,7 +118,7 @@ Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<
         return NothingDecoded();
     }
     if (ret >= 0) {
-        failure_ = QStringLiteral("Cannot encode ");
+        failure_ = kEncodeFailed;
         // A stated duration counts only as far as the file was seen to hold.
         const std::int64_t statedUs =
             convert::BackedLengthUs(input_.Info().DurationUs, guard_.HeldUs());
@@ -127,7 +135,8 @@ Status ConvertSegment::Run(const std::atomic<bool>& cancel, const std::function<
         if (cancel.load() || ret == AVERROR_EXIT) {
             return StoppedStatus();
         }
-        return {ret, av::Describe(failure_ + shownName_, ret)};
+        return {ret,
+                av::Describe(QCoreApplication::translate("Engine", failure_).arg(shownName_), ret)};
     }
     return {};
 }
@@ -227,7 +236,7 @@ int ConvertSegment::Filter(AVFrame* frame, bool video) {
         nextVideoTs_ = convert::SaturatingAdd(ts, duration);
         frame->pts = guard_.Place(kVideo, convert::SaturatingSub(ts, videoStart_), duration);
         if (!videoChain_.IsOpen()) {
-            failure_ = QStringLiteral("Cannot convert the pictures of ");
+            failure_ = kPicturesFailed;
             const AVRational sar = input_.PixelAspect(frame);
             const int ret = videoChain_.OpenVideo(*frame, stream->time_base, sar,
                                                   VideoDescription(*frame, sar));
@@ -245,7 +254,7 @@ int ConvertSegment::Filter(AVFrame* frame, bool video) {
         nextAudioTs_ = convert::SaturatingAdd(ts, duration);
         frame->pts = guard_.Place(kAudio, convert::SaturatingSub(ts, audioStart_), duration);
         if (!audioChain_.IsOpen()) {
-            failure_ = QStringLiteral("Cannot convert the sound of ");
+            failure_ = kSoundFailed;
             const int ret = audioChain_.OpenAudio(*frame, stream->time_base, AudioDescription());
             if (ret < 0) {
                 return ret;
@@ -279,7 +288,7 @@ int ConvertSegment::Drain(bool video) {
         ret = video ? timeline_.PutVideo(*filtered_) : timeline_.PutAudio(*filtered_);
         av_frame_unref(filtered_.get());
         if (ret < 0) {
-            failure_ = QStringLiteral("Cannot encode ");
+            failure_ = kEncodeFailed;
             return ret;
         }
     }

@@ -62,8 +62,8 @@ private:
     std::int64_t readUs_ = 0;       // furthest end of a packet read, from the segment's start
     int framesDecoded_ = 0;
     bool encrypted_ = false;
-    bool readFailed_ = false;  // reading stopped on an error, not at the file's end
-    QString failure_;          // which stage failed, for the message
+    bool readFailed_ = false;     // reading stopped on an error, not at the file's end
+    const char* failure_ = "%1";  // the failed stage's source text, see the .cpp
 };
 
 }  // namespace veltrano

@@ -4,6 +4,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <cerrno>
@@ -80,8 +81,10 @@ Status WriteFailure(int code, const QString& what, const QString& joined, const 
 
 Status NothingToCopy(const QString& file) {
     return {AVERROR_INVALIDDATA,
-            QStringLiteral("Cannot join by stream copy: %1 holds no picture or sound that can be "
-                           "copied: it is cut short or damaged.")
+            //: %1 is the file's name.
+            QCoreApplication::translate("Engine",
+                                        "Cannot join by stream copy: %1 holds no picture or sound "
+                                        "that can be copied: it is cut short or damaged.")
                 .arg(file)};
 }
 

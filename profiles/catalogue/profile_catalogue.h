@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <vector>
 
 #include "profiles/catalogue/output_profile.h"
@@ -23,8 +24,9 @@ public:
     ProfileCatalogue(const ProfileCatalogue&) = delete;
     ProfileCatalogue& operator=(const ProfileCatalogue&) = delete;
 
-    static constexpr const char* kGeneralGroup = "General Video Format";
-    static constexpr const char* kDeviceMenu = "Device";
+    static constexpr const char* kGeneralGroup =
+        QT_TRANSLATE_NOOP("Profiles", "General Video Format");
+    static constexpr const char* kDeviceMenu = QT_TRANSLATE_NOOP("Profiles", "Device");
     static constexpr const char* kDefaultCommandName = "ID_MPH";  // "MP4 - H264 Video (*.mp4)"
 
     // All entries in menu order (general formats first, then each device sub-menu).

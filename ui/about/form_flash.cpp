@@ -1,4 +1,5 @@
 #include "ui/about/form_flash.h"
+#include <QCoreApplication>
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -51,7 +52,9 @@ QLabel* MakeWhiteLabel(QWidget* parent, const QString& text, QRect geometry, boo
 FormFlash::FormFlash(QWidget* owner, std::unique_ptr<OneShotTimer> timer)
     : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint), timer_(std::move(timer)) {
     setObjectName(QStringLiteral("FormFlash"));
-    setAccessibleName(QStringLiteral("About ") + QString::fromLatin1(kProductName));
+    //: The about window's accessible name; %1 is the product name.
+    setAccessibleName(
+        QCoreApplication::translate("About", "About %1").arg(QString::fromLatin1(kProductName)));
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
@@ -61,14 +64,17 @@ FormFlash::FormFlash(QWidget* owner, std::unique_ptr<OneShotTimer> timer)
     setFixedSize(FlashArtwork::Size());
     ApplyWindowIcon(this);
 
-    labelVer_ = MakeWhiteLabel(this, QStringLiteral("Version 5.0"), QRect(349, 12, 54, 13), false);
+    labelVer_ = MakeWhiteLabel(this, QCoreApplication::translate("About", "Version 5.0"),
+                               QRect(349, 12, 54, 13), false);
     labelVer_->setObjectName(QStringLiteral("LabelVer"));
     labelVer_->setAccessibleName(labelVer_->text());
     // Free software: the licence is named where users look for it (GPL-3.0-or-later).
-    labelNotice_ = MakeWhiteLabel(this,
-                                  QStringLiteral("\u00A9 2026 %1 \u00B7 GNU GPL v3 or later")
-                                      .arg(QString::fromLatin1(kCompanyName)),
-                                  QRect(28, 181, 359, 13), true);
+    labelNotice_ = MakeWhiteLabel(
+        this,
+        //: %1 is the company name; keep "GNU GPL v3".
+        QCoreApplication::translate("About", "\u00A9 2026 %1 \u00B7 GNU GPL v3 or later")
+            .arg(QString::fromLatin1(kCompanyName)),
+        QRect(28, 181, 359, 13), true);
     labelNotice_->setObjectName(QStringLiteral("LabelNotice"));
     labelNotice_->setAccessibleName(labelNotice_->text());
 }

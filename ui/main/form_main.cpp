@@ -1,11 +1,14 @@
 #include "ui/main/form_main.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 #include <exception>
 
 #include "core/product.h"
+#include "ui/common/caption_fit.h"
 #include "ui/common/window_icon.h"
 
 // Resources compiled into a static library are only registered when asked for by name.
@@ -17,8 +20,16 @@ namespace veltrano {
 
 namespace {
 
+// The status bar's panes as drawn.
+constexpr int kTotalFilesWidth = 150;
+constexpr int kTotalDurationWidth = 200;
+
 QString Text(const char* text) {
     return QString::fromUtf8(text);
+}
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Main", text);
 }
 
 }  // namespace
@@ -56,15 +67,15 @@ FormMain::FormMain(const FormMainParts& parts, QWidget* parent)
 void FormMain::BuildActions() {
     for (const MainCommand& command : MainCommands()) {
         const QString caption =
-            Text(command.MenuCaption != nullptr ? command.MenuCaption : command.ToolbarCaption);
+            Tr(command.MenuCaption != nullptr ? command.MenuCaption : command.ToolbarCaption);
         auto* action = new QAction(caption, this);
         action->setObjectName(Text(command.Name));
         action->setData(static_cast<int>(command.Id));
         if (command.ToolbarCaption != nullptr) {
-            action->setIconText(Text(command.ToolbarCaption));
+            action->setIconText(Tr(command.ToolbarCaption));
         }
         if (command.ToolTip != nullptr) {
-            action->setToolTip(Text(command.ToolTip));
+            action->setToolTip(Tr(command.ToolTip));
         }
         if (command.Shortcut != nullptr) {
             action->setShortcut(QKeySequence(Text(command.Shortcut), QKeySequence::PortableText));
@@ -84,34 +95,37 @@ void FormMain::BuildActions() {
 void FormMain::BuildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
-    bar->setAccessibleName(QStringLiteral("Menu Bar"));
+    bar->setAccessibleName(QCoreApplication::translate("Main", "Menu Bar"));
     const struct {
         const char* caption;
         const char* name;
         std::span<const CommandId> commands;
-    } menus[] = {{"File", "ID_FILE", FileMenuCommands()},
-                 {"List", "ID_LIST", ListMenuCommands()},
-                 {"Help", "ID_HELP", HelpMenuCommands()}};
+    } menus[] = {{QT_TRANSLATE_NOOP("Main", "File"), "ID_FILE", FileMenuCommands()},
+                 {QT_TRANSLATE_NOOP("Main", "List"), "ID_LIST", ListMenuCommands()},
+                 {QT_TRANSLATE_NOOP("Main", "Help"), "ID_HELP", HelpMenuCommands()}};
     for (const auto& entry : menus) {
-        QMenu* menu = bar->addMenu(Text(entry.caption));
+        QMenu* menu = bar->addMenu(Tr(entry.caption));
         menu->setObjectName(Text(entry.name));
-        menu->setAccessibleName(Text(entry.caption) + QStringLiteral(" menu"));
+        //: The accessible name of a menu bar menu; %1 is its caption ("File menu").
+        menu->setAccessibleName(
+            QCoreApplication::translate("Main", "%1 menu").arg(Tr(entry.caption)));
         for (CommandId id : entry.commands) {
             menu->addAction(Action(id));
         }
     }
-    contextMenu_ = new QMenu(QStringLiteral("List"), this);
+    contextMenu_ = new QMenu(QCoreApplication::translate("Main", "List"), this);
     contextMenu_->setObjectName(QStringLiteral("IDR_LIST"));
-    contextMenu_->setAccessibleName(QStringLiteral("List context menu"));
+    contextMenu_->setAccessibleName(QCoreApplication::translate("Main", "List context menu"));
     for (CommandId id : ContextMenuCommands()) {
         contextMenu_->addAction(Action(id));
     }
 }
 
 void FormMain::BuildToolbar() {
-    toolbar_ = addToolBar(QStringLiteral("Toobar"));
+    //: The toolbar's window title (shown in its context menu); the misspelling is historic.
+    toolbar_ = addToolBar(QCoreApplication::translate("Main", "Toobar"));
     toolbar_->setObjectName(QStringLiteral("IDR_TOOBAR"));
-    toolbar_->setAccessibleName(QStringLiteral("Toolbar"));
+    toolbar_->setAccessibleName(QCoreApplication::translate("Main", "Toolbar"));
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);
     toolbar_->setIconSize(QSize(24, 24));
@@ -162,16 +176,17 @@ void FormMain::OpenLink(const QUrl& url) {
 void FormMain::SetUpStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setAccessibleName(QStringLiteral("Status Bar"));
+    bar->setAccessibleName(QCoreApplication::translate("Main", "Status Bar"));
     bar->setVisible(true);
     totalFiles_ = new QLabel(totals_.FilesText(), bar);
     totalFiles_->setObjectName(QStringLiteral("StatusPane101"));
     totalFiles_->setAccessibleName(totalFiles_->text());  // the figure is part of the name
-    totalFiles_->setFixedWidth(150);
+    totalFiles_->setFixedWidth(kTotalFilesWidth);
     totalDuration_ = new QLabel(totals_.DurationText(), bar);
     totalDuration_->setObjectName(QStringLiteral("StatusPane102"));
     totalDuration_->setAccessibleName(totalDuration_->text());
-    totalDuration_->setFixedWidth(200);
+    totalDuration_->setFixedWidth(kTotalDurationWidth);
+    FitTotals();
     bar->addWidget(totalFiles_);
     bar->addWidget(totalDuration_);
     timer1_->start();
@@ -185,6 +200,14 @@ void FormMain::RefreshTotals() {
     totalFiles_->setAccessibleName(totals_.FilesText());
     totalDuration_->setText(totals_.DurationText());
     totalDuration_->setAccessibleName(totals_.DurationText());
+    FitTotals();
+}
+
+void FormMain::FitTotals() {
+    // The panes have their drawn widths unless a (translated) text needs more.
+    totalFiles_->setFixedWidth(std::max(kTotalFilesWidth, caption_fit::NeededWidth(*totalFiles_)));
+    totalDuration_->setFixedWidth(
+        std::max(kTotalDurationWidth, caption_fit::NeededWidth(*totalDuration_)));
 }
 
 void FormMain::Dispatch(int id) {

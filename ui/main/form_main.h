@@ -77,6 +77,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The status panes keep their drawn widths unless their texts need more.
+    void FitTotals();
     void ApplyStyleSheet(const QString& styleSheet) override;
     void SetUpStatusBar() override;
     void ApplyProgramIcon() override;

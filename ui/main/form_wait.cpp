@@ -1,4 +1,5 @@
 #include "ui/main/form_wait.h"
+#include <QCoreApplication>
 
 #include <QCloseEvent>
 
@@ -8,17 +9,19 @@ namespace veltrano {
 
 FormWait::FormWait(QWidget* owner) : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("FormWait"));
-    setWindowTitle(QStringLiteral("Please wait..."));
+    setWindowTitle(QCoreApplication::translate("Main", "Please wait..."));
     setAccessibleName(windowTitle());
-    setAccessibleDescription(QStringLiteral("Reading files"));
+    setAccessibleDescription(QCoreApplication::translate("Main", "Reading files"));
     setWindowModality(Qt::NonModal);
     setFixedSize(294, 61);
     QFont font = this->font();
     font.setPointSize(9);
     setFont(font);
-    label3_ = new QLabel(QStringLiteral("Reading files, please wait..."), this);
+    label3_ =
+        new QLabel(QCoreApplication::translate("Main", "Reading files, please wait..."), this);
     label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setAccessibleName(QStringLiteral("Reading files, please wait..."));
+    label3_->setAccessibleName(
+        QCoreApplication::translate("Main", "Reading files, please wait..."));
     label3_->setGeometry(24, 20, 244, 19);
     ApplyWindowIcon(this);
 }

@@ -1,4 +1,5 @@
 #include "ui/main/join_list_view.h"
+#include <QCoreApplication>
 
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -12,7 +13,7 @@ namespace veltrano {
 JoinListView::JoinListView(JoinList& list, QWidget* parent)
     : QTreeView(parent), list_(list), model_(list) {
     setObjectName(QStringLiteral("ListView1"));
-    setAccessibleName(QStringLiteral("Files to join"));
+    setAccessibleName(QCoreApplication::translate("Main", "Files to join"));
     setModel(&model_);
     model_.SetCopyNoteDecoration(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     setRootIsDecorated(false);

@@ -1,29 +1,44 @@
 #include "ui/main/main_commands.h"
 
+#include <QtGlobal>
 #include <array>
 
 namespace veltrano {
 
 namespace {
 
-// The File menu's Exit caption ends with five spaces, as it always has.
+// The File menu's Exit caption ends with five spaces, as it always has. Captions and tips are
+// translated where the window shows them (context "Main").
 constexpr std::array<MainCommand, 13> kCommands{{
-    {CommandId::AddFiles, "ID_ADDFILES", "Add Files", "Add", "Add Files", "Ctrl+O",
+    {CommandId::AddFiles, "ID_ADDFILES", QT_TRANSLATE_NOOP("Main", "Add Files"),
+     QT_TRANSLATE_NOOP("Main", "Add"), QT_TRANSLATE_NOOP("Main", "Add Files"), "Ctrl+O",
      ":/main/add.svg"},
-    {CommandId::Join, "ID_JOINTB", "Join Files", "Join", "Join Files", nullptr, ":/main/join.svg"},
-    {CommandId::Exit, "ID_EXIT", "Exit     ", nullptr, nullptr, "Ctrl+E", nullptr},
-    {CommandId::SelectAll, "ID_SELECTALL", "Select All", nullptr, nullptr, "Ctrl+A", nullptr},
-    {CommandId::InvertSelection, "ID_INVERTSELECTION", "Invert Selection", nullptr, nullptr,
-     "Ctrl+Alt+I", nullptr},
-    {CommandId::RemoveSelected, "ID_REMOVESELECTEDFILES", "Remove Selected Files", "Remove",
-     "Remove Selected Files", "Del", ":/main/remove.svg"},
-    {CommandId::ClearAll, "ID_CLEARALL", "Clear All", nullptr, nullptr, "Ctrl+L", nullptr},
-    {CommandId::HelpContents, "ID_HELPCONTENTS", "Help Contents", nullptr, nullptr, "F1", nullptr},
-    {CommandId::Website, "ID_WEBSITE", "Website", nullptr, nullptr, nullptr, nullptr},
-    {CommandId::About, "ID_ABOUT", "About...", nullptr, nullptr, nullptr, nullptr},
-    {CommandId::Play, "ID_PLAY", nullptr, "Play", "Play", nullptr, ":/main/play.svg"},
-    {CommandId::MoveUp, "ID_UP", nullptr, "Move Up", "Move Up", nullptr, ":/main/up.svg"},
-    {CommandId::MoveDown, "ID_DOWN", nullptr, "Move Down", "Move Down", nullptr, ":/main/down.svg"},
+    {CommandId::Join, "ID_JOINTB", QT_TRANSLATE_NOOP("Main", "Join Files"),
+     QT_TRANSLATE_NOOP("Main", "Join"), QT_TRANSLATE_NOOP("Main", "Join Files"), nullptr,
+     ":/main/join.svg"},
+    {CommandId::Exit, "ID_EXIT", QT_TRANSLATE_NOOP("Main", "Exit     "), nullptr, nullptr, "Ctrl+E",
+     nullptr},
+    {CommandId::SelectAll, "ID_SELECTALL", QT_TRANSLATE_NOOP("Main", "Select All"), nullptr,
+     nullptr, "Ctrl+A", nullptr},
+    {CommandId::InvertSelection, "ID_INVERTSELECTION",
+     QT_TRANSLATE_NOOP("Main", "Invert Selection"), nullptr, nullptr, "Ctrl+Alt+I", nullptr},
+    {CommandId::RemoveSelected, "ID_REMOVESELECTEDFILES",
+     QT_TRANSLATE_NOOP("Main", "Remove Selected Files"), QT_TRANSLATE_NOOP("Main", "Remove"),
+     QT_TRANSLATE_NOOP("Main", "Remove Selected Files"), "Del", ":/main/remove.svg"},
+    {CommandId::ClearAll, "ID_CLEARALL", QT_TRANSLATE_NOOP("Main", "Clear All"), nullptr, nullptr,
+     "Ctrl+L", nullptr},
+    {CommandId::HelpContents, "ID_HELPCONTENTS", QT_TRANSLATE_NOOP("Main", "Help Contents"),
+     nullptr, nullptr, "F1", nullptr},
+    {CommandId::Website, "ID_WEBSITE", QT_TRANSLATE_NOOP("Main", "Website"), nullptr, nullptr,
+     nullptr, nullptr},
+    {CommandId::About, "ID_ABOUT", QT_TRANSLATE_NOOP("Main", "About..."), nullptr, nullptr, nullptr,
+     nullptr},
+    {CommandId::Play, "ID_PLAY", nullptr, QT_TRANSLATE_NOOP("Main", "Play"),
+     QT_TRANSLATE_NOOP("Main", "Play"), nullptr, ":/main/play.svg"},
+    {CommandId::MoveUp, "ID_UP", nullptr, QT_TRANSLATE_NOOP("Main", "Move Up"),
+     QT_TRANSLATE_NOOP("Main", "Move Up"), nullptr, ":/main/up.svg"},
+    {CommandId::MoveDown, "ID_DOWN", nullptr, QT_TRANSLATE_NOOP("Main", "Move Down"),
+     QT_TRANSLATE_NOOP("Main", "Move Down"), nullptr, ":/main/down.svg"},
 }};
 
 constexpr std::array kFileMenu{CommandId::AddFiles, CommandId::Join, CommandId::Exit};

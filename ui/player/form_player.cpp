@@ -1,4 +1,5 @@
 #include "ui/player/form_player.h"
+#include <QCoreApplication>
 
 #include <QApplication>
 #include <QEventLoop>
@@ -57,7 +58,9 @@ protected:
     }
 };
 
-const QString kPositionCaption = QStringLiteral("Position");
+QString PositionCaption() {
+    return QCoreApplication::translate("Player", "Position");
+}
 
 }  // namespace
 
@@ -78,7 +81,7 @@ FormPlayer::FormPlayer(MediaPlayer& player, PlayerMessages& messages, QString pr
       controller_(player, *this, messages, ApplicationTitle(), naSlider1_->State(),
                   naSliderVol_->State()) {
     setObjectName(QStringLiteral("FormPlayer"));
-    setAccessibleDescription(QStringLiteral("Preview player"));
+    setAccessibleDescription(QCoreApplication::translate("Player", "Preview player"));
     QFont windowFont = font();
     windowFont.setPointSizeF(kFontPoints);
     setFont(windowFont);
@@ -86,32 +89,32 @@ FormPlayer::FormPlayer(MediaPlayer& player, PlayerMessages& messages, QString pr
     setSizeGripEnabled(false);
 
     picPlayer_->setObjectName(QStringLiteral("PicPlayer"));
-    picPlayer_->setAccessibleName(QStringLiteral("Video"));
+    picPlayer_->setAccessibleName(QCoreApplication::translate("Player", "Video"));
     picture2_->setObjectName(QStringLiteral("Picture2"));
-    picture2_->setAccessibleName(QStringLiteral("Player controls"));
+    picture2_->setAccessibleName(QCoreApplication::translate("Player", "Player controls"));
     picture2_->setAutoFillBackground(true);
     btnPause_->setObjectName(QStringLiteral("btnPause"));
     btnPause_->setGeometry(kPauseButtonRect);
     btnPause_->setIconSize(QSize(14, 14));
     naSlider1_->setObjectName(QStringLiteral("NaSlider1"));
-    naSlider1_->setAccessibleName(QStringLiteral("Position"));
+    naSlider1_->setAccessibleName(QCoreApplication::translate("Player", "Position"));
     picMute_->setObjectName(QStringLiteral("PicMute"));
-    picMute_->setAccessibleName(QStringLiteral("Mute"));
+    picMute_->setAccessibleName(QCoreApplication::translate("Player", "Mute"));
     picMute_->setFrameShape(QFrame::NoFrame);
     picMute_->setFocusPolicy(Qt::StrongFocus);  // Space or Enter switches the sound
     picMute_->resize(kMuteIconWidth, kMuteIconHeight);
     picMute_->installEventFilter(this);
     naSliderVol_->setObjectName(QStringLiteral("NaSliderVol"));
-    naSliderVol_->setAccessibleName(QStringLiteral("Volume"));
+    naSliderVol_->setAccessibleName(QCoreApplication::translate("Player", "Volume"));
     naSliderVol_->resize(kVolumeBarWidth, kVolumeBarHeight);
     label1_->setObjectName(QStringLiteral("Label1"));
-    SetNameWithValue(*label1_, kPositionCaption, label1_->text());
+    SetNameWithValue(*label1_, PositionCaption(), label1_->text());
     label1_->resize(kPositionTextWidth, kPositionTextHeight);
     FitPositionFont(label1_);
     image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setAccessibleName(QStringLiteral("Muted speaker"));
+    image1_->setAccessibleName(QCoreApplication::translate("Player", "Muted speaker"));
     image2_->setObjectName(QStringLiteral("Image2"));
-    image2_->setAccessibleName(QStringLiteral("Speaker"));
+    image2_->setAccessibleName(QCoreApplication::translate("Player", "Speaker"));
     for (QLabel* image : {image1_, image2_}) {
         image->resize(kMuteIconWidth, kMuteIconHeight);
         image->hide();
@@ -236,13 +239,14 @@ void FormPlayer::SetCaption(const QString& caption) {
 
 void FormPlayer::SetPositionText(const QString& text) {
     label1_->setText(text);
-    SetNameWithValue(*label1_, kPositionCaption, text);
+    SetNameWithValue(*label1_, PositionCaption(), text);
 }
 
 void FormPlayer::ShowPlayGlyph(bool play) {
     pauseGlyph_ = play ? QStringLiteral("4") : QStringLiteral(";");
     btnPause_->setIcon(play ? DrawPlayGlyph() : DrawPauseGlyph());
-    btnPause_->setAccessibleName(play ? QStringLiteral("Play") : QStringLiteral("Pause"));
+    btnPause_->setAccessibleName(play ? QCoreApplication::translate("Player", "Play")
+                                      : QCoreApplication::translate("Player", "Pause"));
     btnPause_->setToolTip(btnPause_->accessibleName());
 }
 
@@ -252,7 +256,8 @@ void FormPlayer::ShowMutedPicture(bool muted) {
     image1_->setPixmap(DrawSpeaker(true, devicePixelRatioF()));
     image2_->setPixmap(DrawSpeaker(false, devicePixelRatioF()));
     picMute_->setPixmap((muted ? image1_ : image2_)->pixmap());
-    picMute_->setAccessibleName(muted ? QStringLiteral("Sound off") : QStringLiteral("Sound on"));
+    picMute_->setAccessibleName(muted ? QCoreApplication::translate("Player", "Sound off")
+                                      : QCoreApplication::translate("Player", "Sound on"));
 }
 
 void FormPlayer::SetBusyPointer(bool busy) {

@@ -12,6 +12,7 @@ extern "C" {
 #include "core/product.h"
 #include "ui/program/program_options.h"
 #include "ui/program/program_windows.h"
+#include "ui/program/translations_loader.h"
 #include "ui/program/window_program.h"
 
 using namespace veltrano;
@@ -49,6 +50,15 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     const ProgramFolder programFolder =
         ProgramFolder::ForApplication(QCoreApplication::applicationDirPath());
+    // The list printed for scripts stays English, like the command line.
+    QStringList translationFolders{programFolder.FilePath(QStringLiteral("translations"))};
+#ifdef VELTRANO_BUILD_TRANSLATIONS_DIR
+    translationFolders << QStringLiteral(VELTRANO_BUILD_TRANSLATIONS_DIR);
+#endif
+    TranslationsLoader translations(translationFolders);
+    if (!options.PrintList) {
+        translations.Install(QLocale::system());
+    }
 
     ConsoleMessages consoleMessages(false);
     ProgramWindows openers;

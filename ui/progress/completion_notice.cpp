@@ -1,4 +1,5 @@
 #include "ui/progress/completion_notice.h"
+#include <QCoreApplication>
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -23,7 +24,8 @@ using Layout = CompletionNoticeLayout;
 
 const QColor kBackground(255, 255, 225);
 const QColor kLinkHover(0, 51, 153);
-const char* const kMessage = "Join Finished. Click here to open the output folder";
+const char* const kMessage =
+    QT_TRANSLATE_NOOP("Notice", "Join Finished. Click here to open the output folder");
 
 // Screen readers read the notice as a notification, the way they read the desktop's own.
 QAccessibleInterface* NoticeAccessible(const QString& className, QObject* object) {
@@ -42,8 +44,9 @@ CompletionNotice::CompletionNotice(FolderOpener& folderOpener,
       displayTimer_(std::move(displayTimer)) {
     setObjectName(QStringLiteral("CompletionNotice"));
     QAccessible::installFactory(NoticeAccessible);  // once per process: Qt skips a repeat
-    setAccessibleName(QString::fromLatin1(kMessage));
-    setAccessibleDescription(QStringLiteral("Join finished notice. Escape closes it."));
+    setAccessibleName(QCoreApplication::translate("Notice", kMessage));
+    setAccessibleDescription(
+        QCoreApplication::translate("Notice", "Join finished notice. Escape closes it."));
     // It never takes the focus on its own; a keyboard user who switches to it works it with
     // Enter or Space (the folder) and Escape (close).
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -161,7 +164,7 @@ void CompletionNotice::paintEvent(QPaintEvent*) {
     painter.setPen(messageHovered ? kLinkHover : QColor(Qt::black));
     painter.setClipRect(bounds.adjusted(1, 1, -1, -1));
     painter.drawText(Layout::MessageRect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     QString::fromLatin1(kMessage));
+                     QCoreApplication::translate("Notice", kMessage));
     if (hasFocus()) {
         painter.setClipping(false);
         QStyleOptionFocusRect focus;

@@ -12,6 +12,7 @@
 
 #include "core/product.h"
 #include "ui/common/accessible_text.h"
+#include "ui/common/caption_fit.h"
 #include "ui/common/window_icon.h"
 
 namespace veltrano {
@@ -55,6 +56,7 @@ void FitCaptions(const std::vector<std::pair<QLabel*, QLineEdit*>>& rows) {
     constexpr int kGap = 6;
     int fieldsLeft = 0;
     for (const auto& [label, field] : rows) {
+        label->ensurePolished();  // the skin's style sheet may change the face
         const QFontMetrics metrics = label->fontMetrics();
         const int textWidth = metrics.horizontalAdvance(label->text().trimmed()) + 2;
         label->resize(std::max(label->width(), textWidth),
@@ -73,7 +75,7 @@ FormConverting::FormConverting(QWidget* owner, JoinRunner& runner, TaskbarProgre
                                CompletionSound& sound, CompletionNotice& notice)
     : QDialog(owner), runner_(runner), taskbar_(taskbar), sound_(sound), notice_(notice) {
     setObjectName(QStringLiteral("FormConverting"));
-    setAccessibleDescription(QStringLiteral("Join progress"));
+    setAccessibleDescription(QCoreApplication::translate("Progress", "Join progress"));
     // Blocks the main window only: the completion notice, a window of its own, must stay
     // clickable while this window waits for "Close".
     setWindowModality(Qt::WindowModal);
@@ -85,7 +87,31 @@ FormConverting::FormConverting(QWidget* owner, JoinRunner& runner, TaskbarProgre
     BuildControls();
     ApplyWindowIcon(this);
     // The runner writes the first caption; until then the window still has one.
-    SetTitle(QStringLiteral("Please wait..."));
+    SetTitle(QCoreApplication::translate("Progress", "Please wait..."));
+}
+
+void FormConverting::FitTranslatedWidth() {
+    // A field keeps room for a long figure ("100:00:00"); when the translated captions leave
+    // less, the window widens rather than cutting the figures.
+    constexpr int kFieldMargins = 12;
+    const int needed =
+        text1_->fontMetrics().horizontalAdvance(QStringLiteral("100:00:00")) + kFieldMargins;
+    const int extra =
+        std::max(0, needed - std::min({text1_->width(), text2_->width(), text3_->width()}));
+    if (extra > 0) {
+        setFixedSize(width() + extra, height());
+        for (QWidget* grown :
+             std::initializer_list<QWidget*>{progressBar1_, groupBox1_, text1_, text2_, text3_}) {
+            grown->resize(grown->width() + extra, grown->height());
+        }
+    }
+    const bool translated = caption_fit::ShowsTranslation(*btnStop_);
+    if (translated) {
+        caption_fit::Grow(*btnStop_, caption_fit::Keep::Centre);
+    }
+    if (translated || extra > 0) {
+        btnStop_->move((width() - btnStop_->width()) / 2, btnStop_->y());
+    }
 }
 
 FormConverting::~FormConverting() {
@@ -96,7 +122,7 @@ FormConverting::~FormConverting() {
 void FormConverting::BuildControls() {
     progressBar1_ = new QProgressBar(this);
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar1_->setAccessibleName(QStringLiteral("Percent done"));
+    progressBar1_->setAccessibleName(QCoreApplication::translate("Progress", "Percent done"));
     progressBar1_->setRange(0, 100);
     progressBar1_->setValue(0);
     progressBar1_->setTextVisible(false);
@@ -104,30 +130,35 @@ void FormConverting::BuildControls() {
 
     groupBox1_ = new QGroupBox(this);
     groupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-    groupBox1_->setAccessibleName(QStringLiteral("Join figures"));
+    groupBox1_->setAccessibleName(QCoreApplication::translate("Progress", "Join figures"));
     groupBox1_->setGeometry(FromTwips(180, 570, 4020, 1620));
 
-    label3_ = MakeCaptionLabel(groupBox1_, "Label3", QStringLiteral("Time Elapsed: "),
+    label3_ = MakeCaptionLabel(groupBox1_, "Label3",
+                               QCoreApplication::translate("Progress", "Time Elapsed: "),
                                FromTwips(180, 330, 1290, 210));
     text1_ = MakeField(groupBox1_, "Text1", FromTwips(1800, 255, 2040, 330), label3_);
-    label4_ = MakeCaptionLabel(groupBox1_, "Label4", QStringLiteral("Remaining Time:"),
+    label4_ = MakeCaptionLabel(groupBox1_, "Label4",
+                               QCoreApplication::translate("Progress", "Remaining Time:"),
                                FromTwips(180, 750, 1500, 210));
     text2_ = MakeField(groupBox1_, "Text2", FromTwips(1800, 675, 2040, 330), label4_);
-    label5_ = MakeCaptionLabel(groupBox1_, "Label5", QStringLiteral("Estimated Size: "),
+    label5_ = MakeCaptionLabel(groupBox1_, "Label5",
+                               QCoreApplication::translate("Progress", "Estimated Size: "),
                                FromTwips(180, 1185, 1455, 210));
     text3_ = MakeField(groupBox1_, "Text3", FromTwips(1800, 1110, 2040, 330), label5_);
 
     FitCaptions({{label3_, text1_}, {label4_, text2_}, {label5_, text3_}});
 
-    btnStop_ = new QPushButton(QStringLiteral("Cancel"), this);
+    btnStop_ = new QPushButton(QCoreApplication::translate("Progress", "Cancel"), this);
+    caption_fit::NoteSource(*btnStop_, "Cancel");
     btnStop_->setObjectName(QStringLiteral("BtnStop"));
-    btnStop_->setAccessibleName(QStringLiteral("Cancel"));
+    btnStop_->setAccessibleName(QCoreApplication::translate("Progress", "Cancel"));
     btnStop_->setAutoDefault(false);
     btnStop_->setGeometry(FromTwips(1478, 2370, 1455, 405));
+    FitTranslatedWidth();
 
     noteLabel_ = new QLabel(this);
     noteLabel_->setObjectName(QStringLiteral("NoteLabel"));
-    noteLabel_->setAccessibleDescription(QStringLiteral("Join note"));
+    noteLabel_->setAccessibleDescription(QCoreApplication::translate("Progress", "Join note"));
     noteLabel_->setWordWrap(true);
     noteLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     noteLabel_->hide();

@@ -58,6 +58,7 @@ public:
 
 private:
     void BuildControls();
+    void FitTranslatedWidth();
     void SetTitle(const QString& caption);
     void ReportClosed();
 

@@ -1,11 +1,13 @@
 #include "ui/settings/form_video_format.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShowEvent>
 
 #include "core/product.h"
 #include "profiles/output_dialog_texts.h"
 #include "profiles/output_name.h"
+#include "ui/common/caption_fit.h"
 #include "ui/common/window_icon.h"
 
 namespace veltrano {
@@ -45,8 +47,8 @@ FormVideoFormat::FormVideoFormat(const ProfileCatalogue& catalogue, const JoinLi
       browser_(browser),
       showProgressWindow_(std::move(showProgressWindow)) {
     setObjectName(QStringLiteral("FormVideoFormat"));
-    setWindowTitle(tr("Output Settings"));
-    setAccessibleName(tr("Output Settings"));
+    setWindowTitle(QCoreApplication::translate("Settings", "Output Settings"));
+    setAccessibleName(QCoreApplication::translate("Settings", "Output Settings"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QFont dialogFont = font();
@@ -64,6 +66,7 @@ FormVideoFormat::FormVideoFormat(const ProfileCatalogue& catalogue, const JoinLi
         childFont.setWeight(child->font().weight());
         child->setFont(childFont);
     }
+    FitTranslatedCaptions();
 
     // Loading: the default profile without a reset, the last output folder, and the grid
     // collapsed by one run of the "More" toggle from the expanded state.
@@ -169,9 +172,10 @@ void FormVideoFormat::Render() {
         option2_->setChecked(true);
     }
 
-    if (comboFormat_->count() != 1 || comboFormat_->itemText(0) != settings_.FormatCaption) {
+    const QString caption = FormatMenu::ProfileText(settings_.FormatCaption);
+    if (comboFormat_->count() != 1 || comboFormat_->itemText(0) != caption) {
         comboFormat_->clear();
-        comboFormat_->addItem(settings_.FormatCaption);
+        comboFormat_->addItem(caption);
     }
     comboFormat_->setCurrentIndex(0);
     comboSize_->setCurrentIndex(settings_.SizeChoice);
@@ -187,14 +191,19 @@ void FormVideoFormat::Render() {
                                                             comboAudioQ_, btnMore_, frame1_}) {
         control->setEnabled(convert);
     }
-    if (btnMore_->text() != settings_.MoreButtonCaption()) {
-        btnMore_->setText(settings_.MoreButtonCaption());
+    const QString more =
+        QCoreApplication::translate("Settings", settings_.MoreButtonCaption().toUtf8().constData());
+    if (btnMore_->text() != more) {
+        btnMore_->setText(more);
+        caption_fit::NoteSource(*btnMore_, settings_.MoreButtonCaption().toUtf8().constData());
+        FitMoreButton();
         btnMore_->setAccessibleName(btnMore_->text());
     }
     propertyGrid1_->setVisible(settings_.GridVisible());
     propertyGrid1_->Render(settings_);
     const int frameWidth = kFrameWidthTwips / kTwipsPerPixel;
-    setFixedSize(settings_.DialogWidthPixels() - frameWidth, kClientHeightTwips / kTwipsPerPixel);
+    setFixedSize(settings_.DialogWidthPixels() - frameWidth + extraWidth_,
+                 kClientHeightTwips / kTwipsPerPixel);
 
     SetTextIfChanged(textFileName_, settings_.FileNameText);
     SetTextIfChanged(textFolder_, settings_.FolderText);

@@ -59,6 +59,9 @@ protected:
 private:
     // Construction (form_video_format_controls.cpp).
     void CreateControls();
+    // Translated captions get the room they need; the English layout stays as drawn.
+    void FitTranslatedCaptions();
+    void FitMoreButton();
     void SetTabOrder();
     void SetAccessibleNames();
 
@@ -89,6 +92,7 @@ private:
 
     OutputSettings settings_;
     bool rendering_ = false;  // control writes of Render are no user actions
+    int extraWidth_ = 0;      // what translated captions need beyond the drawn width
 
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;

@@ -16,6 +16,8 @@ public:
 
     // The command identifier an entry stands for; 0 for sub-menu entries.
     static int CommandIdOf(const QAction* action);
+    // A profile caption or group name as the user reads it (context "Profiles").
+    static QString ProfileText(const QString& english);
 
 signals:
     void ProfileChosen(int commandId);

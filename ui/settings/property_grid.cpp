@@ -1,5 +1,7 @@
 #include "ui/settings/property_grid.h"
 
+#include <QCoreApplication>
+
 #include <QHeaderView>
 #include <QVBoxLayout>
 
@@ -13,14 +15,21 @@ namespace {
 constexpr int kHelpPaneHeight = 64;
 
 QString RemoveAudioCheckText(bool remove) {
-    return remove ? QStringLiteral("True") : QStringLiteral("False");
+    //: The state of a grid check box, as a screen reader reads it.
+    return remove ? QCoreApplication::translate("Grid", "True")
+                  //: The state of a grid check box, as a screen reader reads it.
+                  : QCoreApplication::translate("Grid", "False");
 }
 
 // A value cell is read with its caption and what it shows, so a screen reader hears the value.
+QString GridText(const QString& english) {
+    return QCoreApplication::translate("Grid", english.toUtf8().constData());
+}
+
 void NameValueCell(QStandardItem& value, const QString& caption) {
     const QString shown = value.isCheckable()
                               ? RemoveAudioCheckText(value.checkState() == Qt::Checked)
-                              : value.text();
+                              : PropertyGridDelegate::ShownValue(value.text());
     const QString name = NameWithValue(caption, shown);
     if (value.accessibleText() != name) {
         value.setAccessibleText(name);
@@ -32,7 +41,7 @@ void NameValueCell(QStandardItem& value, const QString& caption) {
 PropertyGrid::PropertyGrid(QWidget* parent) : QWidget(parent) {
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("PropertyGrid1Items"));
-    tree_->setAccessibleName(tr("Advanced settings items"));
+    tree_->setAccessibleName(QCoreApplication::translate("Settings", "Advanced settings items"));
     tree_->setModel(&model_);
     tree_->setItemDelegate(new PropertyGridDelegate(tree_));
     tree_->setHeaderHidden(true);
@@ -87,7 +96,7 @@ void PropertyGrid::Build() {
     model_.setColumnCount(2);
     QStandardItem* root = model_.invisibleRootItem();
     for (const GridCategorySpec& category : AdvancedGridLayout()) {
-        auto* categoryItem = new QStandardItem(category.Caption);
+        auto* categoryItem = new QStandardItem(GridText(category.Caption));
         categoryItem->setEditable(false);
         QFont bold = font();
         bold.setBold(true);
@@ -95,7 +104,7 @@ void PropertyGrid::Build() {
         auto* categoryFiller = new QStandardItem;
         categoryFiller->setEditable(false);
         for (const GridItemSpec& info : category.Items) {
-            auto* caption = new QStandardItem(info.Caption);
+            auto* caption = new QStandardItem(GridText(info.Caption));
             caption->setEditable(false);
             auto* value = new QStandardItem(info.InitialValue);
             value->setData(static_cast<int>(info.Item), PropertyGridDelegate::kGridItemRole);
@@ -106,7 +115,7 @@ void PropertyGrid::Build() {
                 value->setCheckable(true);
                 value->setCheckState(Qt::Unchecked);
             }
-            NameValueCell(*value, info.Caption);
+            NameValueCell(*value, GridText(info.Caption));
             categoryItem->appendRow({caption, value});
             captionItems_[info.Item] = caption;
             valueItems_[info.Item] = value;
@@ -176,9 +185,10 @@ void PropertyGrid::OnCurrentChanged(const QModelIndex& current) {
     const QModelIndex value = current.sibling(current.row(), 1);
     const QVariant itemData = value.data(PropertyGridDelegate::kGridItemRole);
     helpCaption_->setText(caption.data().toString());
-    helpText_->setText(itemData.isValid()
-                           ? GridItemInfo(static_cast<GridItem>(itemData.toInt())).HelpText
-                           : QString());
+    helpText_->setText(
+        itemData.isValid()
+            ? GridText(GridItemInfo(static_cast<GridItem>(itemData.toInt())).HelpText)
+            : QString());
 }
 
 }  // namespace veltrano

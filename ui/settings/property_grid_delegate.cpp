@@ -1,6 +1,7 @@
 #include "ui/settings/property_grid_delegate.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
@@ -9,7 +10,30 @@
 
 namespace veltrano {
 
+namespace {
+
+// The list entries carry the stored value beside the text they show.
+constexpr int kStoredRole = Qt::UserRole + 2;
+
+constexpr const char* kAutoValue = "Auto";
+//: A grid value: the program chooses it.
+constexpr const char* kAutoShown = QT_TRANSLATE_NOOP("Grid", "Auto");
+
+}  // namespace
+
 PropertyGridDelegate::PropertyGridDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+
+QString PropertyGridDelegate::ShownValue(const QString& stored) {
+    if (stored == QLatin1String(kAutoValue)) {
+        return QCoreApplication::translate("Grid", kAutoShown);
+    }
+    return stored;
+}
+
+QString PropertyGridDelegate::displayText(const QVariant& value, const QLocale& locale) const {
+    return value.typeId() == QMetaType::QString ? ShownValue(value.toString())
+                                                : QStyledItemDelegate::displayText(value, locale);
+}
 
 QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                             const QModelIndex& index) const {
@@ -22,7 +46,8 @@ QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
         return nullptr;
     }
     auto* combo = new QComboBox(parent);
-    combo->setAccessibleName(info.Caption);
+    combo->setAccessibleName(
+        QCoreApplication::translate("Grid", info.Caption.toUtf8().constData()));
     if (info.Kind == GridItemKind::EditableList) {
         combo->setEditable(true);
         // Typed values are normalised by the settings, never added to the suggestions.
@@ -30,10 +55,14 @@ QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
         // No completion: an inline completion would store a suggestion the user never typed
         // ("2" becoming "20"), and its case-blind match would turn "1200K" into "1200k".
         combo->setCompleter(nullptr);
-        combo->addItems(info.Values);
+        for (const QString& value : info.Values) {
+            combo->addItem(ShownValue(value));
+            combo->setItemData(combo->count() - 1, value, kStoredRole);
+        }
     } else {
         for (const GridChoice& choice : info.Choices) {
-            combo->addItem(choice.Caption, choice.Value);
+            combo->addItem(ShownValue(choice.Caption), choice.Value);
+            combo->setItemData(combo->count() - 1, choice.Caption, kStoredRole);
         }
     }
     // Picking a suggestion is a finished edit; typing is committed on Enter or focus loss.
@@ -55,21 +84,25 @@ void PropertyGridDelegate::setEditorData(QWidget* editor, const QModelIndex& ind
     }
     const QString text = index.data(Qt::EditRole).toString();
     const QSignalBlocker quiet(combo);  // setting the start value is no user choice
+    const int row =
+        combo->findData(text, kStoredRole, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    combo->setCurrentIndex(row);
     if (combo->isEditable()) {
-        const int row = combo->findText(text);
-        combo->setCurrentIndex(row);
-        combo->setEditText(text);
+        combo->setEditText(ShownValue(text));
         combo->lineEdit()->selectAll();
-    } else {
-        combo->setCurrentIndex(combo->findText(text));
     }
 }
 
 void PropertyGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                         const QModelIndex& index) const {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        // The text as typed; the settings' rules decide what becomes of it.
-        const QString text = combo->isEditable() ? combo->lineEdit()->text() : combo->currentText();
+        // The text as typed; the settings' rules decide what becomes of it. A list entry
+        // stores its English value, whatever language it is shown in.
+        QString text = combo->isEditable() ? combo->lineEdit()->text() : combo->currentText();
+        const int row = combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (row >= 0) {
+            text = combo->itemData(row, kStoredRole).toString();
+        }
         model->setData(index, text, Qt::EditRole);
     }
 }

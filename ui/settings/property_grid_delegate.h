@@ -15,6 +15,12 @@ public:
     // Model role holding the row's GridItem (as int) on its value cell.
     static constexpr int kGridItemRole = Qt::UserRole + 1;
 
+    // What a value cell shows for its stored value: "Auto" in the user's language. The model,
+    // the editors' results and the settings keep the English value.
+    static QString ShownValue(const QString& stored);
+
+    QString displayText(const QVariant& value, const QLocale& locale) const override;
+
     explicit PropertyGridDelegate(QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
