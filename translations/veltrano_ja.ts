@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>it is cut short</source>
-        <translation>ファイルが途中で切れています</translation>
+        <translation>途中で切れています</translation>
     </message>
     <message>
         <source>it is damaged</source>
