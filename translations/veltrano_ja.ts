@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>Version 5.0</source>
-        <translation>バージョン 5.0</translation>
+        <translation>Ver. 5.0</translation>
     </message>
     <message>
         <source>© 2026 %1 · GNU GPL v3 or later</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation>音声を削除</translation>
+        <translation>音声を除去</translation>
     </message>
     <message>
         <source>Output File</source>
@@ -406,7 +406,7 @@
     <name>Notice</name>
     <message>
         <source>Join Finished. Click here to open the output folder</source>
-        <translation>結合が完了しました。ここをクリックすると出力フォルダーを開きます</translation>
+        <translation>結合が完了しました。クリックして出力フォルダーを開きます</translation>
     </message>
     <message>
         <source>Join finished notice. Escape closes it.</source>
@@ -1127,7 +1127,7 @@
     </message>
     <message>
         <source>Direct stream copy. Keep original format. (All files must be same format)</source>
-        <translation>ストリームをダイレクトコピーし、元の形式を保持します (すべてのファイルが同じ形式である必要があります)</translation>
+        <translation>ダイレクトコピー (元の形式を維持。すべてのファイルが同じ形式であること)</translation>
     </message>
     <message>
         <source>Convert to another format</source>
@@ -1159,7 +1159,7 @@
     </message>
     <message>
         <source>To use the &apos;Direct copy stream&apos; function, all video files must be same format</source>
-        <translation>ダイレクトコピーを使用するには、すべてのビデオファイルが同じ形式である必要があります</translation>
+        <translation>ダイレクトコピーを使用するには、すべての動画ファイルが同じ形式である必要があります</translation>
     </message>
     <message>
         <source>The output file is one of the files to join. Please choose another name or folder.</source>
@@ -1203,11 +1203,11 @@
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation>ビデオ品質:</translation>
+        <translation>画質:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation>オーディオ品質:</translation>
+        <translation>音質:</translation>
     </message>
     <message>
         <source>Width:</source>
@@ -1255,11 +1255,11 @@
     </message>
     <message>
         <source>Video quality</source>
-        <translation>ビデオ品質</translation>
+        <translation>画質</translation>
     </message>
     <message>
         <source>Audio quality</source>
-        <translation>オーディオ品質</translation>
+        <translation>音質</translation>
     </message>
     <message>
         <source>Output file name</source>

@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation>Частота кадров (кадр/с)</translation>
+        <translation>Частота кадров</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation>Удалить звук</translation>
+        <translation>Исключить звук</translation>
     </message>
     <message>
         <source>Output File</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Total Duration: 00:00:00</source>
-        <translation>Общая длительность: 00:00:00</translation>
+        <translation>Длительность: 00:00:00</translation>
     </message>
     <message>
         <source>Menu Bar</source>
@@ -406,7 +406,7 @@
     <name>Notice</name>
     <message>
         <source>Join Finished. Click here to open the output folder</source>
-        <translation>Объединение завершено. Нажмите здесь, чтобы открыть папку с результатом</translation>
+        <translation>Готово. Нажмите здесь, чтобы открыть папку</translation>
     </message>
     <message>
         <source>Join finished notice. Escape closes it.</source>
@@ -1127,11 +1127,11 @@
     </message>
     <message>
         <source>Direct stream copy. Keep original format. (All files must be same format)</source>
-        <translation>Прямое копирование потоков с сохранением исходного формата (все файлы должны быть в одном формате)</translation>
+        <translation>Прямое копирование без перекодирования (файлы одного формата)</translation>
     </message>
     <message>
         <source>Convert to another format</source>
-        <translation>Перекодировать в другой формат</translation>
+        <translation>Перекодирование</translation>
     </message>
     <message>
         <source>More &gt;&gt;</source>
@@ -1195,27 +1195,27 @@
     </message>
     <message>
         <source>Video Size:</source>
-        <translation>Размер кадра:</translation>
+        <translation>Размер:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation>Высота:</translation>
+        <translation>Выс.:</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation>Качество видео:</translation>
+        <translation>Видео:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation>Качество звука:</translation>
+        <translation>Звук:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation>Ширина:</translation>
+        <translation>Шир.:</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Имя файла:</translation>
+        <translation>Имя:</translation>
     </message>
     <message>
         <source>Join without converting</source>

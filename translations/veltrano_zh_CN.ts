@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation>去除音频</translation>
+        <translation>去除声音</translation>
     </message>
     <message>
         <source>Output File</source>
@@ -316,11 +316,11 @@
     </message>
     <message>
         <source>Video Codec</source>
-        <translation>视频编码</translation>
+        <translation>视频编解码器</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation>音频编码</translation>
+        <translation>音频编解码器</translation>
     </message>
     <message>
         <source>All Supported Video Files</source>
