@@ -1,6 +1,7 @@
 #include "engine/av/av_file_io.h"
 
 extern "C" {
+#include <libavformat/avformat.h>
 #include <libavutil/error.h>
 #include <libavutil/mem.h>
 }
@@ -63,9 +64,17 @@ std::int64_t SeekFile(void* opaque, std::int64_t position, int whence) {
 
 }  // namespace
 
-bool IsPlainFilePath(const QByteArray& path) {
+bool IsPlainFileInput(const QByteArray& path) {
     const char* protocol = avio_find_protocol_name(path.constData());
-    return protocol != nullptr && std::strcmp(protocol, "file") == 0 && !path.startsWith("file:");
+    if (protocol == nullptr || std::strcmp(protocol, "file") != 0 || path.startsWith("file:")) {
+        return false;
+    }
+    // As avformat_open_input does before it opens anything: a demuxer that reads files itself
+    // (numbered pictures) may claim the name alone.
+    AVProbeData byName{};
+    byName.filename = path.constData();
+    int score = 0;
+    return av_probe_input_format2(&byName, 0, &score) == nullptr;
 }
 
 bool IsFileIo(const AVIOContext* io) {

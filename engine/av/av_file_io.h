@@ -17,9 +17,10 @@ namespace av {
 // AVSEEK_SIZE from the file's size, errno as AVERROR, a raised interrupt ends a read with
 // AVERROR_EXIT). Writing stays with libav: its file protocol already writes 256 KB at a time.
 
-// Whether libav would read `path` through its "file" protocol as it stands (no "file:",
-// "pipe:" or network prefix): only such a path is opened by OpenFileIo.
-bool IsPlainFilePath(const QByteArray& path);
+// Whether libav would open `path` as an input by reading it through its "file" protocol as
+// it stands: no "file:", "pipe:" or network prefix, and no demuxer that opens files itself
+// claims it by its name. Only such an input is opened with OpenFileIo.
+bool IsPlainFileInput(const QByteArray& path);
 
 // Frees an AVIOContext made by OpenFileIo: closes the file and frees the buffer. Any other
 // context is left alone.

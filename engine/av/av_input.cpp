@@ -50,7 +50,7 @@ Result<InputFormatPtr> OpenMediaInput(const QString& path, const InputOpenOption
     }
     const QByteArray encodedPath = QFile::encodeName(path);
     FileIoPtr io;
-    if (options.ReadBufferBytes > 0 && IsPlainFilePath(encodedPath)) {
+    if (options.ReadBufferBytes > 0 && IsPlainFileInput(encodedPath)) {
         const int ret =
             OpenFileIo(io, encodedPath, options.ReadBufferBytes, format->interrupt_callback);
         if (ret < 0) {
