@@ -9,6 +9,7 @@ extern "C" {
 #include <cerrno>
 
 #include "engine/av/av_error.h"
+#include "engine/av/av_file_io.h"
 #include "engine/av/av_interrupt.h"
 
 namespace veltrano {
@@ -47,13 +48,25 @@ Result<InputFormatPtr> OpenMediaInput(const QString& path, const InputOpenOption
     if (options.Cancel != nullptr) {
         format->interrupt_callback = InterruptFor(*options.Cancel);
     }
-    // libav frees the context when it fails. The options left in the dictionary afterwards
-    // are those no one took.
-    const int opened = avformat_open_input(OutPtr(format), QFile::encodeName(path).constData(),
-                                           nullptr, OutPtr(openOptions));
+    const QByteArray encodedPath = QFile::encodeName(path);
+    FileIoPtr io;
+    if (options.ReadBufferBytes > 0 && IsPlainFileInput(encodedPath)) {
+        const int ret =
+            OpenFileIo(io, encodedPath, options.ReadBufferBytes, format->interrupt_callback);
+        if (ret < 0) {
+            return Status(ret, Describe(lead, ret));
+        }
+        format->pb = io.get();
+    }
+    // libav frees the context when it fails, but never an AVIOContext of ours. The options
+    // left in the dictionary afterwards are those no one took.
+    const int opened =
+        avformat_open_input(OutPtr(format), encodedPath.constData(), nullptr, OutPtr(openOptions));
     if (opened < 0) {
         return Status(opened, Describe(lead, opened));
     }
+    // From here the context's closer frees it (InputFormatCloser).
+    static_cast<void>(io.release());
     if (const AVDictionaryEntry* unused =
             av_dict_get(openOptions.get(), "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
         return Status(

@@ -19,6 +19,10 @@ struct InputOpenOptions {
     // libav's own.
     std::int64_t ProbeSizeBytes = 0;
     std::int64_t AnalyzeDurationUs = 0;
+    // When set, a plain file is read through a buffer of this size (av::OpenFileIo) rather
+    // than libav's 32 KB one: for reading a whole file front to back. The file protocol's own
+    // options ("blocksize", "seekable") are then not taken.
+    int ReadBufferBytes = 0;
     // Demuxer options "key=value:key=value"; they override the bounds above, and one that no
     // one takes is refused.
     QString FormatOptions;

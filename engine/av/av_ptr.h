@@ -13,12 +13,22 @@ extern "C" {
 
 #include <memory>
 
+#include "engine/av/av_file_io.h"
+
 namespace veltrano {
 
 namespace av {
 
+// libav leaves an input's AVIOContext of our own (av::OpenFileIo) open: it is freed after.
 struct InputFormatCloser {
-    void operator()(AVFormatContext* ctx) const { avformat_close_input(&ctx); }
+    void operator()(AVFormatContext* ctx) const {
+        AVIOContext* own =
+            ctx != nullptr && (ctx->flags & AVFMT_FLAG_CUSTOM_IO) != 0 && IsFileIo(ctx->pb)
+                ? ctx->pb
+                : nullptr;
+        avformat_close_input(&ctx);
+        CloseFileIo(own);
+    }
 };
 // An output context owns its AVIOContext only once opened; close it before freeing.
 struct OutputFormatCloser {

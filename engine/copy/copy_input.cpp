@@ -42,9 +42,11 @@ bool AnalysisFellShort(const CopyInputScan& scan) {
            (scan.Audio.Present && (scan.Audio.SampleRate <= 0 || scan.Audio.Channels <= 0));
 }
 
-Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& cancel) {
+Result<av::InputFormatPtr> Open(const QString& path, const std::atomic<bool>& cancel,
+                                int readBufferBytes) {
     av::InputOpenOptions options;
     options.Cancel = &cancel;
+    options.ReadBufferBytes = readBufferBytes;
     Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
     if (opened.Ok()) {
         PrepareForCopy(opened->get(), cancel);

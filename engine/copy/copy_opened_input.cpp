@@ -19,7 +19,8 @@ Result<OpenedInput> OpenCopyInput(const QString& path, const CopyInputScan& scan
     });
     bool analysed = false;
     OpenedInput opened;
-    Result<av::InputFormatPtr> context = copy_input::Open(path, cancel);
+    Result<av::InputFormatPtr> context =
+        copy_input::Open(path, cancel, copy_input::kCopyReadBufferBytes);
     int ret = context.Code();
     if (context.Ok()) {
         opened.Context = std::move(context).Value();
