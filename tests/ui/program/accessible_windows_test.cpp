@@ -11,15 +11,11 @@
 #include <QTest>
 
 #include "tests/app/player/fake_media_player.h"
-#include "tests/support/recording_messages.h"
-#include "tests/ui/fake_one_shot_timer.h"
-#include "tests/ui/progress/progress_test_fakes.h"
+#include "tests/ui/program/started_windows_test.h"
 #include "ui/about/form_flash.h"
 #include "ui/main/form_wait.h"
 #include "ui/player/form_player.h"
 #include "ui/player/qt_player_messages.h"
-#include "ui/program/program_windows.h"
-#include "ui/program/window_program.h"
 #include "ui/settings/qt_folder_browser.h"
 
 namespace veltrano {
@@ -63,24 +59,7 @@ QStringList CaptionsMissingFromNames(QWidget* window) {
     return missing;
 }
 
-class AccessibleWindowsTest : public testing::Test {
-protected:
-    void SetUp() override {
-        TestApplication();
-        openers.Attach({program.Catalogue(), program.List(), program.Request(), program.Runner(),
-                        program.Messages(), program.Folder()});
-        ASSERT_TRUE(program.Start());
-    }
-
-    RecordingMessages messages;
-    ProgramWindows openers;
-    WindowProgram program{ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
-                          openers, &messages};
-    FakeTaskbar taskbar;
-    FakeSound sound;
-    FakeFolderOpener folderOpener;
-    CompletionNotice notice{folderOpener, std::make_unique<FakeOneShotTimer>()};
-};
+using AccessibleWindowsTest = StartedWindowsTest;
 
 TEST_F(AccessibleWindowsTest, EveryCaptionOnScreenIsInItsControlsName) {
     FormMain& main = program.MainWindow();

@@ -15,16 +15,11 @@
 #include <QTranslator>
 
 #include "tests/app/player/fake_media_player.h"
-#include "tests/support/recording_messages.h"
-#include "tests/ui/fake_one_shot_timer.h"
-#include "tests/ui/progress/progress_test_fakes.h"
-#include "tests/ui/test_application.h"
+#include "tests/ui/program/started_windows_test.h"
 #include "ui/about/form_flash.h"
 #include "ui/main/form_wait.h"
 #include "ui/player/form_player.h"
 #include "ui/player/qt_player_messages.h"
-#include "ui/program/program_windows.h"
-#include "ui/program/window_program.h"
 #include "ui/settings/qt_folder_browser.h"
 
 namespace veltrano {
@@ -134,24 +129,13 @@ public:
     QStringList found_;
 };
 
-class TranslatedWindowsTest : public testing::Test {
+// The pseudo-translation is a base listed first, so it is installed before the windows are built.
+class TranslatedWindowsTest : private PseudoTranslation, public StartedWindowsTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(pseudo.loaded) << VELTRANO_PSEUDO_QM;
-        openers.Attach({program.Catalogue(), program.List(), program.Request(), program.Runner(),
-                        program.Messages(), program.Folder()});
-        ASSERT_TRUE(program.Start());
+        ASSERT_TRUE(loaded) << VELTRANO_PSEUDO_QM;
+        StartedWindowsTest::SetUp();
     }
-
-    PseudoTranslation pseudo;
-    RecordingMessages messages;
-    ProgramWindows openers;
-    WindowProgram program{ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
-                          openers, &messages};
-    FakeTaskbar taskbar;
-    FakeSound sound;
-    FakeFolderOpener folderOpener;
-    CompletionNotice notice{folderOpener, std::make_unique<FakeOneShotTimer>()};
 };
 
 TEST_F(TranslatedWindowsTest, EveryVisibleTextGoesThroughTranslation) {
@@ -195,27 +179,18 @@ TEST(TranslatedLayoutTest, NoCaptionIsCutInAnyLanguage) {
             QStringLiteral(VELTRANO_QM_DIR "/veltrano_%1.qm").arg(QLatin1String(language))));
         QCoreApplication::installTranslator(&translator);
         {
-            RecordingMessages messages;
-            ProgramWindows openers;
-            WindowProgram program{
-                ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()), openers,
-                &messages};
-            openers.Attach({program.Catalogue(), program.List(), program.Request(),
-                            program.Runner(), program.Messages(), program.Folder()});
-            ASSERT_TRUE(program.Start());
-            FormMain& main = program.MainWindow();
+            StartedWindows windows;
+            ASSERT_TRUE(windows.Start());
+            FormMain& main = windows.program.MainWindow();
             main.show();
             QtFolderBrowser browser(&main);
             FormVideoFormat settings(
-                program.Catalogue(), program.List(), program.Request(), messages, browser,
-                QString(), [] {}, &main);
+                windows.program.Catalogue(), windows.program.List(), windows.program.Request(),
+                windows.messages, browser, QString(), [] {}, &main);
             settings.show();
             settings.findChild<QAbstractButton*>(QStringLiteral("BtnMore"))->click();
-            FakeTaskbar taskbar;
-            FakeSound sound;
-            FakeFolderOpener folderOpener;
-            CompletionNotice notice{folderOpener, std::make_unique<FakeOneShotTimer>()};
-            FormConverting progress(&main, program.Runner(), taskbar, sound, notice);
+            FormConverting progress(&main, windows.program.Runner(), windows.taskbar, windows.sound,
+                                    windows.notice);
             progress.show();
             for (QWidget* window : std::initializer_list<QWidget*>{&main, &settings, &progress}) {
                 for (QWidget* control : window->findChildren<QWidget*>()) {
