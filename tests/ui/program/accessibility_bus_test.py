@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The window program as a screen reader sees it, through the real accessibility bus.
 
-Run inside an X server and a private session bus (CTest wraps it in xvfb-run and
+Run inside an X server and a private session bus (CTest wraps it in with-xvfb.sh and
 dbus-run-session). It starts the accessibility bus, then the real program with two clips on
 its command line, and reads the tree with pyatspi: the toolbar by its captions, the totals
 from the status bar, the output settings dialog's "More >>" and "Browse..." by name; it joins

@@ -62,7 +62,7 @@ TEST(SettingsDialogEndToEndTest, JoinsIntoTheProfileAndSizeChosenInTheDialog) {
     char name[] = "veltrano-video-joiner";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run under xvfb-run";
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run on an X server (tests/support/with-xvfb.sh)";
 
     const std::optional<EndToEndClips> clips = MakeEndToEndClips(work);
     ASSERT_TRUE(clips.has_value());
