@@ -34,7 +34,9 @@ int main(int argc, char* argv[]) {
     }
     CountingMessages messages;
     ProgramWindows openers;  // the commands that open windows are not used here
-    WindowProgram program(ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
+    EngineModuleLoader engine;
+    WindowProgram program(engine,
+                          ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
                           openers, &messages);
     if (!program.Start()) {
         return 1;

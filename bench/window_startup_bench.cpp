@@ -5,19 +5,22 @@
 #include <cstdio>
 
 #include "bench/window_shown_probe.h"
+#include "engine/module/engine_module_loader.h"
 #include "ui/program/program_windows.h"
 #include "ui/program/window_program.h"
 
 using namespace veltrano;
 
 int main(int argc, char* argv[]) {
+    EngineModuleLoader engine;
+    engine.Start();
     QApplication app(argc, argv);
     const ProgramFolder programFolder =
         ProgramFolder::ForApplication(QCoreApplication::applicationDirPath());
     ProgramWindows openers;
-    WindowProgram program(programFolder, openers);
+    WindowProgram program(engine, programFolder, openers);
     openers.Attach({program.Catalogue(), program.List(), program.Request(), program.Runner(),
-                    program.Messages(), program.Folder()});
+                    program.Messages(), program.Folder(), program.Engine()});
     if (!program.Start()) {
         return 1;
     }

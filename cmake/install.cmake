@@ -21,14 +21,27 @@ veltrano_gzip(${VELTRANO_DIST_DIR}/man/veltrano-video-joiner.1
               ${VELTRANO_GZ_DIR}/veltrano-video-joiner.1.gz)
 veltrano_gzip(${VELTRANO_DIST_DIR}/debian/changelog ${VELTRANO_GZ_DIR}/changelog.gz)
 
+# Both programs link the engine's interfaces from the package's own folder.
+file(RELATIVE_PATH VELTRANO_PRIVATE_LIB_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR}
+     /prefix/${VELTRANO_PRIVATE_LIB_DIR})
+set_target_properties(veltrano-join PROPERTIES
+    INSTALL_RPATH "$ORIGIN/${VELTRANO_PRIVATE_LIB_FROM_BIN}")
 if(TARGET veltrano-video-joiner)
+    set_target_properties(veltrano-video-joiner PROPERTIES
+        INSTALL_RPATH "$ORIGIN/${VELTRANO_PRIVATE_LIB_FROM_BIN}")
     install(TARGETS veltrano-video-joiner RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${VELTRANO_GZ_DIR}/veltrano-video-joiner.1.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 install(TARGETS veltrano-join RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Loaded by both programs when a join converts (engine/jobs/convert_module_loader.h).
-install(TARGETS veltrano_convert_module LIBRARY DESTINATION ${VELTRANO_CONVERT_MODULE_DIR})
+install(TARGETS veltrano_convert_module LIBRARY DESTINATION ${VELTRANO_MODULE_DIR})
+# Loaded by the window program as it starts (engine/module/engine_module_loader.h).
+if(TARGET veltrano-video-joiner)
+    install(TARGETS veltrano_engine_module LIBRARY DESTINATION ${VELTRANO_MODULE_DIR})
+endif()
+# The engine's interfaces, linked by both programs and the modules (RUNPATH beside each).
+install(TARGETS veltrano_engine_api LIBRARY DESTINATION ${VELTRANO_PRIVATE_LIB_DIR})
 
 # The whole data folder, so that files added to it later are installed without a change here;
 # its README is for developers.

@@ -101,6 +101,23 @@ else
     fail "could not make a clip to convert"
 fi
 
+# The installed window program loads the installed engine module, not the build tree's, and
+# links no libav of its own.
+if [[ $window == with-window-program && -s $convert_clip ]]; then
+    program=$prefix/bin/veltrano-video-joiner
+    loads=$(XDG_CONFIG_HOME=$work/config LD_DEBUG=files QT_QPA_PLATFORM=offscreen \
+        "$program" --print-list "$convert_clip" 2>&1 >"$work/list.txt")
+    if grep -q "file=$prefix/lib.*/veltrano-engine.so" <<<"$loads" &&
+        grep -q "convert.mp4" "$work/list.txt"; then
+        pass "the window program loads the installed engine module"
+    else
+        fail "window program: $(grep -e veltrano-engine -e 'cannot be loaded' <<<"$loads")"
+    fi
+    if ldd "$program" | grep -E 'libav|Qt6Multimedia'; then
+        fail "the window program links the engine's libraries"
+    fi
+fi
+
 # Bash completion, run the way bash runs it.
 complete_words() {  # prints the completions offered for the words given (last one is completed)
     PATH=$prefix/bin:$PATH bash -c '

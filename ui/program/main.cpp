@@ -1,8 +1,4 @@
 // veltrano-video-joiner: the window program.
-extern "C" {
-#include <libavutil/log.h>
-}
-
 #include <QApplication>
 #include <cstdio>
 
@@ -10,6 +6,7 @@ extern "C" {
 #include "app/probe/probe_report.h"
 #include "core/console_messages.h"
 #include "core/product.h"
+#include "engine/module/engine_module_loader.h"
 #include "ui/program/program_options.h"
 #include "ui/program/program_windows.h"
 #include "ui/program/translations_loader.h"
@@ -18,6 +15,10 @@ extern "C" {
 using namespace veltrano;
 
 int main(int argc, char* argv[]) {
+    // The engine's libraries (about three quarters of what the program loads) load on a second
+    // thread while the toolkit starts and the windows are built; the engine check at start-up
+    // waits for them. Joined when main returns, whichever way.
+    EngineModuleLoader engine;
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -33,6 +34,8 @@ int main(int argc, char* argv[]) {
         // Printing the list shows no window: it must also work without a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Only now: the libraries' initialisers may read the environment while it is changed.
+    engine.Start();
     if (options.Help) {
         std::fputs(qPrintable(ProgramUsageText()), stdout);
         return 0;
@@ -43,8 +46,6 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    // libav's own log lines would repeat, less clearly, what the messages already say.
-    av_log_set_level(AV_LOG_FATAL);
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
@@ -62,9 +63,10 @@ int main(int argc, char* argv[]) {
 
     ConsoleMessages consoleMessages(false);
     ProgramWindows openers;
-    WindowProgram program(programFolder, openers, options.PrintList ? &consoleMessages : nullptr);
+    WindowProgram program(engine, programFolder, openers,
+                          options.PrintList ? &consoleMessages : nullptr);
     openers.Attach({program.Catalogue(), program.List(), program.Request(), program.Runner(),
-                    program.Messages(), program.Folder()});
+                    program.Messages(), program.Folder(), program.Engine()});
     if (!program.Start()) {
         return 1;  // "Video lib not found" was shown
     }

@@ -1,6 +1,5 @@
 #include "ui/program/program_windows.h"
 
-#include "engine/player/ff_player.h"
 #include "ui/about/form_flash.h"
 #include "ui/player/form_player.h"
 #include "ui/player/qt_player_messages.h"
@@ -19,7 +18,12 @@ void ProgramWindows::Attach(const Parts& parts) {
 
 ProgressWindows* ProgramWindows::Progress() {
     if (parts_ && !progress_) {
-        progress_ = std::make_unique<ProgressWindows>(parts_->Runner, parts_->Folder);
+        const Result<EngineParts*> engine = parts_->Engine.Parts();
+        progress_ = std::make_unique<ProgressWindows>(
+            parts_->Runner, engine.Ok()
+                                ? (*engine)->NewSoundEffect(parts_->Folder.FilePath(
+                                      QString::fromLatin1(ProgressWindows::kCompletionSoundFile)))
+                                : nullptr);
     }
     return progress_.get();
 }
@@ -52,9 +56,14 @@ void ProgramWindows::OpenPlayer(QWidget* owner, const QString& path) {
     if (focused && parts_->List.Row(*focused).SourcePath == path) {
         durationText = parts_->List.Row(*focused).DurationText;
     }
-    FFPlayer player;
+    // The engine passed its check at start-up, or no window would be open.
+    const Result<EngineParts*> engine = parts_->Engine.Parts();
+    if (!engine.Ok()) {
+        return;
+    }
+    const std::unique_ptr<MediaPlayer> player = (*engine)->NewPlayer();
     QtPlayerMessages messages(owner);
-    FormPlayer window(player, messages, parts_->Folder.Path(), owner);
+    FormPlayer window(*player, messages, parts_->Folder.Path(), owner);
     window.PlayModal(path, durationText);
 }
 

@@ -9,6 +9,7 @@
 #include "core/list/join_list.h"
 #include "core/program_folder.h"
 #include "core/user_messages.h"
+#include "engine/module/engine_module_loader.h"
 #include "profiles/catalogue/profile_catalogue.h"
 #include "ui/main/window_openers.h"
 #include "ui/progress/progress_windows.h"
@@ -31,6 +32,8 @@ public:
         JoinRunner& Runner;
         UserMessages& Messages;
         const ProgramFolder& Folder;
+        // Makes the player and the completion sound (loaded before any window opens).
+        EngineModuleLoader& Engine;
     };
 
     ProgramWindows() = default;

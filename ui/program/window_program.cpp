@@ -4,9 +4,10 @@
 
 namespace veltrano {
 
-WindowProgram::WindowProgram(const ProgramFolder& programFolder, WindowOpeners& openers,
-                             UserMessages* messages)
-    : programFolder_(programFolder),
+WindowProgram::WindowProgram(EngineModuleLoader& engine, const ProgramFolder& programFolder,
+                             WindowOpeners& openers, UserMessages* messages)
+    : engine_(engine),
+      programFolder_(programFolder),
       messages_(messages != nullptr ? *messages : boxMessages_),
       prober_(decoder_, list_, messages_, feedback_),
       runner_(encoder_, messages_, settings_, clock_) {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <memory>
 
-class QSoundEffect;
+#include "engine/api/sound_effect.h"
 
 namespace veltrano {
 
@@ -15,20 +14,23 @@ public:
     virtual void Play() = 0;
 };
 
-// Plays a WAV file through the default audio output. The file is loaded up front so the sound
-// starts with the completion, not after a read; with no audio output or no readable file the
-// program stays silent rather than falling back to another sound.
+// Plays a sound the engine loaded up front (EngineParts::NewSoundEffect), so the sound starts
+// with the completion, not after a read; without one the program stays silent rather than
+// falling back to another sound.
 class SoundEffectCompletionSound : public CompletionSound {
 public:
-    explicit SoundEffectCompletionSound(const QString& wavPath);
-    ~SoundEffectCompletionSound() override;
+    // `effect` may be null: silence.
+    explicit SoundEffectCompletionSound(std::unique_ptr<SoundEffect> effect)
+        : effect_(std::move(effect)) {}
 
-    void Play() override;
-    // False when there is no audio output or no readable file: Play stays silent.
-    bool CanPlay() const { return effect_ != nullptr; }
+    void Play() override {
+        if (effect_ != nullptr) {
+            effect_->Play();
+        }
+    }
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    std::unique_ptr<SoundEffect> effect_;
 };
 
 }  // namespace veltrano

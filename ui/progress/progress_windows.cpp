@@ -15,11 +15,11 @@ Interface& Own(std::unique_ptr<Interface>& owner, Args&&... args) {
 
 }  // namespace
 
-ProgressWindows::ProgressWindows(JoinRunner& runner, const ProgramFolder& programFolder)
+ProgressWindows::ProgressWindows(JoinRunner& runner, std::unique_ptr<SoundEffect> completionSound)
     : runner_(runner),
       taskbar_(Own<TaskbarProgress, LauncherTaskbarProgress>(ownTaskbar_)),
-      sound_(Own<CompletionSound, SoundEffectCompletionSound>(
-          ownSound_, programFolder.FilePath(QString::fromLatin1(kCompletionSoundFile)))),
+      sound_(
+          Own<CompletionSound, SoundEffectCompletionSound>(ownSound_, std::move(completionSound))),
       notice_(Own<CompletionNotice, CompletionNotice>(
           ownNotice_, Own<FolderOpener, DesktopFolderOpener>(ownFolderOpener_),
           std::make_unique<QtOneShotTimer>())) {}

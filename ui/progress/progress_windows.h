@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/join/join_runner.h"
-#include "core/program_folder.h"
 #include "ui/progress/completion_notice.h"
 #include "ui/progress/completion_sound.h"
 #include "ui/progress/folder_opener.h"
@@ -24,9 +23,10 @@ public:
     // The sound file that ProgramFolder holds.
     static constexpr const char* kCompletionSoundFile = "join-finished.wav";
 
-    // The real services: the launcher-entry taskbar progress, the sound from `programFolder`,
-    // the desktop's file manager and real timers.
-    ProgressWindows(JoinRunner& runner, const ProgramFolder& programFolder);
+    // The real services: the launcher-entry taskbar progress, `completionSound` (the engine's,
+    // made from kCompletionSoundFile; null for silence), the desktop's file manager and real
+    // timers.
+    ProgressWindows(JoinRunner& runner, std::unique_ptr<SoundEffect> completionSound);
     // Services supplied by the caller (tests); they must outlive this object.
     ProgressWindows(JoinRunner& runner, TaskbarProgress& taskbar, CompletionSound& sound,
                     CompletionNotice& notice);

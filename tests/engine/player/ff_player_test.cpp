@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/int64_helpers.h"
+#include "engine/player/qt_sound_effect.h"
 #include "tests/support/media_tools.h"
 
 namespace veltrano {
@@ -439,6 +440,15 @@ TEST_F(FFPlayerTest, PicturesTakeTheAspectTheContainerStates) {
     EXPECT_EQ(output.Last.Width, 640);
     EXPECT_EQ(output.Last.Height, 360);
     player.ClosePlayer(false);
+}
+
+// The completion sound of a join: a missing file is silence, not a failure.
+TEST(QtSoundEffectTest, AMissingFileIsSilence) {
+    App();
+    QtSoundEffect sound(QStringLiteral("/nonexistent/join-finished.wav"));
+    EXPECT_FALSE(sound.CanPlay());
+    sound.Play();  // silently nothing
+    sound.Play();
 }
 
 }  // namespace

@@ -60,7 +60,8 @@ TEST(WindowProgramTest, StartsAndAddsCommandLineFilesUnderTheirFullNames) {
 
     RecordingMessages messages;
     ProgramWindows openers;  // not attached: the commands that open windows do nothing
-    WindowProgram program(ProgramFolder::FirstExisting({work.path()}), openers, &messages);
+    EngineModuleLoader engine;
+    WindowProgram program(engine, ProgramFolder::FirstExisting({work.path()}), openers, &messages);
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(program.Request().OutputFolder, QStringLiteral("/videos/out/"));
     EXPECT_EQ(program.MainWindow().windowTitle(), QStringLiteral("Veltrano Video Joiner"));

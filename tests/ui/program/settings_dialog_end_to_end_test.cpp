@@ -62,7 +62,8 @@ TEST(SettingsDialogEndToEndTest, JoinsIntoTheProfileAndSizeChosenInTheDialog) {
     char name[] = "veltrano-video-joiner";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run on an X server (tests/support/with-xvfb.sh)";
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
+        << "run on an X server (tests/support/with-xvfb.sh)";
 
     const std::optional<EndToEndClips> clips = MakeEndToEndClips(work);
     ASSERT_TRUE(clips.has_value());
@@ -72,11 +73,13 @@ TEST(SettingsDialogEndToEndTest, JoinsIntoTheProfileAndSizeChosenInTheDialog) {
 
     RecordingMessages messages;
     ProgramWindows openers;
+    EngineModuleLoader engine;
     {
-        WindowProgram program(ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
+        WindowProgram program(engine,
+                              ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
                               openers, &messages);
         openers.Attach({program.Catalogue(), program.List(), program.Request(), program.Runner(),
-                        program.Messages(), program.Folder()});
+                        program.Messages(), program.Folder(), program.Engine()});
         ASSERT_TRUE(program.Start());
         FormMain& window = program.MainWindow();
         window.show();

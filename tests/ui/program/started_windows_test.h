@@ -19,13 +19,15 @@ namespace veltrano {
 struct StartedWindows {
     bool Start() {
         openers.Attach({program.Catalogue(), program.List(), program.Request(), program.Runner(),
-                        program.Messages(), program.Folder()});
+                        program.Messages(), program.Folder(), program.Engine()});
         return program.Start();
     }
 
     RecordingMessages messages;
     ProgramWindows openers;
-    WindowProgram program{ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
+    EngineModuleLoader engine;
+    WindowProgram program{engine,
+                          ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
                           openers, &messages};
     FakeTaskbar taskbar;
     FakeSound sound;

@@ -65,7 +65,8 @@ TEST(WindowProgramEndToEndTest, ListsTheCommandLineFilesAndJoinsThemByDirectCopy
     char name[] = "veltrano-video-joiner";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run on an X server (tests/support/with-xvfb.sh)";
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
+        << "run on an X server (tests/support/with-xvfb.sh)";
 
     const std::optional<EndToEndClips> clips = MakeEndToEndClips(work);
     ASSERT_TRUE(clips.has_value());
@@ -75,8 +76,10 @@ TEST(WindowProgramEndToEndTest, ListsTheCommandLineFilesAndJoinsThemByDirectCopy
     RecordingMessages messages;
     CopyJoinOpeners openers;
     openers.outputFolder = work.filePath("out");
+    EngineModuleLoader engine;
     {
-        WindowProgram program(ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
+        WindowProgram program(engine,
+                              ProgramFolder::ForApplication(QCoreApplication::applicationDirPath()),
                               openers, &messages);
         openers.program = &program;
         ASSERT_TRUE(program.Start());

@@ -129,8 +129,7 @@ TEST_F(ProgressWindowsTest, AFailureDuringTheStartClosesTheWindowBeforeItWaits) 
 }
 
 TEST_F(ProgressWindowsTest, RealServicesWorkWithoutABusASoundDeviceOrASoundFile) {
-    const ProgramFolder folder = ProgramFolder::FirstExisting({QStringLiteral("/nonexistent")});
-    ProgressWindows real{runner, folder};
+    ProgressWindows real{runner, std::unique_ptr<SoundEffect>()};
     bool waited = false;
     real.SetWindowOpenedHook([this, &waited](FormConverting& window) {
         waited = true;

@@ -1,4 +1,4 @@
-#include "ui/progress/completion_sound.h"
+#include "engine/player/qt_sound_effect.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 
 namespace veltrano {
 
-SoundEffectCompletionSound::SoundEffectCompletionSound(const QString& wavPath) {
+QtSoundEffect::QtSoundEffect(const QString& wavPath) {
     if (!QFileInfo(wavPath).isFile()) {
         return;
     }
@@ -20,9 +20,9 @@ SoundEffectCompletionSound::SoundEffectCompletionSound(const QString& wavPath) {
     effect_->setSource(QUrl::fromLocalFile(wavPath));
 }
 
-SoundEffectCompletionSound::~SoundEffectCompletionSound() = default;
+QtSoundEffect::~QtSoundEffect() = default;
 
-void SoundEffectCompletionSound::Play() {
+void QtSoundEffect::Play() {
     if (effect_ == nullptr || effect_->status() == QSoundEffect::Error) {
         return;
     }
