@@ -23,7 +23,7 @@ veltrano_gzip(${VELTRANO_DIST_DIR}/debian/changelog ${VELTRANO_GZ_DIR}/changelog
 
 # Both programs link the engine's interfaces from the package's own folder.
 file(RELATIVE_PATH VELTRANO_PRIVATE_LIB_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR}
-     /prefix/${VELTRANO_PRIVATE_LIB_DIR})
+     /prefix/${VELTRANO_MODULE_DIR})
 set_target_properties(veltrano-join PROPERTIES
     INSTALL_RPATH "$ORIGIN/${VELTRANO_PRIVATE_LIB_FROM_BIN}")
 if(TARGET veltrano-video-joiner)
@@ -40,8 +40,8 @@ install(TARGETS veltrano_convert_module LIBRARY DESTINATION ${VELTRANO_MODULE_DI
 if(TARGET veltrano-video-joiner)
     install(TARGETS veltrano_engine_module LIBRARY DESTINATION ${VELTRANO_MODULE_DIR})
 endif()
-# The engine's interfaces, linked by both programs and the modules (RUNPATH beside each).
-install(TARGETS veltrano_engine_api LIBRARY DESTINATION ${VELTRANO_PRIVATE_LIB_DIR})
+# The engine's interfaces, linked by both programs and the modules (each one's RUNPATH).
+install(TARGETS veltrano_engine_api LIBRARY DESTINATION ${VELTRANO_MODULE_DIR})
 
 # The whole data folder, so that files added to it later are installed without a change here;
 # its README is for developers.

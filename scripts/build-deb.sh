@@ -13,7 +13,7 @@ cxx_flags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ld_flags=$(dpkg-buildflags --get LDFLAGS)
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_FLAGS="$cxx_flags" -DCMAKE_EXE_LINKER_FLAGS="$ld_flags" \
-    -DCMAKE_MODULE_LINKER_FLAGS="$ld_flags" \
+    -DCMAKE_MODULE_LINKER_FLAGS="$ld_flags" -DCMAKE_SHARED_LINKER_FLAGS="$ld_flags" \
     -DVELTRANO_BUILD_TESTS=OFF -DVELTRANO_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
 rm -f "$build_dir"/veltrano-video-joiner_*.deb
