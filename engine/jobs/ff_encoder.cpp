@@ -14,6 +14,7 @@ extern "C" {
 #include "engine/av/av_error.h"
 #include "engine/av/av_input.h"
 #include "engine/av/av_ptr.h"
+#include "engine/copy/copy_input.h"
 #include "engine/copy/copy_join.h"
 #include "engine/jobs/encoder_output_file.h"
 #include "engine/jobs/output_check.h"
@@ -44,7 +45,11 @@ struct CheckedFirstInput {
 };
 
 Result<CheckedFirstInput> CheckFirstInput(const QString& path) {
-    Result<av::InputFormatPtr> opened = OpenToCheck(path);
+    av::InputOpenOptions options;
+    options.FailureLead = QStringLiteral("Cannot open file");
+    // Read as the copy pass reads, which then takes the file as it stands.
+    options.ReadBufferBytes = copy_input::kCopyReadBufferBytes;
+    Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
     if (!opened.Ok()) {
         return opened.GetStatus();
     }
