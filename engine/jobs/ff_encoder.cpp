@@ -88,6 +88,9 @@ Result<CheckedFirstInput> CheckFirstInput(const QString& path) {
 
 FFEncoder::FFEncoder(QObject* parent) : MediaEncoder(parent) {}
 
+FFEncoder::FFEncoder(const av::OpenedInputRecord& opened, QObject* parent)
+    : MediaEncoder(parent), opened_(&opened) {}
+
 FFEncoder::~FFEncoder() {
     cancel_.store(true);
     if (worker_.joinable()) {
@@ -142,9 +145,12 @@ int FFEncoder::AddJobInput(int handle, const QString& input, const QString& /*in
         lastError_ = QStringLiteral("There is no job %1.").arg(handle);
         return -1;
     }
-    if (const Result<av::InputFormatPtr> opened = OpenToCheck(input); !opened.Ok()) {
-        lastError_ = opened.Message();
-        return opened.Code();
+    // Opened by the probe as it stands, it would open again.
+    if (opened_ == nullptr || !opened_->OpenedUnchanged(input)) {
+        if (const Result<av::InputFormatPtr> opened = OpenToCheck(input); !opened.Ok()) {
+            lastError_ = opened.Message();
+            return opened.Code();
+        }
     }
     job->Inputs.push_back(input);
     return 0;
