@@ -372,6 +372,30 @@ INSTANTIATE_TEST_SUITE_P(EveryChange, FFEncoderInputChanges,
                                                            false}),
                          InputChangeName);
 
+// The copy pass reads the first input from the job check's open only while the path still names
+// that file: one replaced before the join is read afresh and refused.
+TEST_F(FFEncoderFaults, AFirstInputReplacedAfterTheCheckIsReadAfresh) {
+    QTemporaryDir work;
+    const QString first = work.filePath(QStringLiteral("first.mp4"));
+    const QString second = work.filePath(QStringLiteral("second.mp4"));
+    ASSERT_TRUE(QFile::copy(A(), first));
+    ASSERT_TRUE(QFile::copy(B(), second));
+    const QString output = work.filePath(QStringLiteral("joined.mp4"));
+    FFEncoder encoder;
+    bool injected = false;
+    encoder.SetStageObserver([&](JoinStage stage) {
+        if (stage == JoinStage::BeforeTemporaryFile && !injected) {
+            injected = QFile::remove(first) && QFile::copy(Wide(), first);
+        }
+    });
+    const Outcome outcome = Join(encoder, {first, second}, output, kCopy);
+    ASSERT_TRUE(injected) << "the input was never replaced";
+    EXPECT_FALSE(outcome.Completed);
+    EXPECT_EQ(outcome.Message.toStdString(),
+              "Cannot join first.mp4: the file changed after it was checked.");
+    EXPECT_FALSE(QFile::exists(output));
+}
+
 // The job check takes the probe's open for an input only while the file is as the probe found it.
 TEST_F(FFEncoderFaults, AnInputChangedSinceTheProbeIsOpenedAgain) {
     QTemporaryDir work;
