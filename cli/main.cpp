@@ -11,6 +11,7 @@ extern "C" {
 #include "cli/cli_arguments.h"
 #include "cli/cli_commands.h"
 #include "core/settings_store.h"
+#include "engine/av/opened_input_record.h"
 #include "engine/jobs/ff_copy_checker.h"
 #include "engine/jobs/ff_encoder.h"
 #include "engine/probe/ff_decoder.h"
@@ -52,8 +53,9 @@ int Main(int argc, char* argv[]) {
     }
 
     SettingsStore settings;
-    FFDecoder decoder;
-    FFEncoder encoder;
+    av::OpenedInputRecord openedInputs;
+    FFDecoder decoder(openedInputs);
+    FFEncoder encoder(openedInputs);
     QString programFolder = QCoreApplication::applicationDirPath();
     if (!programFolder.endsWith(QLatin1Char('/'))) {
         programFolder += QLatin1Char('/');

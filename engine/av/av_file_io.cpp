@@ -23,6 +23,7 @@ namespace {
 struct OpenFile {
     int Fd = -1;
     AVIOInterruptCB Interrupt{};
+    struct stat Opened {};  // the file as it was when opened; all zero when fstat failed
 };
 
 bool Interrupted(const OpenFile& file) {
@@ -92,6 +93,24 @@ void CloseFileIo(AVIOContext* io) {
     avio_context_free(&io);
 }
 
+bool StillReadsFileAt(const AVIOContext* io, const QByteArray& path) {
+    if (!IsFileIo(io)) {
+        return false;
+    }
+    const struct stat& opened = static_cast<const OpenFile*>(io->opaque)->Opened;
+    struct stat named {};
+    if (::stat(path.constData(), &named) < 0) {
+        return false;
+    }
+    // Any write changes the change time too, which no one can set back.
+    const auto same = [](const timespec& a, const timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
+    return S_ISREG(opened.st_mode) && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino && opened.st_size == named.st_size &&
+           same(opened.st_mtim, named.st_mtim) && same(opened.st_ctim, named.st_ctim);
+}
+
 int OpenFileIo(FileIoPtr& io, const QByteArray& path, int bufferBytes,
                const AVIOInterruptCB& interrupt) {
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
@@ -99,11 +118,14 @@ int OpenFileIo(FileIoPtr& io, const QByteArray& path, int bufferBytes,
         return AVERROR(errno);
     }
     struct stat info {};
-    const bool pipe = ::fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode);
+    if (::fstat(fd, &info) < 0) {
+        info = {};
+    }
+    const bool pipe = S_ISFIFO(info.st_mode);
     if (!pipe) {
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     }
-    auto file = std::make_unique<OpenFile>(OpenFile{fd, interrupt});
+    auto file = std::make_unique<OpenFile>(OpenFile{fd, interrupt, info});
     std::unique_ptr<unsigned char, decltype(&av_free)> buffer(
         static_cast<unsigned char*>(av_malloc(static_cast<std::size_t>(bufferBytes))), &av_free);
     AVIOContext* made = buffer == nullptr

@@ -33,6 +33,10 @@ struct FileIoCloser {
 };
 using FileIoPtr = std::unique_ptr<AVIOContext, FileIoCloser>;
 
+// Whether `io`, made by OpenFileIo, still reads the file that `path` names as it was when it was
+// opened: same file, size, modification and change time. False for any other context.
+bool StillReadsFileAt(const AVIOContext* io, const QByteArray& path);
+
 // Opens `path` (in the file system's encoding) for reading with a buffer of `bufferBytes`
 // and tells the kernel it is read front to back, so it reads further ahead; returns 0 and
 // sets `io`, or libav's code for the failure.

@@ -86,12 +86,13 @@ Status CopyJoiner::ScanInputs() {
     withAudio_ = inputs->WithAudio;
     muxer_ = std::move(inputs->Muxer);
     choice_ = std::move(inputs->Choice);
+    analysedFirst_ = std::move(inputs->AnalysedFirst);
     return {};
 }
 
 Result<OpenedInput> CopyJoiner::OpenFile(std::size_t index) {
     return OpenCopyInput(task_.Inputs[index], scans_[index], choice_.Kept[index], index == 0,
-                         muxer_, cancel_);
+                         muxer_, cancel_, index == 0 ? std::move(analysedFirst_) : nullptr);
 }
 
 Status CopyJoiner::CreateOutput(const OpenedInput& first) {

@@ -63,7 +63,8 @@ private:
     const JoinTask& task_;
     const std::atomic<bool>& cancel_;
     const JoinProgressFn& progress_;
-    AnalysedInput first_;  // taken by the scan
+    AnalysedInput first_;               // taken by the scan
+    av::InputFormatPtr analysedFirst_;  // handed back by the scan, taken by the copy pass
     JoinChapters chapters_{task_.Plan.Chapters};
 
     std::vector<CopyInputScan> scans_;

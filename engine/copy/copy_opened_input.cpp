@@ -1,7 +1,9 @@
 #include "engine/copy/copy_opened_input.h"
 
+#include <QFile>
 #include <algorithm>
 
+#include "engine/av/av_file_io.h"
 #include "engine/copy/copy_failure.h"
 #include "engine/copy/copy_input.h"
 
@@ -9,26 +11,37 @@ namespace veltrano {
 
 Result<OpenedInput> OpenCopyInput(const QString& path, const CopyInputScan& scan,
                                   const std::vector<int>& kept, bool first, const QString& muxer,
-                                  const std::atomic<bool>& cancel) {
+                                  const std::atomic<bool>& cancel, av::InputFormatPtr analysed) {
     // The scan analysed every file already. Only the first file, whose parameters the output
-    // streams take, formats that find their streams while reading, and pictures stored out of
-    // order in a container without decoding stamps are analysed again: there (Matroska) the
-    // demuxer fills one in from the reorder depth only the analysis finds.
+    // streams take (unless the scan hands it over analysed), formats that find their streams while
+    // reading, and pictures stored out of order in a container without decoding stamps are analysed
+    // again: there (Matroska) the demuxer fills one in from the reorder depth only the analysis
+    // finds.
     const bool reordered = std::any_of(kept.begin(), kept.end(), [&](int stream) {
         return scan.Streams[static_cast<std::size_t>(stream)].VideoDelay > 0;
     });
-    bool analysed = false;
     OpenedInput opened;
-    Result<av::InputFormatPtr> context =
-        copy_input::Open(path, cancel, copy_input::kCopyReadBufferBytes);
-    int ret = context.Code();
-    if (context.Ok()) {
-        opened.Context = std::move(context).Value();
-        analysed = first || scan.Headerless ||
-                   (reordered && !copy_input::StoresDecodingStamps(opened.Context->iformat));
-        if (analysed) {
-            ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
+    int ret = 0;
+    // Unchanged since it was opened, the file would be read and analysed again to the same end.
+    const bool reuse = analysed != nullptr && !scan.DeepAnalysis &&
+                       av::StillReadsFileAt(analysed->pb, QFile::encodeName(path));
+    if (reuse) {
+        opened.Context = std::move(analysed);
+    } else {
+        analysed.reset();
+        Result<av::InputFormatPtr> context =
+            copy_input::Open(path, cancel, copy_input::kCopyReadBufferBytes);
+        ret = context.Code();
+        if (context.Ok()) {
+            opened.Context = std::move(context).Value();
         }
+    }
+    const bool analysedNow =
+        reuse || (opened.Context != nullptr &&
+                  (first || scan.Headerless ||
+                   (reordered && !copy_input::StoresDecodingStamps(opened.Context->iformat))));
+    if (!reuse && analysedNow) {
+        ret = copy_input::Analyse(opened.Context.get(), scan.DeepAnalysis);
     }
     if (ret < 0) {
         return copy_failure::Failure(
@@ -52,7 +65,7 @@ Result<OpenedInput> OpenCopyInput(const QString& path, const CopyInputScan& scan
                    (par->codec_type != AVMEDIA_TYPE_VIDEO || par->width > 0);
         });
     };
-    if (!analysed && (!matchesScan() || !knowsStreams())) {
+    if (!analysedNow && (!matchesScan() || !knowsStreams())) {
         ret = copy_input::Analyse(input, scan.DeepAnalysis);
         if (ret < 0) {
             return copy_failure::Failure(

@@ -24,9 +24,12 @@ struct OpenedInput {
 
 // Opens the input at `path` for copying its `kept` streams (input indexes, in output order) into
 // `muxer`, analysing it again only where the copy needs it (`first`: the file whose parameters
-// the output takes), with the bitstream filters the output container needs.
+// the output takes), with the bitstream filters the output container needs. `analysed`, when
+// given, is the first input as the scan found it, opened with the copy's read buffer and
+// analysed as this would; it is read instead when the file has not changed since it was opened.
 Result<OpenedInput> OpenCopyInput(const QString& path, const CopyInputScan& scan,
                                   const std::vector<int>& kept, bool first, const QString& muxer,
-                                  const std::atomic<bool>& cancel);
+                                  const std::atomic<bool>& cancel,
+                                  av::InputFormatPtr analysed = nullptr);
 
 }  // namespace veltrano

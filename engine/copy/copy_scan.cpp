@@ -13,21 +13,31 @@ namespace veltrano {
 
 namespace {
 
-// What the scan reads from an opened and analysed input.
-CopyInputScan Look(const QString& path, av::InputFormatPtr input, bool headerless, bool deep) {
-    CopyInputScan scan = ScanCopyInput(input.get(), copy_failure::NameOf(path));
+// What the scan reads from an opened and analysed input; `readLead` false leaves StartsWithCut
+// unread (false), and the input unread.
+CopyInputScan Look(const QString& path, AVFormatContext* input, bool headerless, bool deep,
+                   bool readLead = true) {
+    CopyInputScan scan = ScanCopyInput(input, copy_failure::NameOf(path));
     scan.Headerless = headerless;
     scan.DeepAnalysis = deep;
-    scan.StartsWithCut = copy_hidden_lead::StartsWithCut(input.get(), scan);
+    scan.StartsWithCut = readLead && copy_hidden_lead::StartsWithCut(input, scan);
     return scan;
 }
 
-// `analysed`, when given, is the file already opened and analysed (not deep).
+// `analysed`, when given, is the file already opened and analysed (not deep). With `kept`, an
+// ISO file's context comes back there unread since its analysis, its lead not yet looked at
+// (ReadFirstLead), for the copy pass to read as if it had opened and analysed it itself.
 Result<CopyInputScan> ScanFile(const QString& path, bool deep, const std::atomic<bool>& cancel,
-                               AnalysedInput analysed = {}) {
+                               AnalysedInput analysed = {}, av::InputFormatPtr* kept = nullptr) {
     if (analysed.Context != nullptr) {
         copy_input::PrepareForCopy(analysed.Context.get(), cancel);
-        return Look(path, std::move(analysed.Context), analysed.Headerless, false);
+        const bool keep =
+            kept != nullptr && copy_input::StoresDecodingStamps(analysed.Context->iformat);
+        CopyInputScan scan = Look(path, analysed.Context.get(), analysed.Headerless, false, !keep);
+        if (keep) {
+            *kept = std::move(analysed.Context);
+        }
+        return scan;
     }
     Result<av::InputFormatPtr> opened = copy_input::Open(path, cancel);
     int ret = opened.Code();
@@ -43,15 +53,19 @@ Result<CopyInputScan> ScanFile(const QString& path, bool deep, const std::atomic
         return copy_failure::Failure(
             ret, QStringLiteral("Cannot open %1").arg(copy_failure::NameOf(path)), cancel);
     }
-    return Look(path, std::move(input), headerless, deep);
+    return Look(path, input.get(), headerless, deep);
 }
 
-// One open for the scan (none when the file comes `analysed`); a file whose streams the usual
-// analysis missed is looked at again, deeper.
+// One open for the scan (none when the file comes `analysed`, whose context goes to `kept`
+// unless the scan had to look again); a file whose streams the usual analysis missed is looked
+// at again, deeper.
 Result<CopyInputScan> ScanInput(const QString& path, const std::atomic<bool>& cancel,
-                                AnalysedInput analysed = {}) {
-    Result<CopyInputScan> scan = ScanFile(path, false, cancel, std::move(analysed));
+                                AnalysedInput analysed = {}, av::InputFormatPtr* kept = nullptr) {
+    Result<CopyInputScan> scan = ScanFile(path, false, cancel, std::move(analysed), kept);
     if (scan.Ok() && copy_input::AnalysisFellShort(*scan)) {
+        if (kept != nullptr) {
+            kept->reset();
+        }
         scan = ScanFile(path, true, cancel);
     }
     return scan;
@@ -121,8 +135,10 @@ Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomi
         if (cancel.load()) {
             return StoppedStatus();
         }
+        const bool first = scans.empty();
         Result<CopyInputScan> scan =
-            ScanInput(path, cancel, scans.empty() ? std::move(analysedFirst) : AnalysedInput{});
+            ScanInput(path, cancel, first ? std::move(analysedFirst) : AnalysedInput{},
+                      first ? &inputs.AnalysedFirst : nullptr);
         if (!scan.Ok()) {
             return scan.GetStatus();
         }
@@ -134,6 +150,15 @@ Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomi
         scanned.push_back(&scan);
     }
     Judgement judgement = Judge(scanned, task.Plan);
+    // The first file's lead matters only where the output cannot keep it hidden; looking at it
+    // reads the file, which the copy pass then opens afresh.
+    if (inputs.AnalysedFirst != nullptr &&
+        !copy_hidden_lead::OutputKeepsLeadHidden(judgement.Muxer)) {
+        scans.front().StartsWithCut =
+            copy_hidden_lead::StartsWithCut(inputs.AnalysedFirst.get(), scans.front());
+        inputs.AnalysedFirst.reset();
+        judgement = Judge(scanned, task.Plan);
+    }
     // Parameters first, then cuts: before anything is written, a cut the output cannot keep
     // hidden is refused at once.
     for (const std::vector<Status>* verdicts : {&judgement.Match, &judgement.Cut}) {

@@ -21,10 +21,14 @@ struct CopyJoinInputs {
     bool WithAudio = false;
     QString Muxer;  // the plan's, or the MPEG program stream's variant for other video
     CopyStreamChoice Choice;
+    // The first input as it came analysed and unread since, for the copy pass to read rather
+    // than open and analyse it again; null when it did not come so, or had to be read.
+    av::InputFormatPtr AnalysedFirst;
 };
 
 // An input opened and analysed before the join, as the scan would (the job check reads the first
-// input's facts so); the scan takes it instead of opening and analysing the file again.
+// input's facts so); the scan takes it instead of opening and analysing the file again, and the
+// copy pass reads it.
 struct AnalysedInput {
     av::InputFormatPtr Context;  // null: none
     // Read before the analysis, which makes demuxers drop the flag.

@@ -14,6 +14,7 @@ extern "C" {
 #include "engine/av/av_error.h"
 #include "engine/av/av_input.h"
 #include "engine/av/av_ptr.h"
+#include "engine/copy/copy_input.h"
 #include "engine/copy/copy_join.h"
 #include "engine/jobs/encoder_output_file.h"
 #include "engine/jobs/output_check.h"
@@ -44,7 +45,11 @@ struct CheckedFirstInput {
 };
 
 Result<CheckedFirstInput> CheckFirstInput(const QString& path) {
-    Result<av::InputFormatPtr> opened = OpenToCheck(path);
+    av::InputOpenOptions options;
+    options.FailureLead = QStringLiteral("Cannot open file");
+    // Read as the copy pass reads, which then takes the file as it stands.
+    options.ReadBufferBytes = copy_input::kCopyReadBufferBytes;
+    Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, options);
     if (!opened.Ok()) {
         return opened.GetStatus();
     }
@@ -82,6 +87,9 @@ Result<CheckedFirstInput> CheckFirstInput(const QString& path) {
 }  // namespace
 
 FFEncoder::FFEncoder(QObject* parent) : MediaEncoder(parent) {}
+
+FFEncoder::FFEncoder(const av::OpenedInputRecord& opened, QObject* parent)
+    : MediaEncoder(parent), opened_(&opened) {}
 
 FFEncoder::~FFEncoder() {
     cancel_.store(true);
@@ -137,9 +145,12 @@ int FFEncoder::AddJobInput(int handle, const QString& input, const QString& /*in
         lastError_ = QStringLiteral("There is no job %1.").arg(handle);
         return -1;
     }
-    if (const Result<av::InputFormatPtr> opened = OpenToCheck(input); !opened.Ok()) {
-        lastError_ = opened.Message();
-        return opened.Code();
+    // Opened by the probe as it stands, it would open again.
+    if (opened_ == nullptr || !opened_->OpenedUnchanged(input)) {
+        if (const Result<av::InputFormatPtr> opened = OpenToCheck(input); !opened.Ok()) {
+            lastError_ = opened.Message();
+            return opened.Code();
+        }
     }
     job->Inputs.push_back(input);
     return 0;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/api/media_encoder.h"
+#include "engine/av/opened_input_record.h"
 #include "engine/copy/copy_scan.h"
 #include "engine/jobs/convert_module_loader.h"
 #include "engine/jobs/output_space.h"
@@ -38,6 +39,9 @@ class FFEncoder : public MediaEncoder {
 
 public:
     explicit FFEncoder(QObject* parent = nullptr);
+    // `opened`, which must outlive the encoder, spares the job check a second open of an input
+    // the probe opened and that has not changed since.
+    FFEncoder(const av::OpenedInputRecord& opened, QObject* parent = nullptr);
     // Stops a running job and waits for its worker; events not yet delivered are dropped.
     ~FFEncoder() override;
 
@@ -103,6 +107,7 @@ private:
     std::vector<Job> jobs_;
     int nextHandle_ = 1;
     QString lastError_;
+    const av::OpenedInputRecord* opened_ = nullptr;
 
     std::atomic<bool> cancel_{false};
     std::atomic<bool> workerDone_{true};

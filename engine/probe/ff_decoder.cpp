@@ -27,9 +27,16 @@ bool FFDecoder::OpenMedia(const QString& path, const QString& options) {
     open.AnalyzeDurationUs = kAnalyzeDurationUs;
     open.FormatOptions = options;
     open.FailureLead = QStringLiteral("Cannot open file");
+    // The job check opens without options; with none here, it would open the file as this did.
+    const bool noted = opened_ != nullptr && options.trimmed().isEmpty();
+    const av::OpenedInputRecord::Identity before =
+        noted ? av::OpenedInputRecord::IdentityOf(path) : av::OpenedInputRecord::Identity{};
     Result<av::InputFormatPtr> opened = av::OpenMediaInput(path, open);
     if (!opened.Ok()) {
         return Fail(opened.Message());
+    }
+    if (noted) {
+        opened_->NoteOpened(path, before);
     }
     format_ = std::move(opened).Value();
 

@@ -4,6 +4,7 @@
 
 #include "engine/api/media_decoder.h"
 #include "engine/av/av_ptr.h"
+#include "engine/av/opened_input_record.h"
 
 namespace veltrano {
 
@@ -13,6 +14,8 @@ namespace veltrano {
 class FFDecoder : public MediaDecoder {
 public:
     FFDecoder() = default;
+    // Notes each input it opens in `opened`, which must outlive the decoder.
+    explicit FFDecoder(av::OpenedInputRecord& opened) : opened_(&opened) {}
     FFDecoder(const FFDecoder&) = delete;
     FFDecoder& operator=(const FFDecoder&) = delete;
     ~FFDecoder() override = default;
@@ -41,6 +44,7 @@ private:
     bool HeaderSuffices() const;
     bool Fail(const QString& text);
 
+    av::OpenedInputRecord* opened_ = nullptr;
     av::InputFormatPtr format_;
     int audioIndex_ = -1;
     int videoIndex_ = -1;

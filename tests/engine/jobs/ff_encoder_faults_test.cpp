@@ -21,7 +21,9 @@
 #include <memory>
 #include <vector>
 
+#include "engine/av/opened_input_record.h"
 #include "engine/jobs/ff_encoder.h"
+#include "engine/probe/ff_decoder.h"
 #include "tests/support/media_tools.h"
 
 namespace veltrano {
@@ -369,6 +371,56 @@ INSTANTIATE_TEST_SUITE_P(EveryChange, FFEncoderInputChanges,
                                            InputChangeCase{InputChange::ReplacedByOtherSize,
                                                            false}),
                          InputChangeName);
+
+// The copy pass reads the first input from the job check's open only while the path still names
+// that file: one replaced before the join is read afresh and refused.
+TEST_F(FFEncoderFaults, AFirstInputReplacedAfterTheCheckIsReadAfresh) {
+    QTemporaryDir work;
+    const QString first = work.filePath(QStringLiteral("first.mp4"));
+    const QString second = work.filePath(QStringLiteral("second.mp4"));
+    ASSERT_TRUE(QFile::copy(A(), first));
+    ASSERT_TRUE(QFile::copy(B(), second));
+    const QString output = work.filePath(QStringLiteral("joined.mp4"));
+    FFEncoder encoder;
+    bool injected = false;
+    encoder.SetStageObserver([&](JoinStage stage) {
+        if (stage == JoinStage::BeforeTemporaryFile && !injected) {
+            injected = QFile::remove(first) && QFile::copy(Wide(), first);
+        }
+    });
+    const Outcome outcome = Join(encoder, {first, second}, output, kCopy);
+    ASSERT_TRUE(injected) << "the input was never replaced";
+    EXPECT_FALSE(outcome.Completed);
+    EXPECT_EQ(outcome.Message.toStdString(),
+              "Cannot join first.mp4: the file changed after it was checked.");
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+// The job check takes the probe's open for an input only while the file is as the probe found it.
+TEST_F(FFEncoderFaults, AnInputChangedSinceTheProbeIsOpenedAgain) {
+    QTemporaryDir work;
+    const QString first = work.filePath(QStringLiteral("first.mp4"));
+    const QString second = work.filePath(QStringLiteral("second.mp4"));
+    ASSERT_TRUE(QFile::copy(A(), first));
+    ASSERT_TRUE(QFile::copy(B(), second));
+    av::OpenedInputRecord opened;
+    FFDecoder decoder(opened);
+    ASSERT_TRUE(decoder.OpenMedia(first, QString()));
+    ASSERT_TRUE(decoder.OpenMedia(second, QString()));
+    decoder.CloseMedia();
+
+    FFEncoder encoder(opened);
+    const int job = encoder.CreateJob(first, QString());
+    ASSERT_GT(job, 0) << encoder.LastErrorText().toStdString();
+    ASSERT_EQ(encoder.AddJobInput(job, second, QString()), 0);
+    QFile file(second);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_GT(file.write("not a video any more\n"), 0);
+    file.close();
+    EXPECT_LT(encoder.AddJobInput(job, second, QString()), 0);
+    EXPECT_TRUE(encoder.LastErrorText().startsWith(QStringLiteral("Cannot open file")))
+        << encoder.LastErrorText().toStdString();
+}
 
 // Sets the soft limit of open files for the test's process and puts it back afterwards.
 class OpenFileLimit {
