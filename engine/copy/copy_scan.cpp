@@ -4,6 +4,10 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <algorithm>
+#include <optional>
+#include <thread>
+
 #include "engine/av/av_ptr.h"
 #include "engine/copy/copy_failure.h"
 #include "engine/copy/copy_hidden_lead.h"
@@ -71,6 +75,52 @@ Result<CopyInputScan> ScanInput(const QString& path, const std::atomic<bool>& ca
     return scan;
 }
 
+// Scans every input, a few at a time: an analysis decodes the first pictures of each file, which
+// a second core halves, while each thread holds one open file, so memory stays flat however many
+// files are joined. The first input is scanned with `analysedFirst`/`keptFirst` as ScanInput
+// takes them. With `stopAtFailure`, files after a failed one may be left unscanned (nullopt);
+// otherwise, and on a stop, every entry is set.
+std::vector<std::optional<Result<CopyInputScan>>> ScanAll(const std::vector<QString>& paths,
+                                                          const std::atomic<bool>& cancel,
+                                                          bool stopAtFailure,
+                                                          AnalysedInput analysedFirst = {},
+                                                          av::InputFormatPtr* keptFirst = nullptr) {
+    std::vector<std::optional<Result<CopyInputScan>>> scans(paths.size());
+    std::atomic<std::size_t> next{0};
+    std::atomic<std::size_t> firstFailure{paths.size()};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < paths.size(); i = next++) {
+            if (cancel.load()) {
+                scans[i] = Result<CopyInputScan>(StoppedStatus());
+                continue;
+            }
+            if (stopAtFailure && i > firstFailure.load()) {
+                continue;
+            }
+            scans[i] = i == 0 ? ScanInput(paths[i], cancel, std::move(analysedFirst), keptFirst)
+                              : ScanInput(paths[i], cancel);
+            if (!scans[i]->Ok()) {
+                std::size_t known = firstFailure.load();
+                while (i < known && !firstFailure.compare_exchange_weak(known, i)) {
+                }
+            }
+        }
+    };
+    const std::size_t helpers =
+        std::min<std::size_t>(
+            {std::max(1u, std::thread::hardware_concurrency()), 4, paths.size()}) -
+        1;
+    std::vector<std::thread> threads;
+    for (std::size_t t = 0; t < helpers; ++t) {
+        threads.emplace_back(work);
+    }
+    work();
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    return scans;
+}
+
 // What the scans alone decide, per input in join order: `Match` whether its streams can follow
 // the first input's (for the first: whether it can lead a copy at all), `Cut` whether it starts
 // with a cut the output cannot keep hidden. A null scan (unreadable) is judged Ok here.
@@ -130,20 +180,18 @@ Result<CopyJoinInputs> ScanCopyJoinInputs(const JoinTask& task, const std::atomi
     }
     CopyJoinInputs inputs;
     std::vector<CopyInputScan>& scans = inputs.Scans;
-    // One input open at a time, so memory stays flat however many files are joined.
-    for (const QString& path : task.Inputs) {
-        if (cancel.load()) {
-            return StoppedStatus();
+    std::vector<std::optional<Result<CopyInputScan>>> results =
+        ScanAll(task.Inputs, cancel, true, std::move(analysedFirst), &inputs.AnalysedFirst);
+    if (cancel.load()) {
+        return StoppedStatus();
+    }
+    // In join order: the first file that cannot be read is the one named, as when read in turn.
+    for (std::optional<Result<CopyInputScan>>& scan : results) {
+        if (!scan->Ok()) {
+            return scan->GetStatus();
         }
-        const bool first = scans.empty();
-        Result<CopyInputScan> scan =
-            ScanInput(path, cancel, first ? std::move(analysedFirst) : AnalysedInput{},
-                      first ? &inputs.AnalysedFirst : nullptr);
-        if (!scan.Ok()) {
-            return scan.GetStatus();
-        }
-        inputs.TotalUs += scan->DurationUs;
-        scans.push_back(std::move(scan).Value());
+        inputs.TotalUs += (*scan)->DurationUs;
+        scans.push_back(std::move(*scan).Value());
     }
     std::vector<const CopyInputScan*> scanned;
     for (const CopyInputScan& scan : scans) {
@@ -208,11 +256,8 @@ Result<std::vector<Status>> CheckCopyJoinInputs(const std::vector<QString>& inpu
     }
     // Unlike the join, an unreadable file does not end the look at the others.
     std::vector<Result<CopyInputScan>> scans;
-    for (const QString& path : inputs) {
-        if (cancel.load()) {
-            return StoppedStatus();
-        }
-        scans.push_back(ScanInput(path, cancel));
+    for (std::optional<Result<CopyInputScan>>& scan : ScanAll(inputs, cancel, false)) {
+        scans.push_back(std::move(*scan));
     }
     if (cancel.load()) {
         return StoppedStatus();
